@@ -8,10 +8,10 @@
 namespace tarnik::cli {
 
 struct Command {
-    std::string name;     // "pipe"
-    std::string alias;    // "-a", or empty
-    std::string summary;  // one line for `tarnik --help`
-    std::string help;     // the whole text for `tarnik NAME --help`
+    std::string name;                                  // "pipe"
+    std::string alias;                                 // "-a", or empty
+    std::string summary;                               // one line for `tarnik --help`
+    std::string help;                                  // the whole text for `tarnik NAME --help`
     int (*run)(const std::vector<std::string>& args);  // args after the name; exit status
 };
 

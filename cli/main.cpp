@@ -35,7 +35,9 @@ CommandRegistration::CommandRegistration(Command command) {
     Registry().push_back(std::move(command));
 }
 
-const std::vector<Command>& AllCommands() { return Registry(); }
+const std::vector<Command>& AllCommands() {
+    return Registry();
+}
 
 int UsageError(const std::string& command, const std::string& message) {
     std::cerr << "tarnik" << (command.empty() ? "" : " " + command) << ": " << message
@@ -46,7 +48,8 @@ int UsageError(const std::string& command, const std::string& message) {
 std::string DefaultXTensionsDir() {
     std::error_code error;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return "XTensions";
+    if (error)
+        return "XTensions";
     return (self.parent_path() / "XTensions").string();
 }
 

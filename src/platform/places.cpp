@@ -27,7 +27,8 @@ bool IsFolderWritable(const std::string& folder) {
     fs::path probe = fs::path(folder) / "__xxXXXxx__.test";
     {
         std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
+        if (!out)
+            return false;
     }
     std::error_code error;
     fs::remove(probe, error);

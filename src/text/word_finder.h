@@ -18,8 +18,8 @@ constexpr int kMaxWordText = 319;
 // Characters that belong to a word: letters, digits, '-', the discretionary hyphen
 // 0x1F, and 0xD6 and 0xD7.
 inline bool IsWordChar(uint16_t code) {
-    return code < 256 && (IsAlnum(static_cast<uint8_t>(code)) || code == '-' ||
-                          code == 0x1F || code == 0xD6 || code == 0xD7);
+    return code < 256 && (IsAlnum(static_cast<uint8_t>(code)) || code == '-' || code == 0x1F ||
+                          code == 0xD6 || code == 0xD7);
 }
 
 // Characters of a word that go into its text (the others lie inside its range only).
@@ -28,7 +28,8 @@ inline bool IsWordTextChar(uint16_t code) {
 }
 
 inline bool IsLetterCode(uint16_t code) {
-    return code < 256 && (IsUpper(static_cast<uint8_t>(code)) || IsLower(static_cast<uint8_t>(code)));
+    return code < 256 &&
+           (IsUpper(static_cast<uint8_t>(code)) || IsLower(static_cast<uint8_t>(code)));
 }
 
 // Finds the next word in [current, end) of `source`, which provides
@@ -41,7 +42,8 @@ template <class Source>
 bool FindNextWord(Source& source, int32_t& current, int32_t end, int32_t& start,
                   std::string& text) {
     text.clear();
-    if (current >= end) return false;
+    if (current >= end)
+        return false;
     while (!IsLetterCode(source.CharAt(current))) {
         int32_t next = source.NextPosition(current);
         if (next <= current || next >= end) {
@@ -54,7 +56,8 @@ bool FindNextWord(Source& source, int32_t& current, int32_t end, int32_t& start,
     int32_t position = current;
     while (position < end && IsWordChar(source.CharAt(position))) {
         int32_t next = source.NextPosition(position);
-        if (next <= position) break;
+        if (next <= position)
+            break;
         position = next > end ? end : next;
     }
     current = position;
@@ -64,7 +67,8 @@ bool FindNextWord(Source& source, int32_t& current, int32_t end, int32_t& start,
             text.push_back(static_cast<char>(code));
         }
         int32_t next = source.NextPosition(p);
-        if (next <= p) break;
+        if (next <= p)
+            break;
         p = next;
     }
     return true;
