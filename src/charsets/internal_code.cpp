@@ -31,18 +31,29 @@ constexpr std::array<char16_t, 128> kCp1250Unicode = {
     0x0159,     0x016F,     0x00FA, 0x0171,     0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
 };
 
+// The way back: the byte of each unit the table holds, 0 for the others. All of
+// them lie below U+2200.
+constexpr std::size_t kReverseSize = 0x2200;
+
+constexpr std::array<uint8_t, kReverseSize> BuildReverse() {
+    std::array<uint8_t, kReverseSize> reverse{};
+    for (std::size_t i = 0; i < kCp1250Unicode.size(); ++i) {
+        if (kCp1250Unicode[i] < kReverseSize) {
+            reverse[kCp1250Unicode[i]] = static_cast<uint8_t>(0x80 + i);
+        }
+    }
+    return reverse;
+}
+
+constexpr std::array<uint8_t, kReverseSize> kUnicodeToCp1250 = BuildReverse();
+
 }  // namespace
 
 uint16_t UnicodeToInternal(char16_t unit) {
     if (unit < 0x80)
         return unit;
-    // The marker of the undefined bytes is no character of theirs.
-    if (unit != kNoUnicode) {
-        auto found = std::find(kCp1250Unicode.begin(), kCp1250Unicode.end(), unit);
-        if (found != kCp1250Unicode.end()) {
-            return static_cast<uint16_t>(0x80 + (found - kCp1250Unicode.begin()));
-        }
-    }
+    if (unit < kReverseSize && kUnicodeToCp1250[unit] != 0)
+        return kUnicodeToCp1250[unit];
     return unit <= 0xFF ? kNoInternalCode : unit;
 }
 
