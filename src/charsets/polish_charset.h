@@ -25,7 +25,8 @@ class PolishCharset {
   public:
     static constexpr int SetCount = 4;
 
-    // Class flags of the internal set.
+    // Class flags of the internal set: its 18 Polish letters (in "bez" the base
+    // letters a c e l n o s z and their capitals) and its typographic characters.
     static constexpr uint32_t kPolishLetter = 0x100;
     static constexpr uint32_t kTypographic = 0x200;
 
@@ -62,7 +63,8 @@ class PolishCharset {
 
     // Conversions. Text in "bez" is never converted (its letters stand for more
     // than one letter each), so internal "bez" copies text out unchanged and
-    // external "bez" copies it in unchanged. The in-place forms take a counted
+    // external "bez" copies it in unchanged; text coming into internal "bez"
+    // loses every diacritic (ź and ż both become z). The in-place forms take a counted
     // run of exactly `count` bytes (no NUL added), or the text up to its NUL when
     // count is 0 or less; a null text is left alone. The copying forms convert
     // every byte of `source`.
