@@ -1,0 +1,76 @@
+// tarnik-dictc: compiles a hunspell dictionary into a main dictionary.
+//
+//   tarnik-dictc --aff pl_PL.aff --dic pl_PL.dic --out son.dic
+//                [--always FILE] [--abbreviations FILE] [--report FILE]
+//
+// The file is written beside --out under a temporary name, opened with the
+// speller and checked word by word; only a file that passes replaces --out.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+
+#include "tools/dictc/dictionary_compiler.h"
+#include "tools/dictc/verification.h"
+
+namespace {
+
+int Usage() {
+    std::cerr << "usage: tarnik-dictc --aff FILE --dic FILE --out FILE [--always FILE]"
+                 " [--abbreviations FILE] [--report FILE]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::map<std::string, std::string> args;
+    for (int i = 1; i + 1 < argc; i += 2)
+        args[argv[i]] = argv[i + 1];
+    const std::set<std::string> known = {"--aff",    "--dic",           "--out",
+                                         "--always", "--abbreviations", "--report"};
+    if (argc % 2 == 0 || !args.count("--aff") || !args.count("--dic") || !args.count("--out"))
+        return Usage();
+    for (const auto& [name, value] : args) {
+        if (!known.count(name))
+            return Usage();
+    }
+    tarnik::tools::CompileOptions options{args["--aff"], args["--dic"], args["--always"],
+                                          args["--abbreviations"]};
+    const std::string out = args["--out"];
+    const std::string temporary = out + ".new";
+    try {
+        tarnik::tools::CompiledDictionary dictionary = tarnik::tools::CompileDictionary(options);
+        {
+            std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+            file.write(reinterpret_cast<const char*>(dictionary.file.data()),
+                       static_cast<std::streamsize>(dictionary.file.size()));
+            if (!file.flush())
+                throw std::runtime_error("cannot write " + temporary);
+        }
+        std::vector<std::string> failures = tarnik::tools::VerifyDictionary(temporary, dictionary);
+        if (!failures.empty()) {
+            std::filesystem::remove(temporary);
+            std::cerr << "tarnik-dictc: the compiled dictionary fails its own check; " << out
+                      << " is left as it was:\n";
+            for (const std::string& failure : failures)
+                std::cerr << "  " << failure << "\n";
+            return 1;
+        }
+        std::filesystem::rename(temporary, out);
+        if (args.count("--report")) {
+            std::ofstream report(args["--report"]);
+            tarnik::tools::PrintReport(dictionary, report);
+        } else {
+            tarnik::tools::PrintReport(dictionary, std::cout);
+        }
+    } catch (const std::exception& e) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        std::cerr << "tarnik-dictc: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
