@@ -1,0 +1,120 @@
+#include "platform/plugin_translations.h"
+
+#include <cstdint>
+#include <string>
+
+#include "platform/stored_text.h"
+#include "platform/translation_tables.h"
+
+namespace tarnik {
+
+namespace {
+
+struct DialogTwin {
+    uint16_t english;
+    uint16_t polish;
+};
+
+// 31114 has no resource in either language; its row is kept all the same, so a
+// later dialog of that number finds its twin. 31118 is registered twice; the
+// second registration replaces the first.
+constexpr DialogTwin kDialogTwins[] = {
+    {31102, 31202},                  // Dictionary Preferences
+    {31103, 31203},                  // Hyphenation Preferences
+    {31104, 31204},                  // Typography Preferences, first layout
+    {31105, 31205},                  // Edit User Dictionary
+    {31106, 31206},                  // Edit Hyphenation Exceptions
+    {31108, 31208},                  // Check Spelling
+    {31109, 31209},                  // Suggested Hyphenation
+    {31111, 31211},                  // Autohyphenation Warning
+    {31114, 31214}, {31117, 31217},  // one-button message box
+    {31118, 31218},                  // Yes / No / Cancel question box
+    {31118, 31218}, {31119, 31219},  // Edit list
+    {31120, 31220},                  // Typography Preferences
+};
+
+struct StringTwin {
+    const char* english;
+    const char* polish;  // UTF-8 here; stored as x-mac-ce
+};
+
+constexpr StringTwin kStringTwins[] = {
+    {"Polish Spell Checker", "Sprawdzanie pisowni PL"},
+    {"About Tarnik...", "Informacje o Tarniku..."},
+    {"Check Word...", "Sprawdź wyraz..."},
+    {"Dictionary Preferences...", "Preferencje słownika..."},
+    {"Check Story...", "Sprawdź wątek..."},
+    {"Hyphenate Box", "Dzielenie wyrazów w ramce"},
+    {"Hyphenate Boxes", "Dzielenie wyrazów w ramkach"},
+    {"Hyphenation Preferences...", "Preferencje dzielenia wyrazów..."},
+    {"Polish Hyphenation", "Dzielenie wyrazów PL"},
+    {"Typography", "Typografia"},
+    {"Typography Preferences...", "Preferencje typografii..."},
+    {"Typography In Box", "Typografia w ramce"},
+    {"Typography In Boxes", "Typografia w ramkach"},
+    {"Remove Hyphens From Box", "Usuń dywizy z ramki"},
+    {"Remove Hyphens From Boxes", "Usuń dywizy z ramek"},
+    {"Suggest Hyphenation...", "Sugeruj dzielenie wyrazów..."},
+    {"Check Document...", "Sprawdź dokument..."},
+    {"Hyphenate Selection", "Dzielenie wyrazów w zaznaczeniu"},
+    {"Typography In Selection", "Typografia w zaznaczeniu"},
+    {"Hyphenation Exceptions...", "Wyjątki dzielenia wyrazów..."},
+    {"Check Selection...", "Sprawdź zaznaczenie..."},
+    {"Remove Hyphens From Selection", "Usuń dywizy z zaznaczenia"},
+    {"Word is spelled correctly", "Wyraz jest poprawny"},
+    {"There are no errors in the selection.", "W zaznaczeniu nie ma błędów."},
+    {"There is no errors at all", "Nie ma błędów"},
+    {"Can't load dictionary file (Lexicor)", "Nie można wczytać pliku słownika (Lexicor)"},
+    {"Can't create user dictionary.", "Nie można utworzyć słownika użytkownika."},
+    {"There is no errors in this box.", "W tej ramce nie ma błędów."},
+    {"Can't load dictionary file (son.dic)", "Nie można wczytać pliku słownika (son.dic)"},
+    {"Can't load user dictionary file.", "Nie można wczytać pliku słownika użytkownika."},
+    {"Can't load hyphenation file (PLHYPH.DAT)",
+     "Nie można wczytać pliku dzielenia wyrazów (PLHYPH.DAT)"},
+    {"Can't open hyphenation exceptions (file PLHYPH.USR)",
+     "Nie można otworzyć wyjątków dzielenia wyrazów (plik PLHYPH.USR)"},
+    {"No more errors.", "Nie ma więcej błędów."},
+    // Shortcut names read the same in both languages.
+    {"Ctrl+Shift+F4", "Ctrl+Shift+F4"},
+    {"Ctrl+Shift+F5", "Ctrl+Shift+F5"},
+    {"Ctrl+Shift+F6", "Ctrl+Shift+F6"},
+    {"Ctrl+Shift+F1", "Ctrl+Shift+F1"},
+    {"Ctrl+Shift+F2", "Ctrl+Shift+F2"},
+    {"Ctrl+Shift+F7", "Ctrl+Shift+F7"},
+    {"Ctrl+Shift+F3", "Ctrl+Shift+F3"},
+    {"Do you want to check from the beginning of story?",
+     "Czy chcesz sprawdzać od początku wątku?"},
+    {"Quotation mark between two spaces", "Cudzysłów między spacjami"},
+    {"Quotation mark between two non-spaces", "Cudzysłów między znakami bez spacji"},
+    {"Edit Shortcuts...", "Edycja skrótów klawiaturowych..."},
+    {"Remove hyphens from document", "Usuń wszystkie dywizy"},
+    {"Can't open hyphenation (probably file plhyph.dat is missing) [%s]",
+     "Podczas otwierania dzielenia wystąpił błąd (prawdopodobnie brak pliku plhyph.dat) [%s]"},
+    {"Can't open hyphenation exceptions file [%s]",
+     "Podczas otwierania wyjątków dzielenia wystąpił błąd [%s]"},
+    {"Do you really want to remove all hyphenation points from this document?",
+     "Czy na pewno chcesz usunąć wszystkie znaki dzielenia z dokumentu?"},
+    {"There is no dictionary file %s in QuarkXPress folder!",
+     "Brak pliku słownika %s w folderze QuarkXPress!"},
+    {"Can't open spell checker. [%s]",
+     "Podczas próby otwierania pliku słownika wystąpił błąd. [%s]"},
+    {"Hyphenation shortcuts", "Skróty dzielenia"},
+    {"Dictionary shortcuts", "Skróty słownika"},
+    {"Typography shortcuts", "Skróty typografii"},
+    {"Shortcuts for menu Polish Hyphenation", "Skróty klawiaturowe do menu Dzielenie wyrazów PL"},
+    {"Shortcuts for menu PolishDictionary", "Skróty klawiaturowe do menu Sprawdzanie pisowni PL"},
+    {"Shortcuts for menu Polish Typography", "Skróty klawiaturowe do menu Typografia"},
+};
+
+}  // namespace
+
+void RegisterPluginTranslations() {
+    for (const DialogTwin& twin : kDialogTwins) {
+        RegisterDialog(twin.english, kPolishLanguage, twin.polish);
+    }
+    for (const StringTwin& twin : kStringTwins) {
+        RegisterString(twin.english, kPolishLanguage, StoredText(twin.polish).c_str());
+    }
+}
+
+}  // namespace tarnik

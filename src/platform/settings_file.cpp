@@ -1,0 +1,77 @@
+#include "platform/settings_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/log_file.h"
+#include "platform/places.h"
+#include "platform/settings_store.h"
+#include "platform/stored_text.h"
+
+namespace fs = std::filesystem;
+
+namespace tarnik {
+
+namespace {
+
+// Copies the user copy over the XTensions path. A copy that breaks off is
+// removed again, so that a truncated file never passes for the settings at the
+// next start.
+bool CarryUserCopy(const std::string& from, const std::string& to) {
+    std::error_code error;
+    bool targetExisted = fs::exists(to, error);
+    fs::permissions(from, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                    error);
+    if (fs::copy_file(from, to, fs::copy_options::overwrite_existing, error))
+        return true;
+    if (!targetExisted)
+        fs::remove(to, error);
+    return false;
+}
+
+}  // namespace
+
+SettingsFileChoice ChooseSettingsFile(const std::string& xtensionName, const HostFolders& folders,
+                                      bool writable) {
+    SettingsFileChoice choice;
+    choice.moduleName = xtensionName;
+    if (!choice.moduleName.ends_with("Win"))
+        choice.moduleName += "Win";
+    SetLogFile((fs::path(folders.program) / (xtensionName + ".log")).string());
+
+    const std::string fileName = xtensionName + ".ini";
+    if (writable && !IsFolderWritable(folders.xtensions)) {
+        WriteLogLine(
+            "Brak przywileju pisania do teczki XTension, preferencje będą czytane z teczki "
+            "uzytkownika");
+        writable = false;
+    }
+    choice.writable = writable;
+
+    FileLookup user = LocateFile(fileName, FilePlace::kUserData, folders);
+    FileLookup xtension = LocateFile(fileName, FilePlace::kXTensions, folders);
+    choice.userCopy = user.path;
+    choice.xtensionCopy = xtension.path;
+
+    std::string storeFile = user.path.empty() ? xtension.path : user.path;
+    if (writable) {
+        storeFile = xtension.path;
+        if (user.result == 0 && xtension.result != 0 && !CarryUserCopy(user.path, xtension.path)) {
+            storeFile = user.path;
+            choice.copyFailed = true;
+            WriteForcedLogLine(
+                "Kopiowanie preferencji się nie powiodło: cPrefsFilePath='%s', "
+                "cXTensionFilePath='%s'",
+                user.path.c_str(), xtension.path.c_str());
+        }
+    }
+    SetStoreTarget(storeFile.c_str(), nullptr);
+    return choice;
+}
+
+std::string CopyFailedMessage(const SettingsFileChoice& choice) {
+    return StoredText("Nie udała się próba przekopiowania poprzednich ustawień rozszerzenia ('" +
+                      choice.userCopy + "', '" + choice.xtensionCopy + "').");
+}
+
+}  // namespace tarnik

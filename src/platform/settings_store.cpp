@@ -1,0 +1,202 @@
+#include "platform/settings_store.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <system_error>
+
+#include "platform/profile_document.h"
+
+namespace fs = std::filesystem;
+
+namespace tarnik {
+
+namespace {
+
+constexpr std::uintmax_t kLargestSettingsFile = 4u << 20;
+
+enum class FileState { kMissing, kRead, kUnusable };
+
+struct LoadedFile {
+    FileState state = FileState::kMissing;
+    ProfileDocument document;
+};
+
+LoadedFile Load(const std::string& path) {
+    LoadedFile loaded;
+    std::error_code error;
+    if (path.empty() || !fs::exists(path, error))
+        return loaded;
+    loaded.state = FileState::kUnusable;
+    std::uintmax_t size = fs::file_size(path, error);
+    if (error || size > kLargestSettingsFile)
+        return loaded;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return loaded;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    loaded.state = FileState::kRead;
+    loaded.document = ProfileDocument(text);
+    return loaded;
+}
+
+bool WriteWhole(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+void Save(const std::string& path, const std::string& text) {
+    std::error_code error;
+    fs::path target = path;
+    if (fs::exists(target, error)) {
+        target = fs::canonical(target, error);
+        if (error)
+            return;
+        // A read-only settings file stays untouched, as it would on the
+        // plug-in's first platform.
+        if (std::ofstream probe(target, std::ios::binary | std::ios::app); !probe)
+            return;
+    }
+    fs::path temporary = target;
+    temporary += ".new";
+    if (WriteWhole(temporary, text)) {
+        if (fs::exists(target, error)) {
+            fs::permissions(temporary, fs::status(target, error).permissions(), error);
+        }
+        fs::rename(temporary, target, error);
+        if (!error)
+            return;
+    }
+    fs::remove(temporary, error);
+    // A folder that takes no new files may still hold a writable settings file.
+    WriteWhole(target, text);
+}
+
+class SettingsStore {
+  public:
+    ~SettingsStore() { Flush(); }
+
+    void SetTarget(const char* file, const char* section) {
+        if (file && file_ != file) {
+            Flush();
+            file_ = file;
+        }
+        if (section)
+            section_ = section;
+    }
+
+    std::optional<std::string> Get(std::string_view key) const {
+        if (pending_)
+            return Copy(pending_->Find(section_, key));
+        LoadedFile loaded = Load(file_);
+        if (loaded.state != FileState::kRead)
+            return std::nullopt;
+        return Copy(loaded.document.Find(section_, key));
+    }
+
+    void Put(std::string_view key, std::string_view value) {
+        if (file_.empty() || section_.empty())
+            return;
+        if (!pending_) {
+            LoadedFile loaded = Load(file_);
+            if (loaded.state == FileState::kUnusable)
+                return;
+            pending_ = std::move(loaded.document);
+        }
+        pending_->Set(section_, key, value);
+    }
+
+    void Flush() {
+        if (!pending_)
+            return;
+        Save(file_, pending_->Text());
+        pending_.reset();
+    }
+
+    const std::string& File() const { return file_; }
+    const std::string& Section() const { return section_; }
+
+  private:
+    static std::optional<std::string> Copy(std::optional<std::string_view> value) {
+        if (!value)
+            return std::nullopt;
+        return std::string(*value);
+    }
+
+    std::string file_;
+    std::string section_;
+    std::optional<ProfileDocument> pending_;
+};
+
+SettingsStore& Store() {
+    static SettingsStore store;
+    return store;
+}
+
+}  // namespace
+
+void SetStoreTarget(const char* file, const char* section) {
+    Store().SetTarget(file, section);
+}
+
+const std::string& StoreFile() {
+    return Store().File();
+}
+
+const std::string& StoreSection() {
+    return Store().Section();
+}
+
+std::size_t GetString(std::string_view key, std::string_view defaultValue, char* buffer,
+                      std::size_t size) {
+    if (buffer == nullptr || size == 0)
+        return 0;
+    std::optional<std::string> value = Store().Get(key);
+    std::string_view text = value ? std::string_view(*value) : defaultValue;
+    std::size_t length = std::min(text.size(), size - 1);
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return length;
+}
+
+int32_t GetInt(std::string_view key, int32_t defaultValue) {
+    char text[256];
+    std::size_t length = GetString(key, std::to_string(defaultValue), text, sizeof text);
+    std::string_view number(text, length);
+    number.remove_prefix(std::min(number.find_first_not_of(" \t"), number.size()));
+    bool negative = !number.empty() && number.front() == '-';
+    if (!number.empty() && (number.front() == '-' || number.front() == '+')) {
+        number.remove_prefix(1);
+    }
+    int64_t value = 0;
+    for (char c : number) {
+        if (c < '0' || c > '9')
+            break;
+        value = std::min<int64_t>(value * 10 + (c - '0'), int64_t{1} << 32);
+    }
+    if (negative)
+        value = -value;
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+void PutString(std::string_view key, std::string_view value) {
+    Store().Put(key, value);
+}
+
+void PutInt(std::string_view key, int32_t value) {
+    Store().Put(key, std::to_string(value));
+}
+
+void FlushStore() {
+    Store().Flush();
+}
+
+}  // namespace tarnik
