@@ -1,0 +1,57 @@
+#include "host/document.h"
+
+#include <algorithm>
+
+namespace tarnik::host {
+
+bool Document::IsItem(int item) const {
+    return item >= 0 && static_cast<size_t>(item) < items.size() && items[size_t(item)].alive;
+}
+
+std::vector<int> Document::SpreadWalk(int spread) const {
+    std::vector<int> walk;
+    if (spread < 0 || static_cast<size_t>(spread) >= spreads.size())
+        return walk;
+    // Depth first with an explicit stack; a loaded document holds no cycles of groups.
+    std::vector<int> stack(spreads[size_t(spread)].items.rbegin(),
+                           spreads[size_t(spread)].items.rend());
+    while (!stack.empty()) {
+        int item = stack.back();
+        stack.pop_back();
+        if (!IsItem(item))
+            continue;
+        walk.push_back(item);
+        const auto& members = items[size_t(item)].members;
+        stack.insert(stack.end(), members.rbegin(), members.rend());
+    }
+    return walk;
+}
+
+int Document::FirstBoxOfStory(int story) const {
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].alive && items[i].type == ItemType::Text && items[i].story == story) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void Document::RemoveItem(int item) {
+    if (!IsItem(item))
+        return;
+    Item& removed = items[size_t(item)];
+    removed.alive = false;
+    if (current == item)
+        current = -1;
+    auto detach = [item](std::vector<int>& list) {
+        list.erase(std::remove(list.begin(), list.end(), item), list.end());
+    };
+    if (removed.parent >= 0)
+        detach(items[size_t(removed.parent)].members);
+    if (removed.spread >= 0)
+        detach(spreads[size_t(removed.spread)].items);
+    for (int member : std::vector<int>(removed.members))
+        RemoveItem(member);
+}
+
+}  // namespace tarnik::host

@@ -1,0 +1,553 @@
+#include "host/document_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <set>
+#include <sstream>
+
+#include "host/encoding.h"
+
+namespace tarnik::host {
+
+namespace {
+
+using nlohmann::json;
+
+struct FileError {
+    std::string message;
+};
+
+[[noreturn]] void Fail(const std::string& place, const std::string& problem) {
+    throw FileError{place + ": " + problem};
+}
+
+void OnlyKeys(const json& object, const std::string& place,
+              std::initializer_list<const char*> known) {
+    for (const auto& [key, value] : object.items()) {
+        if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; })) {
+            Fail(place.empty() ? key : place + "." + key, "unknown key");
+        }
+    }
+}
+
+const json& Object(const json& value, const std::string& place) {
+    if (!value.is_object())
+        Fail(place, "not an object");
+    return value;
+}
+
+const json& Array(const json& value, const std::string& place) {
+    if (!value.is_array())
+        Fail(place, "not an array");
+    return value;
+}
+
+std::string String(const json& value, const std::string& place) {
+    if (!value.is_string())
+        Fail(place, "not a string");
+    return value.get<std::string>();
+}
+
+bool Bool(const json& value, const std::string& place) {
+    if (!value.is_boolean())
+        Fail(place, "not true or false");
+    return value.get<bool>();
+}
+
+int64_t Integer(const json& value, const std::string& place, int64_t low, int64_t high) {
+    if (!value.is_number_integer())
+        Fail(place, "not a whole number");
+    int64_t n = value.get<int64_t>();
+    if (n < low || n > high) {
+        Fail(place, std::to_string(n) + " is outside " + std::to_string(low) + ".." +
+                        std::to_string(high));
+    }
+    return n;
+}
+
+// A [start, end] pair of positions within a story of `length` units.
+std::pair<int32_t, int32_t> Range(const json& value, const std::string& place, int32_t length) {
+    if (!value.is_array() || value.size() != 2)
+        Fail(place, "not a pair [start, end]");
+    auto start = static_cast<int32_t>(Integer(value[0], place + "[0]", 0, length));
+    auto end = static_cast<int32_t>(Integer(value[1], place + "[1]", 0, length));
+    if (start > end)
+        Fail(place, "the start lies after the end");
+    return {start, end};
+}
+
+class Reader {
+  public:
+    explicit Reader(const json& root) : root_(root) {}
+
+    void Read(int16_t& language, int16_t& tool, std::optional<Document>& document) {
+        Object(root_, "the file");
+        OnlyKeys(root_, "", {"language", "tool", "hj", "stories", "spreads", "current"});
+        language = XT_LANGUAGE_ENGLISH;
+        if (root_.contains("language")) {
+            std::string code = String(root_["language"], "language");
+            if (code != "pl" && code != "en")
+                Fail("language", "not \"pl\" or \"en\"");
+            language = code == "pl" ? XT_LANGUAGE_POLISH : XT_LANGUAGE_ENGLISH;
+        }
+        tool = XT_TOOL_CONTENT;
+        if (root_.contains("tool")) {
+            std::string name = String(root_["tool"], "tool");
+            if (name != "content" && name != "item")
+                Fail("tool", "not \"content\" or \"item\"");
+            tool = name == "content" ? XT_TOOL_CONTENT : XT_TOOL_ITEM;
+        }
+        if (!root_.contains("spreads")) {
+            for (const char* key : {"hj", "stories", "current"}) {
+                if (root_.contains(key))
+                    Fail(key, "given, but there are no spreads (no document)");
+            }
+            document.reset();
+            return;
+        }
+        ReadHj();
+        ReadStories();
+        const json& spreads = Array(root_["spreads"], "spreads");
+        for (size_t s = 0; s < spreads.size(); ++s) {
+            std::string place = "spreads[" + std::to_string(s) + "]";
+            Object(spreads[s], place);
+            OnlyKeys(spreads[s], place, {"items"});
+            doc_.spreads.emplace_back();
+            if (!spreads[s].contains("items"))
+                continue;
+            const json& items = Array(spreads[s]["items"], place + ".items");
+            for (size_t i = 0; i < items.size(); ++i) {
+                int item = ReadItem(items[i], place + ".items[" + std::to_string(i) + "]", -1);
+                doc_.items[size_t(item)].spread = static_cast<int>(s);
+                doc_.spreads[s].items.push_back(item);
+            }
+        }
+        ReadAnchors();
+        CheckAnchorCycles();
+        if (root_.contains("current")) {
+            std::string id = String(root_["current"], "current");
+            auto it = ids_.find(id);
+            if (it == ids_.end())
+                Fail("current", "no item has the id \"" + id + "\"");
+            doc_.current = it->second;
+        }
+        document = std::move(doc_);
+    }
+
+  private:
+    void ReadHj() {
+        if (!root_.contains("hj")) {
+            doc_.hj.push_back(HJSpec{"Standard", false, 0});
+            return;
+        }
+        const json& hj = Array(root_["hj"], "hj");
+        std::set<std::string> names;
+        for (size_t i = 0; i < hj.size(); ++i) {
+            std::string place = "hj[" + std::to_string(i) + "]";
+            Object(hj[i], place);
+            OnlyKeys(hj[i], place, {"name", "autoHyphenate"});
+            if (!hj[i].contains("name"))
+                Fail(place, "no name");
+            HJSpec spec;
+            spec.name = String(hj[i]["name"], place + ".name");
+            if (spec.name.empty() || Utf8ToCp1250(spec.name).size() >= XT_HJ_NAME_SIZE) {
+                Fail(place + ".name", "empty or longer than 63 characters");
+            }
+            if (!names.insert(spec.name).second)
+                Fail(place + ".name", "used twice");
+            if (hj[i].contains("autoHyphenate")) {
+                spec.autoHyphenate = Bool(hj[i]["autoHyphenate"], place + ".autoHyphenate");
+            }
+            doc_.hj.push_back(spec);
+        }
+        if (doc_.hj.size() > INT16_MAX)
+            Fail("hj", "too many specifications");
+    }
+
+    // The texts first, with their anchor characters, so that every position of the
+    // story can be checked; anchored items are read once all stories exist.
+    void ReadStories() {
+        if (!root_.contains("stories"))
+            return;
+        const json& stories = Array(root_["stories"], "stories");
+        for (size_t s = 0; s < stories.size(); ++s) {
+            std::string place = "stories[" + std::to_string(s) + "]";
+            const json& story = Object(stories[s], place);
+            OnlyKeys(story, place, {"text", "noBreak", "paragraphs", "anchors"});
+            if (!story.contains("text"))
+                Fail(place, "no text");
+            auto text = Utf8ToUtf16(String(story["text"], place + ".text"));
+            if (!text || text->size() > (1u << 30))
+                Fail(place + ".text", "not usable text");
+            doc_.stories.emplace_back(*text);
+            Story& target = doc_.stories.back();
+            if (story.contains("anchors")) {
+                const json& anchors = Array(story["anchors"], place + ".anchors");
+                std::vector<std::pair<int64_t, size_t>> order;
+                for (size_t a = 0; a < anchors.size(); ++a) {
+                    std::string at = place + ".anchors[" + std::to_string(a) + "]";
+                    Object(anchors[a], at);
+                    OnlyKeys(anchors[a], at, {"at", "item"});
+                    if (!anchors[a].contains("at") || !anchors[a].contains("item")) {
+                        Fail(at, "needs \"at\" and \"item\"");
+                    }
+                    order.emplace_back(Integer(anchors[a]["at"], at + ".at", 0, INT32_MAX), a);
+                }
+                std::sort(order.begin(), order.end());
+                for (size_t k = 0; k < order.size(); ++k) {
+                    auto [position, a] = order[k];
+                    std::string at = place + ".anchors[" + std::to_string(a) + "].at";
+                    if (k > 0 && order[k - 1].first == position) {
+                        Fail(at, std::to_string(position) + " holds another anchor");
+                    }
+                    if (position > target.Length()) {
+                        Fail(at, std::to_string(position) + " is past the end of the text");
+                    }
+                    // Placeholder item until the anchored items are read.
+                    target.InsertAnchor(static_cast<int32_t>(position), -1);
+                    pendingAnchors_.push_back({s, a, static_cast<int32_t>(position)});
+                }
+            }
+            if (story.contains("noBreak")) {
+                const json& ranges = Array(story["noBreak"], place + ".noBreak");
+                for (size_t r = 0; r < ranges.size(); ++r) {
+                    auto [start, end] = Range(
+                        ranges[r], place + ".noBreak[" + std::to_string(r) + "]", target.Length());
+                    for (int32_t p = start; p < end; ++p) {
+                        target.SetStyle(
+                            p, static_cast<uint16_t>(target.StyleAt(p) | XT_STYLE_NO_BREAK));
+                    }
+                }
+            }
+            if (story.contains("paragraphs")) {
+                const json& paragraphs = Array(story["paragraphs"], place + ".paragraphs");
+                if (paragraphs.size() > static_cast<size_t>(target.ParagraphCount())) {
+                    Fail(place + ".paragraphs",
+                         std::to_string(paragraphs.size()) + " numbers for " +
+                             std::to_string(target.ParagraphCount()) + " paragraphs");
+                }
+                for (size_t p = 0; p < paragraphs.size(); ++p) {
+                    auto hj =
+                        Integer(paragraphs[p], place + ".paragraphs[" + std::to_string(p) + "]", 0,
+                                static_cast<int64_t>(doc_.hj.size()) - 1);
+                    target.SetParagraphHj(static_cast<int32_t>(p), static_cast<uint16_t>(hj));
+                }
+            }
+        }
+    }
+
+    void ReadAnchors() {
+        const json& stories = root_["stories"];
+        for (const auto& pending : pendingAnchors_) {
+            std::string place = "stories[" + std::to_string(pending.story) + "].anchors[" +
+                                std::to_string(pending.anchor) + "].item";
+            int item = ReadItem(stories[pending.story]["anchors"][pending.anchor]["item"], place,
+                                static_cast<int>(pending.story));
+            doc_.stories[pending.story].SetAnchorItem(pending.position, item);
+        }
+    }
+
+    int ReadItem(const json& value, const std::string& place, int anchorStory) {
+        Object(value, place);
+        OnlyKeys(value, place, {"id", "type", "story", "selection", "items", "suppress"});
+        if (!value.contains("type"))
+            Fail(place, "no type");
+        std::string type = String(value["type"], place + ".type");
+        Item item;
+        item.anchorStory = anchorStory;
+        if (type == "text") {
+            item.type = ItemType::Text;
+        } else if (type == "picture") {
+            item.type = ItemType::Picture;
+        } else if (type == "group") {
+            item.type = ItemType::Group;
+        } else if (type == "other") {
+            item.type = ItemType::Other;
+        } else {
+            Fail(place + ".type", "unknown item type \"" + type + "\"");
+        }
+        if (item.type != ItemType::Text &&
+            (value.contains("story") || value.contains("selection"))) {
+            Fail(place, "only text boxes have a story and a selection");
+        }
+        if (item.type != ItemType::Group && value.contains("items")) {
+            Fail(place + ".items", "only groups have items");
+        }
+        if (value.contains("suppress"))
+            item.suppressed = Bool(value["suppress"], place + ".suppress");
+        int index = static_cast<int>(doc_.items.size());
+        item.id = value.contains("id") ? String(value["id"], place + ".id")
+                                       : "item" + std::to_string(index + 1);
+        if (item.id.empty())
+            Fail(place + ".id", "empty");
+        if (!ids_.emplace(item.id, index).second) {
+            Fail(place + ".id", "\"" + item.id + "\" is used by another item");
+        }
+        if (item.type == ItemType::Text) {
+            if (!value.contains("story"))
+                Fail(place, "a text box needs a story");
+            item.story = static_cast<int>(Integer(value["story"], place + ".story", 0,
+                                                  static_cast<int64_t>(doc_.stories.size()) - 1));
+        }
+        doc_.items.push_back(item);
+        if (item.type == ItemType::Text && value.contains("selection")) {
+            Story& story = doc_.stories[size_t(item.story)];
+            auto [start, end] = Range(value["selection"], place + ".selection", story.Length());
+            auto [it, fresh] = selections_.emplace(item.story, std::make_pair(start, end));
+            if (!fresh && it->second != std::make_pair(start, end)) {
+                Fail(place + ".selection", "differs from the selection another box of story " +
+                                               std::to_string(item.story) + " gives");
+            }
+            story.selectionStart = start;
+            story.selectionEnd = end;
+        }
+        if (item.type == ItemType::Group && value.contains("items")) {
+            const json& members = Array(value["items"], place + ".items");
+            for (size_t m = 0; m < members.size(); ++m) {
+                int member =
+                    ReadItem(members[m], place + ".items[" + std::to_string(m) + "]", anchorStory);
+                doc_.items[size_t(member)].parent = index;
+                doc_.items[size_t(index)].members.push_back(member);
+            }
+        }
+        return index;
+    }
+
+    // The stories a story's anchored items show, directly or through groups.
+    std::vector<int> AnchoredStories(int story) const {
+        std::vector<int> result;
+        std::function<void(int)> visit = [&](int item) {
+            const Item& it = doc_.items[size_t(item)];
+            if (it.type == ItemType::Text)
+                result.push_back(it.story);
+            for (int member : it.members)
+                visit(member);
+        };
+        for (const auto& anchor : doc_.stories[size_t(story)].Anchors())
+            visit(anchor.item);
+        return result;
+    }
+
+    // A story may not show, through its anchored items, a box of itself.
+    void CheckAnchorCycles() const {
+        enum { Unseen, Open, Done };
+        std::vector<int> state(doc_.stories.size(), Unseen);
+        std::vector<int> path;
+        std::function<void(int)> visit = [&](int story) {
+            state[size_t(story)] = Open;
+            path.push_back(story);
+            for (int next : AnchoredStories(story)) {
+                if (state[size_t(next)] == Open) {
+                    std::string cycle;
+                    auto from = std::find(path.begin(), path.end(), next);
+                    for (auto it = from; it != path.end(); ++it)
+                        cycle += "story " + std::to_string(*it) + " -> ";
+                    Fail("stories[" + std::to_string(next) + "].anchors",
+                         "anchored boxes form a cycle: " + cycle + "story " + std::to_string(next));
+                }
+                if (state[size_t(next)] == Unseen)
+                    visit(next);
+            }
+            path.pop_back();
+            state[size_t(story)] = Done;
+        };
+        for (size_t s = 0; s < doc_.stories.size(); ++s) {
+            if (state[s] == Unseen)
+                visit(static_cast<int>(s));
+        }
+    }
+
+    struct PendingAnchor {
+        size_t story;
+        size_t anchor;
+        int32_t position;
+    };
+
+    const json& root_;
+    Document doc_;
+    std::map<std::string, int> ids_;
+    std::map<int, std::pair<int32_t, int32_t>> selections_;
+    std::vector<PendingAnchor> pendingAnchors_;
+};
+
+json WriteItem(const Document& document, int index, std::set<int>& storiesWithSelection) {
+    const Item& item = document.items[size_t(index)];
+    json out;
+    out["id"] = item.id;
+    switch (item.type) {
+        case ItemType::Text: {
+            out["type"] = "text";
+            out["story"] = item.story;
+            const Story& story = document.stories[size_t(item.story)];
+            if (storiesWithSelection.insert(item.story).second &&
+                (story.selectionStart != 0 || story.selectionEnd != 0)) {
+                out["selection"] = {story.selectionStart, story.selectionEnd};
+            }
+            break;
+        }
+        case ItemType::Picture:
+            out["type"] = "picture";
+            break;
+        case ItemType::Group: {
+            out["type"] = "group";
+            json members = json::array();
+            for (int member : item.members) {
+                if (document.IsItem(member)) {
+                    members.push_back(WriteItem(document, member, storiesWithSelection));
+                }
+            }
+            out["items"] = members;
+            break;
+        }
+        case ItemType::Other:
+            out["type"] = "other";
+            break;
+    }
+    if (item.suppressed)
+        out["suppress"] = true;
+    return out;
+}
+
+}  // namespace
+
+bool LoadDocumentText(std::string_view text, MemoryHost& host, std::string& error) {
+    json root;
+    try {
+        root = json::parse(text);
+    } catch (const json::parse_error& e) {
+        std::string what = e.what();
+        auto cut = what.find("] ");
+        error = "bad JSON: " + (cut == std::string::npos ? what : what.substr(cut + 2));
+        return false;
+    }
+    int16_t language = 0;
+    int16_t tool = 0;
+    std::optional<Document> document;
+    try {
+        Reader(root).Read(language, tool, document);
+    } catch (const FileError& e) {
+        error = e.message;
+        return false;
+    }
+    host.language = language;
+    host.toolMode = tool;
+    host.document = std::move(document);
+    return true;
+}
+
+std::string SaveDocumentText(const MemoryHost& host) {
+    json root;
+    root["language"] = host.language == XT_LANGUAGE_POLISH ? "pl" : "en";
+    root["tool"] = host.toolMode == XT_TOOL_CONTENT ? "content" : "item";
+    if (host.document) {
+        const Document& document = *host.document;
+        json hj = json::array();
+        for (const auto& spec : document.hj) {
+            hj.push_back({{"name", spec.name}, {"autoHyphenate", spec.autoHyphenate}});
+        }
+        root["hj"] = hj;
+        // Selections go with the first box of each story that the spreads or anchors show.
+        std::set<int> storiesWithSelection;
+        json spreads = json::array();
+        for (const auto& spread : document.spreads) {
+            json items = json::array();
+            for (int item : spread.items) {
+                if (document.IsItem(item))
+                    items.push_back(WriteItem(document, item, storiesWithSelection));
+            }
+            spreads.push_back({{"items", items}});
+        }
+        json stories = json::array();
+        for (const auto& story : document.stories) {
+            std::u16string full = story.Text();
+            std::u16string text;
+            json anchors = json::array();
+            size_t next = 0;
+            for (int32_t p = 0; p < story.Length(); ++p) {
+                const auto& list = story.Anchors();
+                if (next < list.size() && list[next].position == p) {
+                    anchors.push_back(
+                        {{"at", p},
+                         {"item", WriteItem(document, list[next].item, storiesWithSelection)}});
+                    ++next;
+                    continue;
+                }
+                text.push_back(full[size_t(p)]);
+            }
+            json out;
+            out["text"] = Utf16ToUtf8(text);
+            json noBreak = json::array();
+            for (int32_t p = 0; p < story.Length();) {
+                if (!(story.StyleAt(p) & XT_STYLE_NO_BREAK)) {
+                    ++p;
+                    continue;
+                }
+                int32_t start = p;
+                while (p < story.Length() && (story.StyleAt(p) & XT_STYLE_NO_BREAK))
+                    ++p;
+                noBreak.push_back({start, p});
+            }
+            if (!noBreak.empty())
+                out["noBreak"] = noBreak;
+            json paragraphs = json::array();
+            bool any = false;
+            for (int32_t i = 0; i < story.ParagraphCount(); ++i) {
+                paragraphs.push_back(story.ParagraphHj(i));
+                any = any || story.ParagraphHj(i) != 0;
+            }
+            if (any)
+                out["paragraphs"] = paragraphs;
+            if (!anchors.empty())
+                out["anchors"] = anchors;
+            stories.push_back(out);
+        }
+        root["stories"] = stories;
+        root["spreads"] = spreads;
+        if (document.IsItem(document.current))
+            root["current"] = document.items[size_t(document.current)].id;
+    }
+    return root.dump(2) + "\n";
+}
+
+bool LoadDocumentFile(const std::string& path, MemoryHost& host, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    if (!LoadDocumentText(buffer.str(), host, error)) {
+        error = path + ": " + error;
+        return false;
+    }
+    return true;
+}
+
+bool SaveDocumentFile(const std::string& path, const MemoryHost& host, std::string& error) {
+    std::string temporary = path + ".saving";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << SaveDocumentText(host);
+        out.close();
+        if (!out) {
+            error = "cannot write " + temporary + ": " + std::strerror(errno);
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = "cannot replace " + path + ": " + std::strerror(errno);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tarnik::host
