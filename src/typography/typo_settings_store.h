@@ -1,0 +1,39 @@
+// The typography settings in the settings store: section "1Typografia", one key
+// per field.
+//
+//   2Cudzyslow          fixQuotes              11UsunSpacjePrzed  removeSpacesBefore
+//   3Cytat              innerQuoteStyle        11Znaki            removeSpacesBeforeChars
+//   23ZgadnijCudzyslow  guessQuotes            12WstawSpacjePrzed insertSpacesBefore
+//   24CudzyslowSpacja   quoteSpaceFix          12Znaki            insertSpacesBeforeChars
+//   8SpacjaLacz         fixDashes              13UsunSpacjePo     removeSpacesAfter
+//   9Pauza              dashStyle              13Znaki            removeSpacesAfterChars
+//   27LaczPoPauzach     nbspAfterDashes        14WstawSpacjePo    insertSpacesAfter
+//   5WielokrotneSpacje  removeRepeatedSpaces   14Znaki            insertSpacesAfterChars
+//   AUsuwajZnaki        removeChars            BZnaki             removeCharsList
+//   7LaczliweSpacje     nbspAfterWords         18nbspAfterWords   afterWordsList
+//   15LaczPoCyfrach     nbspAfterDigits        17nbspAfterDigits  afterDigitsList
+//   22LaczPrzedSlowami  nbspBeforeWords        21nbspBeforeWords  beforeWordsList
+//   19insremSpcExc      useSpaceExceptions     20SinsremSpcExc    spaceExceptionsList
+//   25LaczPrzedCyframi  nbspBeforeDigits       26LaczPrzedCyframiRzymskimi  nbspBeforeRoman
+//
+// Flags and numbers are decimal integers; lists are cp1250 text, word lists
+// without the padding the record keeps around them.
+#pragma once
+
+namespace tarnik {
+
+// Reads every key into Typography().settings; a missing key gives the field's
+// default. Character lists are read up to their capacity (255 bytes, 100 for
+// the removed characters) and lose their spaces and tabs. A word list is read
+// up to 253 bytes; an empty one gives the default list (so a list emptied in
+// the editor comes back as the default). A stored number beyond 16 bits is held
+// as the nearest 16-bit value; an innerQuoteStyle outside 0..3 is read as 0 and
+// a dashStyle other than 0 as 1 (the en dash, the default), as the preferences
+// dialog can show no other.
+void TypoSettingsLoad();
+
+// Writes every key from Typography().settings, in a fixed order, then flushes
+// the store.
+void TypoSettingsSave();
+
+}  // namespace tarnik

@@ -1,0 +1,121 @@
+#include "typography/typo_settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/settings_store.h"
+#include "typography/typography_state.h"
+
+namespace tarnik {
+namespace {
+
+class TypoSettingsStoreTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tarnik-typo-XXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+        path_ = (folder_ / "Tarnik11.ini").string();
+        SetStoreTarget(path_.c_str(), "Prefs");
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    void Write(const std::string& text) {
+        std::ofstream(path_, std::ios::binary) << text;
+        SetStoreTarget(path_.c_str(), nullptr);  // drop what the store read before
+    }
+    std::string Read() const {
+        std::ifstream in(path_, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::filesystem::path folder_;
+    std::string path_;
+};
+
+TEST_F(TypoSettingsStoreTest, StoreWithoutTheSectionGivesExactlyTheDefaults) {
+    Write("[1Slownik]\n2Cudzyslow=0\n");
+    Typography().settings.fixQuotes = 0;
+    Typography().settings.afterWordsList.Assign("x");
+    TypoSettingsLoad();
+    const TypoSettings& s = Typography().settings;
+    EXPECT_EQ(StoreSection(), "1Typografia");
+    EXPECT_EQ(s.fixQuotes, 1);
+    EXPECT_EQ(s.dashStyle, 1);
+    EXPECT_EQ(s.guessQuotes, 0);
+    EXPECT_EQ(s.removeSpacesBeforeChars, ".,;:!?)]}");
+    EXPECT_EQ(s.insertSpacesBeforeChars, "([{");
+    EXPECT_EQ(s.removeCharsList, "");
+    EXPECT_EQ(s.afterWordsList.Padded(), std::string(" ") + kDefaultAfterWords + " ");
+    // The longest words of the default lists.
+    EXPECT_EQ(s.afterWordsList.Longest(), 5);
+    EXPECT_EQ(s.afterDigitsList.Longest(), 2);
+    EXPECT_EQ(s.beforeWordsList.Longest(), 4);
+    EXPECT_EQ(s.spaceExceptionsList.Longest(), 5);
+}
+
+TEST_F(TypoSettingsStoreTest, SaveWritesEveryKeyInOrderAndLoadGivesEveryFieldBack) {
+    TypoSettings& s = Typography().settings;
+    s = TypoSettings();
+    s.fixQuotes = 0;
+    s.innerQuoteStyle = 2;
+    s.guessQuotes = 1;
+    s.quoteSpaceFix = 1;
+    s.dashStyle = 0;
+    s.nbspBeforeRoman = 0;
+    s.removeSpacesBeforeChars = ". , ;";  // typed with spaces in the dialog
+    s.removeCharsList = "#";
+    s.afterDigitsList.Assign("kg z\xB3");
+    TypoSettingsSave();
+    EXPECT_EQ(Read(),
+              "[1Typografia]\n2Cudzyslow=0\n3Cytat=2\n23ZgadnijCudzyslow=1\n24CudzyslowSpacja=1\n"
+              "8SpacjaLacz=1\n9Pauza=0\n27LaczPoPauzach=1\n5WielokrotneSpacje=1\n"
+              "11UsunSpacjePrzed=1\n11Znaki=. , ;\n12WstawSpacjePrzed=1\n12Znaki=([{\n"
+              "13UsunSpacjePo=1\n13Znaki=([{\n14WstawSpacjePo=1\n14Znaki=.,;:!?)]}\n"
+              "AUsuwajZnaki=1\nBZnaki=#\n7LaczliweSpacje=1\n22LaczPrzedSlowami=1\n"
+              "15LaczPoCyfrach=1\n19insremSpcExc=1\n17nbspAfterDigits=kg z\xB3\n"
+              "18nbspAfterWords=" +
+                  std::string(kDefaultAfterWords) +
+                  "\n21nbspBeforeWords=Sp. o.o. S.A. SA\n20SinsremSpcExc=S.A. o.o. m.in.\n"
+                  "25LaczPrzedCyframi=1\n26LaczPrzedCyframiRzymskimi=0\n");
+
+    TypoSettings saved = s;
+    s = TypoSettings();
+    TypoSettingsLoad();
+    EXPECT_EQ(s.fixQuotes, 0);
+    EXPECT_EQ(s.innerQuoteStyle, 2);
+    EXPECT_EQ(s.guessQuotes, 1);
+    EXPECT_EQ(s.quoteSpaceFix, 1);
+    EXPECT_EQ(s.dashStyle, 0);
+    EXPECT_EQ(s.nbspBeforeRoman, 0);
+    EXPECT_EQ(s.removeSpacesBeforeChars, ".,;");
+    EXPECT_EQ(s.removeCharsList, "#");
+    EXPECT_EQ(s.afterDigitsList.Padded(), saved.afterDigitsList.Padded());
+    EXPECT_EQ(s.afterDigitsList.Longest(), 2);
+}
+
+TEST_F(TypoSettingsStoreTest, StoredValuesAreCutCleanedAndKeptInRange) {
+    std::string longWords(300, 'w');
+    Write("[1Typografia]\n11Znaki=\t. ,\t;\nBZnaki=" + std::string(150, '#') +
+          "\n14Znaki=\n18nbspAfterWords=\n17nbspAfterDigits=" + longWords +
+          "\n3Cytat=7\n9Pauza=2\n2Cudzyslow=70000\n");
+    TypoSettingsLoad();
+    const TypoSettings& s = Typography().settings;
+    EXPECT_EQ(s.removeSpacesBeforeChars, ".,;");
+    EXPECT_EQ(s.removeCharsList, std::string(100, '#'));
+    EXPECT_EQ(s.insertSpacesAfterChars, "");  // an empty character list stays empty
+    EXPECT_EQ(s.afterWordsList.Padded(), std::string(" ") + kDefaultAfterWords + " ");
+    EXPECT_EQ(s.afterDigitsList.Padded(), " " + std::string(253, 'w') + " ");
+    EXPECT_EQ(s.afterDigitsList.Longest(), 253);
+    EXPECT_EQ(s.innerQuoteStyle, 0);
+    EXPECT_EQ(s.dashStyle, 1);
+    EXPECT_EQ(s.fixQuotes, 32767);
+}
+
+}  // namespace
+}  // namespace tarnik
