@@ -29,20 +29,52 @@ struct CheckCase {
 
 TEST_F(WordCheckTest, ChecksWordsByTheirCapitalisation) {
     const CheckCase cases[] = {
-        {"", 1},         {"kot", 1},      {"Kot", 1},     {"KOT", 1},      {"kotem", 1},
-        {"koty", 1},     {"kotu", 0},     {"kOt", 0},  // mixed: only a user dictionary could hold
-                                                       // it
-        {"ko", 0},                                     // the empty stem "ko" has no empty ending
-        {"koza", 1},     {"kozą", 1},  // the empty stem of node ko, past the deeper node koz
-        {"kozioł", 1},   {"koziołem", 1}, {"kozioły", 1}, {"koziołu", 0},  {"książkę", 1},
-        {"KSIĄŻKĘ", 1},  {"książke", 0},  {"rzeka", 1},   {"zeka", 0},     {"morze", 1},
-        {"może", 1},     {"e-mail", 1},   {"e-maila", 1}, {"E-MAIL", 0},  // the hyphen makes it
-                                                                          // mixed
-        {"np", 1},       {"Np", 1},       {"NP", 1},      {"Warszawa", 1}, {"WARSZAWA", 1},
-        {"warszawa", 0}, {"WarSzawa", 0}, {"PKP", 1},     {"Pkp", 0},      {"pkp", 0},
-        {"Kraków", 1},   {"KRAKÓW", 1},   {"kot1", 1},    {"1kot", 0},     {"kot's", 1},
-        {"x", 0},        {"W", 0},   // a one-letter capital is all capitals: w, W
-        {"tzw", 0},      {"ul", 0},  // abbreviations need the full stop
+        {"", 1},
+        {"kot", 1},
+        {"Kot", 1},
+        {"KOT", 1},
+        {"kotem", 1},
+        {"koty", 1},
+        {"kotu", 0},
+        {"kOt", 0},  // mixed: only a user dictionary could hold
+                     // it
+        {"ko", 0},   // the empty stem "ko" has no empty ending
+        {"koza", 1},
+        {"kozą", 1},  // the empty stem of node ko, past the deeper node koz
+        {"kozioł", 1},
+        {"koziołem", 1},
+        {"kozioły", 1},
+        {"koziołu", 0},
+        {"książkę", 1},
+        {"KSIĄŻKĘ", 1},
+        {"książke", 0},
+        {"rzeka", 1},
+        {"zeka", 0},
+        {"morze", 1},
+        {"może", 1},
+        {"e-mail", 1},
+        {"e-maila", 1},
+        {"E-MAIL", 0},  // the hyphen makes it
+                        // mixed
+        {"np", 1},
+        {"Np", 1},
+        {"NP", 1},
+        {"Warszawa", 1},
+        {"WARSZAWA", 1},
+        {"warszawa", 0},
+        {"WarSzawa", 0},
+        {"PKP", 1},
+        {"Pkp", 0},
+        {"pkp", 0},
+        {"Kraków", 1},
+        {"KRAKÓW", 1},
+        {"kot1", 1},
+        {"1kot", 0},
+        {"kot's", 1},
+        {"x", 0},
+        {"W", 0},  // a one-letter capital is all capitals: w, W
+        {"tzw", 0},
+        {"ul", 0},  // abbreviations need the full stop
     };
     for (const CheckCase& c : cases) {
         EXPECT_EQ(SpellerCheckWord(Cp(c.word)), c.correct) << c.word;
