@@ -1,0 +1,99 @@
+#include "text/box_visitors.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "text/stmode.h"
+#include "text/story_text.h"
+#include "text/text_range.h"
+
+namespace tarnik {
+
+namespace {
+
+// The members of a group, read from the host's list; empty when there is none.
+std::vector<XTBox> GroupMembers(XTBox group) {
+    std::vector<XTBox> members;
+    XTHandle list = nullptr;
+    int16_t count = 0;
+    if (Host().GetGroupItems(group, &list, &count) != XT_OK || !list)
+        return members;
+    const void* block = Host().LockHandle(list);
+    int32_t size = Host().GetHandleSize(list);
+    if (block && count > 0 && size > 0) {
+        // Never more entries than the block holds.
+        size_t n = std::min(static_cast<size_t>(count), static_cast<size_t>(size) / sizeof(XTBox));
+        members.resize(n);
+        std::memcpy(members.data(), block, n * sizeof(XTBox));
+    }
+    Host().UnlockHandle(list);
+    Host().DisposeHandle(list);
+    return members;
+}
+
+// Calls `visit` with each anchored box in the working range of `box`, until it
+// returns non-zero.
+int16_t VisitAnchors(XTBox box, const std::function<int16_t(XTBox)>& visit) {
+    if (!Host().HasAnchoredBoxes(box))
+        return 0;
+    auto range = TakeWorkingRange(box);
+    if (!range)
+        return 0;
+    int32_t position =
+        Host().FindSpecialChar(range->story, XT_SPECIAL_ANCHOR, range->start, range->end);
+    while (position != -1) {
+        XTBox anchored = Host().GetAnchoredBox(range->story, position);
+        if (Host().IsBoxValid(anchored)) {
+            if (int16_t result = visit(anchored))
+                return result;
+        }
+        int32_t next = Host().NextCharPosition(range->story, position, XT_FORWARD);
+        if (next <= position)
+            break;
+        position = Host().FindSpecialChar(range->story, XT_SPECIAL_ANCHOR, next, range->end);
+    }
+    return 0;
+}
+
+}  // namespace
+
+void ForEachTextBox(XTBox box, const BoxVisitor& callback, int32_t argument) {
+    if (box == 0)
+        box = Host().GetCurrentBox();
+    if (box == 0)
+        return;
+    if (Host().IsTextBox(box)) {
+        callback(box, argument);
+        ForEachAnchoredBox(box, callback, -1);
+        return;
+    }
+    if (!Host().IsGroup(box))
+        return;
+    std::vector<XTBox> members = GroupMembers(box);
+    stmode contentTool(XT_TOOL_CONTENT);
+    for (XTBox member : members)
+        ForEachTextBox(member, callback, -1);
+}
+
+int16_t ForEachAnchoredBox(XTBox box, const BoxVisitor& callback, int32_t argument) {
+    if (box == 0)
+        box = Host().GetCurrentBox();
+    return VisitAnchors(box, [&](XTBox anchored) { return callback(anchored, argument); });
+}
+
+void ForEachAnchoredTextBoxInSelection(const std::function<void()>& callback) {
+    XTBox original = Host().GetCurrentBox();
+    VisitAnchors(original, [&](XTBox anchored) -> int16_t {
+        Host().SetCurrentBox(anchored);
+        XTBox current = Host().GetCurrentBox();
+        if (Host().IsTextBox(current)) {
+            SelectInCurrentBox(0, 0, false);
+            callback();
+        }
+        return 0;
+    });
+    Host().SetCurrentBox(original);
+}
+
+}  // namespace tarnik

@@ -1,0 +1,32 @@
+// Visiting the text boxes a command works on: one text box and the boxes anchored
+// in its working range, or every member of a group (groups within groups too).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "platform/host_api.h"
+
+namespace tarnik {
+
+// Called with a box and the visit's argument; a result other than 0 stops
+// ForEachAnchoredBox.
+using BoxVisitor = std::function<int16_t(XTBox box, int32_t argument)>;
+
+// With no box given, the current box. A text box: the callback with the box and
+// `argument`, then ForEachAnchoredBox for it with argument -1. A group: each member
+// in list order with argument -1, the content tool switched on meanwhile. Any other
+// item is not visited.
+void ForEachTextBox(XTBox box, const BoxVisitor& callback, int32_t argument);
+
+// The boxes anchored in the working range of `box` (0: the current box), in text
+// order; each anchor character is visited, even two side by side. Returns the first
+// result other than 0, else 0.
+int16_t ForEachAnchoredBox(XTBox box, const BoxVisitor& callback, int32_t argument);
+
+// For each text box anchored in the current box's working range: makes it current,
+// puts a caret at its start and runs `callback`. The box that was current is made
+// current again afterwards.
+void ForEachAnchoredTextBoxInSelection(const std::function<void()>& callback);
+
+}  // namespace tarnik
