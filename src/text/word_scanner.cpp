@@ -1,0 +1,209 @@
+#include "text/word_scanner.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "charsets/char_classes.h"
+#include "text/story_text.h"
+
+namespace tarnik {
+
+namespace {
+
+// A host story as FindNextWord reads it.
+struct StorySource {
+    XTStory story;
+    uint16_t CharAt(int32_t position) const { return GetChar(story, position); }
+    int32_t NextPosition(int32_t position) const {
+        return Host().NextCharPosition(story, position, XT_FORWARD);
+    }
+};
+
+std::string Lowered(std::string_view word) {
+    std::string lower(word);
+    ToLowerInPlace(lower);
+    return lower;
+}
+
+}  // namespace
+
+WordScanner& Scanner() {
+    static WordScanner scanner;
+    return scanner;
+}
+
+int WordScanner::BeginScan(int mode) {
+    if (mode == kWholeDocument)
+        return 1;
+    XTBox box = Host().GetCurrentBox();
+    if (box == 0 || !Host().IsTextBox(box))
+        return -1;
+    BoxTextInfo info = Host().GetBoxTextInfo(box);
+    if (info.length <= 0)
+        return 0;
+    story_ = info.story;
+    length_ = info.length;
+    savedStart_ = info.selectionStart;
+    savedEnd_ = info.selectionEnd;
+    current_ = info.selectionStart;
+    end_ = info.selectionEnd;
+    if (current_ == end_) {
+        current_ = 0;
+        end_ = info.length;
+    }
+    IgnoreClear();
+    ReplaceClear();
+    return 1;
+}
+
+void WordScanner::ScanRange(int32_t start, int32_t end) {
+    BoxTextInfo info = Host().GetBoxTextInfo(0);
+    story_ = info.story;
+    length_ = info.length;
+    current_ = start < 0 ? 0 : start;
+    end_ = end < 0 ? info.length : end;
+}
+
+int WordScanner::NextWord(char* word, int32_t* start, int32_t* end) {
+    if (!word || !start || !end)
+        return -1;
+    word[0] = '\0';
+    StorySource source{story_};
+    int32_t wordStart = 0;
+    std::string text;
+    if (!FindNextWord(source, current_, end_, wordStart, text)) {
+        *start = *end = current_;
+        return 0;
+    }
+    std::memcpy(word, text.data(), text.size());
+    word[text.size()] = '\0';
+    *start = wordStart;
+    *end = current_;
+    return 1;
+}
+
+int32_t WordScanner::WordAtCaret(int32_t* start, int32_t* end) {
+    BoxTextInfo info = Host().GetBoxTextInfo(0);
+    int32_t first = info.selectionStart;
+    int32_t last = info.selectionEnd;
+    if (info.story == 0 || first < 0 || last < first) {
+        *start = *end = 0;
+        return 0;
+    }
+    // Back over word characters while each step back is a plain one.
+    int32_t previous = first > 0 ? Host().NextCharPosition(info.story, first, XT_BACKWARD) : -1;
+    while (previous >= 0 && previous == first - 1 && IsWordChar(GetChar(info.story, previous))) {
+        first = previous;
+        if (first == 0)
+            break;
+        previous = Host().NextCharPosition(info.story, first, XT_BACKWARD);
+    }
+    // Forward over word characters; a step that is not plain ends the word where the
+    // host says the character ends.
+    while (last < info.length && IsWordChar(GetChar(info.story, last))) {
+        int32_t next = Host().NextCharPosition(info.story, last, XT_FORWARD);
+        if (next != last + 1) {
+            if (next > last)
+                last = next;
+            break;
+        }
+        last = next;
+    }
+    *start = first;
+    *end = last;
+    return first < last ? last - first : 0;
+}
+
+uint16_t WordScanner::CaseClass(std::string_view word) {
+    uint16_t flags = 0;
+    for (size_t i = 0; i < word.size(); ++i) {
+        auto c = static_cast<uint8_t>(word[i]);
+        if (IsLower(c)) {
+            flags |= kCaseSmall;
+        } else if (IsUpper(c)) {
+            flags |= i == 0 ? kCaseInitial : kCaseCapitals;
+        } else {
+            flags |= IsDigit(c) ? kCaseDigit : kCaseOther;
+        }
+    }
+    if (flags & kCaseCapitals) {
+        if (flags & kCaseSmall)
+            flags = (flags & ~(kCaseCapitals | kCaseSmall)) | kCaseMixed;
+        if (flags & kCaseCapitals)
+            flags &= ~kCaseInitial;
+    }
+    if ((flags & kCaseSmall) && (flags & kCaseInitial))
+        flags &= ~kCaseSmall;
+    return flags;
+}
+
+void WordScanner::ApplyCase(char* text, uint16_t flags) {
+    if (!text || !*text)
+        return;
+    if (flags & kCaseCapitals) {
+        ToUpperInPlace(text);
+    } else if (flags & kCaseInitial) {
+        text[0] = static_cast<char>(ToUpper(static_cast<uint8_t>(text[0])));
+    }
+}
+
+bool WordScanner::ReplaceWord(std::string_view replacement, int32_t start, int32_t end) {
+    int32_t delta = 0;
+    if (!ReplaceRange(start, end, replacement, delta))
+        return false;
+    current_ += delta;
+    end_ += delta;
+    length_ += delta;
+    return true;
+}
+
+bool WordScanner::ReplaceWordWithCase(std::string_view replacement, int32_t start, int32_t end,
+                                      uint16_t flags) {
+    std::string cased(replacement);
+    ApplyCase(cased.data(), flags);
+    return ReplaceWord(cased, start, end);
+}
+
+void WordScanner::IgnoreAdd(std::string_view word) {
+    ignore_.push_front(IgnoreEntry{Lowered(word), std::string(word)});
+}
+
+bool WordScanner::IgnoreContains(std::string_view word) const {
+    return std::any_of(ignore_.begin(), ignore_.end(), [&](const IgnoreEntry& entry) {
+        return entry.lower == word || entry.word == word;
+    });
+}
+
+void WordScanner::IgnoreClear() {
+    ignore_.clear();
+}
+
+void WordScanner::ReplaceAdd(std::string_view word, std::string_view replacement) {
+    replace_.push_front(ReplaceEntry{Lowered(word), Lowered(replacement)});
+}
+
+std::optional<std::string> WordScanner::ReplaceFind(std::string_view word) const {
+    for (const auto& entry : replace_) {
+        if (entry.word == word)
+            return entry.replacement;
+    }
+    return std::nullopt;
+}
+
+void WordScanner::ReplaceClear() {
+    replace_.clear();
+}
+
+void WordScanner::EndScan() {
+    SelectInCurrentBox(0, 0, false);
+    SelectInCurrentBox(0, 0, true);
+    // Replacements may have shortened the story since the selection was saved.
+    int32_t length = Host().GetBoxTextInfo(0).length;
+    int32_t end = std::clamp(savedEnd_, 0, std::max(length, 0));
+    SelectInCurrentBox(std::clamp(savedStart_, 0, end), end, true);
+    story_ = 0;
+    current_ = end_ = length_ = 0;
+    savedStart_ = savedEnd_ = 0;
+}
+
+}  // namespace tarnik

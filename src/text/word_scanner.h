@@ -1,0 +1,118 @@
+// WordScanner: the spell check's walk through story text, one word at a time, and
+// the two lists that last for one check command ("Ignore All", "Change All").
+//
+// The walk covers [current, end) of one story. Words are found by FindNextWord
+// (text/word_finder.h), reading with GetChar and stepping with the host's
+// NextCharPosition. A word's text goes into the caller's buffer of kWordBufferSize
+// bytes; a longer run of word characters is still one word over its whole range,
+// and its text keeps the first 319 characters.
+//
+// Case class of a word (CaseClass):
+//   0x01 initial capital   0x02 capitals   0x04 small letters   0x08 mixed case
+//   0x10 a character that is neither letter nor digit   0x20 a digit
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <forward_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/host_api.h"
+#include "text/word_finder.h"
+
+namespace tarnik {
+
+inline constexpr size_t kWordBufferSize = kMaxWordText + 1;
+
+inline constexpr uint16_t kCaseInitial = 0x01;
+inline constexpr uint16_t kCaseCapitals = 0x02;
+inline constexpr uint16_t kCaseSmall = 0x04;
+inline constexpr uint16_t kCaseMixed = 0x08;
+inline constexpr uint16_t kCaseOther = 0x10;
+inline constexpr uint16_t kCaseDigit = 0x20;
+
+class WordScanner {
+  public:
+    static constexpr int kWholeDocument = 2;
+
+    // Starts a walk over the current text box: its selection, or its whole story when
+    // the selection is a caret; empties both lists. 1 when started, 0 for an empty
+    // story, -1 when there is no current text box. Mode kWholeDocument returns 1 at
+    // once: the document walk sets each box's range with ScanRange.
+    int BeginScan(int mode);
+    // Walks [start, end) of the current box's story; a negative start means 0, a
+    // negative end the story's length.
+    void ScanRange(int32_t start, int32_t end);
+
+    // The next word: its text (cp1250, NUL-terminated) into `word`, its range into
+    // start and end; 1 when found. 0 when the range is exhausted: then the word is
+    // empty and start = end = the end of the range. -1 for a missing buffer.
+    int NextWord(char* word, int32_t* start, int32_t* end);
+
+    // The word (or words) touching the current box's selection: its range and length,
+    // 0 when no word touches it.
+    int32_t WordAtCaret(int32_t* start, int32_t* end);
+
+    static uint16_t CaseClass(std::string_view word);
+    // 0x02 turns the whole text to capitals, else 0x01 its first character.
+    static void ApplyCase(char* text, uint16_t flags);
+    // For each node of a suggestion list (nodes with `next` and a `word` text).
+    template <class Node>
+    static void ApplyCaseToList(Node* list, uint16_t flags) {
+        for (; list; list = list->next)
+            ApplyCase(list->word, flags);
+    }
+
+    // Replaces [start, end) by the replacement and moves the walk's current and end
+    // positions by the change in length. A replacement of 256 characters or more, or
+    // one the host refuses, changes nothing (positions included) and gives false.
+    bool ReplaceWord(std::string_view replacement, int32_t start, int32_t end);
+    bool ReplaceWordWithCase(std::string_view replacement, int32_t start, int32_t end,
+                             uint16_t flags);
+
+    // Words to ignore, kept as given and in small letters; a word matches either form
+    // byte for byte.
+    void IgnoreAdd(std::string_view word);
+    bool IgnoreContains(std::string_view word) const;
+    void IgnoreClear();
+
+    // Misspelt word -> replacement, both kept in small letters; looked up byte for byte
+    // with the word as given.
+    void ReplaceAdd(std::string_view word, std::string_view replacement);
+    std::optional<std::string> ReplaceFind(std::string_view word) const;
+    void ReplaceClear();
+
+    // Clears the selection, gives back the selection found at BeginScan (within the
+    // story as it now is) and forgets the walk. The lists stay until cleared.
+    void EndScan();
+
+    XTStory Story() const { return story_; }
+    int32_t Current() const { return current_; }
+    int32_t End() const { return end_; }
+
+  private:
+    struct IgnoreEntry {
+        std::string lower;
+        std::string word;
+    };
+    struct ReplaceEntry {
+        std::string word;
+        std::string replacement;
+    };
+
+    XTStory story_ = 0;
+    int32_t current_ = 0;
+    int32_t end_ = 0;
+    int32_t length_ = 0;
+    int32_t savedStart_ = 0;
+    int32_t savedEnd_ = 0;
+    std::forward_list<IgnoreEntry> ignore_;    // newest first
+    std::forward_list<ReplaceEntry> replace_;  // newest first
+};
+
+// The process's one scan.
+WordScanner& Scanner();
+
+}  // namespace tarnik
