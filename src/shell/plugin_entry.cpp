@@ -1,0 +1,62 @@
+#include "shell/plugin_entry.h"
+
+#include <exception>
+
+#include "platform/log_file.h"
+#include "platform/plugin_folder.h"
+#include "shell/config_prefs_data.h"
+#include "shell/module_place.h"
+
+namespace tarnik {
+
+namespace {
+
+template <class Component>
+std::unique_ptr<Component> TryCreate() {
+    try {
+        return std::make_unique<Component>();
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+int32_t Start(XTRegistrationRecord* record) {
+    PluginObjects& plugin = Plugin();
+    plugin.main.reset();
+    plugin.hyph = TryCreate<HyphXT>();
+    plugin.dict = TryCreate<DictXT>();
+    plugin.typo = TryCreate<TypoXT>();
+    plugin.main =
+        std::make_unique<TarnikXT>(plugin.hyph.get(), plugin.dict.get(), plugin.typo.get());
+    plugin.main->AttachConfig(std::make_unique<CConfigPrefsData>());
+    SetPluginFolder(ModuleFolder());
+    return plugin.main->Register(record);
+}
+
+}  // namespace
+
+PluginObjects& Plugin() {
+    static PluginObjects objects;
+    return objects;
+}
+
+}  // namespace tarnik
+
+extern "C" int32_t XTActivateCallback(XTRegistrationRecord* record) {
+    try {
+        return tarnik::Start(record);
+    } catch (const std::exception& error) {
+        tarnik::WriteForcedLogLine("Start-up failed: %s", error.what());
+    } catch (...) {
+        tarnik::WriteForcedLogLine("Start-up failed");
+    }
+    return tarnik::kRegistrationRefused;
+}
+
+extern "C" int32_t aa() {
+    return 0;
+}
+
+extern "C" int32_t bb() {
+    return 0;
+}
