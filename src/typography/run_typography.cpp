@@ -1,0 +1,478 @@
+#include "typography/run_typography.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "charsets/char_classes.h"
+#include "platform/host_api.h"
+#include "text/story_text.h"
+#include "typography/no_break_mark.h"
+#include "typography/quote_messages.h"
+#include "typography/typo_positions.h"
+#include "typography/typo_tokens.h"
+#include "typography/typography_state.h"
+
+namespace tarnik {
+
+namespace {
+
+// A missing neighbour: no class, no letter, no digit.
+constexpr uint16_t kNoChar = 0xFFFF;
+// A host character that the neighbour searches pass over.
+constexpr uint16_t kSkippedCode = 30;
+
+bool IsAlnumCode(uint16_t code) {
+    return code < 256 && IsAlnum(static_cast<uint8_t>(code));
+}
+bool IsDigitCode(uint16_t code) {
+    return code < 256 && IsDigit(static_cast<uint8_t>(code));
+}
+
+// What a rule did with the current position.
+enum class Act {
+    None,     // the rule does not apply; the next one is tried
+    Stay,     // the position (cur, possibly moved by the rule) is examined again
+    Advance,  // on to the next character
+    Stop,     // the run ends here, without giving the selection back
+    Failed    // the host refused an edit; the run ends as at the end of the range
+};
+
+class TypographyRun {
+  public:
+    explicit TypographyRun(const TypographyState& state)
+        : settings_(state.settings), classes_(state.classes) {}
+
+    void Run();
+
+  private:
+    bool ChooseRange();
+    void FindNeighbours();
+    Act Step();
+    Act Spacing();
+    Act Dash();
+    Act AfterWord();
+    Act AfterNumber();
+    Act BeforeWord();
+    Act BeforeNumber();
+    Act BeforeRoman();
+    Act Quote();
+    Act Open();
+    Act Close();
+    Act StopAt(const char* message);
+
+    // True when the word at `from` (letters, dashes, '.', '$', '%', '‰'; ended
+    // by a blank, a sentence mark or the range end) has at most `max`
+    // characters and is in `list`, as it stands or without a final full stop.
+    bool UnitWordIn(int32_t from, int max, const TypoWordList& list);
+    // Binds the space at `position` unless it is bound already.
+    void Bind(int32_t position);
+
+    // Edits, keeping end, len and the user's selection in step with the text.
+    bool Delete(int32_t position);
+    bool InsertSpace(int32_t selected, int32_t at);
+    bool Replace(int32_t position, uint16_t code, bool isDash);
+    void ShiftBounds(int32_t from, int32_t by);
+    void EndOfRun();
+
+    bool Is(uint16_t code, uint16_t classes) const { return classes_.Is(code, classes); }
+    bool HasPrevious() const { return prevpos_ >= 0; }
+    bool HasNext() const { return nextpos_ >= 0; }
+    uint16_t CharAt(int32_t position) const { return GetChar(story_, position); }
+    int32_t Next(int32_t position) const { return StepForward(story_, position); }
+    int32_t Previous(int32_t position) const { return StepBackward(story_, position); }
+
+    const TypoSettings& settings_;
+    const TypoCharClasses& classes_;
+    XTBox box_ = 0;
+    XTStory story_ = 0;
+    int32_t cur_ = 0;
+    int32_t end_ = 0;
+    int32_t len_ = 0;
+    int32_t origStart_ = 0;
+    int32_t origEnd_ = 0;
+    int32_t prevpos_ = -1;
+    int32_t nextpos_ = -1;
+    uint16_t p_ = kNoChar;
+    uint16_t c_ = kNoChar;
+    uint16_t n_ = kNoChar;
+    int depth_ = 0;
+};
+
+void TypographyRun::Run() {
+    if (!ChooseRange())
+        return;
+    while (len_ > 0 && cur_ < end_) {
+        Act act = Step();
+        if (act == Act::Stop)
+            return;
+        if (act == Act::Failed)
+            break;
+        if (act == Act::Advance) {
+            cur_ = Next(cur_);
+            if (cur_ < 0)
+                break;
+        }
+    }
+    EndOfRun();
+}
+
+bool TypographyRun::ChooseRange() {
+    box_ = Host().GetCurrentBox();
+    BoxTextInfo info = Host().GetBoxTextInfo(box_);
+    if (info.story == 0)
+        return false;
+    story_ = info.story;
+    len_ = info.length;
+    origStart_ = info.selectionStart;
+    origEnd_ = info.selectionEnd;
+    if (origStart_ == origEnd_ || (origStart_ == 0 && origEnd_ == len_)) {
+        cur_ = 0;
+        end_ = len_;
+    } else {
+        int32_t a = Next(origStart_);
+        int32_t b = Previous(origEnd_);
+        if (a < 0 || b < 0)
+            return false;
+        cur_ = a == origStart_ + 1 ? origStart_ : a;
+        end_ = b == origEnd_ - 1 ? origEnd_ : b;
+        if (cur_ > end_)
+            return false;
+        if (cur_ == end_) {
+            cur_ = 0;
+            end_ = len_;
+        }
+    }
+    Host().SetTextSelection(story_, 0, 0, true);
+    depth_ = 0;
+    return true;
+}
+
+void TypographyRun::FindNeighbours() {
+    prevpos_ = -1;
+    p_ = kNoChar;
+    for (int32_t q = cur_ > 0 ? Previous(cur_) : -1; q >= 0; q = q > 0 ? Previous(q) : -1) {
+        uint16_t code = CharAt(q);
+        if (code != kSkippedCode) {
+            prevpos_ = q;
+            p_ = code;
+            break;
+        }
+    }
+    c_ = CharAt(cur_);
+    // The next character is looked for inside the range only.
+    nextpos_ = -1;
+    n_ = kNoChar;
+    for (int32_t q = cur_ < end_ - 1 ? Next(cur_) : -1; q >= 0 && q < end_;
+         q = q < end_ - 1 ? Next(q) : -1) {
+        uint16_t code = CharAt(q);
+        if (code != kSkippedCode) {
+            nextpos_ = q;
+            n_ = code;
+            break;
+        }
+    }
+}
+
+Act TypographyRun::Step() {
+    FindNeighbours();
+    if (Is(c_, kTypoRemoveChar))
+        return Delete(cur_) ? Act::Stay : Act::Failed;
+    if (c_ == ' ' && settings_.removeRepeatedSpaces && HasPrevious() && p_ == ' ')
+        return Delete(cur_) ? Act::Stay : Act::Failed;
+    if (Is(c_, kTypoSpacing))
+        return Spacing();
+    for (Act (TypographyRun::*rule)() :
+         {&TypographyRun::Dash, &TypographyRun::AfterWord, &TypographyRun::AfterNumber,
+          &TypographyRun::BeforeWord, &TypographyRun::BeforeNumber, &TypographyRun::BeforeRoman}) {
+        Act act = (this->*rule)();
+        if (act != Act::None)
+            return act;
+    }
+    return Quote();
+}
+
+Act TypographyRun::Spacing() {
+    bool digitGuard = (c_ == ',' || c_ == '-' || c_ == '.') && IsDigitCode(p_) && IsDigitCode(n_);
+    std::optional<bool> excepted;
+    auto isExcepted = [&] {
+        if (!excepted) {
+            excepted =
+                settings_.useSpaceExceptions &&
+                IsSpaceException(story_, len_, cur_, classes_, settings_.spaceExceptionsList);
+        }
+        return *excepted;
+    };
+    auto isUrl = [&] { return IsUrlToken(story_, len_, cur_, classes_); };
+
+    if (Is(c_, kTypoRemoveSpaceAfter) && HasNext() && nextpos_ > 0 && Is(n_, kTypoSpace) &&
+        !isExcepted()) {
+        return Delete(nextpos_) ? Act::Stay : Act::Failed;
+    }
+    if (Is(c_, kTypoInsertSpaceAfter) && !Is(c_, kTypoRemoveSpaceAfter) && HasNext() &&
+        IsAlnumCode(n_) && !digitGuard && !isUrl() && !isExcepted()) {
+        return InsertSpace(cur_, Next(cur_)) ? Act::Stay : Act::Failed;
+    }
+    if (Is(c_, kTypoRemoveSpaceBefore) && HasPrevious() && Is(p_, kTypoSpace) && !isExcepted()) {
+        if (!Delete(prevpos_))
+            return Act::Failed;
+        --cur_;  // where c now stands
+        return Act::Stay;
+    }
+    if (Is(c_, kTypoInsertSpaceBefore) && !Is(c_, kTypoRemoveSpaceBefore) && HasPrevious() &&
+        IsAlnumCode(p_) && !digitGuard && !isUrl() && !isExcepted()) {
+        return InsertSpace(prevpos_, cur_) ? Act::Stay : Act::Failed;
+    }
+    return Act::Advance;
+}
+
+Act TypographyRun::Dash() {
+    if (!Is(c_, kTypoDash) || !settings_.fixDashes)
+        return Act::None;
+    if (HasPrevious() && !(nextpos_ > 0 && Is(p_, kTypoBlank)))
+        return Act::None;
+    if (!HasNext() || !Is(n_, kTypoBlank))
+        return Act::None;
+    if (!Replace(cur_, classes_.dash, true))
+        return Act::Failed;
+    if (settings_.nbspAfterDashes && Is(n_, kTypoSpace) &&
+        !(IsNoBreakMarked(story_, cur_) && IsNoBreakMarked(story_, nextpos_))) {
+        MarkNoBreak(story_, cur_, nextpos_ + 1);
+    }
+    return Act::Advance;
+}
+
+Act TypographyRun::AfterWord() {
+    if (!settings_.nbspAfterWords || !IsAlnumCode(c_) || (HasPrevious() && IsAlnumCode(p_)))
+        return Act::None;
+    const TypoWordList& list = settings_.afterWordsList;
+    const int max = list.Longest() + 1;
+    char key[TypoWordList::kCapacity + 2];
+    key[0] = ' ';
+    int length = 0;
+    int32_t q = cur_;
+    uint16_t t = kNoChar;
+    while (q >= 0 && q < end_) {
+        t = CharAt(q);
+        if (!IsAlnumCode(t) && t != '.' && t != '$' && t != '%' && t != kPerMille)
+            break;
+        if (length == max)
+            return Act::None;  // too long to be in the list
+        key[++length] = static_cast<char>(t);
+        q = Next(q);
+    }
+    // A word that runs to the end of the range is never bound.
+    if (q < 0 || q >= end_ || !Is(t, kTypoBlank))
+        return Act::None;
+    key[length + 1] = ' ';
+    if (!list.ContainsKey(std::string_view(key, static_cast<std::size_t>(length) + 2)))
+        return Act::None;
+    if (Is(t, kTypoSpace))
+        Bind(q);
+    return Act::Advance;
+}
+
+bool TypographyRun::UnitWordIn(int32_t from, int max, const TypoWordList& list) {
+    char key[TypoWordList::kCapacity + 2];
+    key[0] = ' ';
+    int length = 0;
+    uint16_t t = ' ';  // the range end counts as a space
+    for (int32_t q = from; q >= 0 && q < end_; q = Next(q)) {
+        uint16_t code = CharAt(q);
+        bool inWord = (code < 256 && IsAlpha(static_cast<uint8_t>(code))) || Is(code, kTypoDash) ||
+                      code == '.' || code == '$' || code == '%' || code == kPerMille;
+        if (!inWord) {
+            t = code;
+            break;
+        }
+        if (length == max)
+            return false;  // too long to be in the list
+        key[++length] = static_cast<char>(code);
+    }
+    if (length < 1 || !Is(t, kTypoBlank | kTypoSentencePunct))
+        return false;
+    key[length + 1] = ' ';
+    if (list.ContainsKey(std::string_view(key, static_cast<std::size_t>(length) + 2)))
+        return true;
+    // "zł." is the list's "zł" at the end of a sentence.
+    if (key[length] != '.' || length < 2)
+        return false;
+    key[length] = ' ';
+    return list.ContainsKey(std::string_view(key, static_cast<std::size_t>(length) + 1));
+}
+
+void TypographyRun::Bind(int32_t position) {
+    if (!IsNoBreakMarked(story_, position))
+        MarkNoBreak(story_, position, position + 1);
+}
+
+Act TypographyRun::AfterNumber() {
+    if (!settings_.nbspAfterDigits || !IsDigitCode(c_) || !HasNext() || !Is(n_, kTypoSpace))
+        return Act::None;
+    if (!UnitWordIn(Next(nextpos_), settings_.afterDigitsList.Longest() + 1,
+                    settings_.afterDigitsList)) {
+        return Act::None;
+    }
+    Bind(nextpos_);
+    return Act::Advance;
+}
+
+Act TypographyRun::BeforeWord() {
+    if (!settings_.nbspBeforeWords || !Is(c_, kTypoSpace) || !HasNext())
+        return Act::None;
+    if (!UnitWordIn(nextpos_, settings_.beforeWordsList.Longest(), settings_.beforeWordsList))
+        return Act::None;
+    Bind(cur_);
+    return Act::Advance;
+}
+
+Act TypographyRun::BeforeNumber() {
+    if (!settings_.nbspBeforeDigits || !Is(c_, kTypoSpace) || !HasNext() || !IsDigitCode(n_))
+        return Act::None;
+    Bind(cur_);
+    return Act::Advance;
+}
+
+Act TypographyRun::BeforeRoman() {
+    if (!settings_.nbspBeforeRoman || !Is(c_, kTypoSpace) || !HasNext())
+        return Act::None;
+    int32_t q = nextpos_;
+    uint16_t t = ' ';  // the range end counts as a space
+    int length = 0;
+    for (; q >= 0 && q < end_; q = Next(q), ++length) {
+        t = CharAt(q);
+        if (!Is(t, kTypoRomanDigit))
+            break;
+        t = ' ';
+    }
+    if (length < 1 || !Is(t, kTypoBlank | kTypoSentencePunct | kTypoDash))
+        return Act::None;
+    Bind(cur_);
+    return Act::Advance;
+}
+
+Act TypographyRun::Quote() {
+    if (!settings_.fixQuotes || !Is(c_, kTypoQuote))
+        return Act::Advance;
+    if (Is(p_, kTypoBlank) && Is(n_, kTypoBlank)) {
+        if (!settings_.guessQuotes)
+            return StopAt(kQuoteBetweenSpaces);
+        if (depth_ <= 0 && Is(n_, kTypoSpace) && settings_.quoteSpaceFix)
+            return Delete(nextpos_) ? Act::Stay : Act::Failed;
+        if (depth_ >= 1 && Is(p_, kTypoSpace) && settings_.quoteSpaceFix) {
+            if (!Delete(prevpos_))
+                return Act::Failed;
+            --cur_;  // where the mark now stands
+            return Act::Stay;
+        }
+        // A mark that guessing cannot place either: the user is told, as
+        // without guessing, rather than left with a run stopped unnoticed.
+        return StopAt(kQuoteBetweenSpaces);
+    }
+    bool betweenDashes = Is(p_, kTypoDash) && Is(n_, kTypoDash);
+    bool betweenWords = IsAlnumCode(p_) && IsAlnumCode(n_);
+    if (betweenDashes || betweenWords) {
+        if (betweenWords && c_ == kRightSingleQuote)
+            return Act::Advance;  // an apostrophe: rock’n’roll
+        if (!settings_.guessQuotes)
+            return StopAt(kQuoteBetweenNonSpaces);
+        if (depth_ <= 0) {
+            if (!settings_.quoteSpaceFix)
+                return Open();
+            return InsertSpace(cur_, cur_) ? Act::Stay : Act::Failed;
+        }
+        if (!settings_.quoteSpaceFix)
+            return Close();
+        return InsertSpace(nextpos_, nextpos_) ? Act::Stay : Act::Failed;
+    }
+    bool opensHere = !HasPrevious() || Is(p_, kTypoBlank | kTypoDash);
+    bool closesHere = !HasNext() || Is(n_, kTypoBlank | kTypoDash);
+    bool bracket = Is(p_, kTypoOpenBracket) || Is(n_, kTypoOpenBracket);
+    bool punct = Is(p_, kTypoCloseBracket | kTypoSentencePunct) ||
+                 Is(n_, kTypoCloseBracket | kTypoSentencePunct);
+    if (opensHere || bracket)
+        return Open();
+    if (Is(p_, kTypoQuote) && !closesHere)
+        return Open();
+    if (punct || closesHere || Is(n_, kTypoQuote))
+        return Close();
+    return StopAt(kQuoteBetweenNonSpaces);
+}
+
+Act TypographyRun::Open() {
+    uint16_t mark = depth_ == 0 ? kLowDoubleQuote : classes_.innerOpen;
+    ++depth_;
+    return Replace(cur_, mark, false) ? Act::Advance : Act::Failed;
+}
+
+Act TypographyRun::Close() {
+    --depth_;
+    uint16_t mark = depth_ == 0 ? kRightDoubleQuote : classes_.innerClose;
+    return Replace(cur_, mark, false) ? Act::Advance : Act::Failed;
+}
+
+Act TypographyRun::StopAt(const char* message) {
+    ShowTextRange(cur_, cur_ + 1);
+    ShowQuoteMessage(message);
+    return Act::Stop;
+}
+
+bool TypographyRun::Delete(int32_t position) {
+    if (DeleteBoxText(box_, position, position + 1) != 0)
+        return false;
+    --end_;
+    --len_;
+    if (position < origStart_)
+        --origStart_;
+    if (position < origEnd_)
+        --origEnd_;
+    return true;
+}
+
+bool TypographyRun::InsertSpace(int32_t selected, int32_t at) {
+    // The space takes the style of the selected character beside it.
+    Host().SetTextSelection(story_, selected, selected + 1, false);
+    if (PutCharInCurrentBox(at, ' ') != 0)
+        return false;
+    ++len_;
+    ++end_;
+    if (at <= cur_)
+        ++cur_;
+    ShiftBounds(at, 1);
+    return true;
+}
+
+bool TypographyRun::Replace(int32_t position, uint16_t code, bool isDash) {
+    // The old character stays selected while the new one goes in beside it, so
+    // the new one takes its style.
+    Host().SetTextSelection(story_, position, position + 1, false);
+    if (isDash) {
+        return PutCharInCurrentBox(position + 1, code) == 0 &&
+               DeleteBoxText(box_, position, position + 1) == 0;
+    }
+    return PutCharInCurrentBox(position, code) == 0 &&
+           DeleteBoxText(box_, position + 1, position + 2) == 0;
+}
+
+void TypographyRun::ShiftBounds(int32_t from, int32_t by) {
+    if (origStart_ >= from)
+        origStart_ += by;
+    if (origEnd_ >= from)
+        origEnd_ += by;
+}
+
+void TypographyRun::EndOfRun() {
+    Host().TextUpdateOff();
+    Host().SetTextSelection(story_, 0, 0, false);
+    Host().TextUpdateOn();
+    Host().SetTextSelection(story_, origStart_, origEnd_, true);
+}
+
+}  // namespace
+
+void RunTypography() {
+    TypographyRun(Typography()).Run();
+}
+
+}  // namespace tarnik

@@ -1,0 +1,148 @@
+#include "typography/run_typography.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "typo_document.h"
+#include "typography/typography_state.h"
+
+namespace tarnik {
+namespace {
+
+using testing::TypoDocument;
+
+// Runs the engine on a one-box document holding `text`, with a caret at its
+// start, under settings changed by `setup`.
+std::string Typeset(const std::string& text, void (*setup)(TypoSettings&) = nullptr) {
+    Typography().settings = TypoSettings();
+    if (setup)
+        setup(Typography().settings);
+    BuildTypoCharClasses();
+    TypoDocument document(text);
+    RunTypography();
+    EXPECT_TRUE(document.host.messages.empty()) << text;
+    return document.Text();
+}
+
+struct Case {
+    const char* before;
+    const char* after;  // '~': a space with the no-break mark
+    void (*setup)(TypoSettings&) = nullptr;
+};
+
+// '~' marks a bound (no-break) space in the expected texts.
+const Case kCases[] = {
+    // Removed characters and repeated spaces.
+    {"b  c   d", "b c d"},
+    {"b  c", "b  c", [](TypoSettings& s) { s.removeRepeatedSpaces = 0; }},
+    {"a\xC2\xA0\xC2\xA0"
+     "b",
+     "a\xC2\xA0\xC2\xA0"
+     "b"},  // only plain spaces count
+    {"#ta#k#", "tak", [](TypoSettings& s) { s.removeCharsList = "#"; }},
+    {"#tak", "#tak", [](TypoSettings& s) { s.removeCharsList = "#", s.removeChars = 0; }},
+    // Spacing around punctuation and brackets.
+    {"tak ,nie", "tak, nie"},
+    {"( tekst )", "(tekst)"},
+    {"koniec.Start", "koniec. Start"},
+    {"ala(ma)kota", "ala (ma) kota"},
+    {"tak ,nie", "tak ,nie",
+     [](TypoSettings& s) { s.removeSpacesBefore = 0, s.insertSpacesAfter = 0; }},
+    {"ala(ma)", "ala(ma)", [](TypoSettings& s) { s.insertSpacesBefore = 0; }},
+    {"( tekst", "( tekst", [](TypoSettings& s) { s.removeSpacesAfterChars = ""; }},
+    {"pi 3,14 i 1.5 oraz 10-20", "pi~3,14 i~1.5 oraz~10-20"},
+    {"firma S.A. oraz m.in. to", "firma~S.A. oraz m.in. to"},
+    {"m.in.tak", "m. in. tak", [](TypoSettings& s) { s.useSpaceExceptions = 0; }},
+    {"adres www.wp.pl,x oraz jan@wp.pl,x", "adres www.wp.pl,x oraz jan@wp.pl,x"},
+    {"http://a.pl/b.c https://a.pl/b.c ftp.a.pl", "http://a.pl/b.c https://a.pl/b.c ftp.a.pl"},
+    {"xwww.a.pl", "xwww. a. pl"},
+    // A character in both lists of one side only loses its spaces.
+    {"a ( b (c", "a(b(c", [](TypoSettings& s) { s.removeSpacesBeforeChars += "("; }},
+    {"a, b,c", "a,b,c", [](TypoSettings& s) { s.removeSpacesAfterChars += ","; }},
+    // Dashes.
+    {"tak - nie", "tak –~nie"},
+    {"tak — nie", "tak –~nie"},
+    {"tak - nie", "tak —~nie", [](TypoSettings& s) { s.dashStyle = 0; }},
+    {"tak - nie", "tak - nie", [](TypoSettings& s) { s.fixDashes = 0; }},
+    {"tak - nie", "tak – nie", [](TypoSettings& s) { s.nbspAfterDashes = 0; }},
+    {"- tak", "–~tak"},
+    {"tak -\rnie", "tak –\rnie"},
+    {"biało-czerwony tak -nie", "biało-czerwony tak -nie"},
+    // Binding short words, units, numbers and roman numerals.
+    {"w domu i w szkole", "w~domu i~w~szkole"},
+    {"W domu", "W domu", [](TypoSettings& s) { s.nbspAfterWords = 0; }},
+    {"przed domem przedtem", "przed~domem przedtem"},
+    {"idę do", "idę do"},  // a word that reaches the range end is not bound
+    {"idę do\rdomu", "idę do\rdomu"},
+    {"α w β αw β", "α w~β αw~β"},  // characters cp1250 lacks are no letters
+    {"mam 5 kg", "mam~5~kg"},
+    {"za 10 zł. Tak", "za~10~zł. Tak"},
+    {"za 10 zł, tak", "za~10~zł, tak"},
+    {"za 10 zło", "za~10 zło"},
+    {"z 5 kilo", "z~5 kilo"},
+    {"za 10 zł", "za~10 zł", [](TypoSettings& s) { s.nbspAfterDigits = 0; }},
+    {"mam 5", "mam 5", [](TypoSettings& s) { s.nbspBeforeDigits = 0; }},
+    {"firma Sp. z o.o.", "firma~Sp. z~o.o."},
+    {"firma Sp. z o.o.", "firma Sp. z~o.o.", [](TypoSettings& s) { s.nbspBeforeWords = 0; }},
+    {"wiek XX i XX wieku", "wiek~XX~i~XX~wieku"},
+    {"wiek XX.", "wiek~XX."},
+    {"pan MIX-em", "pan~MIX-em"},
+    {"pan XXL pan Xena", "pan~XXL pan Xena"},  // any run of C D I L M V X
+    {"wiek XX", "wiek XX", [](TypoSettings& s) { s.nbspBeforeRoman = 0; }},
+    // Quotation marks.
+    {"\"Hamlet\"", "„Hamlet”"},
+    {"„Hamlet“", "„Hamlet”"},
+    {"(\"tak\")", "(„tak”)"},
+    {"\"Rzekł \"tak\" i wyszedł\"", "„Rzekł „tak” i~wyszedł”"},
+    {"\"Rzekł \"tak\" i wyszedł\"", "„Rzekł «tak» i~wyszedł”",
+     [](TypoSettings& s) { s.innerQuoteStyle = 2; }},
+    {"\"Rzekł \"tak\" i wyszedł\"", "„Rzekł »tak« i~wyszedł”",
+     [](TypoSettings& s) { s.innerQuoteStyle = 3; }},
+    {"\"Rzekł \"tak\" i wyszedł\"", "„Rzekł ’tak’ i~wyszedł”",
+     [](TypoSettings& s) { s.innerQuoteStyle = 1; }},
+    {"\"a\"\r\"b\"", "„a”\r„b”"},
+    {"\"tak\"-\"nie\"", "„tak”-„nie”"},
+    {"rock’n’roll it's", "rock’n’roll it's"},
+    {"\"Hamlet\"", "\"Hamlet\"", [](TypoSettings& s) { s.fixQuotes = 0; }},
+    // A closing mark without an opening one takes the inner mark and leaves the
+    // depth below zero for the rest of the run.
+    {"tak\" i \"nie\"", "tak» i~«nie»", [](TypoSettings& s) { s.innerQuoteStyle = 2; }},
+    // Guessing.
+    {"powiedz \" tak\"", "powiedz „tak”",
+     [](TypoSettings& s) { s.guessQuotes = 1, s.quoteSpaceFix = 1; }},
+    {"\"tak \" i", "„tak” i", [](TypoSettings& s) { s.guessQuotes = 1, s.quoteSpaceFix = 1; }},
+    {"a\"b\"c", "a„b”c", [](TypoSettings& s) { s.guessQuotes = 1; }},
+    {"a\"b\"c", "a „b” c", [](TypoSettings& s) { s.guessQuotes = 1, s.quoteSpaceFix = 1; }},
+};
+
+TEST(RunTypographyTest, RulesWithAndWithoutTheirSettings) {
+    for (const Case& c : kCases)
+        EXPECT_EQ(Typeset(c.before, c.setup), c.after) << "from: " << c.before;
+}
+
+TEST(RunTypographyTest, ReplacedDashIsBoundToTheSpaceAfterIt) {
+    Typography().settings = TypoSettings();
+    BuildTypoCharClasses();
+    TypoDocument document("tak - nie");
+    RunTypography();
+    EXPECT_FALSE(document.Marked(3));
+    EXPECT_TRUE(document.Marked(4));
+    EXPECT_TRUE(document.Marked(5));
+    EXPECT_FALSE(document.Marked(6));
+}
+
+TEST(RunTypographyTest, AMarkAlreadyThereIsKept) {
+    // The host toggles the mark; a second run must not take it off again.
+    Typography().settings = TypoSettings();
+    BuildTypoCharClasses();
+    TypoDocument document("w domu, tak - nie 5 kg");
+    RunTypography();
+    std::string once = document.Text();
+    RunTypography();
+    EXPECT_EQ(document.Text(), once);
+    EXPECT_EQ(once, "w~domu, tak –~nie~5~kg");
+}
+
+}  // namespace
+}  // namespace tarnik
