@@ -1,0 +1,67 @@
+// A host running the plug-in, linked into the test: the document is loaded, the
+// plug-in started through its entry and the menus installed. The per-user data
+// folder is a fresh temporary folder, so the start-up's settings choice never
+// reaches the user's own files.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "host/dialogs.h"
+#include "host/document_file.h"
+#include "host/memory_host.h"
+#include "host/menu_listing.h"
+#include "shell/plugin_entry.h"
+
+namespace shelltest {
+
+inline std::string TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tarnik-shell-XXXXXX").string();
+    return mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
+class PluginFixture {
+  public:
+    explicit PluginFixture(const std::string& json, bool start = true) {
+        setenv("XDG_DATA_HOME", userData.c_str(), 1);
+        std::string error;
+        EXPECT_TRUE(tarnik::host::LoadDocumentText(json, host, error)) << error;
+        host.SetDialogDriver(&driver);
+        if (start)
+            started = host.Start(XTActivateCallback);
+    }
+    ~PluginFixture() {
+        std::error_code error;
+        std::filesystem::remove_all(userData, error);
+    }
+
+    std::string Menus() { return tarnik::host::MenuListing(host.menus); }
+    std::string UpdatedMenus() {
+        host.UpdateMenus();
+        return Menus();
+    }
+    int16_t ItemTitled(const std::string& utf8) {
+        const tarnik::host::MenuItem* item = host.menus.FindItemByTitle(utf8);
+        return item ? item->number : 0;
+    }
+
+    std::string userData = TempFolder();
+    tarnik::host::MemoryHost host;
+    tarnik::host::ScriptedDialogDriver driver;
+    int32_t started = -1;
+};
+
+// A document with one text box "t" (story 0, text `text`, selection [start, end)),
+// current, under `tool` ("content" or "item"), in `language` ("en" or "pl").
+inline std::string OneBox(const std::string& text, int start = 0, int end = 0,
+                          const std::string& tool = "content", const std::string& language = "en") {
+    return R"({"language": ")" + language + R"(", "tool": ")" + tool +
+           R"(", "stories": [{"text": ")" + text +
+           R"("}], "spreads": [{"items": [{"id": "t", "type": "text", "story": 0, "selection": [)" +
+           std::to_string(start) + ", " + std::to_string(end) + R"(]}]}], "current": "t"})";
+}
+
+}  // namespace shelltest
