@@ -151,7 +151,8 @@ CompiledDictionary CompileDictionary(const CompileOptions& options) {
     for (auto& [stem, provisional] : stems)
         stemEntries.push_back({std::move(stem), classes.Code(provisional)});
     stems.clear();
-    MainDictionaryLayout layout = LayOutMainDictionary(std::move(stemEntries));
+    MainDictionaryLayout layout =
+        LayOutMainDictionary(std::move(stemEntries), options.maxTableSlots);
 
     ContainerWriter writer;
     DoubleArray endings = PackDoubleArray(BuildMinimalAutomaton(classes.EndingSequences()));

@@ -22,6 +22,9 @@ struct CompileOptions {
     std::string wordListPath;
     std::string alwaysAcceptedPath;  // optional
     std::string abbreviationsPath;   // optional
+    // The prefix-node table's limit; a smaller table makes deeper trees and
+    // larger blocks, which tests use to reach every path of the lookup.
+    size_t maxTableSlots = 4095;
 };
 
 struct CompileFigures {
