@@ -1,0 +1,197 @@
+// tarnik pipe and tarnik list, run as a user runs them, on a fixture data folder.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "fixture_dictionary.h"
+#include "speller/user_dictionary.h"
+
+namespace tarnik {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct Result {
+    int status;
+    std::vector<std::string> lines;  // standard output
+    std::string errors;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Whether the user dictionary file `path` holds `word` (cp1250).
+bool Holds(const std::string& path, const std::string& word) {
+    UserDictionary* user = nullptr;
+    if (UserDictOpen(path, user) != 0)
+        return false;
+    bool holds = UserDictContains(user, word) == 1;
+    UserDictClose(user);
+    return holds;
+}
+
+class SpellingCommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directory(data_);
+        testing::WriteFixtureDictionary(data_ + "/son.dic");
+    }
+
+    // Runs `tarnik ARGS` with `input` on standard input.
+    Result Run(const std::string& args, const std::string& input) {
+        std::ofstream(dir_.File("in.txt"), std::ios::binary) << input;
+        std::string command = std::string("XDG_DATA_HOME=") + dir_.File("xdg") + " " +
+                              TARNIK_BIN_DIR "/tarnik " + args + " < " + dir_.File("in.txt") +
+                              " > " + dir_.File("out.txt") + " 2> " + dir_.File("err.txt");
+        int raw = std::system(command.c_str());
+        Result result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, {}, Slurp(dir_.File("err.txt"))};
+        std::istringstream out(Slurp(dir_.File("out.txt")));
+        for (std::string line; std::getline(out, line);)
+            result.lines.push_back(line);
+        return result;
+    }
+    // The pipe's answer lines after the banner.
+    std::vector<std::string> Pipe(const std::string& input, const std::string& options = "") {
+        Result result = Run("pipe --data " + data_ + " " + options, input);
+        EXPECT_EQ(result.status, 0) << result.errors;
+        EXPECT_THAT(result.lines, ::testing::Not(::testing::IsEmpty()));
+        if (result.lines.empty())
+            return {};
+        EXPECT_THAT(result.lines[0], StartsWith("@(#) "));
+        return std::vector<std::string>(result.lines.begin() + 1, result.lines.end());
+    }
+
+    testing::TempDir dir_;
+    std::string data_ = dir_.File("data");
+};
+
+TEST_F(SpellingCommandsTest, PipeAnswersEachWordOfEachLine) {
+    EXPECT_THAT(Pipe("kot kotx Warszawa\nżółw qqqqq.\n\nKOTX\n"),
+                ElementsAre("*", "& kotx 3 4: kot, kota, koty", "*", "",  //
+                            "# żółw 0", "# qqqqq 5", "",                  // offsets in characters
+                            "",                                           //
+                            "& KOTX 3 0: KOT, KOTA, KOTY", ""));
+}
+
+TEST_F(SpellingCommandsTest, PipeChecksWordsAsTheSpellCheckDoes) {
+    EXPECT_THAT(
+        Pipe("tzw. tzw\n"
+             "ko\u00ADtem 2015kot kot1 1kot\n"  // soft hyphen inside, digits
+             "warszawa Bielsko-Biała\n"),
+        ElementsAre("*", "# tzw 5", "",  //
+                    "*", "*", "*", "*", "", "& warszawa 1 0: Warszawa", "# Bielsko-Biała 9", ""));
+}
+
+TEST_F(SpellingCommandsTest, PipeCommands) {
+    std::string user = dir_.File("mine.dic");
+    EXPECT_THAT(Pipe("*Kowalski\nKowalski kowalski\n"
+                     "@Kotx\nkotx Kotx\n"
+                     "!\nkot kotem qqqqq\n%\nkot\n"
+                     "#\n+\n-\n~\n"
+                     "^*kot qqqqq\n"
+                     "&Nowak\nnowak\n",
+                     "--user " + user),
+                ElementsAre("*", "& kowalski 1 9: Kowalski", "",  //
+                            "*", "*", "",                         // accepted as written and small
+                            "# qqqqq 10", "",                     // terse
+                            "*", "",                              //
+                            "*", "# qqqqq 6", "",                 // the escape counts in offsets
+                            "*", ""));
+    EXPECT_TRUE(Holds(user, "Kowalski"));
+    EXPECT_TRUE(Holds(user, "nowak"));
+}
+
+TEST_F(SpellingCommandsTest, SkipOptionsSkipCapitalsAndDigits) {
+    EXPECT_THAT(Pipe("KOTX kotx1 Kotx\n", "--skip-caps --skip-digits"),
+                ElementsAre("*", "*", "& Kotx 3 11: Kot, Kota, Koty", ""));
+    EXPECT_THAT(Pipe("KOTX kotx1\n"),
+                ElementsAre("& KOTX 3 0: KOT, KOTA, KOTY", "& kotx1 3 5: kot, kota, koty", ""));
+}
+
+TEST_F(SpellingCommandsTest, UserDictionaryIsCreatedInTheDataFolder) {
+    ASSERT_FALSE(std::filesystem::exists(data_ + "/user.dic"));
+    EXPECT_THAT(Pipe("*Kowalski\n"), ElementsAre());
+    EXPECT_THAT(Pipe("Kowalski\n"), ElementsAre("*", ""));
+    EXPECT_TRUE(Holds(data_ + "/user.dic", "Kowalski"));
+}
+
+TEST_F(SpellingCommandsTest, AliasAndHelp) {
+    Result alias = Run("-a --data " + data_, "kot\n");
+    EXPECT_EQ(alias.status, 0);
+    EXPECT_THAT(alias.lines, ElementsAre(StartsWith("@(#) "), "*", ""));
+    for (const char* command : {"pipe --help", "list --help"}) {
+        Result help = Run(command, "");
+        EXPECT_EQ(help.status, 0) << command;
+        std::string text;
+        for (const std::string& line : help.lines)
+            text += line + "\n";
+        for (const char* option : {"--data", "--user", "--skip-caps", "--skip-digits"}) {
+            EXPECT_THAT(text, HasSubstr(option)) << command;
+        }
+    }
+    Result overview = Run("--help", "");
+    EXPECT_EQ(overview.status, 0);
+    std::string text;
+    for (const std::string& line : overview.lines)
+        text += line + "\n";
+    EXPECT_THAT(text, HasSubstr("pipe, -a"));
+    EXPECT_THAT(text, HasSubstr("list"));
+}
+
+TEST_F(SpellingCommandsTest, FailuresExitWithStatusTwo) {
+    struct Case {
+        std::string args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"pipe --data " + dir_.File("nowhere"), dir_.File("nowhere") + "/son.dic (error -43)"},
+        {"list --data " + dir_.File("nowhere"), "(error -43)"},
+        {"pipe --frobnicate", "unknown option '--frobnicate'"},
+        {"pipe --data", "--data needs a value"},
+        {"pipe --data " + data_ + " text.txt", "unexpected argument"},
+        {"list --data " + data_ + " " + dir_.File("absent.txt"), "cannot read"},
+        {"lsit", "unknown command 'lsit'"},
+    };
+    for (const Case& c : cases) {
+        Result result = Run(c.args, "kot\n");
+        EXPECT_EQ(result.status, 2) << c.args;
+        EXPECT_THAT(result.errors, HasSubstr(c.message)) << c.args;
+    }
+}
+
+TEST_F(SpellingCommandsTest, UnreadableUserDictionaryIsReportedAndKept) {
+    std::string user = dir_.File("user.dic");
+    testing::WriteFile(user, {0, 0, 0, 0});  // a list of no bytes
+    Result result = Run("pipe --data " + data_ + " --user " + user, "kot\n");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_THAT(result.errors, HasSubstr(user + " (error 1)"));
+    EXPECT_EQ(testing::ReadFile(user), (tools::Bytes{0, 0, 0, 0}));
+}
+
+TEST_F(SpellingCommandsTest, ListPrintsEachMisspeltOccurrence) {
+    std::string input = "kot kotx, Kotx kotx.\nżółw ma kota\n";
+    Result result = Run("list --data " + data_, input);
+    EXPECT_EQ(result.status, 0) << result.errors;
+    EXPECT_THAT(result.lines, ElementsAre("kotx", "Kotx", "kotx", "żółw", "ma"));
+    std::ofstream(dir_.File("a.txt")) << "qqq kot\n";
+    std::ofstream(dir_.File("b.txt")) << "KOTX\n";
+    result = Run(
+        "list --skip-caps --data " + data_ + " " + dir_.File("a.txt") + " " + dir_.File("b.txt"),
+        "");
+    EXPECT_EQ(result.status, 0) << result.errors;
+    EXPECT_THAT(result.lines, ElementsAre("qqq"));
+}
+
+}  // namespace
+}  // namespace tarnik
