@@ -12,26 +12,6 @@ namespace tarnik {
 
 namespace {
 
-// The members of a group, read from the host's list; empty when there is none.
-std::vector<XTBox> GroupMembers(XTBox group) {
-    std::vector<XTBox> members;
-    XTHandle list = nullptr;
-    int16_t count = 0;
-    if (Host().GetGroupItems(group, &list, &count) != XT_OK || !list)
-        return members;
-    const void* block = Host().LockHandle(list);
-    int32_t size = Host().GetHandleSize(list);
-    if (block && count > 0 && size > 0) {
-        // Never more entries than the block holds.
-        size_t n = std::min(static_cast<size_t>(count), static_cast<size_t>(size) / sizeof(XTBox));
-        members.resize(n);
-        std::memcpy(members.data(), block, n * sizeof(XTBox));
-    }
-    Host().UnlockHandle(list);
-    Host().DisposeHandle(list);
-    return members;
-}
-
 // Calls `visit` with each anchored box in the working range of `box`, until it
 // returns non-zero.
 int16_t VisitAnchors(XTBox box, const std::function<int16_t(XTBox)>& visit) {
@@ -57,6 +37,25 @@ int16_t VisitAnchors(XTBox box, const std::function<int16_t(XTBox)>& visit) {
 }
 
 }  // namespace
+
+std::vector<XTBox> GroupMembers(XTBox group) {
+    std::vector<XTBox> members;
+    XTHandle list = nullptr;
+    int16_t count = 0;
+    if (Host().GetGroupItems(group, &list, &count) != XT_OK || !list)
+        return members;
+    const void* block = Host().LockHandle(list);
+    int32_t size = Host().GetHandleSize(list);
+    if (block && count > 0 && size > 0) {
+        // Never more entries than the block holds.
+        size_t n = std::min(static_cast<size_t>(count), static_cast<size_t>(size) / sizeof(XTBox));
+        members.resize(n);
+        std::memcpy(members.data(), block, n * sizeof(XTBox));
+    }
+    Host().UnlockHandle(list);
+    Host().DisposeHandle(list);
+    return members;
+}
 
 void ForEachTextBox(XTBox box, const BoxVisitor& callback, int32_t argument) {
     if (box == 0)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/host_api.h"
 
@@ -12,6 +13,10 @@ namespace tarnik {
 // Called with a box and the visit's argument; a result other than 0 stops
 // ForEachAnchoredBox.
 using BoxVisitor = std::function<int16_t(XTBox box, int32_t argument)>;
+
+// The members of a group in list order, read from the host's list (which is
+// disposed of); empty when there is none.
+std::vector<XTBox> GroupMembers(XTBox group);
 
 // With no box given, the current box. A text box: the callback with the box and
 // `argument`, then ForEachAnchoredBox for it with argument -1. A group: each member
