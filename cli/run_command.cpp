@@ -1,0 +1,148 @@
+// tarnik run: runs one menu command of the plug-in on a document.
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+
+#include "cli/command.h"
+#include "cli/plugin_session.h"
+#include "host/dialog_script.h"
+#include "host/document_file.h"
+#include "host/terminal_dialog_driver.h"
+
+namespace tarnik::cli {
+namespace {
+
+constexpr char kName[] = "run";
+
+constexpr char kHelp[] =
+    "Usage: tarnik run DOC.json --command TITLE [--dialogs SCRIPT] [-o OUT.json]\n"
+    "                  [--xtensions DIR]\n\n"
+    "Loads the document into the host, starts the plug-in and chooses the menu item\n"
+    "whose title is TITLE as the menus now show it (in the document's interface\n"
+    "language, e.g. \"About Tarnik...\" or \"Informacje o Tarniku...\"). Dialogs and\n"
+    "message boxes are answered from the script, one step a line (docs/commands.md):\n"
+    "  press ITEM | type ITEM TEXT | choose ITEM ROW | activate ITEM ROW |\n"
+    "  answer ok|cancel|yes|no\n"
+    "Without --dialogs they are shown on the terminal and answered there. Every\n"
+    "message box the command shows is printed to standard error. The document is\n"
+    "then saved to OUT.json, or back to DOC.json.\n\n"
+    "  --command TITLE  the menu item to choose\n"
+    "  --dialogs SCRIPT the dialog script\n"
+    "  -o OUT.json      where to save the document (default: DOC.json itself)\n"
+    "  --xtensions DIR  the XTensions folder holding Tarnik11.so and its data files\n"
+    "                   (default: the folder XTensions beside tarnik)\n\n"
+    "Exit status: 0 when the command ran and the document was saved; 1 when the item\n"
+    "is disabled, or the script did not fit the dialogs the command showed (too few\n"
+    "or too many steps, or a step the dialog refused), and then nothing is saved;\n"
+    "2 on bad usage, an unknown title, or a file that cannot be read or written.\n";
+
+struct Options {
+    std::string document;
+    std::string command;
+    std::string script;
+    std::string output;
+    std::string xtensions;
+};
+
+int Error(int status, const std::string& message) {
+    std::cerr << "tarnik " << kName << ": " << message << "\n";
+    return status;
+}
+
+bool ReadFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    text.assign(std::istreambuf_iterator<char>(in), {});
+    return !in.bad();
+}
+
+// Parses the arguments; 0, or the exit status of a usage error.
+int ParseOptions(const std::vector<std::string>& args, Options& options) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string* value = arg == "--command"     ? &options.command
+                             : arg == "--dialogs"   ? &options.script
+                             : arg == "-o"          ? &options.output
+                             : arg == "--xtensions" ? &options.xtensions
+                                                    : nullptr;
+        if (value) {
+            if (++i == args.size())
+                return UsageError(kName, arg + " needs a value");
+            *value = args[i];
+        } else if (arg.starts_with("-") || !options.document.empty()) {
+            return UsageError(kName, "unexpected argument '" + arg + "'");
+        } else {
+            options.document = arg;
+        }
+    }
+    if (options.document.empty())
+        return UsageError(kName, "no document given");
+    if (options.command.empty())
+        return UsageError(kName, "no --command given");
+    return 0;
+}
+
+int Run(const std::vector<std::string>& args) {
+    Options options;
+    if (int status = ParseOptions(args, options))
+        return status;
+
+    std::unique_ptr<host::ScriptedDialogDriver> scripted;
+    std::unique_ptr<host::TerminalDialogDriver> terminal;
+    host::DialogDriver* driver = nullptr;
+    if (!options.script.empty()) {
+        std::string script;
+        if (!ReadFile(options.script, script))
+            return Error(kUsageError, "cannot read the dialog script " + options.script);
+        scripted = std::make_unique<host::ScriptedDialogDriver>();
+        std::string error;
+        if (!host::LoadDialogScript(script, *scripted, error))
+            return Error(kUsageError, options.script + ": " + error);
+        driver = scripted.get();
+    } else {
+        terminal = std::make_unique<host::TerminalDialogDriver>(std::cin, std::cout);
+        driver = terminal.get();
+    }
+
+    PluginSession session;
+    std::string error;
+    if (!session.Open(options.document, options.xtensions, driver, error))
+        return Error(kUsageError, error);
+    host::MemoryHost& memoryHost = session.Host();
+    const host::MenuItem* item = memoryHost.menus.FindItemByTitle(options.command);
+    if (!item)
+        return Error(kUsageError,
+                     "no menu item \"" + options.command + "\" (tarnik menus shows the titles)");
+    if (!item->enabled)
+        return Error(1, "the menu item \"" + options.command + "\" is disabled");
+
+    size_t shownBefore = memoryHost.messages.size();
+    memoryHost.ChooseMenuItem(item->number);
+    for (size_t i = shownBefore; i < memoryHost.messages.size(); ++i) {
+        const host::ShownMessage& message = memoryHost.messages[i];
+        std::cerr << message.title << ": " << message.text << "\n";
+    }
+    if (scripted) {
+        for (const std::string& problem : scripted->Problems())
+            std::cerr << "tarnik " << kName << ": " << options.script << ": " << problem << "\n";
+        if (!scripted->Problems().empty())
+            return Error(1, "the dialog script did not fit; the document was not saved");
+        if (!scripted->Finished())
+            return Error(1,
+                         "steps of the dialog script were left over; the document was not saved");
+    }
+
+    const std::string& output = options.output.empty() ? options.document : options.output;
+    if (!host::SaveDocumentFile(output, memoryHost, error))
+        return Error(kUsageError, error);
+    return 0;
+}
+
+const CommandRegistration registration({kName, "",
+                                        "run a menu command of the plug-in on a document", kHelp,
+                                        Run});
+
+}  // namespace
+}  // namespace tarnik::cli

@@ -1,0 +1,136 @@
+// The built tarnik program with the built module: tarnik menus and tarnik run,
+// as a user runs them.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "plugin_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CommandLine : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        std::error_code error;
+        fs::remove_all(folder_, error);
+    }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        std::string path = (fs::path(folder_) / name).string();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    bool Exists(const std::string& name) const { return fs::exists(fs::path(folder_) / name); }
+
+    // Runs tarnik with `arguments` (shell words) and `input` on standard input.
+    Outcome Tarnik(const std::string& arguments, const std::string& input = "") {
+        std::string in = Write("stdin.txt", input);
+        std::string out = (fs::path(folder_) / "stdout.txt").string();
+        std::string err = (fs::path(folder_) / "stderr.txt").string();
+        std::string command = "cd '" + folder_ + "' && XDG_DATA_HOME='" + folder_ + "' '" +
+                              TARNIK_BIN_DIR + "/tarnik' " + arguments + " <'" + in + "' >'" + out +
+                              "' 2>'" + err + "'";
+        int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(out), Read(err)};
+    }
+
+    std::string folder_ = shelltest::TempFolder();
+};
+
+const char kGroupDocument[] =
+    R"({"spreads": [{"items": [{"id": "g", "type": "group", "items": [{"id": "p", "type": "picture"}]}]}], "current": "g"})";
+
+TEST_F(CommandLine, MenusPrintsTheMenusForTheCurrentBox) {
+    Write("group.json", kGroupDocument);
+    Outcome o = Tarnik("menus group.json");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out,
+              "Polish Hyphenation\n"
+              "  + Hyphenate Boxes\n"
+              "  + Remove Hyphens From Boxes\n"
+              "  - Suggest Hyphenation...\n"
+              "  + Remove hyphens from document\n"
+              "  ----\n"
+              "  + Hyphenation Preferences...\n"
+              "  + About Tarnik...\n"
+              "Polish Spell Checker\n"
+              "  - Check Word...\n"
+              "  - Check Story...\n"
+              "  + Check Document...\n"
+              "  ----\n"
+              "  + Dictionary Preferences...\n"
+              "  + About Tarnik...\n"
+              "Typography\n"
+              "  + Typography In Boxes\n"
+              "  ----\n"
+              "  + Typography Preferences...\n"
+              "  + About Tarnik...\n");
+}
+
+TEST_F(CommandLine, RunAnswersTheAboutBoxFromTheScriptAndSavesTheDocument) {
+    Write("doc.json", shelltest::OneBox("kot", 0, 0, "content", "pl"));
+    Write("about.txt", "# the About box\npress 1\n");
+    Outcome o = Tarnik(
+        "run doc.json --command 'Informacje o Tarniku...' --dialogs about.txt "
+        "-o out.json");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_NE(Read((fs::path(folder_) / "out.json").string()).find("\"kot\""), std::string::npos);
+}
+
+TEST_F(CommandLine, RunOnATerminalShowsTheDialogAndReadsTheSteps) {
+    Write("doc.json", shelltest::OneBox("kot"));
+    Outcome o = Tarnik("run doc.json --command 'About Tarnik...'", "press 1\n");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("== O rozszerzeniu ==\n  [3] text Tarnik11 ("), std::string::npos)
+        << o.out;
+}
+
+TEST_F(CommandLine, RunRefusesWhatItCannotDo) {
+    Write("doc.json", shelltest::OneBox(""));
+    Write("short.txt", "");
+    Write("long.txt", "press 1\npress 1\n");
+    Write("bad.txt", "press 1\nclick 2\n");
+    struct Case {
+        const char* arguments;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"run doc.json --command 'Spell Everything'", 2, "no menu item \"Spell Everything\""},
+        {"run doc.json --command 'Check Story...'", 1, "is disabled"},
+        {"run doc.json --command 'About Tarnik...' --dialogs short.txt -o out.json", 1,
+         "no action left in the script"},
+        {"run doc.json --command 'About Tarnik...' --dialogs long.txt -o out.json", 1, "left over"},
+        {"run doc.json --command 'About Tarnik...' --dialogs bad.txt", 2,
+         "bad.txt: line 2: unknown step 'click'"},
+        {"run doc.json --command 'About Tarnik...' --xtensions nowhere", 2, "cannot load"},
+        {"run missing.json --command 'About Tarnik...'", 2, "missing.json"},
+        {"run doc.json", 2, "no --command given"},
+        {"menus", 2, "no document given"},
+    };
+    for (const Case& c : cases) {
+        Outcome o = Tarnik(c.arguments);
+        EXPECT_EQ(o.status, c.status) << c.arguments << "\n" << o.err;
+        EXPECT_NE(o.err.find(c.message), std::string::npos) << c.arguments << "\n" << o.err;
+        EXPECT_FALSE(Exists("out.json")) << c.arguments;
+    }
+}
+
+}  // namespace
