@@ -1,0 +1,97 @@
+// The tarnik hyph command, run as a user runs it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "hyph_fixture.h"
+
+namespace tarnik {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class HyphCommandTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = test::TestFolder();
+        std::filesystem::copy_file(TARNIK_SOURCE_DIR "/data/PLHYPH.DAT", folder_ / "PLHYPH.DAT");
+    }
+
+    Outcome Tarnik(const std::string& args, const std::string& input = "") {
+        std::filesystem::path in = folder_ / "stdin.txt", err = folder_ / "stderr.txt";
+        std::ofstream(in) << input;
+        std::string command = std::string(TARNIK_BIN_DIR "/tarnik hyph --data ") +
+                              folder_.string() + " " + args + " <" + in.string() + " 2>" +
+                              err.string();
+        Outcome run;
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            run.out.append(buffer, n);
+        run.status = WEXITSTATUS(pclose(pipe));
+        std::ifstream e(err);
+        run.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
+        return run;
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(HyphCommandTest, HyphenatesArgumentsAndLines) {
+    Outcome run = Tarnik("--no-user konstantynopolitańczykowianeczka Przedszkole a1bc ab12cdef");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "kon-stan-ty-no-po-li-tań-czy-ko-wia-necz-ka\nPrzed-szko-le\na1bc\nab12cdef\n");
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "PLHYPH.USR"));
+
+    run = Tarnik("", "niebieski\r\n\nŻÓŁTEGO\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "nie-bie-ski\n\nŻÓŁ-TE-GO\n");
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "PLHYPH.USR"));  // started from the seed
+}
+
+TEST_F(HyphCommandTest, ManagesTheUserExceptions) {
+    std::string user = "--user " + (folder_ / "mine.usr").string() + " ";
+    EXPECT_EQ(Tarnik(user + "--add kot-ek").out, "Added: kot-ek\n");
+    Outcome again = Tarnik(user + "--add ko-tek");
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.err.find("already listed"), std::string::npos) << again.err;
+    EXPECT_EQ(Tarnik(user + "--add Źdź-bło").status, 0);
+    EXPECT_EQ(Tarnik(user + "--list").out, "źdź-bło\nkot-ek\n");
+    EXPECT_EQ(Tarnik(user + "kotek").out, "kot-ek\n");
+    EXPECT_EQ(Tarnik(user + "--no-user kotek").out, "ko-tek\n");
+    EXPECT_EQ(Tarnik(user + "--remove kotek").out, "Removed: kotek\n");
+    Outcome missing = Tarnik(user + "--remove kotek");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("not listed"), std::string::npos) << missing.err;
+    EXPECT_EQ(Tarnik(user + "--add " + std::string(252, 'k')).status, 1);
+}
+
+TEST_F(HyphCommandTest, ReportsBadUseAndMissingData) {
+    std::filesystem::remove(folder_ / "PLHYPH.DAT");
+    Outcome run = Tarnik("kotek");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("cannot open the hyphenation data"), std::string::npos) << run.err;
+    EXPECT_EQ(Tarnik("--frobnicate").status, 2);
+    EXPECT_EQ(Tarnik("--add").status, 2);
+    EXPECT_EQ(Tarnik("--list kotek").status, 2);
+}
+
+TEST_F(HyphCommandTest, ADamagedExceptionsFileIsReportedAndKept) {
+    std::string user = "--user " + (folder_ / "mine.usr").string() + " ";
+    test::WriteFile(folder_ / "mine.usr", {50, 0, 0, 0, 1});
+    Outcome run = Tarnik(user + "kotek");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "ko-tek\n");
+    EXPECT_NE(run.err.find("mine.usr.bak"), std::string::npos) << run.err;
+    EXPECT_EQ(test::ReadFile(folder_ / "mine.usr.bak"), (std::vector<uint8_t>{50, 0, 0, 0, 1}));
+    EXPECT_EQ(Tarnik(user + "--list").status, 0);
+}
+
+}  // namespace
+}  // namespace tarnik
