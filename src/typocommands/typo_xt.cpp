@@ -3,6 +3,7 @@
 #include "platform/about_box.h"
 #include "platform/host_api.h"
 #include "platform/shown_text.h"
+#include "typocommands/typography_command.h"
 #include "typography/typo_settings_store.h"
 
 namespace tarnik {
@@ -25,8 +26,12 @@ bool TypoXT::PerformMenuCommand(const XTMenuCommandRecord& record) {
         ShowAboutBox();
         return true;
     }
-    // The typography command and its preferences come with the typography service.
-    return item == items_.typography || item == items_.preferences;
+    if (item == items_.typography) {
+        TypographyCommand();
+        return true;
+    }
+    // The preferences come with the typography dialogs.
+    return item == items_.preferences;
 }
 
 }  // namespace tarnik
