@@ -148,10 +148,13 @@ void Report() {
     const Setup& s = TheSetup();
     std::map<std::string, std::vector<std::string>> classes;
     size_t compared = 0, agreed = 0, wszcz = 0;
+    std::vector<std::string> wszczDiffer;
     for (const Word& w : s.words) {
         std::vector<int> ours = TarnikBreaks(w), theirs = LibhyphenBreaks(w);
         if (w.cp1250.rfind("wszcz", 0) == 0) {
             ++wszcz;
+            if (ours != theirs)
+                wszczDiffer.push_back(Show(w.display, ours) + " / " + Show(w.display, theirs));
             continue;
         }
         ++compared;
@@ -173,6 +176,10 @@ void Report() {
     std::printf("words: %zu (%zu beginning with wszcz left out)\n", s.words.size(), wszcz);
     std::printf("agreement: %zu of %zu (%.4f%%)\n", agreed, compared,
                 compared ? 100.0 * agreed / compared : 0.0);
+    std::printf("wszcz words that differ (Tarnik / libhyphen): %zu", wszczDiffer.size());
+    for (size_t i = 0; i < wszczDiffer.size() && i < 5; ++i)
+        std::printf(" %s", wszczDiffer[i].c_str());
+    std::printf("\n");
     for (const auto& [kind, examples] : classes) {
         std::printf("divergence: %s: %zu, e.g. (Tarnik / libhyphen)", kind.c_str(),
                     examples.size());
