@@ -4,6 +4,7 @@
 #include "platform/host_api.h"
 #include "platform/shown_text.h"
 #include "typocommands/typography_command.h"
+#include "typography/ctypo_prefs_dialog.h"
 #include "typography/typo_settings_store.h"
 
 namespace tarnik {
@@ -30,8 +31,11 @@ bool TypoXT::PerformMenuCommand(const XTMenuCommandRecord& record) {
         TypographyCommand();
         return true;
     }
-    // The preferences come with the typography dialogs.
-    return item == items_.preferences;
+    if (item == items_.preferences) {
+        ShowTypoPreferences();
+        return true;
+    }
+    return false;
 }
 
 }  // namespace tarnik

@@ -1,0 +1,37 @@
+// A document in the host with the plug-in linked in and started through its
+// entry, as the host starts it. The per-user data folder and the settings file
+// are fresh temporary files, so nothing reaches the user's own settings.
+#pragma once
+
+#include <string>
+
+#include "host/dialogs.h"
+#include "host/memory_host.h"
+
+namespace tarnik::testing {
+
+class PluginDocument {
+  public:
+    // Loads `json` (docs/documents.md), starts the plug-in and points its
+    // settings store at a file holding `settings`.
+    explicit PluginDocument(const std::string& json, const std::string& settings = "");
+    ~PluginDocument();
+    PluginDocument(const PluginDocument&) = delete;
+    PluginDocument& operator=(const PluginDocument&) = delete;
+
+    // Chooses the menu item of this title (after a menu update); the host's result.
+    int32_t Choose(const std::string& title);
+    std::string StoryText(size_t story) const;
+    // The id of the current item.
+    std::string Current() const;
+    // The settings file as it stands on disk.
+    std::string SettingsFile() const;
+
+    host::MemoryHost host;
+    host::ScriptedDialogDriver driver;
+
+  private:
+    std::string folder_;
+};
+
+}  // namespace tarnik::testing
