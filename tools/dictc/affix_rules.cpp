@@ -1,6 +1,5 @@
 #include "tools/dictc/affix_rules.h"
 
-#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -89,14 +88,13 @@ AffixRules ReadAffixRules(std::istream& in) {
     // Rules still owed to the class whose header was read last.
     unsigned char openFlag = 0;
     size_t rulesOwed = 0;
-    std::set<std::string> hintsWithCount = {"REP", "MAP"};
     for (size_t n = 0; n < lines.size(); ++n) {
         size_t lineNumber = n + 1;
         std::vector<std::string> fields = Fields(lines[n]);
         if (fields.empty() || fields[0][0] == '#')
             continue;
         const std::string& directive = fields[0];
-        if (directive == "SET" || directive == "TRY" || hintsWithCount.count(directive))
+        if (directive == "SET" || directive == "TRY" || directive == "REP" || directive == "MAP")
             continue;
         if (directive != "PFX" && directive != "SFX")
             Fail(lineNumber, "the directive " + directive +
