@@ -1,6 +1,11 @@
 // tarnik typo: typographic correction of plain text, as the plug-in makes it in a
 // text box: the text becomes the story of one box in a new document, with a caret
-// at its start, and the typography engine runs over the whole story.
+// at its start, and the command behind "Typography In Box" runs on it.
+//
+// The plug-in's typography code is linked in and reaches the host through its
+// HostApi, connected as at activation; the shell is not started, so the settings
+// come from --settings FILE alone (or are the defaults), never from the files the
+// shell would choose at start-up.
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -13,9 +18,7 @@
 #include "host/memory_host.h"
 #include "platform/host_api.h"
 #include "platform/settings_store.h"
-#include "typography/run_typography.h"
-#include "typography/typo_settings_store.h"
-#include "typography/typography_state.h"
+#include "typocommands/typography_command.h"
 
 namespace tarnik::cli {
 namespace {
@@ -136,8 +139,6 @@ int Run(const std::vector<std::string>& args) {
             return UsageError(kName, "cannot read the settings file '" + settingsFile + "'");
         SetStoreTarget(settingsFile.c_str(), nullptr);
     }
-    TypoSettingsLoad();
-    BuildTypoCharClasses();
 
     host::MemoryHost memoryHost;
     MakeDocument(memoryHost, text);
@@ -145,7 +146,7 @@ int Run(const std::vector<std::string>& args) {
         std::cerr << "tarnik " << kName << ": the host did not start\n";
         return 1;
     }
-    RunTypography();
+    TypographyCommand();
 
     const host::Story& story = memoryHost.document->stories[0];
     std::cout << StoryText(story);

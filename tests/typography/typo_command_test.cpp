@@ -32,8 +32,10 @@ class TypoCommandTest : public ::testing::Test {
     }
 
     // Runs `tarnik typo ARGS`, standard error into a file of its own.
-    Result Typo(const std::string& args) {
-        std::string command = std::string(TARNIK_BIN_DIR) + "/tarnik typo " + args + " 2>" +
+    Result Typo(const std::string& args) { return Tarnik("typo " + args); }
+    Result Tarnik(const std::string& args) {
+        std::string command = "XDG_DATA_HOME=" + folder_.string() + " " +
+                              std::string(TARNIK_BIN_DIR) + "/tarnik " + args + " 2>" +
                               (folder_ / "stderr").string();
         Result result;
         FILE* pipe = popen(command.c_str(), "r");
@@ -86,6 +88,22 @@ TEST_F(TypoCommandTest, BadInputIsRefusedWithAMessage) {
         EXPECT_EQ(r.out, "") << args;
         EXPECT_NE(Errors(), "") << args;
     }
+}
+
+TEST_F(TypoCommandTest, TheMenuCommandRunsOnDocumentsThroughTarnikRun) {
+    // The plug-in module in an XTensions folder of its own, with default settings.
+    std::filesystem::path xtensions = folder_ / "XTensions";
+    std::filesystem::create_directory(xtensions);
+    std::filesystem::copy_file(std::string(TARNIK_BIN_DIR) + "/XTensions/Tarnik11.so",
+                               xtensions / "Tarnik11.so");
+    std::string document = File("doc.json", R"({"stories": [{"text": "b  \"c\" - d"}],
+        "spreads": [{"items": [{"id": "t", "type": "text", "story": 0}]}], "current": "t"})");
+    Result r = Tarnik("run " + document + " --command 'Typography In Box' --xtensions " +
+                      xtensions.string() + " -o " + (folder_ / "out.json").string());
+    ASSERT_EQ(r.status, 0) << Errors();
+    std::ifstream in(folder_ / "out.json");
+    std::string saved(std::istreambuf_iterator<char>(in), {});
+    EXPECT_NE(saved.find("\"text\": \"b „c” – d\""), std::string::npos) << saved;
 }
 
 }  // namespace
