@@ -25,7 +25,7 @@ constexpr char kHelp[] =
     "  press ITEM | type ITEM TEXT | choose ITEM ROW | activate ITEM ROW |\n"
     "  answer ok|cancel|yes|no\n"
     "Without --dialogs they are shown on the terminal and answered there. Every\n"
-    "message box the command shows is printed to standard error. The document is\n"
+    "message box the plug-in shows is printed to standard error. The document is\n"
     "then saved to OUT.json, or back to DOC.json.\n\n"
     "  --command TITLE  the menu item to choose\n"
     "  --dialogs SCRIPT the dialog script\n"
@@ -118,12 +118,9 @@ int Run(const std::vector<std::string>& args) {
     if (!item->enabled)
         return Error(1, "the menu item \"" + options.command + "\" is disabled");
 
-    size_t shownBefore = memoryHost.messages.size();
     memoryHost.ChooseMenuItem(item->number);
-    for (size_t i = shownBefore; i < memoryHost.messages.size(); ++i) {
-        const host::ShownMessage& message = memoryHost.messages[i];
+    for (const host::ShownMessage& message : memoryHost.messages)
         std::cerr << message.title << ": " << message.text << "\n";
-    }
     if (scripted) {
         for (const std::string& problem : scripted->Problems())
             std::cerr << "tarnik " << kName << ": " << options.script << ": " << problem << "\n";

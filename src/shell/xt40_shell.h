@@ -64,6 +64,9 @@ class XT40shell : public XT40Root {
     const std::array<uint8_t, XT_HOST_INFO_SIZE>& HostInfo() const { return hostInfo_; }
     bool XTensionFolderWritable() const { return writable_; }
     int16_t InterfaceLanguage() const { return language_; }
+    // The two further values of the host's last notice.
+    int64_t NoticeValue1() const { return noticeValue1_; }
+    int16_t NoticeValue2() const { return noticeValue2_; }
 
     // Events of kEventCount and above (and below 0) are ignored and test false.
     void Subscribe(int32_t event, bool subscribed);

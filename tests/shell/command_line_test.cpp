@@ -133,4 +133,29 @@ TEST_F(CommandLine, RunRefusesWhatItCannotDo) {
     }
 }
 
+// The user's settings cannot be carried into a writable XTensions folder (the
+// XTensions copy is a link into a folder that does not exist): the plug-in tells
+// the user once the host can show a message, and keeps to the user copy.
+TEST_F(CommandLine, AFailedCopyOfTheSettingsIsReportedAtStart) {
+    fs::path xtensions = fs::path(folder_) / "XTensions";
+    fs::create_directories(xtensions);
+    fs::copy_file(fs::path(TARNIK_BIN_DIR) / "XTensions" / "Tarnik11.so",
+                  xtensions / "Tarnik11.so");
+    fs::create_symlink(fs::path(folder_) / "nowhere" / "Tarnik11.ini", xtensions / "Tarnik11.ini");
+    fs::create_directories(fs::path(folder_) / "Tarnik");
+    Write("Tarnik/Tarnik11.ini", "[1Typografia]\n2Cudzyslow=0\n");
+    Write("doc.json", shelltest::OneBox("kot"));
+    Write("script.txt", "answer ok\npress 1\n");
+    Outcome o = Tarnik(
+        "run doc.json --command 'About Tarnik...' --dialogs script.txt "
+        "--xtensions XTensions");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(
+        o.err.find(")-: Error: 1\rNie udała się próba przekopiowania poprzednich ustawień "
+                   "rozszerzenia ('" +
+                   folder_ + "/Tarnik/Tarnik11.ini', '" + xtensions.string() + "/Tarnik11.ini')."),
+        std::string::npos)
+        << o.err;
+}
+
 }  // namespace

@@ -135,6 +135,8 @@ TEST(StartUp, TheNoticeKeepsTheInterfaceLanguage) {
     XTNoticeRecord notice{XT_LANGUAGE_POLISH, 7, 0, 99};
     EXPECT_EQ(f.host.SendEvent(XT_EVENT_NOTICE, &notice), 0);
     EXPECT_EQ(tarnik::Plugin().main->InterfaceLanguage(), XT_LANGUAGE_POLISH);
+    EXPECT_EQ(tarnik::Plugin().main->NoticeValue1(), 99);
+    EXPECT_EQ(tarnik::Plugin().main->NoticeValue2(), 7);
 }
 
 }  // namespace
