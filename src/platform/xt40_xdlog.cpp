@@ -5,8 +5,8 @@
 
 #include "charsets/ui_text.h"
 #include "platform/dialog_resources.h"
+#include "platform/guarded_call.h"
 #include "platform/host_api.h"
-#include "platform/log_file.h"
 #include "platform/translation_tables.h"
 
 namespace tarnik {
@@ -94,7 +94,7 @@ void XT40xdlog::ItemHit(int16_t item, int16_t) {
 }
 
 int32_t XT40xdlog::HandleDialogEvent(int32_t, void* record) {
-    try {
+    return GuardedCall("Dialog event", [record]() -> int32_t {
         auto* event = static_cast<XTDialogEventRecord*>(record);
         auto* dialog = event ? static_cast<XT40xdlog*>(event->userData) : nullptr;
         if (!XT40Root::IsValid(dialog) || !dialog->template_)
@@ -121,12 +121,7 @@ int32_t XT40xdlog::HandleDialogEvent(int32_t, void* record) {
                 return XT_ERR_PARAM;
         }
         return XT_OK;
-    } catch (const std::exception& error) {
-        WriteForcedLogLine("Dialog event failed: %s", error.what());
-    } catch (...) {
-        WriteForcedLogLine("Dialog event failed");
-    }
-    return XT_ERR_STATE;
+    });
 }
 
 }  // namespace tarnik

@@ -1,8 +1,6 @@
 #include "shell/plugin_entry.h"
 
-#include <exception>
-
-#include "platform/log_file.h"
+#include "platform/guarded_call.h"
 #include "platform/plugin_folder.h"
 #include "shell/config_prefs_data.h"
 #include "shell/module_place.h"
@@ -43,14 +41,8 @@ PluginObjects& Plugin() {
 }  // namespace tarnik
 
 extern "C" int32_t XTActivateCallback(XTRegistrationRecord* record) {
-    try {
-        return tarnik::Start(record);
-    } catch (const std::exception& error) {
-        tarnik::WriteForcedLogLine("Start-up failed: %s", error.what());
-    } catch (...) {
-        tarnik::WriteForcedLogLine("Start-up failed");
-    }
-    return tarnik::kRegistrationRefused;
+    int32_t result = tarnik::GuardedCall("Start-up", [record] { return tarnik::Start(record); });
+    return result == XT_ERR_STATE ? tarnik::kRegistrationRefused : result;
 }
 
 extern "C" int32_t aa() {

@@ -1,11 +1,11 @@
 #include "shell/xt40_shell.h"
 
 #include <cstring>
-#include <exception>
 #include <optional>
 
 #include "charsets/ui_text.h"
 #include "platform/about_box.h"
+#include "platform/guarded_call.h"
 #include "platform/host_api.h"
 #include "platform/log_file.h"
 #include "platform/plugin_translations.h"
@@ -32,19 +32,6 @@ constexpr int32_t kShellEvents[] = {
 XT40shell*& CurrentShell() {
     static XT40shell* shell = nullptr;
     return shell;
-}
-
-// Runs one host event for the shell; whatever goes wrong is logged and reported.
-template <class Step>
-int32_t Guarded(const char* what, Step step) {
-    try {
-        return step();
-    } catch (const std::exception& error) {
-        WriteForcedLogLine("%s failed: %s", what, error.what());
-    } catch (...) {
-        WriteForcedLogLine("%s failed", what);
-    }
-    return XT_ERR_STATE;
 }
 
 }  // namespace
@@ -143,7 +130,7 @@ int32_t XT40shell::Register(XTRegistrationRecord* record) {
 }
 
 int32_t XT40shell::HandleActivate(int32_t, void* record) {
-    return Guarded("Activation", [record] {
+    return GuardedCall("Activation", [record] {
         XT40shell* shell = Current();
         if (!IsValid(shell))
             return static_cast<int32_t>(XT_ERR_STATE);
@@ -177,7 +164,7 @@ int32_t XT40shell::HandleDeactivate(int32_t, void*) {
 }
 
 int32_t XT40shell::HandleEvent(int32_t event, void* record) {
-    return Guarded("Event", [event, record] {
+    return GuardedCall("Event", [event, record] {
         XT40shell* shell = Current();
         if (!IsValid(shell) || !shell->active_)
             return static_cast<int32_t>(XT_ERR_STATE);
