@@ -139,4 +139,11 @@ TEST(StartUp, TheNoticeKeepsTheInterfaceLanguage) {
     EXPECT_EQ(tarnik::Plugin().main->NoticeValue2(), 7);
 }
 
+TEST(StartUp, AfterDeactivationTheShellAnswersNoEvent) {
+    PluginFixture f(OneBox(""));
+    ASSERT_EQ(f.host.SendEvent(XT_EVENT_DEACTIVATE, nullptr), 0);
+    EXPECT_EQ(f.host.SendEvent(XT_EVENT_MENU_UPDATE, nullptr), XT_ERR_STATE);
+    EXPECT_NE(f.Menus().find("+ Check Story..."), std::string::npos);  // not updated
+}
+
 }  // namespace
