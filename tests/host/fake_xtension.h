@@ -4,6 +4,7 @@
 // loadable module (module/fake_module.cpp).
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,8 @@ inline int32_t Handler(int32_t event, void* record) {
         Record().missingCallbacks =
             host.FetchCallbackGroups(static_cast<const XTActivationRecord*>(record));
         for (int32_t e : {XT_EVENT_QUIT, XT_EVENT_SHUTDOWN, XT_EVENT_IDLE, XT_EVENT_NOTICE,
-                          XT_EVENT_MENU_INSTALL, XT_EVENT_MENU_UPDATE, XT_EVENT_MENU_COMMAND}) {
+                          XT_EVENT_MENU_INSTALL, XT_EVENT_MENU_UPDATE, XT_EVENT_MENU_COMMAND,
+                          XT_EVENT_HYPH_WORD, XT_EVENT_HYPH_METHODS}) {
             host.InstallCallback(e, Handler);
         }
         host.InstallCallback(host.DialogEventCode(), Handler);
@@ -65,6 +67,30 @@ inline int32_t Handler(int32_t event, void* record) {
             Record().answer =
                 host.ShowMessageBox(host.GetMainWindow(), XT_MB_YESNO, "Fake", "Go on?");
         }
+    } else if (event == XT_EVENT_HYPH_WORD) {
+        // Breaks after every second letter, and the word's end; an entry count that
+        // claims one entry more than the block holds, which the host must not read.
+        auto* request = static_cast<XTHyphWordRequest*>(record);
+        std::vector<int16_t> ends;
+        for (int16_t p = 2; p < request->length; p += 2)
+            ends.push_back(p);
+        ends.push_back(request->length);
+        host.SetHandleSize(request->entries, static_cast<int32_t>(ends.size() * 4));
+        auto* entries = static_cast<int16_t*>(host.LockHandle(request->entries));
+        for (size_t i = 0; i < ends.size(); ++i) {
+            entries[2 * i] = ends[i];
+            entries[2 * i + 1] = 0;
+        }
+        host.UnlockHandle(request->entries);
+        request->entryCount = static_cast<int16_t>(ends.size() + 1);
+    } else if (event == XT_EVENT_HYPH_METHODS) {
+        auto* request = static_cast<XTHyphMethodListRequest*>(record);
+        int32_t size = host.GetHandleSize(request->methods);
+        host.SetHandleSize(request->methods, size + XT_HYPH_METHOD_RECORD_SIZE);
+        auto* block = static_cast<unsigned char*>(host.LockHandle(request->methods));
+        std::memset(block + size, 0, XT_HYPH_METHOD_RECORD_SIZE);
+        std::memcpy(block + size, "KNRT", 4);
+        host.UnlockHandle(request->methods);
     } else if (event == host.DialogEventCode()) {
         auto* dialog = static_cast<XTDialogEventRecord*>(record);
         if (dialog->message == XT_DIALOG_SETUP) {

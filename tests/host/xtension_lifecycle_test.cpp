@@ -143,3 +143,17 @@ TEST(XTensionLifecycle, ModuleLoadFailuresAreReported) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(XTensionLifecycle, HyphenationRequestsReadOnlyWhatTheBlockHolds) {
+    MemoryHost host;
+    ASSERT_EQ(host.Start(fake::Entry), 0);
+    EXPECT_EQ(host.HyphenationBreaks("kotek"), (std::vector<int16_t>{2, 4, 5}));
+    auto methods = host.CollectHyphenationMethods();
+    ASSERT_EQ(methods.size(), 1u);
+    EXPECT_EQ(std::string(methods[0].begin(), methods[0].begin() + 4), "KNRT");
+    EXPECT_EQ(host.LiveHandles(), 0u);
+}
+
+}  // namespace
