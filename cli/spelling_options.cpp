@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <iostream>
 
-#include "charsets/char_classes.h"
 #include "charsets/utf8.h"
 #include "cli/command.h"
 #include "platform/places.h"
 #include "speller/main_dictionary.h"
 #include "speller/word_check.h"
 #include "text/word_finder.h"
+#include "text/word_scanner.h"
 
 namespace tarnik::cli {
 
@@ -24,28 +24,6 @@ struct LineSource {
 
 bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-// The check's skip rules: words with a digit, and words in capitals (a capital
-// after the first letter and no small letter anywhere).
-bool HasDigit(std::string_view word) {
-    for (char c : word) {
-        if (IsDigit(static_cast<uint8_t>(c)))
-            return true;
-    }
-    return false;
-}
-
-bool IsInCapitals(std::string_view word) {
-    bool laterCapital = false;
-    for (size_t i = 0; i < word.size(); ++i) {
-        uint8_t c = static_cast<uint8_t>(word[i]);
-        if (IsLower(c))
-            return false;
-        if (i > 0 && IsUpper(c))
-            laterCapital = true;
-    }
-    return laterCapital;
 }
 
 int CannotOpen(const std::string& command, const std::string& what, const std::string& path,
@@ -150,9 +128,10 @@ int SpellingSession::Open(const std::string& command, const SpellingOptions& opt
 }
 
 bool SpellingSession::Passes(const LineWord& word) const {
-    if (options_.skipDigits && HasDigit(word.cp1250))
+    uint16_t caseClass = WordScanner::CaseClass(word.cp1250);
+    if (options_.skipDigits && (caseClass & kCaseDigit))
         return true;
-    if (options_.skipCaps && IsInCapitals(word.cp1250))
+    if (options_.skipCaps && (caseClass & kCaseCapitals))
         return true;
     int16_t correct =
         word.beforeStop ? SpellerCheckWordBeforeStop(word.cp1250) : SpellerCheckWord(word.cp1250);
