@@ -2,38 +2,58 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <algorithm>
 
 namespace tarnik::tools {
 namespace {
 
-// 20,000 distinct stems "a" + three letters, each about five bytes in a block.
-std::vector<StemEntry> ManyStemsUnderOneLetter() {
-    std::vector<StemEntry> entries;
-    for (uint8_t x = 92; x < 126; ++x)
-        for (uint8_t y = 92; y < 126; ++y)
-            for (uint8_t z = 92; z < 126 && entries.size() < 20000; ++z)
-                entries.push_back({{92, x, y, z}, {2, 1}});
-    return entries;
+Codes C(const std::string& letters) {
+    return Codes(letters.begin(), letters.end());
 }
 
-TEST(LayOutMainDictionary, SplitsBlocksWithinTheLimitWhileTheTableHasRoom) {
-    MainDictionaryLayout layout = LayOutMainDictionary(ManyStemsUnderOneLetter());
-    EXPECT_LE(layout.table.size(), kMaxTableSlots);
-    EXPECT_LE(layout.largestBlock, kMaxBlockBytes);
-    EXPECT_GT(layout.nodeCount, 1000u);
-    // No child base leads back among the root's letters.
-    for (const PrefixNode& node : layout.table) {
-        if (node.letter != 0) {
-            EXPECT_GE(node.childBase, 1);
-        }
+std::vector<Codes> Prefixes(const std::vector<std::string>& stems, size_t maxNodes) {
+    std::vector<Codes> codes;
+    for (const std::string& stem : stems)
+        codes.push_back(C(stem));
+    return ChooseNodePrefixes(codes, maxNodes);
+}
+
+TEST(ChooseNodePrefixes, SplitsTheLargestBlockFirstAndStopsWhereNothingSplits) {
+    struct Case {
+        std::vector<std::string> stems;
+        size_t maxNodes;
+        std::vector<std::string> prefixes;
+    };
+    const Case cases[] = {
+        // Every first letter; then "k" holds the most, and within it "ko".
+        {{"b", "kota", "kotb", "kotc", "ku"}, 3, {"b", "k", "ko"}},
+        {{"b", "kota", "kotb", "kotc", "ku"}, 4, {"b", "k", "ko", "kot"}},
+        // A stem that is its node's whole prefix cannot move deeper.
+        {{"ab", "ab"}, 100, {"a", "ab"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<Codes> expected;
+        for (const std::string& prefix : c.prefixes)
+            expected.push_back(C(prefix));
+        EXPECT_EQ(Prefixes(c.stems, c.maxNodes), expected) << c.prefixes.back();
     }
 }
 
-TEST(LayOutMainDictionary, RefusesABlockPastTheLimitWhenTheTableIsFull) {
-    // A table of 93 slots holds "a" (slot 92) and no child.
-    EXPECT_THROW(LayOutMainDictionary(ManyStemsUnderOneLetter(), 93), std::length_error);
-    EXPECT_THROW(LayOutMainDictionary({{{}, {2, 1}}}), std::invalid_argument);
+TEST(ChooseNodePrefixes, EveryLeadingRunIsClosedUnderPrefixes) {
+    std::vector<std::string> stems;
+    for (char x = 'a'; x <= 'z'; ++x)
+        for (char y = 'a'; y <= 'z'; ++y)
+            for (char z = 'a'; z <= 'j'; ++z)
+                stems.push_back(std::string("p") + x + y + z);
+    std::vector<Codes> prefixes = Prefixes(stems, 500);
+    EXPECT_EQ(prefixes.size(), 500u);
+    for (size_t k = 0; k < prefixes.size(); ++k) {
+        if (prefixes[k].size() == 1)
+            continue;
+        Codes parent(prefixes[k].begin(), prefixes[k].end() - 1);
+        EXPECT_NE(std::find(prefixes.begin(), prefixes.begin() + static_cast<ptrdiff_t>(k), parent),
+                  prefixes.begin() + static_cast<ptrdiff_t>(k));
+    }
 }
 
 }  // namespace

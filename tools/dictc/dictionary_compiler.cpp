@@ -6,12 +6,12 @@
 
 #include "charsets/utf8.h"
 #include "speller/letter_code.h"
-#include "tools/container/container_writer.h"
+#include "speller/main_dictionary.h"
+#include "tools/container/main_dictionary_writer.h"
 #include "tools/dictc/affix_rules.h"
 #include "tools/dictc/expansion.h"
 #include "tools/dictc/form_kind.h"
 #include "tools/dictc/prefix_tree.h"
-#include "tools/dictc/word_lists.h"
 
 namespace tarnik::tools {
 
@@ -42,12 +42,6 @@ void SortUnique(std::vector<std::string>& words) {
     words.erase(std::unique(words.begin(), words.end()), words.end());
 }
 
-Codes WithEndMark(const std::string& cp1250) {
-    Codes codes = TranslateWord(cp1250);
-    codes.push_back(kEndMark);
-    return codes;
-}
-
 // A word list of small-letter words: UTF-8, one word a line, blank lines skipped.
 std::vector<std::string> ReadSmallWordList(const std::string& path) {
     std::ifstream in = OpenInput(path);
@@ -75,23 +69,40 @@ std::vector<std::string> ReadSmallWordList(const std::string& path) {
     return words;
 }
 
-std::vector<size_t> AddList(ContainerWriter& writer, const char* baseType, const char* checkType,
-                            const std::vector<std::string>& words) {
-    std::vector<Codes> sequences;
-    for (const std::string& word : words)
-        sequences.push_back(WithEndMark(word));
-    std::vector<size_t> states;
-    uint16_t number = 1;
-    for (const DoubleArray& array : PackWordList(std::move(sequences))) {
-        Bytes bases;
-        for (uint16_t base : array.base)
-            AppendBig16(bases, base);
-        writer.Add(baseType, number, std::move(bases));
-        writer.Add(checkType, number, array.check);
-        states.push_back(array.check.size());
-        ++number;
+uint32_t Big32(const Bytes& file, size_t at) {
+    return at + 4 <= file.size() ? uint32_t{file[at]} << 24 | uint32_t{file[at + 1]} << 16 |
+                                       uint32_t{file[at + 2]} << 8 | file[at + 3]
+                                 : 0;
+}
+
+// The figures of the report, read back from the written bytes.
+void MeasureFile(const Bytes& file, CompileFigures& figures) {
+    constexpr size_t kSlot = 34;
+    for (size_t at = 12; at + kSlot <= Big32(file, 0) && Big32(file, at + 8) != 0; at += kSlot) {
+        std::string type(file.begin() + static_cast<ptrdiff_t>(at),
+                         file.begin() + static_cast<ptrdiff_t>(at + 4));
+        size_t size = Big32(file, at + 4);
+        if (type == "BAZA" && file[at + 14] == 8 &&
+            std::equal(file.begin() + static_cast<ptrdiff_t>(at + 15),
+                       file.begin() + static_cast<ptrdiff_t>(at + 23), "codmiany"))
+            figures.endingStates = size;
+        else if (type == "szch")
+            figures.alwaysAcceptedStates.push_back(size);
+        else if (type == "wlch")
+            figures.capitalsStates.push_back(size);
+        else if (type == "skch")
+            figures.abbreviationStates.push_back(size);
     }
-    return states;
+    size_t dataArea = Big32(file, 8);
+    figures.tableSlots = Big32(file, dataArea + 4);
+    for (size_t slot = 0; slot < figures.tableSlots; ++slot) {
+        size_t node = dataArea + 8 + slot * 16;
+        size_t blockSize = Big32(file, node + 6);
+        figures.nodes += node + 14 < file.size() && file[node + 14] != 0;
+        figures.blocks += blockSize != 0;
+        figures.blockBytes += blockSize;
+        figures.largestBlock = std::max(figures.largestBlock, blockSize);
+    }
 }
 
 }  // namespace
@@ -146,43 +157,49 @@ CompiledDictionary CompileDictionary(const CompileOptions& options) {
     if (!options.abbreviationsPath.empty())
         result.abbreviations = ReadSmallWordList(options.abbreviationsPath);
 
-    std::vector<StemEntry> stemEntries;
-    stemEntries.reserve(stems.size());
-    for (auto& [stem, provisional] : stems)
-        stemEntries.push_back({std::move(stem), classes.Code(provisional)});
-    stems.clear();
-    MainDictionaryLayout layout =
-        LayOutMainDictionary(std::move(stemEntries), options.maxTableSlots);
+    std::sort(stems.begin(), stems.end());
+    stems.erase(std::unique(stems.begin(), stems.end()), stems.end());
+    figures.stemEntries = stems.size();
+    std::vector<Codes> stemsOnly;
+    for (const auto& [stem, provisional] : stems)
+        stemsOnly.push_back(stem);
+    std::vector<Codes> prefixes = ChooseNodePrefixes(std::move(stemsOnly), options.maxNodes);
 
-    ContainerWriter writer;
-    DoubleArray endings = PackDoubleArray(BuildMinimalAutomaton(classes.EndingSequences()));
-    Bytes endingBases;
-    for (uint16_t base : endings.base)
-        AppendBig16(endingBases, base);
-    writer.Add("BAZA", 1, std::move(endingBases), "lodmiany");
-    writer.Add("BAZA", 2, endings.check, "codmiany");
-    figures.alwaysAcceptedStates = AddList(writer, "szli", "szch", result.alwaysAccepted);
-    figures.capitalsStates = AddList(writer, "wlli", "wlch", result.capitalForms);
-    figures.abbreviationStates = AddList(writer, "skli", "skch", result.abbreviations);
-
-    // The blocks' offsets are absolute, so the data area's place is needed first:
-    // it follows the resources, whatever its own size.
-    writer.SetDataArea({});
-    Bytes probe = writer.Build();
-    uint32_t dataAreaOffset =
-        static_cast<uint32_t>(probe[8] << 24 | probe[9] << 16 | probe[10] << 8 | probe[11]);
-    writer.SetDataArea(layout.DataArea(dataAreaOffset));
-    result.file = writer.Build();
-
-    figures.stemEntries = layout.entryCount;
+    // The chosen nodes keep every block far below the limit, so the writer adds
+    // none of its own. Should they not fit the table after all, fewer are taken.
+    auto build = [&](size_t nodeCount) {
+        MainDictionaryWriter writer;
+        writer.SetBlockTarget(kMaxWordBlockSize);
+        for (const auto& [stem, provisional] : stems) {
+            ClassCode code = classes.Code(provisional);
+            writer.AddStem(stem, {code.first, code.second});
+        }
+        for (uint32_t provisional = 0; provisional < classes.Count(); ++provisional) {
+            ClassCode code = classes.Code(provisional);
+            for (const Codes& ending : classes.Endings(provisional))
+                writer.AddEnding({code.first, code.second}, ending);
+        }
+        for (const std::string& word : result.alwaysAccepted)
+            writer.AddSpecialWord(SpecialListKind::kAlwaysAccepted, TranslateWord(word));
+        for (const std::string& word : result.capitalForms)
+            writer.AddSpecialWord(SpecialListKind::kCapitals, TranslateWord(word));
+        for (const std::string& word : result.abbreviations)
+            writer.AddSpecialWord(SpecialListKind::kAbbreviations, TranslateWord(word));
+        for (size_t k = 0; k < nodeCount && k < prefixes.size(); ++k)
+            writer.AddNodePrefix(prefixes[k]);
+        return writer.Build();
+    };
+    for (size_t nodeCount = prefixes.size(), attempt = 1;; nodeCount -= nodeCount / 32, ++attempt) {
+        try {
+            result.file = build(nodeCount);
+            break;
+        } catch (const std::length_error&) {
+            if (attempt == 4)
+                throw;
+        }
+    }
+    MeasureFile(result.file, figures);
     figures.classes = classes.Count();
-    figures.endingStates = endings.check.size();
-    figures.nodes = layout.nodeCount;
-    figures.tableSlots = layout.table.size();
-    figures.blocks = static_cast<size_t>(std::count_if(
-        layout.table.begin(), layout.table.end(), [](const PrefixNode& n) { return n.blockSize; }));
-    figures.largestBlock = layout.largestBlock;
-    figures.blockBytes = layout.blocks.size();
     return result;
 }
 

@@ -22,9 +22,10 @@ struct CompileOptions {
     std::string wordListPath;
     std::string alwaysAcceptedPath;  // optional
     std::string abbreviationsPath;   // optional
-    // The prefix-node table's limit; a smaller table makes deeper trees and
+    // How many prefix nodes to choose. The table's 4095 slots hold about 4000
+    // (the slots below the first small letter stay empty); fewer nodes make
     // larger blocks, which tests use to reach every path of the lookup.
-    size_t maxTableSlots = 4095;
+    size_t maxNodes = 4000;
 };
 
 struct CompileFigures {
