@@ -191,6 +191,20 @@ TEST_F(UserDictionaryTest, DamagedListsRefuseAddsAndEndSearches) {
     EXPECT_EQ(UserDictContains(user, "abc"), 0);
 }
 
+TEST_F(UserDictionaryTest, EnumerationSkipsEntriesWithoutText) {
+    // The middle entry holds a code that is no letter, so its word has no text.
+    UserDictionary* user = Open(File(12, List("[0]ab[1][0][80][1][0]cd[1]")));
+    std::string word;
+    EXPECT_EQ(UserDictNextWord(user, word, true), 1);
+    EXPECT_EQ(word, "ab");
+    EXPECT_EQ(UserDictNextWord(user, word, false), 0);
+    EXPECT_EQ(word, "cd");
+    EXPECT_EQ(UserDictNextWord(user, word, false), 0);
+    EXPECT_EQ(word, "");
+    EXPECT_EQ(UserDictNextWord(user, word, true), 1);  // restart
+    EXPECT_EQ(word, "ab");
+}
+
 TEST_F(UserDictionaryTest, WordsUpTo255LettersAreStored) {
     UserDictionary* user = OpenNew();
     std::string longest(kMaxUserWordLetters, 'a');
