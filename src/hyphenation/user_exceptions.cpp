@@ -71,6 +71,8 @@ int16_t WriteUserFile(const std::string& path, const Block& block) {
 
 int16_t SaveUserExceptions(const HyphDict& dict) {
     const Block& list = dict.blocks[kUserListSlot];
+    if (dict.userPath.empty())
+        return kUserFileCannotCreate;  // no file was ever loaded
     std::string temporary = dict.userPath + ".tmp";
     int16_t result = WriteUserFile(temporary, list);
     if (result == kUserFileCannotCreate)

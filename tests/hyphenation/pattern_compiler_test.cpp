@@ -180,6 +180,7 @@ TEST(PatternCompiler, CharMapsFoldCapitalsAndKeepOtherCharactersApart) {
         }
     }
     EXPECT_THROW(tools::BuildCharMaps("NO-SUCH-CHARSET"), std::runtime_error);
+    EXPECT_THROW(tools::BuildCharMaps("UTF-8"), std::runtime_error);
 }
 
 }  // namespace

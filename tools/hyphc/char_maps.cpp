@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <cctype>
 #include <map>
 #include <stdexcept>
 
@@ -14,6 +15,11 @@ namespace {
 // The character (as a UTF-32 value) of each byte of `encoding`, 0 when the
 // byte stands for none.
 std::array<char32_t, 256> DecodeTable(const std::string& encoding) {
+    std::string upper;
+    for (char c : encoding)
+        upper.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    if (upper.find("UTF") != std::string::npos || upper.find("UCS") != std::string::npos)
+        throw std::runtime_error("encoding '" + encoding + "' is no 8-bit character set");
     iconv_t cd = iconv_open("UTF-32LE", encoding.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1))
         throw std::runtime_error("unknown encoding '" + encoding + "'");

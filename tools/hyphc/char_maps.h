@@ -22,7 +22,7 @@ struct CharMaps {
 };
 
 // `encoding` is an iconv name of an 8-bit character set. Throws
-// std::runtime_error when the system does not know it.
+// std::runtime_error when the system does not know it, or for a Unicode form.
 CharMaps BuildCharMaps(const std::string& encoding);
 
 }  // namespace tarnik::tools
