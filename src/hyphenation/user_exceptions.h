@@ -21,17 +21,17 @@ namespace tarnik {
 // Results of the list operations.
 enum HyphExceptionResult : int16_t {
     kHyphExceptionDone = 0,
-    kHyphExceptionPresent = 1,    // Add: the word already has an entry; Remove: it has none
-    kHyphExceptionTooLong = 2,    // Add: no letters, more than 49 breaks, or entry over 255 bytes
-    kHyphExceptionNoList = -128,  // Add: no user list loaded, or no memory
-    kUserFileCannotCreate = 100,  // save: the file cannot be created
-    kUserFileSizeNotWritten = 101,
-    kUserFileListNotWritten = 102,
-    kUserFileNoSeed = 104,      // load: unreadable, and no seed list to start from
-    kUserFileCannotOpen = 200,  // load: the file exists but cannot be read
-    kUserFileSizeShort = 201,
-    kUserFileBadSize = 202,
-    kUserFileDamaged = 203,  // load: the block is cut short or holds no well-formed list
+    kHyphExceptionPresent = 1,      // Add: the word already has an entry; Remove: it has none
+    kHyphExceptionTooLong = 2,      // Add: no letters, more than 49 breaks, or entry over 255 bytes
+    kHyphExceptionNoList = -128,    // Add: no user list loaded, or no memory
+    kUserFileCannotCreate = 100,    // save: the file cannot be created
+    kUserFileSizeNotWritten = 101,  // save: the size could not be written
+    kUserFileListNotWritten = 102,  // save: the list could not be written
+    kUserFileNoSeed = 104,          // load: unreadable, and no seed list to start from
+    kUserFileCannotOpen = 200,      // load: the file exists but cannot be read
+    kUserFileSizeShort = 201,       // load: fewer than 4 bytes
+    kUserFileBadSize = 202,         // load: a size of 0 or below, or no memory for the block
+    kUserFileDamaged = 203,         // load: the block is cut short or holds no well-formed list
 };
 
 // Keeps `path` and reads the user list from it into slot 5. When there is no
