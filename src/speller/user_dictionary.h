@@ -33,7 +33,6 @@ constexpr size_t kMaxUserWordLetters = 255;
 enum UserDictResult : int16_t {
     kUserDictOk = 0,
     kUserDictFailed = 1,      // cannot create, read or save; a word not stored
-    kUserDictNoMemory = 2,    // UserDictCreate
     kUserDictCannotOpen = 2,  // UserDictOpen
     kUserDictNoneOpen = -50,  // UserDictClose with an empty chain
     kUserDictNoRecord = -51,  // UserDictClose of a record that is not open
