@@ -102,6 +102,9 @@ int16_t LoadUserExceptions(HyphDict& dict, const std::string& path) {
     if (!std::filesystem::exists(path, error))
         return SaveUserExceptions(dict);
     // The file is there but unusable: keep it for the user before starting afresh.
+    // Something other than a file (a folder of that name) is left alone.
+    if (!std::filesystem::is_regular_file(path, error))
+        return kUserFileCannotOpen;
     std::filesystem::rename(path, path + ".bak", error);
     if (!error)
         SaveUserExceptions(dict);

@@ -165,6 +165,11 @@ TEST_F(UserExceptionsTest, AFileThatCannotBeCreatedIsReported) {
     std::string unreachable = (folder_ / "no-such-folder" / "PLHYPH.USR").string();
     EXPECT_EQ(LoadUserExceptions(*dict_, unreachable), kUserFileCannotCreate);
     EXPECT_EQ(Listed(), std::vector<std::string>{"ba-ba"});  // the seed stays in use
+
+    std::filesystem::create_directory(path_);
+    EXPECT_EQ(LoadUserExceptions(*dict_, path_), kUserFileCannotOpen);
+    EXPECT_TRUE(std::filesystem::is_directory(path_));
+    EXPECT_FALSE(std::filesystem::exists(path_ + ".bak"));
 }
 
 }  // namespace
