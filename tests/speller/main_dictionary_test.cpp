@@ -99,6 +99,24 @@ TEST_F(MainDictionaryTest, NodeCountAboveTheLimitDoesNotOpen) {
     ExpectNothingOpen();
 }
 
+TEST_F(MainDictionaryTest, BlocksStatedOverTheLimitHoldNothing) {
+    tools::Bytes bytes = testing::FixtureWriter().Build();
+    bytes.resize(bytes.size() + 70000, 0);  // room for the stated size within the file
+    size_t nodes = ((size_t{bytes[8]} << 24) | (bytes[9] << 16) | (bytes[10] << 8) | bytes[11]) + 8;
+    size_t ko = nodes;  // the only node of letter o: "ko"
+    while (bytes[ko + 14] != L("o")[0]) {
+        ko += 16;
+        ASSERT_LT(ko, bytes.size());
+    }
+    ASSERT_EQ(Open(bytes), 0);
+    EXPECT_EQ(SpellerCheckWord("kotem"), 1);
+    SpellerClose();
+    bytes[ko + 6] = 0, bytes[ko + 7] = 1, bytes[ko + 8] = 0, bytes[ko + 9] = 0;  // 65536 bytes
+    ASSERT_EQ(Open(bytes), 0);
+    EXPECT_EQ(SpellerCheckWord("kotem"), 0);
+    EXPECT_EQ(SpellerCheckWord(Cp("kozioł")), 1);  // node koz's block is untouched
+}
+
 TEST_F(MainDictionaryTest, WordBlocksAreReadOnDemandAndKeptUntilClose) {
     // Two blocks at the end of the file, node y's and then node z's, each
     // larger than a file buffer.
