@@ -85,6 +85,7 @@ TEST(Dispatch, AnOpenWindowThatTakesTheCommandEndsTheDispatch) {
     EXPECT_EQ(passing.commands, 1);
     EXPECT_EQ(taking.commands, 1);
     EXPECT_TRUE(f.host.dialogs.empty());
+    f.host.Quit();  // the windows go while their logs live
 }
 
 TEST(Dispatch, OpenWindowsTakeIdleAndMenuUpdatesAndDieAtQuit) {
@@ -123,6 +124,7 @@ TEST(Dispatch, ThirteenWindowSlots) {
     WindowLog late;
     EXPECT_EQ(Shell().RegisterWindow(std::make_unique<CountingWindow>(late, true, false, nullptr)),
               4);
+    f.host.Quit();  // the windows go while their logs live
 }
 
 TEST(Dispatch, CommandsOfItemsNobodyOwnsDoNothing) {
