@@ -54,14 +54,16 @@ TEST(TypoPrefsDialogTest, QuotationChoicesFollowTheirCheckBox) {
 
 TEST(TypoPrefsDialogTest, OkSavesEveryControlAndCancelNone) {
     PluginDocument d(kOneBox);
-    d.driver.Press(10001).Press(1004).Press(1013).Press(10004).Type(1071, ". , ;").Type(1010, "#");
-    d.driver.Type(1068, "x").Press(5);  // a character list back to its default
+    d.driver.Press(10001).Press(1004).Press(1013).Press(10004).Type(1071, ". , ;");
+    d.driver.Type(1010, std::string(150, '#'));  // cut to the list's 100 characters
+    d.driver.Type(1068, "x").Press(5);           // a character list back to its default
     d.driver.Press(1);
     ASSERT_EQ(d.Choose("Typography Preferences..."), 0);
     std::string saved = d.SettingsFile();
-    for (const char* line :
-         {"23ZgadnijCudzyslow=1\n", "3Cytat=3\n", "9Pauza=1\n", "26LaczPrzedCyframiRzymskimi=0\n",
-          "11Znaki=. , ;\n", "BZnaki=#\n", "14Znaki=.,;:!?)]}\n", "2Cudzyslow=1\n"}) {
+    for (const std::string& line : std::initializer_list<std::string>{
+             "23ZgadnijCudzyslow=1\n", "3Cytat=3\n", "9Pauza=1\n",
+             "26LaczPrzedCyframiRzymskimi=0\n", "11Znaki=. , ;\n",
+             "BZnaki=" + std::string(100, '#') + "\n", "14Znaki=.,;:!?)]}\n", "2Cudzyslow=1\n"}) {
         EXPECT_NE(saved.find(line), std::string::npos) << line;
     }
     TypoSettingsLoad();
