@@ -6,6 +6,7 @@
 
 #include "platform/host_api.h"
 #include "platform/log_file.h"
+#include "platform/plugin_folder.h"
 #include "platform/settings_store.h"
 #include "plugin_fixture.h"
 
@@ -104,7 +105,9 @@ TEST(StartUp, TheMainObjectNamesItselfAndKeepsTheHostInformation) {
     EXPECT_EQ(shell.DeveloperCode(), 0x414E5244u);
     EXPECT_EQ(std::memcmp(shell.HostInfo().data(), "Tarnik in-memory host", 21), 0);
     EXPECT_EQ(tarnik::GetLogLevel(), 0);
-    EXPECT_TRUE(tarnik::StoreFile().ends_with("/Tarnik11.ini"));
+    // Linked into this program, the plug-in's folder is the program's folder.
+    EXPECT_EQ(tarnik::PluginFolder(), std::filesystem::canonical(TARNIK_BIN_DIR).string());
+    EXPECT_EQ(tarnik::StoreFile(), tarnik::PluginFolder() + "/Tarnik11.ini");
     for (int32_t event : {4, 3, 20, 5, 6, 7, 618})
         EXPECT_TRUE(shell.IsSubscribed(event)) << event;
     EXPECT_FALSE(shell.IsSubscribed(10));
