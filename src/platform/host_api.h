@@ -6,7 +6,8 @@
 // A method that reports through a result is given a preset first (-1 for positions,
 // 0 for handles, 65535 for document numbers) and returns it unchanged when the host has
 // nothing to report, or when the function is missing: "none" is never a crash.
-// Texts passed in and out are cp1250, as the host expects them from the plug-in.
+// Out-pointer arguments must not be null. Texts passed in and out are cp1250, as the
+// host expects them from the plug-in.
 #pragma once
 
 #include <cstdint>
