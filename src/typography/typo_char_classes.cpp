@@ -11,8 +11,8 @@ void Mark(TypoCharClasses& classes, std::string_view characters, uint16_t bit) {
         classes.masks[static_cast<unsigned char>(c)] |= bit;
 }
 
-void MarkCodes(TypoCharClasses& classes, std::initializer_list<uint8_t> codes, uint16_t bit) {
-    for (uint8_t code : codes)
+void MarkCodes(TypoCharClasses& classes, std::initializer_list<uint16_t> codes, uint16_t bit) {
+    for (uint16_t code : codes)
         classes.masks[code] |= bit;
 }
 
@@ -20,9 +20,12 @@ void MarkCodes(TypoCharClasses& classes, std::initializer_list<uint8_t> codes, u
 
 TypoCharClasses BuildTypoCharClasses(const TypoSettings& settings) {
     TypoCharClasses classes;
-    MarkCodes(classes, {0x20, 0xA0, 15, 16}, kTypoSpace);
+    MarkCodes(classes, {' ', kNoBreakSpace, 15, 16}, kTypoSpace);
     if (settings.fixQuotes) {
-        MarkCodes(classes, {0x92, 0x22, 0x84, 0x94, 0x93, 0xAB, 0xBB}, kTypoQuote);
+        MarkCodes(classes,
+                  {kRightSingleQuote, '"', kLowDoubleQuote, kRightDoubleQuote, kLeftDoubleQuote,
+                   kLeftGuillemet, kRightGuillemet},
+                  kTypoQuote);
         switch (settings.innerQuoteStyle) {
             case kInnerSingle:
                 classes.innerOpen = kRightSingleQuote;
@@ -48,7 +51,7 @@ TypoCharClasses BuildTypoCharClasses(const TypoSettings& settings) {
         Mark(classes, settings.insertSpacesBeforeChars, kTypoInsertSpaceBefore);
     if (settings.insertSpacesAfter)
         Mark(classes, settings.insertSpacesAfterChars, kTypoInsertSpaceAfter);
-    MarkCodes(classes, {0x2D, 0x97, 0x96}, kTypoDash);
+    MarkCodes(classes, {'-', kEmDashCode, kEnDashCode}, kTypoDash);
     MarkCodes(classes, {4, 7, 10, 11, 13, 29}, kTypoBreak);
     Mark(classes, ".,:;?!", kTypoSentencePunct);
     MarkCodes(classes, {9, 11, 12}, kTypoSeparator);

@@ -4,6 +4,9 @@
 
 namespace tarnik {
 
+namespace {
+
+// Length of the longest run of non-spaces in `text`.
 int16_t LongestWordLength(std::string_view text) {
     std::size_t longest = 0;
     std::size_t run = 0;
@@ -14,15 +17,12 @@ int16_t LongestWordLength(std::string_view text) {
     return static_cast<int16_t>(longest);
 }
 
+}  // namespace
+
 void TypoWordList::Assign(std::string_view stored) {
     padded_.assign(1, ' ');
     padded_.append(stored.substr(0, kCapacity - 2));
     padded_.push_back(' ');
-    ComputeLongest();
-}
-
-void TypoWordList::AssignPadded(std::string_view padded) {
-    padded_.assign(padded.substr(0, kCapacity));
     ComputeLongest();
 }
 

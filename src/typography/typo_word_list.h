@@ -27,9 +27,6 @@ class TypoWordList {
     // Takes stored text, pads it and recomputes the longest word. Text that would
     // not fit is cut at the capacity.
     void Assign(std::string_view stored);
-    // Takes an already padded list as it stands (cut at the capacity) and
-    // recomputes the longest word.
-    void AssignPadded(std::string_view padded);
 
     // The text to store: the list without its enclosing spaces.
     std::string Stored() const;
@@ -57,8 +54,5 @@ class TypoWordList {
     std::string padded_ = "  ";
     int16_t longest_ = 0;
 };
-
-// Length of the longest run of non-spaces in `text`.
-int16_t LongestWordLength(std::string_view text);
 
 }  // namespace tarnik
