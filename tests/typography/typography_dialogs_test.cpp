@@ -42,6 +42,18 @@ TEST(TypoPrefsDialogTest, ShowsTheStoredSettingsAndFollowsItsCheckBoxes) {
         EXPECT_FALSE(ItemOf(dialog, item).enabled) << item;
 }
 
+TEST(TypoPrefsDialogTest, PolishHostGetsThePolishDialogs) {
+    PluginDocument d(R"({"language": "pl", "stories": [{"text": "b"}],
+        "spreads": [{"items": [{"id": "t", "type": "text", "story": 0}]}], "current": "t"})");
+    d.driver.Press(1091).Press(1).Press(2);
+    ASSERT_EQ(d.Choose("Preferencje typografii..."), 0);
+    ASSERT_EQ(d.host.dialogs.size(), 2u);
+    EXPECT_EQ(d.host.dialogs[0].state.resourceId, 31219);
+    EXPECT_EQ(d.host.dialogs[0].state.title, "Edycja listy");
+    EXPECT_EQ(d.host.dialogs[1].state.resourceId, 31220);
+    EXPECT_EQ(ItemOf(d.host.dialogs[1], 1077).text, "Popraw cudzysłowy");
+}
+
 TEST(TypoPrefsDialogTest, QuotationChoicesFollowTheirCheckBox) {
     PluginDocument d(kOneBox);
     d.driver.Press(1003).Press(1001).Press(1077).Press(2);
