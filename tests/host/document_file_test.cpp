@@ -75,6 +75,28 @@ TEST(DocumentFile, RoundTripsThroughSaveAndLoad) {
     EXPECT_EQ(second.document->stories[0].selectionEnd, 7);
 }
 
+TEST(DocumentFile, RoundTripsAfterEdits) {
+    MemoryHost host;
+    std::string error;
+    ASSERT_TRUE(LoadDocumentText(kExample, host, error)) << error;
+    auto& doc = *host.document;
+    auto& story = doc.stories[0];
+    for (int item : story.Erase(5, 6))
+        doc.RemoveItem(item);  // the anchor and its box
+    const char16_t split[] = u"\n";
+    story.Insert(2, split, 1, XT_STYLE_NO_BREAK);
+    std::string saved = SaveDocumentText(host);
+    MemoryHost again;
+    ASSERT_TRUE(LoadDocumentText(saved, again, error)) << error << saved;
+    EXPECT_EQ(SaveDocumentText(again), saved);
+    const auto& reloaded = again.document->stories[0];
+    EXPECT_EQ(reloaded.Text(), u"Al\na ma kota.\nKot ma Alę.");
+    EXPECT_TRUE(reloaded.Anchors().empty());
+    EXPECT_EQ(reloaded.ParagraphHj(2), 1);
+    EXPECT_TRUE(reloaded.StyleAt(2) & XT_STYLE_NO_BREAK);
+    EXPECT_EQ(again.document->items.size(), 4u);
+}
+
 TEST(DocumentFile, SavesToAFileAndReadsItBack) {
     std::string path = testing::TempDir() + "document_file_test.json";
     MemoryHost host;
