@@ -1,10 +1,8 @@
 // tarnik pipe (tarnik -a): the ispell pipe protocol, for editors.
-#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "charsets/char_classes.h"
 #include "charsets/utf8.h"
 #include "cli/command.h"
 #include "cli/spelling_options.h"
@@ -51,8 +49,6 @@ class PipeSession {
         switch (line[0]) {
             case '*':
                 return AddToUser(rest);
-            case '&':
-                return AddToUser(Lower(rest));
             case '@':
                 return Accept(rest);
             case '!':
@@ -74,12 +70,6 @@ class PipeSession {
     }
 
   private:
-    static std::string Lower(const std::string& utf8) {
-        std::string cp1250 = Utf8ToCp1250(utf8);
-        ToLowerInPlace(cp1250);
-        return Cp1250ToUtf8(cp1250);
-    }
-
     void AddToUser(const std::string& word) {
         if (word.empty())
             return;
@@ -91,23 +81,16 @@ class PipeSession {
         }
     }
 
-    // Accepted as written and in small letters, as "Ignore All" accepts words.
+    // Accepted words go into a dictionary of their own, for this run only.
     void Accept(const std::string& word) {
-        if (word.empty())
+        if (!accepted_ && UserDictOpenForRun(accepted_) != 0)
             return;
-        std::string cp1250 = Utf8ToCp1250(word);
-        accepted_.push_back(cp1250);
-        ToLowerInPlace(cp1250);
-        accepted_.push_back(cp1250);
-    }
-
-    bool IsAccepted(const std::string& cp1250) const {
-        return std::find(accepted_.begin(), accepted_.end(), cp1250) != accepted_.end();
+        UserDictAddWord(accepted_, Utf8ToCp1250(word));
     }
 
     void Check(const std::string& line, int32_t from) {
         for (const LineWord& word : WordsOfLine(line, from)) {
-            if (IsAccepted(word.cp1250) || spelling_.Passes(word)) {
+            if (spelling_.Passes(word)) {
                 if (!terse_)
                     std::cout << "*\n";
                 continue;
@@ -134,7 +117,7 @@ class PipeSession {
 
     const SpellingSession& spelling_;
     bool terse_ = false;
-    std::vector<std::string> accepted_;  // cp1250
+    UserDictionary* accepted_ = nullptr;  // closed with the speller
 };
 
 int Run(const std::vector<std::string>& args) {

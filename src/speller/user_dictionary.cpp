@@ -171,6 +171,8 @@ class EntryWalker {
 };
 
 bool Save(UserDictionary& record) {
+    if (!record.file)
+        return true;  // a dictionary for one run only
     uint32_t length = static_cast<uint32_t>(record.list.size());
     uint8_t head[4] = {static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
                        static_cast<uint8_t>(length >> 16), static_cast<uint8_t>(length >> 24)};
@@ -179,6 +181,14 @@ bool Save(UserDictionary& record) {
            std::fwrite(record.list.data(), 1, record.list.size(), record.file) ==
                record.list.size() &&
            std::fflush(record.file) == 0;
+}
+
+// Puts `record` at the head of the chain.
+UserDictionary* Link(std::unique_ptr<UserDictionary> record) {
+    UserDictState& s = State();
+    record->next = std::move(s.head);
+    s.head = std::move(record);
+    return s.head.get();
 }
 
 // The stored form of `word`, or none when it has no letters or is too long.
@@ -232,10 +242,19 @@ int16_t UserDictOpen(const std::string& path, UserDictionary*& record) {
         if (read == 0)
             return kUserDictFailed;
         opened->list.resize(read);
-        UserDictState& s = State();
-        opened->next = std::move(s.head);
-        s.head = std::move(opened);
-        record = s.head.get();
+        record = Link(std::move(opened));
+        return kUserDictOk;
+    } catch (const std::bad_alloc&) {
+        return kUserDictFailed;
+    }
+}
+
+int16_t UserDictOpenForRun(UserDictionary*& record) {
+    record = nullptr;
+    try {
+        auto opened = std::make_unique<UserDictionary>();
+        opened->list = {0, 0};
+        record = Link(std::move(opened));
         return kUserDictOk;
     } catch (const std::bad_alloc&) {
         return kUserDictFailed;

@@ -42,8 +42,8 @@ struct UserDictionary {
     std::unique_ptr<UserDictionary> next;  // the chain owns its records
     std::string path;
     std::vector<uint8_t> list;  // exactly as in the file after the length
-    std::FILE* file = nullptr;
-    int position = 1;  // enumeration: 1-based entry number
+    std::FILE* file = nullptr;  // none for a dictionary of one run
+    int position = 1;           // enumeration: 1-based entry number
 
     ~UserDictionary();
 };
@@ -57,6 +57,10 @@ int16_t UserDictCreate(const std::string& path);
 // `record` set; 1 when the list cannot be read (none, or no memory); 2 when the
 // file cannot be opened.
 int16_t UserDictOpen(const std::string& path, UserDictionary*& record);
+
+// Opens a user dictionary without a file, for words accepted for one run: it is
+// consulted like the others and never saved. 0, or 1 when memory runs out.
+int16_t UserDictOpenForRun(UserDictionary*& record);
 
 // Closes the file and releases the record. 0; -50 when no user dictionary is
 // open; -51 when `record` is not an open one.

@@ -96,20 +96,22 @@ TEST_F(SpellingCommandsTest, PipeChecksWordsAsTheSpellCheckDoes) {
 TEST_F(SpellingCommandsTest, PipeCommands) {
     std::string user = dir_.File("mine.dic");
     EXPECT_THAT(Pipe("*Kowalski\nKowalski kowalski\n"
-                     "@Kotx\nkotx Kotx\n"
+                     "@Kotx\nkotx Kotx KOTX\n"
                      "!\nkot kotem qqqqq\n%\nkot\n"
                      "#\n+\n-\n~\n"
                      "^*kot qqqqq\n"
-                     "&Nowak\nnowak\n",
+                     "&Nowak\n",
                      "--user " + user),
-                ElementsAre("*", "& kowalski 1 9: Kowalski", "",  //
-                            "*", "*", "",                         // accepted as written and small
-                            "# qqqqq 10", "",                     // terse
-                            "*", "",                              //
-                            "*", "# qqqqq 6", "",                 // the escape counts in offsets
-                            "*", ""));
+                ElementsAre("*", "& kowalski 1 9: Kowalski",
+                            "",  //
+                                 // accepted with the capitals a dictionary word may take
+                            "& kotx 4 0: kot, kota, Kotx, koty", "*", "*", "",  //
+                            "# qqqqq 10", "",                                   // terse
+                            "*", "",                                            //
+                            "*", "# qqqqq 6", "",  // the escape counts in offsets
+                            "# Nowak 1", ""));     // not a command
     EXPECT_TRUE(Holds(user, "Kowalski"));
-    EXPECT_TRUE(Holds(user, "nowak"));
+    EXPECT_FALSE(Holds(user, "Kotx"));  // accepted for the run only
 }
 
 TEST_F(SpellingCommandsTest, SkipOptionsSkipCapitalsAndDigits) {

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,17 @@ TEST_F(UserDictionaryTest, OpenAndCloseResults) {
     EXPECT_EQ(UserDictClose(first), -51);
     EXPECT_EQ(UserDictClose(second), 0);
     EXPECT_EQ(UserDictClose(second), -50);
+}
+
+TEST_F(UserDictionaryTest, ADictionaryForOneRunHasNoFile) {
+    UserDictionary* run = nullptr;
+    ASSERT_EQ(UserDictOpenForRun(run), 0);
+    EXPECT_EQ(UserDictAddWord(run, "Kotx"), 0);
+    EXPECT_EQ(UserDictContains(run, "Kotx"), 1);
+    EXPECT_EQ(UserDictRemoveWord(run, "Kotx"), 0);
+    EXPECT_EQ(UserDictContains(run, "Kotx"), 0);
+    EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
+    EXPECT_EQ(UserDictClose(run), 0);
 }
 
 TEST_F(UserDictionaryTest, DamagedListsRefuseAddsAndEndSearches) {
