@@ -31,7 +31,7 @@ const std::string kHelp =
         "  #       save the user dictionary (it is always saved already)\n"
         "  !       terse mode: no '*' lines for correct words\n"
         "  %       back to verbose mode\n"
-        "  + - ~   accepted and ignored\n"
+        "  + ~     accepted and ignored\n"
         "  ^TEXT   check TEXT even if it starts with a command character\n\n"
         "Options:\n") +
     kSpellingOptionsHelp;
@@ -59,7 +59,6 @@ class PipeSession {
                 return;
             case '#':
             case '+':
-            case '-':
             case '~':
                 return;
             case '^':

@@ -98,18 +98,23 @@ TEST_F(SpellingCommandsTest, PipeCommands) {
     EXPECT_THAT(Pipe("*Kowalski\nKowalski kowalski\n"
                      "@Kotx\nkotx Kotx KOTX\n"
                      "!\nkot kotem qqqqq\n%\nkot\n"
-                     "#\n+\n-\n~\n"
+                     "#\n+\n~\n-kotx\n"
                      "^*kot qqqqq\n"
                      "&Nowak\n",
                      "--user " + user),
-                ElementsAre("*", "& kowalski 1 9: Kowalski",
-                            "",  //
-                                 // accepted with the capitals a dictionary word may take
-                            "& kotx 4 0: kot, kota, Kotx, koty", "*", "*", "",  //
-                            "# qqqqq 10", "",                                   // terse
-                            "*", "",                                            //
-                            "*", "# qqqqq 6", "",  // the escape counts in offsets
-                            "# Nowak 1", ""));     // not a command
+                ElementsAre(
+                    // added to the user dictionary
+                    "*", "& kowalski 1 9: Kowalski", "",
+                    // accepted with the capitals a dictionary word may take
+                    "& kotx 4 0: kot, kota, Kotx, koty", "*", "*", "",
+                    // terse, then verbose again
+                    "# qqqqq 10", "", "*", "",
+                    // a line that starts with '-' is text
+                    "& kotx 4 1: kot, kota, Kotx, koty", "",
+                    // the escape counts in offsets
+                    "*", "# qqqqq 6", "",
+                    // a line that starts with '&' is text too
+                    "# Nowak 1", ""));
     EXPECT_TRUE(Holds(user, "Kowalski"));
     EXPECT_FALSE(Holds(user, "Kotx"));  // accepted for the run only
 }
