@@ -16,7 +16,7 @@
 #include "charsets/utf8.h"
 #include "cli/command.h"
 #include "host/memory_host.h"
-#include "platform/host_api.h"
+#include "platform/direct_entry.h"
 #include "platform/settings_store.h"
 #include "typocommands/typography_command.h"
 
@@ -44,34 +44,6 @@ constexpr char16_t kNoBreakSpace = u'\u00A0';
 bool ReadAll(std::istream& in, std::string& text) {
     text.assign(std::istreambuf_iterator<char>(in), {});
     return !in.bad();
-}
-
-// The host functions reach the plug-in's HostApi as they do at activation.
-int32_t OnActivate(int32_t event, void* record) {
-    if (event == XT_EVENT_ACTIVATE)
-        Host().FetchCallbackGroups(static_cast<const XTActivationRecord*>(record));
-    return 0;
-}
-
-int32_t Entry(XTRegistrationRecord* record) {
-    Host().UseRegistration(record);
-    if (Host().AcceptXTension(0, 0, XT_INTERFACE_VERSION, 0) != 0)
-        return 1;
-    return Host().InstallCallback(XT_EVENT_ACTIVATE, OnActivate);
-}
-
-// A new document whose one text box holds `text`, current, with a caret at 0.
-void MakeDocument(host::MemoryHost& memoryHost, const std::u16string& text) {
-    host::Document document;
-    document.stories.emplace_back(text);
-    host::Item box;
-    box.type = host::ItemType::Text;
-    box.story = 0;
-    box.spread = 0;
-    document.items.push_back(box);
-    document.spreads.push_back(host::Spread{{0}});
-    document.current = 0;
-    memoryHost.document = std::move(document);
 }
 
 // The story with every space that carries the no-break mark as U+00A0.
@@ -141,8 +113,8 @@ int Run(const std::vector<std::string>& args) {
     }
 
     host::MemoryHost memoryHost;
-    MakeDocument(memoryHost, text);
-    if (memoryHost.Start(Entry) != 0) {
+    memoryHost.document = host::OneBoxDocument(text);
+    if (memoryHost.Start(DirectEntry) != 0) {
         std::cerr << "tarnik " << kName << ": the host did not start\n";
         return 1;
     }

@@ -54,4 +54,17 @@ void Document::RemoveItem(int item) {
         RemoveItem(member);
 }
 
+Document OneBoxDocument(std::u16string text) {
+    Document document;
+    document.stories.emplace_back(std::move(text));
+    Item box;
+    box.type = ItemType::Text;
+    box.story = 0;
+    box.spread = 0;
+    document.items.push_back(box);
+    document.spreads.push_back(Spread{{0}});
+    document.current = 0;
+    return document;
+}
+
 }  // namespace tarnik::host

@@ -66,4 +66,8 @@ struct Document {
     void RemoveItem(int item);
 };
 
+// A new document of one spread whose one text box, current, holds `text` as its
+// story, with a caret at 0.
+Document OneBoxDocument(std::u16string text);
+
 }  // namespace tarnik::host

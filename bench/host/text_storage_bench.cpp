@@ -17,16 +17,7 @@ constexpr int kEdits = 100000;
 // activated against it.
 struct Setup {
     explicit Setup(int32_t length) {
-        tarnik::host::Document document;
-        document.stories.emplace_back(std::u16string(size_t(length), u'a'));
-        tarnik::host::Item box;
-        box.type = tarnik::host::ItemType::Text;
-        box.story = 0;
-        box.spread = 0;
-        document.items.push_back(box);
-        document.spreads.push_back({{0}});
-        document.current = 0;
-        host.document = std::move(document);
+        host.document = tarnik::host::OneBoxDocument(std::u16string(size_t(length), u'a'));
         XTActivationRecord record{};
         record.size = sizeof record;
         record.interfaceVersion = XT_INTERFACE_VERSION;

@@ -1,41 +1,16 @@
 #include "typo_document.h"
 
 #include "charsets/utf8.h"
-#include "platform/host_api.h"
+#include "platform/direct_entry.h"
 
 namespace tarnik::testing {
 
-namespace {
-
-int32_t OnActivate(int32_t event, void* record) {
-    if (event == XT_EVENT_ACTIVATE)
-        Host().FetchCallbackGroups(static_cast<const XTActivationRecord*>(record));
-    return 0;
-}
-
-int32_t Entry(XTRegistrationRecord* record) {
-    Host().UseRegistration(record);
-    if (Host().AcceptXTension(0, 0, XT_INTERFACE_VERSION, 0) != 0)
-        return 1;
-    return Host().InstallCallback(XT_EVENT_ACTIVATE, OnActivate);
-}
-
-}  // namespace
-
 TypoDocument::TypoDocument(std::string_view utf8, int32_t selectionStart, int32_t selectionEnd) {
-    host::Document document;
-    document.stories.emplace_back(Utf8ToUtf16(utf8));
+    host::Document document = host::OneBoxDocument(Utf8ToUtf16(utf8));
     document.stories[0].selectionStart = selectionStart;
     document.stories[0].selectionEnd = selectionEnd;
-    host::Item box;
-    box.type = host::ItemType::Text;
-    box.story = 0;
-    box.spread = 0;
-    document.items.push_back(box);
-    document.spreads.push_back(host::Spread{{0}});
-    document.current = 0;
     host.document = std::move(document);
-    host.Start(Entry);
+    host.Start(DirectEntry);
 }
 
 host::Story& TypoDocument::Story() {
