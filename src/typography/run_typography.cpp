@@ -423,10 +423,7 @@ bool TypographyRun::Delete(int32_t position) {
         return false;
     --end_;
     --len_;
-    if (position < origStart_)
-        --origStart_;
-    if (position < origEnd_)
-        --origEnd_;
+    ShiftBounds(position + 1, -1);
     return true;
 }
 
