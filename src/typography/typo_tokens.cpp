@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 
 #include "text/story_text.h"
 #include "typography/typo_positions.h"
@@ -22,8 +23,11 @@ bool StartsWith(const uint16_t* token, std::size_t length, const char* prefix) {
     return true;
 }
 
-}  // namespace
-
+// Collects into `buffer` the token that contains `position` of a story of
+// `length` characters, each as its full 16-bit code: first the characters
+// before the position, then the position's own and those after it, at most
+// `max` in all. `buffer` holds max + 1 codes; the token is ended by a 0, and its
+// length is the result.
 std::size_t GetTokenAround(XTStory story, int32_t length, int32_t position,
                            const TypoCharClasses& classes, uint16_t* buffer, std::size_t max) {
     std::size_t count = 0;
@@ -52,6 +56,8 @@ std::size_t GetTokenAround(XTStory story, int32_t length, int32_t position,
     buffer[count] = 0;
     return count;
 }
+
+}  // namespace
 
 bool IsUrlToken(XTStory story, int32_t length, int32_t position, const TypoCharClasses& classes) {
     std::array<uint16_t, kUrlTokenMax + 1> token;
