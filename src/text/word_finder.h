@@ -18,8 +18,8 @@ constexpr int kMaxWordText = 319;
 // Characters that belong to a word: letters, digits, '-', the discretionary hyphen
 // 0x1F, and 0xD6 and 0xD7.
 inline bool IsWordChar(uint16_t code) {
-    return code < 256 && (IsAlnum(static_cast<uint8_t>(code)) || code == '-' || code == 0x1F ||
-                          code == 0xD6 || code == 0xD7);
+    return code < 256 && (IsAlnum(static_cast<uint8_t>(code)) || code == '-' ||
+                          code == DiscretionaryHyphen || code == 0xD6 || code == 0xD7);
 }
 
 // Characters of a word that go into its text (the others lie inside its range only).
@@ -53,24 +53,20 @@ bool FindNextWord(Source& source, int32_t& current, int32_t end, int32_t& start,
         current = next;
     }
     start = current;
+    // One read per character: a story source asks the host for each one.
     int32_t position = current;
-    while (position < end && IsWordChar(source.CharAt(position))) {
+    while (position < end) {
+        uint16_t code = source.CharAt(position);
+        if (!IsWordChar(code))
+            break;
         int32_t next = source.NextPosition(position);
         if (next <= position)
             break;
+        if (IsWordTextChar(code) && static_cast<int>(text.size()) < kMaxWordText)
+            text.push_back(static_cast<char>(code));
         position = next > end ? end : next;
     }
     current = position;
-    for (int32_t p = start; p < position;) {
-        uint16_t code = source.CharAt(p);
-        if (IsWordTextChar(code) && static_cast<int>(text.size()) < kMaxWordText) {
-            text.push_back(static_cast<char>(code));
-        }
-        int32_t next = source.NextPosition(p);
-        if (next <= p)
-            break;
-        p = next;
-    }
     return true;
 }
 

@@ -42,7 +42,6 @@ int WordScanner::BeginScan(int mode) {
     if (info.length <= 0)
         return 0;
     story_ = info.story;
-    length_ = info.length;
     savedStart_ = info.selectionStart;
     savedEnd_ = info.selectionEnd;
     current_ = info.selectionStart;
@@ -59,7 +58,6 @@ int WordScanner::BeginScan(int mode) {
 void WordScanner::ScanRange(int32_t start, int32_t end) {
     BoxTextInfo info = Host().GetBoxTextInfo(0);
     story_ = info.story;
-    length_ = info.length;
     current_ = start < 0 ? 0 : start;
     end_ = end < 0 ? info.length : end;
 }
@@ -153,7 +151,6 @@ bool WordScanner::ReplaceWord(std::string_view replacement, int32_t start, int32
         return false;
     current_ += delta;
     end_ += delta;
-    length_ += delta;
     return true;
 }
 
@@ -202,7 +199,7 @@ void WordScanner::EndScan() {
     int32_t end = std::clamp(savedEnd_, 0, std::max(length, 0));
     SelectInCurrentBox(std::clamp(savedStart_, 0, end), end, true);
     story_ = 0;
-    current_ = end_ = length_ = 0;
+    current_ = end_ = 0;
     savedStart_ = savedEnd_ = 0;
 }
 

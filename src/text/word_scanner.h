@@ -105,7 +105,6 @@ class WordScanner {
     XTStory story_ = 0;
     int32_t current_ = 0;
     int32_t end_ = 0;
-    int32_t length_ = 0;
     int32_t savedStart_ = 0;
     int32_t savedEnd_ = 0;
     std::forward_list<IgnoreEntry> ignore_;    // newest first
