@@ -19,18 +19,20 @@ struct DialogTwin {
 // later dialog of that number finds its twin. 31118 is registered twice; the
 // second registration replaces the first.
 constexpr DialogTwin kDialogTwins[] = {
-    {31102, 31202},                  // Dictionary Preferences
-    {31103, 31203},                  // Hyphenation Preferences
-    {31104, 31204},                  // Typography Preferences, first layout
-    {31105, 31205},                  // Edit User Dictionary
-    {31106, 31206},                  // Edit Hyphenation Exceptions
-    {31108, 31208},                  // Check Spelling
-    {31109, 31209},                  // Suggested Hyphenation
-    {31111, 31211},                  // Autohyphenation Warning
-    {31114, 31214}, {31117, 31217},  // one-button message box
-    {31118, 31218},                  // Yes / No / Cancel question box
-    {31118, 31218}, {31119, 31219},  // Edit list
-    {31120, 31220},                  // Typography Preferences
+    {31102, 31202},  // Dictionary Preferences
+    {31103, 31203},  // Hyphenation Preferences
+    {31104, 31204},  // Typography Preferences, first layout
+    {31105, 31205},  // Edit User Dictionary
+    {31106, 31206},  // Edit Hyphenation Exceptions
+    {31108, 31208},  // Check Spelling
+    {31109, 31209},  // Suggested Hyphenation
+    {31111, 31211},  // Autohyphenation Warning
+    {31114, 31214},  // no resource
+    {31117, 31217},  // one-button message box
+    {31118, 31218},  // Yes / No / Cancel question box
+    {31118, 31218},  // the same again
+    {31119, 31219},  // Edit list
+    {31120, 31220},  // Typography Preferences
 };
 
 struct StringTwin {
