@@ -14,6 +14,14 @@ const DialogItemState* DialogState::Find(int16_t number) const {
     return const_cast<DialogState*>(this)->Find(number);
 }
 
+void DialogState::ChooseRadio(DialogItemState& radio) {
+    for (auto& other : items) {
+        if (other.kind == XT_ITEM_RADIO && other.radioGroup == radio.radioGroup)
+            other.checked = false;
+    }
+    radio.checked = true;
+}
+
 int16_t DeclineAnswer(int16_t style) {
     switch (style) {
         case XT_MB_YESNO:

@@ -36,6 +36,8 @@ struct DialogState {
 
     DialogItemState* Find(int16_t number);
     const DialogItemState* Find(int16_t number) const;
+    // Checks a radio button of this dialog and unchecks the others of its group.
+    void ChooseRadio(DialogItemState& radio);
 };
 
 // One user action in a dialog.

@@ -42,12 +42,7 @@ std::string ApplyAction(DialogState& dialog, const DialogAction& action, int16_t
             if (item->kind == XT_ITEM_CHECKBOX) {
                 item->checked = !item->checked;
             } else if (item->kind == XT_ITEM_RADIO) {
-                for (auto& other : dialog.items) {
-                    if (other.kind == XT_ITEM_RADIO && other.radioGroup == item->radioGroup) {
-                        other.checked = false;
-                    }
-                }
-                item->checked = true;
+                dialog.ChooseRadio(*item);
             } else if (item->kind != XT_ITEM_BUTTON) {
                 return "the item cannot be pressed";
             }

@@ -193,13 +193,10 @@ int32_t SetDialogItemChecked(XTDialog dialog, int16_t item, int16_t checked) {
         return XT_ERR_PARAM;
     }
     if (target->kind == XT_ITEM_RADIO && checked) {
-        for (auto& other : state->items) {
-            if (other.kind == XT_ITEM_RADIO && other.radioGroup == target->radioGroup) {
-                other.checked = false;
-            }
-        }
+        state->ChooseRadio(*target);
+    } else {
+        target->checked = checked != 0;
     }
-    target->checked = checked != 0;
     return XT_OK;
 }
 

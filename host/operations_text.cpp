@@ -168,20 +168,26 @@ int32_t SetSelectionStyleFlags(XTStory story, int16_t selector, uint32_t bits) {
 }
 
 int32_t TextUpdateOff() {
-    ++MemoryHost::Active()->textUpdateOffDepth;
+    MemoryHost* host = MemoryHost::Active();
+    if (!host)
+        return XT_ERR_STATE;
+    ++host->textUpdateOffDepth;
     return XT_OK;
 }
 
 int32_t TextUpdateOn() {
     MemoryHost* host = MemoryHost::Active();
-    if (host->textUpdateOffDepth == 0)
+    if (!host || host->textUpdateOffDepth == 0)
         return XT_ERR_STATE;
     --host->textUpdateOffDepth;
     return XT_OK;
 }
 
 int32_t SetTextUpdateMode(int16_t mode) {
-    MemoryHost::Active()->textUpdateMode = mode;
+    MemoryHost* host = MemoryHost::Active();
+    if (!host)
+        return XT_ERR_STATE;
+    host->textUpdateMode = mode;
     return XT_OK;
 }
 
@@ -191,17 +197,6 @@ int32_t ScrollToSelection(XTBox box) {
         return XT_ERR_PARAM;
     MemoryHost::Active()->scrolledTo = box;
     return XT_OK;
-}
-
-// The functions without a handle argument need a host; the others find none
-// through StoryOf and ActiveDocument.
-template <auto Function>
-int32_t WithHost() {
-    return MemoryHost::Active() ? Function() : XT_ERR_STATE;
-}
-
-int32_t SetTextUpdateModeChecked(int16_t mode) {
-    return MemoryHost::Active() ? SetTextUpdateMode(mode) : XT_ERR_STATE;
 }
 
 }  // namespace
@@ -217,9 +212,9 @@ CallbackGroup TextCallbacks() {
              {XTCB_SetTextSelection, AsCallback(SetTextSelection)},
              {XTCB_GetSelectionStyleFlags, AsCallback(GetSelectionStyleFlags)},
              {XTCB_SetSelectionStyleFlags, AsCallback(SetSelectionStyleFlags)},
-             {XTCB_TextUpdateOff, AsCallback(WithHost<TextUpdateOff>)},
-             {XTCB_TextUpdateOn, AsCallback(WithHost<TextUpdateOn>)},
-             {XTCB_SetTextUpdateMode, AsCallback(SetTextUpdateModeChecked)},
+             {XTCB_TextUpdateOff, AsCallback(TextUpdateOff)},
+             {XTCB_TextUpdateOn, AsCallback(TextUpdateOn)},
+             {XTCB_SetTextUpdateMode, AsCallback(SetTextUpdateMode)},
              {XTCB_ScrollToSelection, AsCallback(ScrollToSelection)}}};
 }
 
