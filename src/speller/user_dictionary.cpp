@@ -30,16 +30,32 @@ size_t SkipEntry(List list, size_t at) {
     return at + 1;
 }
 
-// The offset of the entry that holds exactly `word`, or kNotFound. Stops at the
-// list's end mark, at the first entry that sorts after the word, and at the end
-// of the bytes of a list that has no end mark.
-size_t FindEntry(List list, Letters word) {
+// Where a word stands in a list, walked from the first entry.
+struct Place {
+    enum Kind {
+        kFound,    // the entry at `pos` holds the word
+        kBefore,   // the word belongs before the entry (or the end mark) at `pos`
+        kInside,   // the entry at `pos` sorts after the word and parts from it at `at`
+        kDamaged,  // the list ends without its end mark
+    };
+    Kind kind;
+    size_t pos = 0;
+    size_t at = 0;
+    size_t matched = 0;  // leading letters of the word that the list already spells
+};
+
+// Stops at the entry that holds the word, at the first entry that sorts after
+// it, at the list's end mark, and at the end of the bytes of a list that has no
+// end mark.
+Place Locate(List list, Letters word) {
     size_t matched = 0;
     size_t pos = 0;
-    while (pos + 1 < list.size() && list[pos + 1] != 0) {
+    while (true) {
+        if (pos + 1 >= list.size())
+            return {Place::kDamaged};
         uint8_t shared = list[pos];
-        if (shared < matched)
-            return kNotFound;
+        if (list[pos + 1] == 0 || shared < matched)
+            return {Place::kBefore, pos, 0, matched};
         if (shared > matched) {
             pos = SkipEntry(list, pos + 1);
             continue;
@@ -47,11 +63,11 @@ size_t FindEntry(List list, Letters word) {
         size_t at = pos + 1;
         for (;; ++at) {
             if (at >= list.size())
-                return kNotFound;
+                return {Place::kDamaged};
             uint8_t letter = list[at];
             if (letter == kEndMark) {
                 if (matched == word.size())
-                    return pos;
+                    return {Place::kFound, pos, at, matched};
                 break;
             }
             if (matched < word.size() && letter == word[matched]) {
@@ -59,13 +75,18 @@ size_t FindEntry(List list, Letters word) {
                 continue;
             }
             if (matched == word.size() || letter > word[matched])
-                return kNotFound;
+                return {Place::kInside, pos, at, matched};
             at = SkipEntry(list, at) - 1;
             break;
         }
         pos = at + 1;
     }
-    return kNotFound;
+}
+
+// The offset of the entry that holds exactly `word`, or kNotFound.
+size_t FindEntry(List list, Letters word) {
+    Place place = Locate(list, word);
+    return place.kind == Place::kFound ? place.pos : kNotFound;
 }
 
 enum class Insertion { kInserted, kPresent, kDamaged };
@@ -73,51 +94,29 @@ enum class Insertion { kInserted, kPresent, kDamaged };
 // Inserts `word` in its sorted place: as a new entry before the first entry that
 // shares fewer letters, or by splitting the first entry that sorts after it.
 Insertion InsertWord(std::vector<uint8_t>& list, Letters word) {
-    size_t matched = 0;
-    size_t pos = 0;
-    while (true) {
-        if (pos + 1 >= list.size())
+    Place place = Locate(list, word);
+    std::vector<uint8_t> bytes;
+    switch (place.kind) {
+        case Place::kDamaged:
             return Insertion::kDamaged;
-        uint8_t shared = list[pos];
-        if (list[pos + 1] == 0 || shared < matched) {
-            std::vector<uint8_t> entry{static_cast<uint8_t>(matched)};
-            entry.insert(entry.end(), word.begin() + matched, word.end());
-            entry.push_back(kEndMark);
-            list.insert(list.begin() + pos, entry.begin(), entry.end());
+        case Place::kFound:
+            return Insertion::kPresent;
+        case Place::kBefore:
+            bytes.push_back(static_cast<uint8_t>(place.matched));
+            bytes.insert(bytes.end(), word.begin() + place.matched, word.end());
+            bytes.push_back(kEndMark);
+            list.insert(list.begin() + place.pos, bytes.begin(), bytes.end());
             return Insertion::kInserted;
-        }
-        if (shared > matched) {
-            pos = SkipEntry(list, pos + 1);
-            continue;
-        }
-        size_t at = pos + 1;
-        for (;; ++at) {
-            if (at >= list.size())
-                return Insertion::kDamaged;
-            uint8_t letter = list[at];
-            if (letter == kEndMark) {
-                if (matched == word.size())
-                    return Insertion::kPresent;
-                break;
-            }
-            if (matched < word.size() && letter == word[matched]) {
-                ++matched;
-                continue;
-            }
-            if (matched == word.size() || letter > word[matched]) {
-                // The word sorts before this entry: its letters end the entry
-                // here, and the entry's rest becomes a new entry.
-                std::vector<uint8_t> split(word.begin() + matched, word.end());
-                split.push_back(kEndMark);
-                split.push_back(static_cast<uint8_t>(matched));
-                list.insert(list.begin() + at, split.begin(), split.end());
-                return Insertion::kInserted;
-            }
-            at = SkipEntry(list, at) - 1;
-            break;
-        }
-        pos = at + 1;
+        case Place::kInside:
+            // The word's letters end the entry here, and the entry's rest
+            // becomes a new entry.
+            bytes.assign(word.begin() + place.matched, word.end());
+            bytes.push_back(kEndMark);
+            bytes.push_back(static_cast<uint8_t>(place.matched));
+            list.insert(list.begin() + place.at, bytes.begin(), bytes.end());
+            return Insertion::kInserted;
     }
+    return Insertion::kDamaged;
 }
 
 // Removes the entry at `pos`, handing the letters the next entry relies on over
