@@ -26,7 +26,6 @@ const std::string kHelp =
         "OFFSET counts characters from the start of the line (0 is the first).\n\n"
         "A line that starts with one of these is a command:\n"
         "  *WORD   add WORD to the user dictionary (saved at once)\n"
-        "  &WORD   add WORD in small letters to the user dictionary\n"
         "  @WORD   accept WORD for the rest of the run\n"
         "  #       save the user dictionary (it is always saved already)\n"
         "  !       terse mode: no '*' lines for correct words\n"
