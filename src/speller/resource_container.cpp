@@ -254,10 +254,6 @@ bool ReadAt(ContainerHandle handle, uint64_t offset, size_t count, uint8_t* buff
     return count == 0 || std::fread(buffer, 1, count, s.file) == count;
 }
 
-uint64_t FileSize() {
-    return State().file ? State().fileSize : 0;
-}
-
 int16_t LastError() {
     return State().lastError;
 }

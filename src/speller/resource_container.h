@@ -73,9 +73,6 @@ bool ReadRaw(ContainerHandle handle, size_t count, uint8_t* buffer);
 // not the open one, the seek fails or fewer bytes could be read.
 bool ReadAt(ContainerHandle handle, uint64_t offset, size_t count, uint8_t* buffer);
 
-// The size of the open file in bytes; 0 when none is open.
-uint64_t FileSize();
-
 // The error number of the last failing operation.
 int16_t LastError();
 
