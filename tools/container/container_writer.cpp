@@ -35,16 +35,20 @@ void ContainerWriter::SetDataArea(Bytes data) {
     hasDataArea_ = true;
 }
 
+uint64_t ContainerWriter::DataAreaOffset() const {
+    uint64_t offset = kHeaderSize + uint64_t{kSlotSize} * (resources_.size() + spareSlots_);
+    for (const Resource& r : resources_)
+        offset += r.data.size();
+    return offset;
+}
+
 Bytes ContainerWriter::Build() const {
     uint32_t slots = static_cast<uint32_t>(resources_.size() + spareSlots_);
     uint32_t indexEnd = kHeaderSize + slots * kSlotSize;
-    uint64_t total = indexEnd;
-    for (const Resource& r : resources_)
-        total += r.data.size();
-    uint32_t dataAreaOffset = static_cast<uint32_t>(total);
-    total += dataArea_.size();
+    uint64_t total = DataAreaOffset() + dataArea_.size();
     if (total > 0x7FFFFFFF)
         throw std::runtime_error("container larger than 2 GiB");
+    uint32_t dataAreaOffset = static_cast<uint32_t>(DataAreaOffset());
 
     Bytes out;
     out.reserve(total);
@@ -76,7 +80,10 @@ Bytes ContainerWriter::Build() const {
 }
 
 void ContainerWriter::Write(const std::string& path) const {
-    Bytes bytes = Build();
+    WriteFileBytes(path, Build());
+}
+
+void WriteFileBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file)
         throw std::runtime_error("cannot create " + path);

@@ -24,6 +24,9 @@ class ContainerWriter {
     // Extra unused index slots after the used ones (readers stop at the first).
     void SetSpareSlots(int count) { spareSlots_ = count; }
 
+    // Where the data area begins: after the header, the index and the resources.
+    uint64_t DataAreaOffset() const;
+
     // The whole file.
     Bytes Build() const;
 
@@ -42,6 +45,10 @@ class ContainerWriter {
     bool hasDataArea_ = false;
     int spareSlots_ = 0;
 };
+
+// Writes `bytes` to `path`, replacing what was there; throws std::runtime_error
+// when it cannot.
+void WriteFileBytes(const std::string& path, const Bytes& bytes);
 
 // Big-endian appenders for building resource bytes.
 void AppendBig16(Bytes& out, uint16_t value);

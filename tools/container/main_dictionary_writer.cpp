@@ -1,7 +1,6 @@
 #include "tools/container/main_dictionary_writer.h"
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 #include <stdexcept>
 
@@ -281,10 +280,7 @@ Bytes MainDictionaryWriter::Build() const {
         blockBytes.insert(blockBytes.end(), block.begin(), block.end());
     }
     size_t headSize = 8 + table.size * kNodeSize;
-    writer.SetDataArea(Bytes(headSize + blockBytes.size(), 0));
-    Bytes probe = writer.Build();
-    uint32_t dataAreaOffset = (uint32_t{probe[8]} << 24) | (uint32_t{probe[9]} << 16) |
-                              (uint32_t{probe[10]} << 8) | probe[11];
+    uint64_t dataAreaOffset = writer.DataAreaOffset();
 
     Bytes nodes(table.size * kNodeSize, 0);
     for (const auto& [prefix, slot] : table.slotOf) {
@@ -315,12 +311,7 @@ Bytes MainDictionaryWriter::Build() const {
 }
 
 void MainDictionaryWriter::Write(const std::string& path) const {
-    Bytes bytes = Build();
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush())
-        throw std::runtime_error("cannot write " + path);
+    WriteFileBytes(path, Build());
 }
 
 Letters ToLetters(std::string_view cp1250) {

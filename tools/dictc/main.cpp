@@ -12,6 +12,7 @@
 #include <map>
 #include <set>
 
+#include "tools/container/container_writer.h"
 #include "tools/dictc/dictionary_compiler.h"
 #include "tools/dictc/verification.h"
 
@@ -43,13 +44,7 @@ int main(int argc, char** argv) {
     const std::string temporary = out + ".new";
     try {
         tarnik::tools::CompiledDictionary dictionary = tarnik::tools::CompileDictionary(options);
-        {
-            std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-            file.write(reinterpret_cast<const char*>(dictionary.file.data()),
-                       static_cast<std::streamsize>(dictionary.file.size()));
-            if (!file.flush())
-                throw std::runtime_error("cannot write " + temporary);
-        }
+        tarnik::tools::WriteFileBytes(temporary, dictionary.file);
         std::vector<std::string> failures = tarnik::tools::VerifyDictionary(temporary, dictionary);
         if (!failures.empty()) {
             std::filesystem::remove(temporary);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/container/container_writer.h"
 #include "tools/hyphc/hyph_data_compiler.h"
 
 namespace {
@@ -70,12 +71,10 @@ int main(int argc, char** argv) {
         std::cerr << "hyphc: warning: " << warning << "\n";
 
     std::string temporary = outputPath + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data.container.data()),
-                  static_cast<std::streamsize>(data.container.size()));
-        if (!out.flush())
-            return Fail("cannot write " + temporary);
+    try {
+        tarnik::tools::WriteFileBytes(temporary, data.container);
+    } catch (const std::exception& e) {
+        return Fail(e.what());
     }
     if (std::rename(temporary.c_str(), outputPath.c_str()) != 0)
         return Fail("cannot write " + outputPath);
