@@ -1,5 +1,6 @@
 #include "hyphcommands/hyph_xt.h"
 
+#include "hyphcommands/hyph_service.h"
 #include "platform/about_box.h"
 #include "platform/host_api.h"
 #include "platform/shown_text.h"
@@ -7,6 +8,7 @@
 namespace tarnik {
 
 void HyphXT::InstallMenu(const XTMenuInstallRecord&) {
+    PrepareHyphenation();
     HostApi& host = Host();
     XTMenu menu = host.CreateMenu(ShownText("Polish Hyphenation"));
     items_.hyphenate = host.AppendMenuItem(menu, ShownText("Hyphenate Box"));

@@ -1,5 +1,6 @@
 #include "shell/tarnik_xt.h"
 
+#include "hyphcommands/hyph_service.h"
 #include "hyphcommands/hyph_xt.h"
 #include "spellcheck/dict_xt.h"
 #include "typocommands/typo_xt.h"
@@ -33,6 +34,10 @@ MenuItemNumbers TarnikXT::CommandItems() const {
     if (typo_)
         items.typography = typo_->Items().typography;
     return items;
+}
+
+void TarnikXT::Quit() {
+    CloseHyphenation();
 }
 
 void TarnikXT::Notice(const XTNoticeRecord& record) {

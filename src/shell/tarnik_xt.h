@@ -28,6 +28,7 @@ class TarnikXT : public XT40shell {
     MenuItemNumbers CommandItems() const;
 
   protected:
+    void Quit() override;
     void Notice(const XTNoticeRecord& record) override;
     void InstallMenus(const XTMenuInstallRecord& record) override;
     void UpdateMenus() override;

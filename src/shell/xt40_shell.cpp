@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "charsets/ui_text.h"
+#include "hyphcommands/hyph_method.h"
 #include "platform/about_box.h"
 #include "platform/guarded_call.h"
 #include "platform/host_api.h"
@@ -148,6 +149,8 @@ int32_t XT40shell::Activate(const XTActivationRecord* record) {
         if (IsSubscribed(event))
             Host().InstallCallback(event, HandleEvent);
     }
+    // The host's own hyphenation may use the plug-in's, through its hyphenation hooks.
+    InstallHyphMethod(idCode_);
     active_ = true;
     if (!pendingCopyMessage_.empty()) {
         ShowMessage(XT_MB_OK, 1, "", "%s", pendingCopyMessage_.c_str());

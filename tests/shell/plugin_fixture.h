@@ -1,7 +1,9 @@
 // A host running the plug-in, linked into the test: the document is loaded, the
 // plug-in started through its entry and the menus installed. The per-user data
 // folder is a fresh temporary folder, so the start-up's settings choice never
-// reaches the user's own files.
+// reaches the user's own files. The plug-in's folder is a fresh folder inside it
+// holding the bundled "PLHYPH.DAT", so every start finds its hyphenation data
+// and keeps a "PLHYPH.USR" of its own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include "host/document_file.h"
 #include "host/memory_host.h"
 #include "host/menu_listing.h"
+#include "platform/plugin_folder.h"
 #include "shell/plugin_entry.h"
 
 namespace shelltest {
@@ -23,15 +26,43 @@ inline std::string TempFolder() {
     return mkdtemp(pattern.data()) ? pattern : std::string();
 }
 
+// The folder the next start takes as the plug-in's folder, and the one the
+// plug-in's entry chose for itself (the program's folder) before it was replaced.
+inline std::string& FixtureFolder() {
+    static std::string folder;
+    return folder;
+}
+inline std::string& EntryFolder() {
+    static std::string folder;
+    return folder;
+}
+
+// The plug-in's entry, with the plug-in's folder moved to FixtureFolder() before
+// the menu installation opens the data files.
+inline int32_t FixtureEntry(XTRegistrationRecord* record) {
+    int32_t result = XTActivateCallback(record);
+    EntryFolder() = tarnik::PluginFolder();
+    tarnik::SetPluginFolder(FixtureFolder());
+    return result;
+}
+
 class PluginFixture {
   public:
     explicit PluginFixture(const std::string& json, bool start = true) {
         setenv("XDG_DATA_HOME", userData.c_str(), 1);
+        std::filesystem::create_directory(pluginFolder);
+        std::filesystem::copy_file(std::filesystem::path(TARNIK_SOURCE_DIR) / "data" / "PLHYPH.DAT",
+                                   std::filesystem::path(pluginFolder) / "PLHYPH.DAT");
         std::string error;
         EXPECT_TRUE(tarnik::host::LoadDocumentText(json, host, error)) << error;
         host.SetDialogDriver(&driver);
         if (start)
-            started = host.Start(XTActivateCallback);
+            Start();
+    }
+    // Starts the plug-in through `entry`, which calls FixtureEntry.
+    void Start(XTActivateCallbackProc entry = FixtureEntry) {
+        FixtureFolder() = pluginFolder;
+        started = host.Start(entry);
     }
     ~PluginFixture() {
         std::error_code error;
@@ -49,6 +80,7 @@ class PluginFixture {
     }
 
     std::string userData = TempFolder();
+    std::string pluginFolder = userData + "/XTensions";
     tarnik::host::MemoryHost host;
     tarnik::host::ScriptedDialogDriver driver;
     int32_t started = -1;

@@ -106,8 +106,8 @@ TEST(StartUp, TheMainObjectNamesItselfAndKeepsTheHostInformation) {
     EXPECT_EQ(std::memcmp(shell.HostInfo().data(), "Tarnik in-memory host", 21), 0);
     EXPECT_EQ(tarnik::GetLogLevel(), 0);
     // Linked into this program, the plug-in's folder is the program's folder.
-    EXPECT_EQ(tarnik::PluginFolder(), std::filesystem::canonical(TARNIK_BIN_DIR).string());
-    EXPECT_EQ(tarnik::StoreFile(), tarnik::PluginFolder() + "/Tarnik11.ini");
+    EXPECT_EQ(shelltest::EntryFolder(), std::filesystem::canonical(TARNIK_BIN_DIR).string());
+    EXPECT_EQ(tarnik::StoreFile(), shelltest::EntryFolder() + "/Tarnik11.ini");
     for (int32_t event : {4, 3, 20, 5, 6, 7, 618})
         EXPECT_TRUE(shell.IsSubscribed(event)) << event;
     EXPECT_FALSE(shell.IsSubscribed(10));

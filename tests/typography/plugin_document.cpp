@@ -9,10 +9,29 @@
 
 #include "charsets/utf8.h"
 #include "host/document_file.h"
+#include "platform/plugin_folder.h"
 #include "platform/settings_store.h"
 #include "shell/plugin_entry.h"
 
 namespace tarnik::testing {
+
+namespace {
+
+// The folder the next start takes as the plug-in's folder.
+std::string& StartFolder() {
+    static std::string folder;
+    return folder;
+}
+
+// The plug-in's entry, with the plug-in's folder moved to a folder of the test's
+// own (holding the hyphenation data) before the menu installation opens its files.
+int32_t EntryInStartFolder(XTRegistrationRecord* record) {
+    int32_t result = XTActivateCallback(record);
+    SetPluginFolder(StartFolder());
+    return result;
+}
+
+}  // namespace
 
 PluginDocument::PluginDocument(const std::string& json, const std::string& settings) {
     std::string pattern =
@@ -22,7 +41,10 @@ PluginDocument::PluginDocument(const std::string& json, const std::string& setti
     std::string error;
     EXPECT_TRUE(host::LoadDocumentText(json, host, error)) << error;
     host.SetDialogDriver(&driver);
-    EXPECT_EQ(host.Start(XTActivateCallback), 0);
+    std::filesystem::copy_file(std::filesystem::path(TARNIK_SOURCE_DIR) / "data" / "PLHYPH.DAT",
+                               std::filesystem::path(folder_) / "PLHYPH.DAT");
+    StartFolder() = folder_;
+    EXPECT_EQ(host.Start(EntryInStartFolder), 0);
     FlushStore();
     std::string file = folder_ + "/Tarnik11.ini";
     std::ofstream(file, std::ios::binary) << settings;

@@ -91,11 +91,13 @@ TEST_F(TypoCommandTest, BadInputIsRefusedWithAMessage) {
 }
 
 TEST_F(TypoCommandTest, TheMenuCommandRunsOnDocumentsThroughTarnikRun) {
-    // The plug-in module in an XTensions folder of its own, with default settings.
+    // The plug-in module and its hyphenation data in an XTensions folder of its
+    // own, with default settings.
     std::filesystem::path xtensions = folder_ / "XTensions";
     std::filesystem::create_directory(xtensions);
-    std::filesystem::copy_file(std::string(TARNIK_BIN_DIR) + "/XTensions/Tarnik11.so",
-                               xtensions / "Tarnik11.so");
+    for (const char* file : {"Tarnik11.so", "PLHYPH.DAT"})
+        std::filesystem::copy_file(std::string(TARNIK_BIN_DIR) + "/XTensions/" + file,
+                                   xtensions / file);
     std::string document = File("doc.json", R"({"stories": [{"text": "b  \"c\" - d"}],
         "spreads": [{"items": [{"id": "t", "type": "text", "story": 0}]}], "current": "t"})");
     Result r = Tarnik("run " + document + " --command 'Typography In Box' --xtensions " +
