@@ -1,10 +1,13 @@
 #include "hyphenation/user_exceptions.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "hyphenation/exception_list.h"
@@ -73,7 +76,9 @@ int16_t SaveUserExceptions(const HyphDict& dict) {
     const Block& list = dict.blocks[kUserListSlot];
     if (dict.userPath.empty())
         return kUserFileCannotCreate;  // no file was ever loaded
-    std::string temporary = dict.userPath + ".tmp";
+    // Named per process, so that two programs saving the same list at once never
+    // write into one temporary file.
+    std::string temporary = dict.userPath + ".tmp" + std::to_string(getpid());
     int16_t result = WriteUserFile(temporary, list);
     if (result == kUserFileCannotCreate)
         return WriteUserFile(dict.userPath, list);  // a folder we may not add files to

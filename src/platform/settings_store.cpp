@@ -1,11 +1,14 @@
 #include "platform/settings_store.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <optional>
+#include <string>
 #include <system_error>
 
 #include "platform/profile_document.h"
@@ -64,8 +67,10 @@ void Save(const std::string& path, const std::string& text) {
         if (std::ofstream probe(target, std::ios::binary | std::ios::app); !probe)
             return;
     }
+    // Named per process, so that two programs flushing at once never write into
+    // one temporary file.
     fs::path temporary = target;
-    temporary += ".new";
+    temporary += ".new" + std::to_string(getpid());
     if (WriteWhole(temporary, text)) {
         if (fs::exists(target, error)) {
             fs::permissions(temporary, fs::status(target, error).permissions(), error);
