@@ -18,7 +18,7 @@
 #include "host/memory_host.h"
 #include "platform/direct_entry.h"
 #include "platform/settings_store.h"
-#include "typocommands/typography_command.h"
+#include "typography/typography_command.h"
 
 namespace tarnik::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include "platform/about_box.h"
 #include "platform/host_api.h"
 #include "platform/shown_text.h"
-#include "typocommands/typography_command.h"
+#include "typography/typography_command.h"
 #include "typography/ctypo_prefs_dialog.h"
 #include "typography/typo_settings_store.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "plugin_document.h"
-#include "typocommands/typography_command.h"
+#include "typography/typography_command.h"
 
 namespace tarnik {
 namespace {

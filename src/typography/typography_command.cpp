@@ -1,4 +1,4 @@
-#include "typocommands/typography_command.h"
+#include "typography/typography_command.h"
 
 #include <cstdint>
 

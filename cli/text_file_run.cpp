@@ -1,0 +1,252 @@
+#include "cli/text_file_run.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "cli/command.h"
+#include "host/encoding.h"
+#include "platform/plugin_folder.h"
+#include "platform/settings_store.h"
+#include "shell/plugin_entry.h"
+
+namespace fs = std::filesystem;
+
+namespace tarnik::cli {
+
+namespace {
+
+std::string Reason() {
+    return std::strerror(errno);
+}
+
+// Reads the whole of an open descriptor; false with errno set.
+bool ReadAll(int fd, std::string& bytes) {
+    char buffer[1 << 16];
+    for (;;) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            return true;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// What the start of a file run hands to the plug-in's entry: the host's entry
+// takes no argument of ours.
+struct StartPlan {
+    std::string pluginFolder;
+    std::string settingsFile;
+    std::string emptyUserFolder;
+};
+
+StartPlan& Plan() {
+    static StartPlan plan;
+    return plan;
+}
+
+// The plug-in's own entry, run with an empty per-user folder so that its choice
+// of a settings file copies no user settings anywhere; then the plug-in's folder
+// and the settings file of the run take the place of what it chose, before the
+// menu installation reads them.
+int32_t FileRunEntry(XTRegistrationRecord* record) {
+    const StartPlan& plan = Plan();
+    std::optional<std::string> userData;
+    if (const char* value = std::getenv("XDG_DATA_HOME"))
+        userData = value;
+    setenv("XDG_DATA_HOME", plan.emptyUserFolder.c_str(), 1);
+    int32_t result = XTActivateCallback(record);
+    if (userData)
+        setenv("XDG_DATA_HOME", userData->c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+    SetPluginFolder(plan.pluginFolder);
+    SetStoreTarget(plan.settingsFile.c_str(), nullptr);
+    return result;
+}
+
+}  // namespace
+
+bool ReadTextInput(const std::string& file, std::u16string& text, std::string& error) {
+    const bool standardInput = file.empty() || file == "-";
+    const std::string name = standardInput ? "standard input" : file;
+    std::string bytes;
+    int fd = standardInput ? STDIN_FILENO : open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || !ReadAll(fd, bytes)) {
+        error = name + ": " + Reason();
+        if (fd >= 0 && !standardInput)
+            close(fd);
+        return false;
+    }
+    if (!standardInput)
+        close(fd);
+    size_t offset = 0;
+    std::optional<std::u16string> decoded = host::Utf8ToUtf16(bytes, &offset);
+    if (!decoded) {
+        error = name + ": not UTF-8 text (bad byte at offset " + std::to_string(offset) + ")";
+        return false;
+    }
+    text = std::move(*decoded);
+    return true;
+}
+
+bool WriteTextOutput(const std::string& path, const std::string& bytes, std::string& error) {
+    std::error_code ec;
+    fs::path target = path;
+    if (fs::is_symlink(target, ec)) {
+        fs::path resolved = fs::weakly_canonical(target, ec);
+        if (ec) {
+            error = path + ": " + ec.message();
+            return false;
+        }
+        target = resolved;
+    }
+    struct stat old {};
+    const bool existed = stat(target.c_str(), &old) == 0;
+    if (existed && S_ISDIR(old.st_mode)) {
+        error = path + ": " + std::strerror(EISDIR);
+        return false;
+    }
+    fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string temporary =
+        (folder / ("." + target.filename().string() + ".tarnik-XXXXXX")).string();
+    int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        error = path + ": " + Reason();
+        return false;
+    }
+    mode_t mode = existed ? old.st_mode & 07777 : 0;
+    if (!existed) {
+        mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool written = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+    std::string reason = written ? "" : Reason();
+    if (close(fd) != 0 && written) {
+        written = false;
+        reason = Reason();
+    }
+    if (written && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        written = false;
+        reason = Reason();
+    }
+    if (!written) {
+        unlink(temporary.c_str());
+        error = path + ": " + reason;
+        return false;
+    }
+    if (int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
+}
+
+bool WriteStandardOutput(const std::string& bytes) {
+    return WriteAll(STDOUT_FILENO, bytes);
+}
+
+TextFileRun::~TextFileRun() {
+    if (started_)
+        host_.Quit();
+    if (!settingsFolder_.empty()) {
+        SetStoreTarget("", nullptr);
+        std::error_code ec;
+        fs::remove_all(settingsFolder_, ec);
+    }
+}
+
+bool TextFileRun::Start(const std::u16string& text, const TextRunOptions& options,
+                        host::DialogDriver* driver, std::string& error) {
+    std::string pattern = (fs::temp_directory_path() / "tarnik-run-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        error = "cannot make a folder for the run's settings: " + Reason();
+        return false;
+    }
+    settingsFolder_ = pattern;
+
+    std::string settings;
+    if (!options.settingsFile.empty()) {
+        std::ifstream in(options.settingsFile, std::ios::binary);
+        if (in)
+            settings.assign(std::istreambuf_iterator<char>(in), {});
+        if (!in || in.bad()) {
+            error = "cannot read the settings file " + options.settingsFile;
+            return false;
+        }
+    }
+    const std::string settingsFile = settingsFolder_ + "/settings.ini";
+    {
+        std::ofstream out(settingsFile, std::ios::binary);
+        out << settings;
+        if (!out.flush()) {
+            error = "cannot write " + settingsFile;
+            return false;
+        }
+    }
+    for (const SettingValue& setting : options.settings) {
+        SetStoreTarget(settingsFile.c_str(), setting.section.c_str());
+        PutString(setting.key, setting.value);
+    }
+    FlushStore();
+
+    StartPlan& plan = Plan();
+    plan.pluginFolder = options.xtensionsDir.empty() ? DefaultXTensionsDir() : options.xtensionsDir;
+    plan.settingsFile = settingsFile;
+    plan.emptyUserFolder = settingsFolder_;
+
+    host_.document = host::OneBoxDocument(text);
+    host_.SetDialogDriver(driver);
+    int32_t result = host_.Start(FileRunEntry);
+    started_ = host_.Accepted();
+    if (result != 0) {
+        error = "the plug-in did not start (result " + std::to_string(result) + ")";
+        return false;
+    }
+    return true;
+}
+
+TextFileRun::CommandResult TextFileRun::RunCommand(const std::string& title) {
+    host_.UpdateMenus();
+    const host::MenuItem* item = host_.menus.FindItemByTitle(title);
+    if (!item)
+        return CommandResult::kNoItem;
+    if (!item->enabled)
+        return CommandResult::kDisabled;
+    host_.ChooseMenuItem(item->number);
+    return CommandResult::kDone;
+}
+
+std::string TextFileRun::StoryText() const {
+    return host::Utf16ToUtf8(host_.document->stories[0].Text());
+}
+
+}  // namespace tarnik::cli
