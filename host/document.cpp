@@ -8,13 +8,10 @@ bool Document::IsItem(int item) const {
     return item >= 0 && static_cast<size_t>(item) < items.size() && items[size_t(item)].alive;
 }
 
-std::vector<int> Document::SpreadWalk(int spread) const {
+std::vector<int> Document::ItemWalk(const std::vector<int>& roots) const {
     std::vector<int> walk;
-    if (spread < 0 || static_cast<size_t>(spread) >= spreads.size())
-        return walk;
-    // Depth first with an explicit stack; a loaded document holds no cycles of groups.
-    std::vector<int> stack(spreads[size_t(spread)].items.rbegin(),
-                           spreads[size_t(spread)].items.rend());
+    // A loaded document holds no cycles of groups.
+    std::vector<int> stack(roots.rbegin(), roots.rend());
     while (!stack.empty()) {
         int item = stack.back();
         stack.pop_back();
@@ -25,6 +22,12 @@ std::vector<int> Document::SpreadWalk(int spread) const {
         stack.insert(stack.end(), members.rbegin(), members.rend());
     }
     return walk;
+}
+
+std::vector<int> Document::SpreadWalk(int spread) const {
+    if (spread < 0 || static_cast<size_t>(spread) >= spreads.size())
+        return {};
+    return ItemWalk(spreads[size_t(spread)].items);
 }
 
 int Document::FirstBoxOfStory(int story) const {
@@ -39,10 +42,7 @@ int Document::FirstBoxOfStory(int story) const {
 void Document::RemoveItem(int item) {
     if (!IsItem(item))
         return;
-    Item& removed = items[size_t(item)];
-    removed.alive = false;
-    if (current == item)
-        current = -1;
+    const Item& removed = items[size_t(item)];
     auto detach = [item](std::vector<int>& list) {
         list.erase(std::remove(list.begin(), list.end(), item), list.end());
     };
@@ -50,8 +50,13 @@ void Document::RemoveItem(int item) {
         detach(items[size_t(removed.parent)].members);
     if (removed.spread >= 0)
         detach(spreads[size_t(removed.spread)].items);
-    for (int member : std::vector<int>(removed.members))
-        RemoveItem(member);
+    // The members go with their group, and a removed group holds none.
+    for (int gone : ItemWalk({item})) {
+        items[size_t(gone)].alive = false;
+        items[size_t(gone)].members.clear();
+        if (current == gone)
+            current = -1;
+    }
 }
 
 Document OneBoxDocument(std::u16string text) {

@@ -56,8 +56,10 @@ struct Document {
         return IsItem(item) && items[size_t(item)].type == ItemType::Group;
     }
 
-    // A spread's items in the host's order: each top-level item, a group followed by
-    // its members (depth first). Anchored items are not on the spread.
+    // The live items of `roots` in the host's order: each item, a group followed by its
+    // members (depth first). The walk keeps its own stack, however deep groups nest.
+    std::vector<int> ItemWalk(const std::vector<int>& roots) const;
+    // ItemWalk of a spread's top-level items. Anchored items are not on the spread.
     std::vector<int> SpreadWalk(int spread) const;
     // The first live text box of a story's chain, or -1.
     int FirstBoxOfStory(int story) const;

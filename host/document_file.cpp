@@ -19,6 +19,12 @@ namespace {
 
 using nlohmann::json;
 
+// Arrays and objects nest at most this deep (groups within groups about half as
+// deep), so that no walk over the file goes deep.
+constexpr int kMaxNesting = 100;
+// Spreads and the members of a group: the host counts them in 16 bits.
+constexpr size_t kMaxCount = INT16_MAX;
+
 struct FileError {
     std::string message;
 };
@@ -63,11 +69,15 @@ bool Bool(const json& value, const std::string& place) {
 int64_t Integer(const json& value, const std::string& place, int64_t low, int64_t high) {
     if (!value.is_number_integer())
         Fail(place, "not a whole number");
+    auto outside = [&](const std::string& number) {
+        Fail(place, number + " is outside " + std::to_string(low) + ".." + std::to_string(high));
+    };
+    // Numbers past the signed range are read as unsigned.
+    if (value.is_number_unsigned() && value.get<uint64_t>() > uint64_t(INT64_MAX))
+        outside(std::to_string(value.get<uint64_t>()));
     int64_t n = value.get<int64_t>();
-    if (n < low || n > high) {
-        Fail(place, std::to_string(n) + " is outside " + std::to_string(low) + ".." +
-                        std::to_string(high));
-    }
+    if (n < low || n > high)
+        outside(std::to_string(n));
     return n;
 }
 
@@ -114,6 +124,8 @@ class Reader {
         ReadHj();
         ReadStories();
         const json& spreads = Array(root_["spreads"], "spreads");
+        if (spreads.size() > kMaxCount)
+            Fail("spreads", "more than " + std::to_string(kMaxCount) + " spreads");
         for (size_t s = 0; s < spreads.size(); ++s) {
             std::string place = "spreads[" + std::to_string(s) + "]";
             Object(spreads[s], place);
@@ -185,46 +197,13 @@ class Reader {
             auto text = Utf8ToUtf16(String(story["text"], place + ".text"));
             if (!text || text->size() > (1u << 30))
                 Fail(place + ".text", "not usable text");
-            doc_.stories.emplace_back(*text);
+            std::vector<Anchor> anchors;
+            if (story.contains("anchors"))
+                text = WithAnchors(*text, story["anchors"], s, place, anchors);
+            doc_.stories.emplace_back(*text, std::move(anchors));
             Story& target = doc_.stories.back();
-            if (story.contains("anchors")) {
-                const json& anchors = Array(story["anchors"], place + ".anchors");
-                std::vector<std::pair<int64_t, size_t>> order;
-                for (size_t a = 0; a < anchors.size(); ++a) {
-                    std::string at = place + ".anchors[" + std::to_string(a) + "]";
-                    Object(anchors[a], at);
-                    OnlyKeys(anchors[a], at, {"at", "item"});
-                    if (!anchors[a].contains("at") || !anchors[a].contains("item")) {
-                        Fail(at, "needs \"at\" and \"item\"");
-                    }
-                    order.emplace_back(Integer(anchors[a]["at"], at + ".at", 0, INT32_MAX), a);
-                }
-                std::sort(order.begin(), order.end());
-                for (size_t k = 0; k < order.size(); ++k) {
-                    auto [position, a] = order[k];
-                    std::string at = place + ".anchors[" + std::to_string(a) + "].at";
-                    if (k > 0 && order[k - 1].first == position) {
-                        Fail(at, std::to_string(position) + " holds another anchor");
-                    }
-                    if (position > target.Length()) {
-                        Fail(at, std::to_string(position) + " is past the end of the text");
-                    }
-                    // Placeholder item until the anchored items are read.
-                    target.InsertAnchor(static_cast<int32_t>(position), -1);
-                    pendingAnchors_.push_back({s, a, static_cast<int32_t>(position)});
-                }
-            }
-            if (story.contains("noBreak")) {
-                const json& ranges = Array(story["noBreak"], place + ".noBreak");
-                for (size_t r = 0; r < ranges.size(); ++r) {
-                    auto [start, end] = Range(
-                        ranges[r], place + ".noBreak[" + std::to_string(r) + "]", target.Length());
-                    for (int32_t p = start; p < end; ++p) {
-                        target.SetStyle(
-                            p, static_cast<uint16_t>(target.StyleAt(p) | XT_STYLE_NO_BREAK));
-                    }
-                }
-            }
+            if (story.contains("noBreak"))
+                ReadNoBreak(story["noBreak"], place + ".noBreak", target);
             if (story.contains("paragraphs")) {
                 const json& paragraphs = Array(story["paragraphs"], place + ".paragraphs");
                 if (paragraphs.size() > static_cast<size_t>(target.ParagraphCount())) {
@@ -242,6 +221,65 @@ class Reader {
         }
     }
 
+    // The text with an anchor character at each anchor's position. Positions count the
+    // anchor characters before them, so each lies at most one past the text so far.
+    std::u16string WithAnchors(const std::u16string& text, const json& value, size_t s,
+                               const std::string& place, std::vector<Anchor>& anchors) {
+        const json& list = Array(value, place + ".anchors");
+        std::vector<std::pair<int64_t, size_t>> order;
+        for (size_t a = 0; a < list.size(); ++a) {
+            std::string at = place + ".anchors[" + std::to_string(a) + "]";
+            Object(list[a], at);
+            OnlyKeys(list[a], at, {"at", "item"});
+            if (!list[a].contains("at") || !list[a].contains("item"))
+                Fail(at, "needs \"at\" and \"item\"");
+            order.emplace_back(Integer(list[a]["at"], at + ".at", 0, INT32_MAX), a);
+        }
+        std::sort(order.begin(), order.end());
+        std::u16string result;
+        result.reserve(text.size() + order.size());
+        size_t taken = 0;  // units of `text` copied so far
+        for (size_t k = 0; k < order.size(); ++k) {
+            auto [position, a] = order[k];
+            std::string at = place + ".anchors[" + std::to_string(a) + "].at";
+            if (k > 0 && order[k - 1].first == position)
+                Fail(at, std::to_string(position) + " holds another anchor");
+            if (static_cast<size_t>(position) > text.size() + k)
+                Fail(at, std::to_string(position) + " is past the end of the text");
+            size_t before = static_cast<size_t>(position) - k;
+            if (before > 0 && before < text.size() && IsHighSurrogate(text[before - 1]) &&
+                IsLowSurrogate(text[before])) {
+                Fail(at, std::to_string(position) + " lies within a character");
+            }
+            result.append(text, taken, before - taken);
+            result.push_back(XT_ANCHOR_CHAR);
+            taken = before;
+            // No item yet: the anchored items are read once all stories exist.
+            anchors.push_back({static_cast<int32_t>(position), -1});
+            pendingAnchors_.push_back({s, a, static_cast<int32_t>(position)});
+        }
+        result.append(text, taken);
+        return result;
+    }
+
+    // Marks the no-break ranges in one pass over the story, however many overlap.
+    static void ReadNoBreak(const json& value, const std::string& place, Story& target) {
+        const json& ranges = Array(value, place);
+        std::vector<int32_t> change(size_t(target.Length()) + 1, 0);
+        for (size_t r = 0; r < ranges.size(); ++r) {
+            auto [start, end] =
+                Range(ranges[r], place + "[" + std::to_string(r) + "]", target.Length());
+            ++change[size_t(start)];
+            --change[size_t(end)];
+        }
+        int32_t open = 0;
+        for (int32_t p = 0; p < target.Length(); ++p) {
+            open += change[size_t(p)];
+            if (open > 0)
+                target.SetStyle(p, static_cast<uint16_t>(target.StyleAt(p) | XT_STYLE_NO_BREAK));
+        }
+    }
+
     void ReadAnchors() {
         const json& stories = root_["stories"];
         for (const auto& pending : pendingAnchors_) {
@@ -253,7 +291,44 @@ class Reader {
         }
     }
 
+    // An item and, when it is a group, its members depth first in file order. The
+    // groups being read are kept on a stack of their own, not on the call stack.
     int ReadItem(const json& value, const std::string& place, int anchorStory) {
+        struct OpenGroup {
+            const json* members;
+            size_t next;
+            int group;
+            std::string place;
+        };
+        std::vector<OpenGroup> open;
+        auto read = [&](const json& item, const std::string& at) {
+            int index = ReadOneItem(item, at, anchorStory);
+            if (doc_.items[size_t(index)].type == ItemType::Group && item.contains("items")) {
+                const json& members = Array(item["items"], at + ".items");
+                if (members.size() > kMaxCount)
+                    Fail(at + ".items", "more than " + std::to_string(kMaxCount) + " items");
+                open.push_back({&members, 0, index, at + ".items"});
+            }
+            return index;
+        };
+        int top = read(value, place);
+        while (!open.empty()) {
+            OpenGroup& group = open.back();
+            if (group.next == group.members->size()) {
+                open.pop_back();
+                continue;
+            }
+            size_t m = group.next++;
+            int index = group.group;
+            int member = read((*group.members)[m], group.place + "[" + std::to_string(m) + "]");
+            doc_.items[size_t(member)].parent = index;
+            doc_.items[size_t(index)].members.push_back(member);
+        }
+        return top;
+    }
+
+    // One item without its members.
+    int ReadOneItem(const json& value, const std::string& place, int anchorStory) {
         Object(value, place);
         OnlyKeys(value, place, {"id", "type", "story", "selection", "items", "suppress"});
         if (!value.contains("type"))
@@ -307,60 +382,73 @@ class Reader {
             story.selectionStart = start;
             story.selectionEnd = end;
         }
-        if (item.type == ItemType::Group && value.contains("items")) {
-            const json& members = Array(value["items"], place + ".items");
-            for (size_t m = 0; m < members.size(); ++m) {
-                int member =
-                    ReadItem(members[m], place + ".items[" + std::to_string(m) + "]", anchorStory);
-                doc_.items[size_t(member)].parent = index;
-                doc_.items[size_t(index)].members.push_back(member);
-            }
-        }
         return index;
     }
 
     // The stories a story's anchored items show, directly or through groups.
     std::vector<int> AnchoredStories(int story) const {
-        std::vector<int> result;
-        std::function<void(int)> visit = [&](int item) {
-            const Item& it = doc_.items[size_t(item)];
-            if (it.type == ItemType::Text)
-                result.push_back(it.story);
-            for (int member : it.members)
-                visit(member);
-        };
+        std::vector<int> anchored;
         for (const auto& anchor : doc_.stories[size_t(story)].Anchors())
-            visit(anchor.item);
+            anchored.push_back(anchor.item);
+        std::vector<int> result;
+        for (int item : doc_.ItemWalk(anchored)) {
+            if (doc_.items[size_t(item)].type == ItemType::Text)
+                result.push_back(doc_.items[size_t(item)].story);
+        }
         return result;
     }
 
-    // A story may not show, through its anchored items, a box of itself.
+    // A story on the path of the cycle check, with the stories it shows and how many
+    // of them are done.
+    struct StoryStep {
+        int story;
+        std::vector<int> next;
+        size_t taken;
+    };
+
+    // A story may not show, through its anchored items, a box of itself. Depth first
+    // over the stories with a stack of its own: a chain of anchored boxes may be as
+    // long as the file allows.
     void CheckAnchorCycles() const {
         enum { Unseen, Open, Done };
-        std::vector<int> state(doc_.stories.size(), Unseen);
-        std::vector<int> path;
-        std::function<void(int)> visit = [&](int story) {
-            state[size_t(story)] = Open;
-            path.push_back(story);
-            for (int next : AnchoredStories(story)) {
-                if (state[size_t(next)] == Open) {
-                    std::string cycle;
-                    auto from = std::find(path.begin(), path.end(), next);
-                    for (auto it = from; it != path.end(); ++it)
-                        cycle += "story " + std::to_string(*it) + " -> ";
-                    Fail("stories[" + std::to_string(next) + "].anchors",
-                         "anchored boxes form a cycle: " + cycle + "story " + std::to_string(next));
-                }
-                if (state[size_t(next)] == Unseen)
-                    visit(next);
-            }
-            path.pop_back();
-            state[size_t(story)] = Done;
-        };
+        std::vector<char> state(doc_.stories.size(), Unseen);
+        std::vector<StoryStep> path;
         for (size_t s = 0; s < doc_.stories.size(); ++s) {
-            if (state[s] == Unseen)
-                visit(static_cast<int>(s));
+            if (state[s] != Unseen)
+                continue;
+            state[s] = Open;
+            path.push_back({static_cast<int>(s), AnchoredStories(static_cast<int>(s)), 0});
+            while (!path.empty()) {
+                StoryStep& step = path.back();
+                if (step.taken == step.next.size()) {
+                    state[size_t(step.story)] = Done;
+                    path.pop_back();
+                    continue;
+                }
+                int next = step.next[step.taken++];
+                if (state[size_t(next)] == Open)
+                    FailCycle(path, next);
+                if (state[size_t(next)] == Unseen) {
+                    state[size_t(next)] = Open;
+                    path.push_back({next, AnchoredStories(next), 0});
+                }
+            }
         }
+    }
+
+    // Names the stories of the cycle that closes at `story`, the first few of a long one.
+    [[noreturn]] static void FailCycle(const std::vector<StoryStep>& path, int story) {
+        constexpr size_t kNamed = 8;
+        auto from = std::find_if(path.begin(), path.end(),
+                                 [story](const StoryStep& step) { return step.story == story; });
+        auto length = static_cast<size_t>(path.end() - from);
+        std::string cycle;
+        for (auto it = from; it != path.end() && it - from < static_cast<long>(kNamed); ++it)
+            cycle += "story " + std::to_string(it->story) + " -> ";
+        if (length > kNamed)
+            cycle += "(" + std::to_string(length - kNamed) + " more) -> ";
+        Fail("stories[" + std::to_string(story) + "].anchors",
+             "anchored boxes form a cycle: " + cycle + "story " + std::to_string(story));
     }
 
     struct PendingAnchor {
@@ -375,6 +463,40 @@ class Reader {
     std::map<int, std::pair<int32_t, int32_t>> selections_;
     std::vector<PendingAnchor> pendingAnchors_;
 };
+
+// The line and column of the first bracket nested more than kMaxNesting deep, found
+// before parsing, so that the parser never builds the nesting. Brackets within
+// strings do not count; up to the first fault of a malformed file this sees the
+// nesting as the parser does.
+std::optional<std::pair<size_t, size_t>> TooDeep(std::string_view text) {
+    int depth = 0;
+    bool inString = false;
+    size_t line = 1;
+    size_t column = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        ++column;
+        if (c == '\n') {
+            ++line;
+            column = 0;
+        } else if (inString) {
+            if (c == '\\') {
+                ++i;
+                ++column;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxNesting)
+                return std::make_pair(line, column);
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return std::nullopt;
+}
 
 json WriteItem(const Document& document, int index, std::set<int>& storiesWithSelection) {
     const Item& item = document.items[size_t(index)];
@@ -417,22 +539,29 @@ json WriteItem(const Document& document, int index, std::set<int>& storiesWithSe
 }  // namespace
 
 bool LoadDocumentText(std::string_view text, MemoryHost& host, std::string& error) {
-    json root;
-    try {
-        root = json::parse(text);
-    } catch (const json::parse_error& e) {
-        std::string what = e.what();
-        auto cut = what.find("] ");
-        error = "bad JSON: " + (cut == std::string::npos ? what : what.substr(cut + 2));
-        return false;
-    }
     int16_t language = 0;
     int16_t tool = 0;
     std::optional<Document> document;
     try {
+        if (auto place = TooDeep(text)) {
+            error = "bad JSON: arrays and objects nested more than " + std::to_string(kMaxNesting) +
+                    " deep at line " + std::to_string(place->first) + ", column " +
+                    std::to_string(place->second);
+            return false;
+        }
+        json root = json::parse(text);
         Reader(root).Read(language, tool, document);
+    } catch (const json::exception& e) {
+        // Malformed JSON, and numbers too large for any number type.
+        std::string what = e.what();
+        auto cut = what.find("] ");
+        error = "bad JSON: " + (cut == std::string::npos ? what : what.substr(cut + 2));
+        return false;
     } catch (const FileError& e) {
         error = e.message;
+        return false;
+    } catch (const std::bad_alloc&) {
+        error = "not enough memory to read the document";
         return false;
     }
     host.language = language;

@@ -9,6 +9,14 @@
 
 namespace tarnik::host {
 
+// The two halves of a character outside the Basic Multilingual Plane.
+inline bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit < 0xDC00;
+}
+inline bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit < 0xE000;
+}
+
 // UTF-8 to UTF-16; nullopt for malformed UTF-8, with the byte offset of the fault in
 // `errorOffset` when given.
 std::optional<std::u16string> Utf8ToUtf16(std::string_view text, size_t* errorOffset = nullptr);

@@ -3,18 +3,12 @@
 #include <vector>
 
 #include "host/callback_groups.h"
+#include "host/encoding.h"
 #include "host/operation_helpers.h"
 
 namespace tarnik::host {
 
 namespace {
-
-bool IsHighSurrogate(char16_t u) {
-    return u >= 0xD800 && u < 0xDC00;
-}
-bool IsLowSurrogate(char16_t u) {
-    return u >= 0xDC00 && u < 0xE000;
-}
 
 int32_t GetBoxTextInfo(XTBox box, XTStory* story, int32_t* selStart, int32_t* selEnd,
                        int32_t* length) {

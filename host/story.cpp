@@ -12,6 +12,10 @@ Story::Story(const std::u16string& text) : text_(text) {
     paragraphHj_.assign(paragraphs, 0);
 }
 
+Story::Story(const std::u16string& text, std::vector<Anchor> anchors) : Story(text) {
+    anchors_ = std::move(anchors);
+}
+
 const std::vector<int32_t>& Story::ParagraphStarts() const {
     if (!paragraphStartsValid_) {
         paragraphStarts_.assign(1, 0);
@@ -104,19 +108,11 @@ std::vector<int> Story::Erase(int32_t start, int32_t end) {
     return removed;
 }
 
-void Story::InsertAnchor(int32_t position, int item) {
-    const char16_t anchorChar = XT_ANCHOR_CHAR;
-    Insert(position, &anchorChar, 1, 0);
+void Story::SetAnchorItem(int32_t position, int item) {
     auto it = std::lower_bound(anchors_.begin(), anchors_.end(), position,
                                [](const Anchor& a, int32_t p) { return a.position < p; });
-    anchors_.insert(it, Anchor{position, item});
-}
-
-void Story::SetAnchorItem(int32_t position, int item) {
-    for (auto& anchor : anchors_) {
-        if (anchor.position == position)
-            anchor.item = item;
-    }
+    if (it != anchors_.end() && it->position == position)
+        it->item = item;
 }
 
 int Story::AnchorAt(int32_t position) const {

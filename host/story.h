@@ -23,6 +23,9 @@ struct Anchor {
 class Story {
   public:
     explicit Story(const std::u16string& text = {});
+    // A story whose text holds its anchor characters already; `anchors` is sorted by
+    // position, one for each of them.
+    Story(const std::u16string& text, std::vector<Anchor> anchors);
 
     int32_t Length() const { return text_.Length(); }
     char16_t UnitAt(int32_t position) const { return text_.UnitAt(position); }
@@ -34,9 +37,6 @@ class Story {
     void Insert(int32_t position, const char16_t* units, int32_t count, uint16_t style);
     // Deletes [start, end) and returns the items whose anchor characters went with it.
     std::vector<int> Erase(int32_t start, int32_t end);
-    // Inserts an anchor character at `position` holding `item`.
-    void InsertAnchor(int32_t position, int item);
-
     // Hands the anchor at `position` to another item.
     void SetAnchorItem(int32_t position, int item);
 

@@ -57,22 +57,46 @@ std::vector<XTBox> GroupMembers(XTBox group) {
     return members;
 }
 
+void ForEachGroupMember(XTBox group, const std::function<void(XTBox member)>& visit) {
+    struct Level {
+        std::vector<XTBox> members;
+        size_t next;
+    };
+    std::vector<Level> levels;
+    levels.push_back({GroupMembers(group), 0});
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.members.size()) {
+            levels.pop_back();
+            continue;
+        }
+        XTBox member = level.members[level.next++];
+        visit(member);
+        if (Host().IsGroup(member))
+            levels.push_back({GroupMembers(member), 0});
+    }
+}
+
 void ForEachTextBox(XTBox box, const BoxVisitor& callback, int32_t argument) {
     if (box == 0)
         box = Host().GetCurrentBox();
     if (box == 0)
         return;
+    auto visitTextBox = [&](XTBox textBox, int32_t value) {
+        callback(textBox, value);
+        ForEachAnchoredBox(textBox, callback, -1);
+    };
     if (Host().IsTextBox(box)) {
-        callback(box, argument);
-        ForEachAnchoredBox(box, callback, -1);
+        visitTextBox(box, argument);
         return;
     }
     if (!Host().IsGroup(box))
         return;
-    std::vector<XTBox> members = GroupMembers(box);
     stmode contentTool(XT_TOOL_CONTENT);
-    for (XTBox member : members)
-        ForEachTextBox(member, callback, -1);
+    ForEachGroupMember(box, [&](XTBox member) {
+        if (Host().IsTextBox(member))
+            visitTextBox(member, -1);
+    });
 }
 
 int16_t ForEachAnchoredBox(XTBox box, const BoxVisitor& callback, int32_t argument) {

@@ -18,6 +18,11 @@ using BoxVisitor = std::function<int16_t(XTBox box, int32_t argument)>;
 // disposed of); empty when there is none.
 std::vector<XTBox> GroupMembers(XTBox group);
 
+// Each member of a group in list order, depth first: a member that is a group is
+// visited and then its own members. The walk keeps its own stack, so groups nested
+// however deep never exhaust the call stack.
+void ForEachGroupMember(XTBox group, const std::function<void(XTBox member)>& visit);
+
 // With no box given, the current box. A text box: the callback with the box and
 // `argument`, then ForEachAnchoredBox for it with argument -1. A group: each member
 // in list order with argument -1, the content tool switched on meanwhile. Any other

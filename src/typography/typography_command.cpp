@@ -30,16 +30,21 @@ void TypographyInItem() {
     XTBox box = host.GetCurrentBox();
     if (box == 0)
         return;
-    if (host.IsTextBox(box)) {
+    auto inTextBox = [] {
         RunTypography();
         ForEachAnchoredTextBoxInSelection(RunTypography);
+    };
+    if (host.IsTextBox(box)) {
+        inTextBox();
     } else if (host.IsGroup(box)) {
-        std::vector<XTBox> members = GroupMembers(box);
+        // Each member is made current in turn, nested groups and their members too;
+        // the last member stays current.
         stmode contentTool(XT_TOOL_CONTENT);
-        for (XTBox member : members) {
+        ForEachGroupMember(box, [&](XTBox member) {
             host.SetCurrentBox(member);
-            TypographyInItem();
-        }
+            if (host.IsTextBox(host.GetCurrentBox()))
+                inTextBox();
+        });
     }
 }
 

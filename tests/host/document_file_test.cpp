@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <string>
 
 #include "host/document_file.h"
 
@@ -184,5 +185,133 @@ INSTANTIATE_TEST_SUITE_P(
                 "current: no item has the id \"nobody\""},
         BadFile{R"({"spreads": [{"items": [{"type": "picture", "items": []}]}]})",
                 "spreads[0].items[0].items: only groups have items"}));
+
+std::string Repeat(const std::string& piece, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i)
+        result += piece;
+    return result;
+}
+
+// A picture inside `depth` groups, as the one item of a spread.
+std::string NestedGroupsFile(int depth) {
+    return R"({"spreads": [{"items": [)" + Repeat(R"({"type": "group", "items": [)", depth) +
+           R"({"type": "picture"})" + Repeat("]}", depth) + "]}]}";
+}
+
+// Stories 0..count-1, each anchoring a box of the next; the last one's anchor points
+// back to story `last` (no anchor when it is -1).
+std::string AnchorChainFile(int count, int last) {
+    std::string stories;
+    for (int s = 0; s < count; ++s) {
+        int next = s + 1 < count ? s + 1 : last;
+        stories += s > 0 ? ", " : "";
+        stories +=
+            next < 0 ? R"({"text": "end"})"
+                     : R"({"text": "x", "anchors": [{"at": 1, "item": {"type": "text", "story": )" +
+                           std::to_string(next) + "}}]}";
+    }
+    return R"({"stories": [)" + stories +
+           R"(], "spreads": [{"items": [{"type": "text", "story": 0}]}]})";
+}
+
+std::string ManyMembersFile(int count) {
+    std::string members = R"({"type": "picture"})";
+    for (int i = 1; i < count; ++i)
+        members += R"(, {"type": "picture"})";
+    return R"({"spreads": [{"items": [{"type": "group", "items": [)" + members + "]}]}]}";
+}
+
+// Files shaped to exhaust the reader: each is refused with a message, without
+// exhausting the stack or the memory on the way.
+struct HostileFile {
+    const char* name;
+    std::string (*make)();
+    const char* message;  // expected within the refusal
+};
+
+class HostileDocument : public testing::TestWithParam<HostileFile> {};
+
+TEST_P(HostileDocument, IsRefusedWithAMessage) {
+    MemoryHost host;
+    std::string error;
+    EXPECT_FALSE(LoadDocumentText(GetParam().make(), host, error));
+    EXPECT_NE(error.find(GetParam().message), std::string::npos) << error;
+    EXPECT_FALSE(host.document.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HostileDocument,
+    testing::Values(
+        HostileFile{
+            "NumberPastEveryNumberType",
+            [] {
+                return std::string(
+                    R"({"stories": [{"text": "a", "paragraphs": [1e400]}], "spreads": []})");
+            },
+            "bad JSON: number overflow parsing '1e400'"},
+        HostileFile{"NumberPastTheSignedRange",
+                    [] {
+                        return std::string(
+                            R"({"stories": [{"text": "a", "paragraphs": [18446744073709551615]}], )"
+                            R"("spreads": []})");
+                    },
+                    "stories[0].paragraphs[0]: 18446744073709551615 is outside 0..0"},
+        HostileFile{
+            "ArraysNestedDeep",
+            [] { return R"({"language": )" + Repeat("[", 100000) + Repeat("]", 100000) + "}"; },
+            "bad JSON: arrays and objects nested more than 100 deep"},
+        HostileFile{"ObjectsNestedDeep",
+                    [] { return Repeat(R"({"a": )", 100000) + "1" + Repeat("}", 100000); },
+                    "bad JSON: arrays and objects nested more than 100 deep"},
+        HostileFile{"GroupsNestedDeep", [] { return NestedGroupsFile(100000); },
+                    "bad JSON: arrays and objects nested more than 100 deep"},
+        HostileFile{"GroupsJustTooDeep", [] { return NestedGroupsFile(48); },
+                    "bad JSON: arrays and objects nested more than 100 deep"},
+        HostileFile{"LongCycleOfAnchoredBoxes", [] { return AnchorChainFile(30000, 0); },
+                    "stories[0].anchors: anchored boxes form a cycle: story 0 -> story 1 -> story "
+                    "2 -> story 3 -> story 4 -> story 5 -> story 6 -> story 7 -> (29992 more) -> "
+                    "story 0"},
+        HostileFile{"GroupPastASixteenBitCount", [] { return ManyMembersFile(32768); },
+                    "spreads[0].items[0].items: more than 32767 items"},
+        HostileFile{"SpreadsPastASixteenBitCount",
+                    [] { return R"({"spreads": [{})" + Repeat(", {}", 32767) + "]}"; },
+                    "spreads: more than 32767 spreads"},
+        HostileFile{"AnchorSplittingACharacter",
+                    [] {
+                        return std::string(
+                            R"({"stories": [{"text": "a\ud83d\ude00b", "anchors": [{"at": 2, )"
+                            R"("item": {"type": "picture"}}]}], "spreads": []})");
+                    },
+                    "stories[0].anchors[0].at: 2 lies within a character"}),
+    [](const testing::TestParamInfo<HostileFile>& info) { return std::string(info.param.name); });
+
+// The largest shapes the reader accepts load and save back unchanged.
+TEST(DocumentFile, DeepestGroupsAndLongAnchorChainsRoundTrip) {
+    for (const std::string& file :
+         {NestedGroupsFile(47), AnchorChainFile(30000, -1), ManyMembersFile(32767)}) {
+        MemoryHost host;
+        std::string error;
+        ASSERT_TRUE(LoadDocumentText(file, host, error)) << error;
+        std::string saved = SaveDocumentText(host);
+        MemoryHost again;
+        ASSERT_TRUE(LoadDocumentText(saved, again, error)) << error;
+        EXPECT_EQ(SaveDocumentText(again), saved);
+    }
+}
+
+TEST(DocumentFile, OverlappingNoBreakRangesMarkTheirUnion) {
+    MemoryHost host;
+    std::string error;
+    ASSERT_TRUE(LoadDocumentText(
+        R"({"stories": [{"text": "abcdefgh", "noBreak": [[1, 3], [2, 2], [0, 2], [5, 7], [6, 7]]}], )"
+        R"("spreads": []})",
+        host, error))
+        << error;
+    std::string marked;
+    for (int32_t p = 0; p < 8; ++p)
+        marked += (host.document->stories[0].StyleAt(p) & XT_STYLE_NO_BREAK) ? 'x' : '.';
+    EXPECT_EQ(marked, "xxx..xx.");
+}
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "charsets/char_classes.h"
 #include "tests/host/host_fixture.h"
+#include "tests/host/nested_groups.h"
 #include "text/box_visitors.h"
 #include "text/stmode.h"
 #include "text/story_text.h"
@@ -182,6 +183,21 @@ TEST(StoryText, GroupVisitsItsTextBoxesWithTheContentTool) {
     EXPECT_EQ(visits,
               (std::vector<std::pair<XTBox, int32_t>>{{f.Box("t2"), -1}, {f.Box("t4"), -1}}));
     EXPECT_EQ(f.host.toolMode, XT_TOOL_ITEM);
+    EXPECT_EQ(f.host.LiveHandles(), 0u);
+}
+
+TEST(StoryText, GroupsNestedFarDeeperThanTheCallStackAllowsAreVisited) {
+    fake::HostFixture f(fake::OneBox("x"));
+    f.Doc() = fake::NestedGroups(200000, u"x");
+    std::vector<XTBox> visits;
+    ForEachTextBox(
+        0,
+        [&](XTBox box, int32_t) -> int16_t {
+            visits.push_back(box);
+            return 0;
+        },
+        7);
+    EXPECT_EQ(visits, std::vector<XTBox>{f.Box("t")});
     EXPECT_EQ(f.host.LiveHandles(), 0u);
 }
 

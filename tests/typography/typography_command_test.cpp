@@ -4,6 +4,7 @@
 #include <string>
 
 #include "plugin_document.h"
+#include "tests/host/nested_groups.h"
 #include "typography/typography_command.h"
 
 namespace tarnik {
@@ -49,6 +50,16 @@ TEST(TypographyCommandTest, GroupMembersInListOrderThenTheLastIsCurrent) {
     EXPECT_EQ(d.StoryText(3), "i  j");  // not in the group
     EXPECT_EQ(d.host.messages.size(), 1u);
     EXPECT_EQ(d.Current(), "t3");
+    EXPECT_EQ(d.host.toolMode, XT_TOOL_ITEM);
+}
+
+TEST(TypographyCommandTest, GroupsNestedFarDeeperThanTheCallStackAllowsAreReached) {
+    PluginDocument d(R"({"tool": "item", "stories": [{"text": "x"}],
+        "spreads": [{"items": [{"id": "t", "type": "text", "story": 0}]}], "current": "t"})");
+    d.host.document = fake::NestedGroups(200000, u"b  c");
+    ASSERT_EQ(d.Choose("Typography In Boxes"), 0);
+    EXPECT_EQ(d.StoryText(0), "b c");
+    EXPECT_EQ(d.Current(), "t");
     EXPECT_EQ(d.host.toolMode, XT_TOOL_ITEM);
 }
 
