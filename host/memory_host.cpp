@@ -43,7 +43,8 @@ std::string ApplyAction(DialogState& dialog, const DialogAction& action, int16_t
                 item->checked = !item->checked;
             } else if (item->kind == XT_ITEM_RADIO) {
                 dialog.ChooseRadio(*item);
-            } else if (item->kind != XT_ITEM_BUTTON) {
+            } else if (item->kind != XT_ITEM_BUTTON && item->kind != XT_ITEM_STATIC) {
+                // A text the XTension numbered may take a click, as a button does.
                 return "the item cannot be pressed";
             }
             return {};

@@ -3,13 +3,11 @@
 #include <filesystem>
 #include <string_view>
 
-#include "charsets/utf8.h"
 #include "hyphenation/user_exceptions.h"
 #include "platform/places.h"
 #include "platform/plugin_folder.h"
 #include "platform/settings_store.h"
 #include "platform/show_message.h"
-#include "platform/shown_text.h"
 
 namespace tarnik {
 
@@ -17,16 +15,6 @@ namespace {
 
 bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
-}
-
-// The message with its "%s" replaced by the path. The translated text is never
-// used as a format: a '%' in a translation or a path stays a '%'.
-void ShowOpenFailure(const char* english, int16_t error, const std::string& path) {
-    std::string text = ShownText(english);
-    const std::string shownPath = Utf8ToCp1250(path);
-    if (size_t at = text.find("%s"); at != std::string::npos)
-        text.replace(at, 2, shownPath);
-    ShowMessage(XT_MB_OK, error, "", "%s", text.c_str());
 }
 
 }  // namespace
@@ -60,7 +48,7 @@ int16_t OpenHyphenation(bool loadUserList) {
     const std::string dataPath = HyphDataPath(PluginFolder());
     if (int16_t error = OpenHyphDict(dataPath, service.dict); error != 0) {
         service.dict.reset();
-        ShowOpenFailure("Can't open hyphenation (probably file plhyph.dat is missing) [%s]", error,
+        ShowFileMessage("Can't open hyphenation (probably file plhyph.dat is missing) [%s]", error,
                         dataPath);
         return kHyphOpenNoData;
     }
@@ -68,7 +56,7 @@ int16_t OpenHyphenation(bool loadUserList) {
         const std::string userPath =
             WritableFilePath(HyphUserFolder(PluginFolder()), kHyphUserFile);
         if (int16_t error = LoadUserExceptions(*service.dict, userPath); error != 0) {
-            ShowOpenFailure("Can't open hyphenation exceptions file [%s]", error, userPath);
+            ShowFileMessage("Can't open hyphenation exceptions file [%s]", error, userPath);
             return kHyphOpenNoExceptions;
         }
     }

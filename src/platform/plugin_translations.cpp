@@ -106,6 +106,13 @@ constexpr StringTwin kStringTwins[] = {
     {"Shortcuts for menu Polish Hyphenation", "Skróty klawiaturowe do menu Dzielenie wyrazów PL"},
     {"Shortcuts for menu PolishDictionary", "Skróty klawiaturowe do menu Sprawdzanie pisowni PL"},
     {"Shortcuts for menu Polish Typography", "Skróty klawiaturowe do menu Typografia"},
+
+    // The spell check's own messages about the user dictionary.
+    {"The user dictionary was damaged. It has been kept as %s and a new one started.",
+     "Słownik użytkownika był uszkodzony. Zachowano go jako %s i założono nowy."},
+    {"Can't add the word to the user dictionary.",
+     "Nie można dodać wyrazu do słownika użytkownika."},
+    {"Can't save the user dictionary.", "Nie można zapisać słownika użytkownika."},
 };
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "charsets/utf8.h"
 #include "platform/host_api.h"
+#include "platform/shown_text.h"
 
 namespace tarnik {
 
@@ -59,6 +61,17 @@ int16_t ShowMessage(int16_t style, int16_t errorNumber, const char* titleSuffix,
     if (text.size() > kMaxMessageText)
         text.resize(kMaxMessageText);
     return ShowBox(style, MessageTitle(titleSuffix).c_str(), text.c_str());
+}
+
+int16_t ShowFileMessage(const char* english, int16_t errorNumber, const std::string& path) {
+    std::string text = ShownText(english);
+    const std::string shownPath = Utf8ToCp1250(path);
+    if (size_t at = text.find("%s"); at != std::string::npos) {
+        text.replace(at, 2, shownPath);
+    } else {
+        text += "\n" + shownPath;
+    }
+    return ShowMessage(XT_MB_OK, errorNumber, "", "%s", text.c_str());
 }
 
 int16_t AskYesNo(const char* question) {

@@ -26,6 +26,12 @@ std::string MessageTitle(const char* suffix);
 int16_t ShowMessage(int16_t style, int16_t errorNumber, const char* titleSuffix, const char* format,
                     ...) __attribute__((format(printf, 4, 5)));
 
+// Shows the translated message `english` (ShownText) about a file: the path,
+// converted to cp1250, takes the place of its "%s", or follows on a line of its
+// own when it has none. The translated text is never used as a format, so a '%'
+// in a translation or a path stays a '%'.
+int16_t ShowFileMessage(const char* english, int16_t errorNumber, const std::string& path);
+
 // Asks a question with the buttons Yes and No (the title as for ShowMessage with
 // no suffix): 1 for Yes, 0 for No or when the box was closed otherwise.
 int16_t AskYesNo(const char* question);

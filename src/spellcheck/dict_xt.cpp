@@ -3,10 +3,17 @@
 #include "platform/about_box.h"
 #include "platform/host_api.h"
 #include "platform/shown_text.h"
+#include "spellcheck/cdict_prefs_dialog.h"
+#include "spellcheck/check_commands.h"
+#include "spellcheck/spell_dictionaries.h"
 
 namespace tarnik {
 
 void DictXT::InstallMenu(const XTMenuInstallRecord&) {
+    // Opened once and closed again, so that a missing or unreadable dictionary
+    // is reported at start-up rather than at the first check.
+    if (OpenSpellDictionaries() == 0)
+        CloseSpellDictionaries();
     HostApi& host = Host();
     XTMenu menu = host.CreateMenu(ShownText("Polish Spell Checker"));
     items_.checkWord = host.AppendMenuItem(menu, ShownText("Check Word..."));
@@ -23,11 +30,18 @@ bool DictXT::PerformMenuCommand(const XTMenuCommandRecord& record) {
         return false;
     if (item == items_.about) {
         ShowAboutBox();
-        return true;
+    } else if (item == items_.checkWord) {
+        CheckCommand(CheckMode::kWord);
+    } else if (item == items_.checkStory) {
+        CheckCommand(CheckMode::kStory);
+    } else if (item == items_.checkDocument) {
+        CheckCommand(CheckMode::kDocument);
+    } else if (item == items_.preferences) {
+        DictionaryPreferencesCommand();
+    } else {
+        return false;
     }
-    // The spell-check commands themselves come with the spell-check service.
-    return item == items_.checkWord || item == items_.checkStory || item == items_.checkDocument ||
-           item == items_.preferences;
+    return true;
 }
 
 }  // namespace tarnik

@@ -1,4 +1,6 @@
-// DictXT: the spell-check component and its menu "Polish Spell Checker":
+// DictXT: the spell-check component and its menu "Polish Spell Checker". It
+// opens its dictionaries once when it installs the menu, to report a missing or
+// unreadable one at once, and then once per command.
 //
 //   Check Word... / Check Selection...
 //   Check Story...

@@ -20,23 +20,27 @@ int16_t VisitAnchors(XTBox box, const std::function<int16_t(XTBox)>& visit) {
     auto range = TakeWorkingRange(box);
     if (!range)
         return 0;
-    int32_t position =
-        Host().FindSpecialChar(range->story, XT_SPECIAL_ANCHOR, range->start, range->end);
+    return ForEachAnchoredBoxInRange(range->story, range->start, range->end, visit);
+}
+
+}  // namespace
+
+int16_t ForEachAnchoredBoxInRange(XTStory story, int32_t start, int32_t end,
+                                  const std::function<int16_t(XTBox)>& visit) {
+    int32_t position = Host().FindSpecialChar(story, XT_SPECIAL_ANCHOR, start, end);
     while (position != -1) {
-        XTBox anchored = Host().GetAnchoredBox(range->story, position);
+        XTBox anchored = Host().GetAnchoredBox(story, position);
         if (Host().IsBoxValid(anchored)) {
             if (int16_t result = visit(anchored))
                 return result;
         }
-        int32_t next = Host().NextCharPosition(range->story, position, XT_FORWARD);
+        int32_t next = Host().NextCharPosition(story, position, XT_FORWARD);
         if (next <= position)
             break;
-        position = Host().FindSpecialChar(range->story, XT_SPECIAL_ANCHOR, next, range->end);
+        position = Host().FindSpecialChar(story, XT_SPECIAL_ANCHOR, next, end);
     }
     return 0;
 }
-
-}  // namespace
 
 std::vector<XTBox> GroupMembers(XTBox group) {
     std::vector<XTBox> members;

@@ -34,6 +34,12 @@ void ForEachTextBox(XTBox box, const BoxVisitor& callback, int32_t argument);
 // result other than 0, else 0.
 int16_t ForEachAnchoredBox(XTBox box, const BoxVisitor& callback, int32_t argument);
 
+// The boxes anchored at positions [start, end) of `story`, in text order, each
+// anchor character visited (two side by side as well), until `visit` returns a
+// result other than 0, which is returned; else 0.
+int16_t ForEachAnchoredBoxInRange(XTStory story, int32_t start, int32_t end,
+                                  const std::function<int16_t(XTBox)>& visit);
+
 // For each text box anchored in the current box's working range: makes it current,
 // puts a caret at its start and runs `callback`. The box that was current is made
 // current again afterwards.

@@ -142,6 +142,7 @@ TEST_F(CommandLine, AFailedCopyOfTheSettingsIsReportedAtStart) {
     fs::copy_file(fs::path(TARNIK_BIN_DIR) / "XTensions" / "Tarnik11.so",
                   xtensions / "Tarnik11.so");
     fs::copy_file(fs::path(TARNIK_BIN_DIR) / "XTensions" / "PLHYPH.DAT", xtensions / "PLHYPH.DAT");
+    fs::create_symlink(fs::path(TARNIK_BIN_DIR) / "XTensions" / "son.dic", xtensions / "son.dic");
     fs::create_symlink(fs::path(folder_) / "nowhere" / "Tarnik11.ini", xtensions / "Tarnik11.ini");
     fs::create_directories(fs::path(folder_) / "Tarnik");
     Write("Tarnik/Tarnik11.ini", "[1Typografia]\n2Cudzyslow=0\n");

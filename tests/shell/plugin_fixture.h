@@ -2,8 +2,8 @@
 // plug-in started through its entry and the menus installed. The per-user data
 // folder is a fresh temporary folder, so the start-up's settings choice never
 // reaches the user's own files. The plug-in's folder is a fresh folder inside it
-// holding the bundled "PLHYPH.DAT", so every start finds its hyphenation data
-// and keeps a "PLHYPH.USR" of its own.
+// holding the bundled "PLHYPH.DAT" and "son.dic" (linked), so every start finds
+// its data and keeps a "PLHYPH.USR" and a "user.dic" of its own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -53,6 +53,9 @@ class PluginFixture {
         std::filesystem::create_directory(pluginFolder);
         std::filesystem::copy_file(std::filesystem::path(TARNIK_SOURCE_DIR) / "data" / "PLHYPH.DAT",
                                    std::filesystem::path(pluginFolder) / "PLHYPH.DAT");
+        std::filesystem::create_symlink(
+            std::filesystem::path(TARNIK_SOURCE_DIR) / "data" / "son.dic",
+            std::filesystem::path(pluginFolder) / "son.dic");
         std::string error;
         EXPECT_TRUE(tarnik::host::LoadDocumentText(json, host, error)) << error;
         host.SetDialogDriver(&driver);

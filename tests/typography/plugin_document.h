@@ -1,6 +1,8 @@
 // A document in the host with the plug-in linked in and started through its
-// entry, as the host starts it. The per-user data folder and the settings file
-// are fresh temporary files, so nothing reaches the user's own settings.
+// entry, as the host starts it. The plug-in's folder, the per-user data folder
+// and the settings file are fresh temporary files, so nothing reaches the
+// user's own settings or dictionaries; the plug-in's folder holds the bundled
+// "PLHYPH.DAT" and "son.dic" (linked).
 #pragma once
 
 #include <string>
@@ -26,6 +28,8 @@ class PluginDocument {
     std::string Current() const;
     // The settings file as it stands on disk.
     std::string SettingsFile() const;
+    // The plug-in's folder.
+    const std::string& Folder() const { return folder_; }
 
     host::MemoryHost host;
     host::ScriptedDialogDriver driver;

@@ -1,0 +1,150 @@
+#include "spellcheck/cdict_miss_dialog.h"
+
+#include "platform/dialog_resources.h"
+#include "platform/host_api.h"
+#include "platform/show_message.h"
+#include "platform/shown_text.h"
+#include "spellcheck/cdict_prefs_dialog.h"
+#include "spellcheck/check_walk.h"
+#include "spellcheck/speller_answers.h"
+#include "text/story_text.h"
+#include "text/word_scanner.h"
+
+namespace tarnik {
+
+CDictMissDialog::CDictMissDialog() : XT40xdlog(kResource) {}
+
+void CDictMissDialog::SetUp() {
+    ShowWord();
+    SuggestInto(SpellCheck().misspelt);
+}
+
+void CDictMissDialog::ShowWord() {
+    const SpellCheckState& state = SpellCheck();
+    Item(kWordItem).SetText(state.misspelt);
+    Item(kChangeToItem).SetText(state.replacement);
+    UpdateButtons();
+    ShowTextRange(state.wordStart, state.wordEnd);
+}
+
+void CDictMissDialog::ShowSuggestions() {
+    XT40xdlogitem list = Item(kSuggestionsItem);
+    list.ClearRows();
+    for (const std::string& word : SpellCheck().suggestions)
+        list.AppendRow(word);
+    list.Enable(list.RowCount() > 0);
+}
+
+void CDictMissDialog::SuggestInto(const std::string& text) {
+    SpellCheckState& state = SpellCheck();
+    if (WordPasses(text, false)) {
+        state.suggestions.clear();
+        XT40xdlogitem list = Item(kSuggestionsItem);
+        list.ClearRows();
+        list.AppendRow(ShownText("Word is spelled correctly"));
+        list.Enable(false);
+        return;
+    }
+    state.suggestions = DialogSuggestions(text);
+    ShowSuggestions();
+}
+
+void CDictMissDialog::UpdateButtons() {
+    const SpellCheckState& state = SpellCheck();
+    bool hasText = !Item(kChangeToItem).Text().empty();
+    Item(kChangeItem).Enable(hasText);
+    Item(kChangeAllItem).Enable(hasText);
+    Item(kAddItem).Enable(state.settings.useUserDictionary && state.user != nullptr);
+}
+
+void CDictMissDialog::Continue() {
+    if (WalkToNextError()) {
+        ShowWord();
+        ShowSuggestions();
+        SpellCheck().done = false;
+        return;
+    }
+    ShowMessage(XT_MB_OK, 0, "", "%s", ShownText("No more errors."));
+    Stop(kOkItem);
+}
+
+void CDictMissDialog::Stop(int16_t item) {
+    SpellCheck().done = true;
+    Host().SetTextUpdateMode(1);
+    EndDialog(item);
+}
+
+void CDictMissDialog::ChangeWord(bool all) {
+    SpellCheckState& state = SpellCheck();
+    std::string text = Item(kChangeToItem).Text();
+    if (text.empty())
+        return;
+    ReplaceMisspelt(text);
+    if (all)
+        Scanner().ReplaceAdd(state.misspelt, text);
+    Continue();
+}
+
+void CDictMissDialog::AddWord() {
+    SpellCheckState& state = SpellCheck();
+    if (UserDictAddWord(state.user, state.misspelt) != kUserDictOk)
+        ShowFileMessage("Can't add the word to the user dictionary.", 0, state.userPath);
+    Continue();
+}
+
+void CDictMissDialog::ItemHit(int16_t item, int16_t listAction) {
+    SpellCheckState& state = SpellCheck();
+    switch (item) {
+        case kIgnoreItem:
+            Continue();
+            return;
+        case kIgnoreAllItem:
+            Scanner().IgnoreAdd(state.misspelt);
+            Continue();
+            return;
+        case kChangeItem:
+        case kChangeAllItem:
+            ChangeWord(item == kChangeAllItem);
+            return;
+        case kAddItem:
+            AddWord();
+            return;
+        case kSuggestItem: {
+            std::string text = Item(kChangeToItem).Text();
+            SuggestInto(text.empty() ? state.misspelt : text);
+            return;
+        }
+        case kOptionsItem:
+            CDictPrefsDialog().RunModal();
+            state.settings = LoadDictSettings();
+            UpdateButtons();
+            ShowTextRange(state.wordStart, state.wordEnd);
+            return;
+        case kWordItem:
+            Item(kChangeToItem).SetText(state.misspelt);
+            UpdateButtons();
+            return;
+        case kChangeToItem:
+            UpdateButtons();
+            return;
+        case kSuggestionsItem: {
+            XT40xdlogitem list = Item(kSuggestionsItem);
+            int32_t row = list.ChosenRow();
+            if (row < 0 || static_cast<size_t>(row) >= state.suggestions.size())
+                return;
+            Item(kChangeToItem).SetText(list.Row(row));
+            UpdateButtons();
+            if (listAction == XT_LIST_ACTIVATED)
+                ChangeWord(false);
+            return;
+        }
+        case kOkItem:
+        case kCancelItem:
+            Stop(item);
+            return;
+        default:
+            return;
+    }
+}
+
+}  // namespace tarnik

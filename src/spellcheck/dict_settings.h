@@ -1,0 +1,47 @@
+// The spell checker's settings: section "1Slownik" of the settings store.
+//
+//   2SlownikiUzytkownika          useUserDictionary   (1)
+//   3PominWERSALIKI               skipCapitals        (1)
+//   4PominCYFRY                   skipDigits          (1)
+//   5ZawszeSugeruj                alwaysSuggest       (1)
+//   6SprawdzSlowoSkrotAktywny     checkWordShortcutOn (1)
+//   7SprawdzSlowoSkrot            checkWordShortcut   ("Brak")
+//   8SprawdzLancuchSkrotAktywny   checkStoryShortcutOn (1)
+//   9SprawdzLancuchSkrot          checkStoryShortcut  ("Brak")
+//   ASprawdzDokumentSkrotAktywny  checkDocumentShortcutOn (1)
+//   BSprawdzDokumentSkrot         checkDocumentShortcut ("Brak")
+//
+// The shortcut keys are kept for the file's sake: they are read and written
+// with the others, and nothing acts on them. "Brak" means no shortcut.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tarnik {
+
+inline constexpr char kDictSettingsSection[] = "1Slownik";
+inline constexpr char kNoShortcut[] = "Brak";
+// A shortcut text holds at most this many bytes.
+inline constexpr std::size_t kMaxShortcutText = 10;
+
+struct DictSettings {
+    bool useUserDictionary = true;
+    bool skipCapitals = true;
+    bool skipDigits = true;
+    bool alwaysSuggest = true;
+    bool checkWordShortcutOn = true;
+    std::string checkWordShortcut = kNoShortcut;
+    bool checkStoryShortcutOn = true;
+    std::string checkStoryShortcut = kNoShortcut;
+    bool checkDocumentShortcutOn = true;
+    std::string checkDocumentShortcut = kNoShortcut;
+};
+
+// Every key, a missing one as its default.
+DictSettings LoadDictSettings();
+
+// Writes all ten keys in the order above, then completes the write.
+void SaveDictSettings(const DictSettings& settings);
+
+}  // namespace tarnik

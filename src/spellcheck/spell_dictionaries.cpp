@@ -1,0 +1,112 @@
+#include "spellcheck/spell_dictionaries.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/places.h"
+#include "platform/plugin_folder.h"
+#include "platform/show_message.h"
+#include "spellcheck/spell_check_state.h"
+#include "speller/main_dictionary.h"
+#include "speller/user_dictionary.h"
+
+namespace tarnik {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool CanRead(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file)
+        std::fclose(file);
+    return file != nullptr;
+}
+
+std::string MainDictionaryPath() {
+    std::string path = (fs::path(PluginFolder()) / kMainDictionaryFile).string();
+    if (!CanRead(path))
+        path = (fs::path(PluginFolder()) / "XTensions" / kMainDictionaryFile).string();
+    return path;
+}
+
+// Creates the file and opens it; the result of the step that failed.
+int16_t CreateAndOpen(const std::string& path, UserDictionary*& user) {
+    if (UserDictCreate(path) != kUserDictOk) {
+        ShowFileMessage("Can't create user dictionary.", 0, path);
+        return kSpellOpenNoUserDictionary;
+    }
+    if (UserDictOpen(path, user) != kUserDictOk) {
+        ShowFileMessage("Can't load user dictionary file.", 0, path);
+        return kSpellOpenNoUserDictionary;
+    }
+    return 0;
+}
+
+// Opens user.dic into the state, or leaves the state without one when it exists
+// but cannot be read. 0 or kSpellOpenNoUserDictionary.
+int16_t OpenUserDictionary(SpellCheckState& state) {
+    state.userPath = UserDictionaryPath();
+    const std::string& path = state.userPath;
+    std::error_code error;
+    if (!fs::exists(path, error))
+        return CreateAndOpen(path, state.user);
+    int16_t result = UserDictOpen(path, state.user);
+    if (result == kUserDictOk)
+        return 0;
+    if (result == kUserDictCannotOpen) {
+        state.user = nullptr;
+        ShowFileMessage("Can't load user dictionary file.", result, path);
+        return 0;
+    }
+    // The words cannot be read: keep the file for the user, start a new one.
+    std::string backup = path + ".bak";
+    for (int n = 1; fs::exists(backup, error); ++n)
+        backup = path + ".bak." + std::to_string(n);
+    fs::rename(path, backup, error);
+    if (error) {
+        state.user = nullptr;
+        ShowFileMessage("Can't load user dictionary file.", result, path);
+        return 0;
+    }
+    ShowFileMessage(
+        "The user dictionary was damaged. It has been kept as %s and a new one started.", 0,
+        backup);
+    return CreateAndOpen(path, state.user);
+}
+
+}  // namespace
+
+std::string UserDictionaryPath() {
+    if (const char* chosen = std::getenv(kUserDictionaryVariable); chosen && *chosen)
+        return chosen;
+    return WritableFilePath(PluginFolder(), kUserDictionaryFile);
+}
+
+int16_t OpenSpellDictionaries() {
+    SpellCheckState& state = SpellCheck();
+    state = SpellCheckState{};
+    state.settings = LoadDictSettings();
+    const std::string mainPath = MainDictionaryPath();
+    if (int16_t result = SpellerOpen(mainPath); result != 0) {
+        ShowFileMessage("Can't open spell checker. [%s]", result, mainPath);
+        return kSpellOpenNoSpeller;
+    }
+    if (int16_t result = OpenUserDictionary(state); result != 0) {
+        SpellerClose();
+        state.user = nullptr;
+        return result;
+    }
+    return 0;
+}
+
+void CloseSpellDictionaries() {
+    SpellCheckState& state = SpellCheck();
+    if (state.user)
+        UserDictClose(state.user);
+    state.user = nullptr;
+    SpellerClose();
+}
+
+}  // namespace tarnik

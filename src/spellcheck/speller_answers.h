@@ -1,0 +1,20 @@
+// The two questions the spell check asks the speller, each in one place: whether
+// a word passes, and what the Check Spelling dialog offers for a text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnik {
+
+// Whether the word (cp1250) is correct: the main dictionary and its lists (with
+// the abbreviations when a full stop follows it), or the exact form in the
+// command's user dictionary.
+bool WordPasses(std::string_view word, bool beforeStop);
+
+// The suggestions for a text (cp1250) in the order the dialog lists them, with
+// the text's capitalisation (all capitals, or an initial capital).
+std::vector<std::string> DialogSuggestions(std::string_view text);
+
+}  // namespace tarnik

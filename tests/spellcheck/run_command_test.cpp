@@ -1,0 +1,84 @@
+// The spell-check commands through the loaded plug-in module, as a user runs
+// them with tarnik run: from a dialog script and answered at the terminal.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "spell_fixture.h"
+#include "speller/user_dictionary.h"
+
+namespace tarnik {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RunCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "tarnik-spell-run-XXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    void Write(const std::string& name, const std::string& text) const {
+        std::ofstream(Path(name), std::ios::binary) << text;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(Path(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // Runs tarnik with `input` on standard input; standard output is returned,
+    // standard error kept in the file "stderr".
+    std::string Tarnik(const std::string& args, const std::string& input, int& status) const {
+        Write("stdin", input);
+        std::string command = "cd " + folder_.string() + " && XDG_DATA_HOME=" + folder_.string() +
+                              " TARNIK_USER_DICTIONARY=" + Path("user.dic") + " " + TARNIK_BIN_DIR +
+                              "/tarnik " + args + " <stdin 2>stderr";
+        std::string out;
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        int raw = pclose(pipe);
+        status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return out;
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(RunCommandTest, ScriptedCheckStoryChangesAddsAndSaves) {
+    Write("doc.json", testing::OneBox("Wielkie wszystkoo i Krulik."));
+    Write("script.txt", "type 1045 wszystko\npress 1048\npress 1051\nanswer ok\n");
+    int status = -1;
+    Tarnik("run doc.json --command 'Check Story...' --dialogs script.txt -o out.json", "", status);
+    EXPECT_EQ(status, 0) << Read("stderr");
+    EXPECT_NE(Read("out.json").find("Wielkie wszystko i Krulik."), std::string::npos)
+        << Read("out.json");
+    EXPECT_NE(Read("stderr").find("No more errors."), std::string::npos);
+    UserDictionary* user = nullptr;
+    ASSERT_EQ(UserDictOpen(Path("user.dic"), user), 0);
+    EXPECT_EQ(UserDictContains(user, "Krulik"), 1);
+    UserDictClose(user);
+}
+
+TEST_F(RunCommandTest, TheDialogIsAnsweredAtTheTerminal) {
+    Write("doc.json", testing::OneBox("To jest zmija."));
+    int status = -1;
+    std::string out = Tarnik("run doc.json --command 'Check Document...' -o out.json",
+                             "type 1045 żmija\npress 1049\nok\n", status);
+    EXPECT_EQ(status, 0) << Read("stderr");
+    EXPECT_NE(out.find("== Check Spelling =="), std::string::npos) << out;
+    EXPECT_NE(out.find("[1059] text zmija"), std::string::npos) << out;
+    EXPECT_NE(Read("out.json").find("To jest żmija."), std::string::npos) << Read("out.json");
+}
+
+}  // namespace
+}  // namespace tarnik
