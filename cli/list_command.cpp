@@ -1,11 +1,11 @@
-// tarnik list: prints the misspelt words of a text, one per line.
-#include <fstream>
+// tarnik list (tarnik -l): prints the misspelt words of a text, one per line.
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/command.h"
 #include "cli/spelling_options.h"
+#include "cli/text_input.h"
 
 namespace tarnik::cli {
 namespace {
@@ -14,23 +14,50 @@ constexpr char kName[] = "list";
 
 const std::string kHelp =
     std::string(
-        "Usage: tarnik list [OPTIONS] [FILE...]\n\n"
-        "Reads UTF-8 text from the files given, or from standard input, and prints\n"
-        "each misspelt word once per occurrence, one per line, as it stands in the\n"
-        "text. Words are found and checked as the spell check does it.\n\n"
-        "Options:\n") +
+        "Usage: tarnik list [OPTIONS] [FILE...]    (also: tarnik -l [OPTIONS] [FILE...])\n\n"
+        "Reads UTF-8 text from the files given, or from standard input ('-' is\n"
+        "standard input too), and prints each misspelt word once per occurrence, one\n"
+        "per line, as it stands in the text. Words are found and checked as the spell\n"
+        "check does it.\n\n"
+        "Options:\n"
+        "  --locations     print FILE:LINE:COLUMN: WORD instead (lines and columns\n"
+        "                  count from 1, columns in characters; '-' is standard input)\n") +
     kSpellingOptionsHelp;
 
-void ListMisspelt(std::istream& in, const SpellingSession& spelling) {
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        for (const LineWord& word : WordsOfLine(line)) {
-            if (!spelling.Passes(word))
-                std::cout << word.original << "\n";
-        }
+// Lists the misspelt words of one input; false when it cannot be read to its end.
+bool ListMisspelt(const std::string& path, const SpellingSession& spelling,
+                  const SpellingOptions& options) {
+    TextInput input;
+    std::string problem;
+    if (!input.Open(path, problem)) {
+        std::cerr << "tarnik " << kName << ": cannot read " << path << ": " << problem << "\n";
+        return false;
     }
+    std::string name = InputName(path);
+    TextFilter filter(options.format, options.checkAddresses);
+    WordCutter cutter(filter);
+    int64_t line = 1;
+    int64_t offset = 0;
+    std::string_view piece;
+    bool lineEnds = false;
+    auto print = [&](const LineWord& word) {
+        if (spelling.Passes(word))
+            return;
+        if (options.locations)
+            std::cout << name << ":" << line << ":" << word.offset + 1 << ": ";
+        std::cout << word.original << "\n";
+    };
+    while (input.NextPiece(piece, lineEnds)) {
+        cutter.Cut(piece, lineEnds, offset, print);
+        if (lineEnds)
+            ++line;
+    }
+    if (!input.Error().empty()) {
+        std::cerr << "tarnik " << kName << ": cannot read " << name << ": " << input.Error()
+                  << "\n";
+        return false;
+    }
+    return true;
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -38,27 +65,24 @@ int Run(const std::vector<std::string>& args) {
     if (std::optional<int> status = ParseSpellingOptions(kName, args, true, options)) {
         return *status;
     }
+    if (options.version) {
+        std::cout << kVersionLine << "\n";
+        return 0;
+    }
     SpellingSession spelling;
     if (int status = spelling.Open(kName, options); status != 0)
         return status;
-    if (options.files.empty()) {
-        ListMisspelt(std::cin, spelling);
-        return 0;
-    }
+    if (options.files.empty())
+        options.files.push_back("-");
     int status = 0;
     for (const std::string& path : options.files) {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            std::cerr << "tarnik " << kName << ": cannot read " << path << "\n";
+        if (!ListMisspelt(path, spelling, options))
             status = kUsageError;
-            continue;
-        }
-        ListMisspelt(file, spelling);
     }
     return status;
 }
 
-CommandRegistration registration({kName, "", "print the misspelt words of a text, one per line",
+CommandRegistration registration({kName, "-l", "print the misspelt words of a text, one per line",
                                   kHelp, Run});
 
 }  // namespace

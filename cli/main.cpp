@@ -1,10 +1,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/spelling_options.h"
 
 namespace tarnik::cli {
 
@@ -55,9 +58,25 @@ std::string DefaultXTensionsDir() {
 
 }  // namespace tarnik::cli
 
-int main(int argc, char** argv) {
-    using namespace tarnik::cli;
-    std::vector<std::string> args(argv + 1, argv + argc);
+namespace {
+
+using namespace tarnik::cli;
+
+// Called as ispell or hunspell are, with options first ("-d pl -a"): the command
+// is the one its mode option names (-a pipe, -l list), and the mode option is
+// left out of the rest. Empty when no mode option is given.
+std::string IspellModeCommand(std::vector<std::string>& args) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "-a" || args[i] == "-l") {
+            std::string mode = args[i];
+            args.erase(args.begin() + static_cast<ptrdiff_t>(i));
+            return mode;
+        }
+    }
+    return "";
+}
+
+int RunCommand(std::vector<std::string> args) {
     if (args.empty()) {
         PrintOverview(std::cerr);
         return kUsageError;
@@ -66,8 +85,26 @@ int main(int argc, char** argv) {
         PrintOverview(std::cout);
         return 0;
     }
+    if (args[0] == "--version") {
+        std::cout << "tarnik " TARNIK_VERSION "\n";
+        return 0;
+    }
+    std::string name = args[0];
+    if (name.size() > 1 && name[0] == '-' && name != "-a" && name != "-l") {
+        name = IspellModeCommand(args);
+        if (name.empty()) {
+            if (std::find(args.begin(), args.end(), "-v") != args.end() ||
+                std::find(args.begin(), args.end(), "-vv") != args.end()) {
+                std::cout << kVersionLine << "\n";
+                return 0;
+            }
+            return UsageError(
+                "", "unknown option '" + args[0] + "' (give a command, or -a or -l as to ispell)");
+        }
+        args.insert(args.begin(), name);
+    }
     for (const Command& c : AllCommands()) {
-        if (args[0] == c.name || (!c.alias.empty() && args[0] == c.alias)) {
+        if (name == c.name || (!c.alias.empty() && name == c.alias)) {
             std::vector<std::string> rest(args.begin() + 1, args.end());
             if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
                 std::cout << c.help;
@@ -76,5 +113,20 @@ int main(int argc, char** argv) {
             return c.run(rest);
         }
     }
-    return UsageError("", "unknown command '" + args[0] + "'");
+    return UsageError("", "unknown command '" + name + "'");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Output is buffered and written in large blocks; commands that answer a
+    // reader as they go (the pipe) flush after each answer.
+    std::ios_base::sync_with_stdio(false);
+    int status = RunCommand(std::vector<std::string>(argv + 1, argv + argc));
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "tarnik: cannot write the output: " << std::strerror(errno) << "\n";
+        return 1;
+    }
+    return status;
 }

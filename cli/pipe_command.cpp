@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "charsets/char_classes.h"
 #include "charsets/utf8.h"
 #include "cli/command.h"
 #include "cli/spelling_options.h"
+#include "cli/text_input.h"
 #include "speller/suggestions.h"
 
 namespace tarnik::cli {
@@ -18,60 +20,125 @@ const std::string kHelp =
         "Usage: tarnik pipe [OPTIONS]    (also: tarnik -a [OPTIONS])\n\n"
         "Speaks the ispell pipe protocol on standard input and output, so that editors\n"
         "can use Tarnik as their Polish spell checker. Text is UTF-8.\n\n"
-        "First a banner line starting with '@(#) '. Then, for each line of text, one\n"
+        "First a version line starting with '@(#) '. Then, for each line of text, one\n"
         "line per word and an empty line:\n"
         "  *                             the word is correct\n"
         "  & WORD COUNT OFFSET: S1, S2   misspelt, with suggestions\n"
         "  # WORD OFFSET                 misspelt, no suggestions\n"
         "OFFSET counts characters from the start of the line (0 is the first).\n\n"
-        "A line that starts with one of these is a command:\n"
+        "A line that starts with one of these is a command and gets no answer:\n"
         "  *WORD   add WORD to the user dictionary (saved at once)\n"
+        "  &WORD   add WORD in small letters to the user dictionary\n"
         "  @WORD   accept WORD for the rest of the run\n"
+        "  +       TeX/LaTeX text from now on (+nroff, +html: those formats)\n"
+        "  -       back to the format the run started with (plain text if that was TeX)\n"
+        "  ~NAME   accepted and ignored\n"
         "  #       save the user dictionary (it is always saved already)\n"
         "  !       terse mode: no '*' lines for correct words\n"
         "  %       back to verbose mode\n"
-        "  + ~     accepted and ignored\n"
+        "  `       correct words are answered '* WORD'\n"
         "  ^TEXT   check TEXT even if it starts with a command character\n\n"
         "Options:\n") +
     kSpellingOptionsHelp;
 
-constexpr char kBanner[] = "@(#) International Ispell Version 3.2.06 (but really Tarnik 11.0.0)";
+std::string Trimmed(const std::string& text) {
+    size_t start = text.find_first_not_of(" \t");
+    if (start == std::string::npos)
+        return "";
+    return text.substr(start, text.find_last_not_of(" \t") + 1 - start);
+}
+
+// The suggestions for a misspelt word, best first, in UTF-8.
+std::vector<std::string> SuggestionsFor(const LineWord& word) {
+    SuggestionList list = SpellerSuggest(word.cp1250);
+    std::vector<std::string> suggestions;
+    for (SuggestionNode* node = list; node; node = node->next) {
+        suggestions.push_back(Cp1250ToUtf8(node->word));
+    }
+    SpellerFreeSuggestions(list);
+    return suggestions;
+}
 
 class PipeSession {
   public:
-    explicit PipeSession(const SpellingSession& spelling) : spelling_(spelling) {}
+    PipeSession(const SpellingSession& spelling, const SpellingOptions& options)
+        : spelling_(spelling),
+          startFormat_(options.format),
+          filter_(options.format, options.checkAddresses),
+          cutter_(filter_) {}
 
-    void Line(const std::string& line) {
-        if (line.empty())
-            return Check(line, 0);
-        std::string rest = line.substr(1);
-        switch (line[0]) {
-            case '*':
-                return AddToUser(rest);
-            case '@':
-                return Accept(rest);
-            case '!':
-                terse_ = true;
-                return;
-            case '%':
-                terse_ = false;
-                return;
-            case '#':
-            case '+':
-            case '~':
-                return;
-            case '^':
-                return Check(line, 1);
-            default:
-                return Check(line, 0);
+    // Each piece of each line in turn, as TextInput hands them out.
+    void Piece(std::string_view piece, bool lineEnds) {
+        bool first = !inLine_;
+        inLine_ = !lineEnds;
+        if (first) {
+            lineIsCommand_ = !piece.empty() && Command(piece);
+            offset_ = 0;
+            if (!piece.empty() && piece[0] == '^') {
+                piece.remove_prefix(1);
+                offset_ = 1;  // the escape counts in offsets
+            }
         }
+        if (lineIsCommand_)
+            return;
+        Check(piece, lineEnds);
+        if (lineEnds)
+            std::cout << "\n" << std::flush;
     }
 
   private:
-    void AddToUser(const std::string& word) {
+    // Runs the command a line starts with; false when the line is text.
+    bool Command(std::string_view line) {
+        std::string rest(line.substr(1));
+        switch (line[0]) {
+            case '*':
+                AddToUser(rest, false);
+                return true;
+            case '&':
+                AddToUser(rest, true);
+                return true;
+            case '@':
+                Accept(rest);
+                return true;
+            case '+': {
+                // "+" alone, or followed by anything but a known format, is TeX.
+                TextFormat format = TextFormat::kTex;
+                if (!TextFormatFromName(Trimmed(rest), format) || format == TextFormat::kPlain)
+                    format = TextFormat::kTex;
+                filter_.SetFormat(format);
+                return true;
+            }
+            case '-':
+                filter_.SetFormat(startFormat_ == TextFormat::kTex ? TextFormat::kPlain
+                                                                   : startFormat_);
+                return true;
+            case '!':
+                terse_ = true;
+                return true;
+            case '%':
+                terse_ = false;
+                showCorrect_ = false;
+                return true;
+            case '`':
+                showCorrect_ = true;
+                return true;
+            case '#':
+            case '~':
+                return true;
+            default:
+                return false;
+        }
+    }
+
+    void AddToUser(const std::string& word, bool small) {
         if (word.empty())
             return;
-        if (UserDictAddWord(spelling_.User(), Utf8ToCp1250(word)) != 0) {
+        std::string cp1250 = Utf8ToCp1250(word);
+        if (small) {
+            for (char& c : cp1250)
+                c = static_cast<char>(ToLower(static_cast<uint8_t>(c)));
+        }
+        if (UserDictAddWord(spelling_.User(), cp1250) != 0) {
             std::cerr << "tarnik " << kName << ": '" << word << "' was not added to "
                       << spelling_.UserPath()
                       << " (it needs a letter first, at most 255 letters, and a writable, "
@@ -86,35 +153,39 @@ class PipeSession {
         UserDictAddWord(accepted_, Utf8ToCp1250(word));
     }
 
-    void Check(const std::string& line, int32_t from) {
-        for (const LineWord& word : WordsOfLine(line, from)) {
-            if (spelling_.Passes(word)) {
-                if (!terse_)
-                    std::cout << "*\n";
-                continue;
-            }
-            SuggestionList list = SpellerSuggest(word.cp1250);
-            std::vector<std::string> suggestions;
-            for (SuggestionNode* node = list; node; node = node->next) {
-                suggestions.push_back(Cp1250ToUtf8(node->word));
-            }
-            SpellerFreeSuggestions(list);
-            if (suggestions.empty()) {
-                std::cout << "# " << word.original << " " << word.offset << "\n";
-                continue;
-            }
-            std::cout << "& " << word.original << " " << suggestions.size() << " " << word.offset
-                      << ":";
-            for (size_t i = 0; i < suggestions.size(); ++i) {
-                std::cout << (i == 0 ? " " : ", ") << suggestions[i];
-            }
-            std::cout << "\n";
+    void Check(std::string_view piece, bool lineEnds) {
+        cutter_.Cut(piece, lineEnds, offset_, [this](const LineWord& word) { Answer(word); });
+    }
+
+    // The answer line for one word.
+    void Answer(const LineWord& word) {
+        if (spelling_.Passes(word)) {
+            if (!terse_)
+                std::cout << (showCorrect_ ? "* " + word.original + "\n" : "*\n");
+            return;
         }
-        std::cout << "\n" << std::flush;
+        std::vector<std::string> suggestions = SuggestionsFor(word);
+        if (suggestions.empty()) {
+            std::cout << "# " << word.original << " " << word.offset << "\n";
+            return;
+        }
+        std::cout << "& " << word.original << " " << suggestions.size() << " " << word.offset
+                  << ":";
+        for (size_t i = 0; i < suggestions.size(); ++i) {
+            std::cout << (i == 0 ? " " : ", ") << suggestions[i];
+        }
+        std::cout << "\n";
     }
 
     const SpellingSession& spelling_;
+    TextFormat startFormat_;
+    TextFilter filter_;
+    WordCutter cutter_;
     bool terse_ = false;
+    bool showCorrect_ = false;
+    bool inLine_ = false;
+    bool lineIsCommand_ = false;
+    int64_t offset_ = 0;
     UserDictionary* accepted_ = nullptr;  // closed with the speller
 };
 
@@ -123,16 +194,24 @@ int Run(const std::vector<std::string>& args) {
     if (std::optional<int> status = ParseSpellingOptions(kName, args, false, options)) {
         return *status;
     }
+    if (options.version) {
+        std::cout << kVersionLine << "\n";
+        return 0;
+    }
     SpellingSession spelling;
     if (int status = spelling.Open(kName, options); status != 0)
         return status;
-    std::cout << kBanner << "\n" << std::flush;
-    PipeSession session(spelling);
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        session.Line(line);
+    std::cout << kVersionLine << "\n" << std::flush;
+    PipeSession session(spelling, options);
+    TextInput input;
+    std::string_view piece;
+    bool lineEnds = false;
+    while (input.NextPiece(piece, lineEnds))
+        session.Piece(piece, lineEnds);
+    if (!input.Error().empty()) {
+        std::cerr << "tarnik " << kName << ": cannot read standard input: " << input.Error()
+                  << "\n";
+        return 1;
     }
     return 0;
 }

@@ -1,5 +1,10 @@
 #include "cli/spelling_options.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
@@ -7,6 +12,7 @@
 #include "cli/command.h"
 #include "platform/places.h"
 #include "speller/main_dictionary.h"
+#include "speller/resource_container.h"
 #include "speller/word_check.h"
 #include "text/word_finder.h"
 #include "text/word_scanner.h"
@@ -15,8 +21,8 @@ namespace tarnik::cli {
 
 namespace {
 
-// A line's internal codes, one per UTF-16 unit, as the word finder reads them.
-struct LineSource {
+// A piece's internal codes, one per UTF-16 unit, as the word finder reads them.
+struct PieceSource {
     const std::u16string& codes;
     uint16_t CharAt(int32_t position) const { return codes[static_cast<size_t>(position)]; }
     int32_t NextPosition(int32_t position) const { return position + 1; }
@@ -26,23 +32,63 @@ bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-int CannotOpen(const std::string& command, const std::string& what, const std::string& path,
-               int result) {
-    std::cerr << "tarnik " << command << ": cannot open the " << what << " " << path << " (error "
-              << result << ")\n";
-    return kUsageError;
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+// The names a Polish dictionary goes by in ispell, hunspell and aspell:
+// pl, pl_PL, pl-PL, polish, polski, with or without an encoding (pl_PL.UTF-8).
+bool IsPolishDictionaryName(std::string name) {
+    name = Lower(name);
+    if (size_t dot = name.find('.'); dot != std::string::npos) {
+        std::string encoding = name.substr(dot + 1);
+        if (encoding != "utf-8" && encoding != "utf8")
+            return false;
+        name.resize(dot);
+    }
+    for (char& c : name) {
+        if (c == '-')
+            c = '_';
+    }
+    return name == "pl" || name == "pl_pl" || name == "polish" || name == "polski";
+}
+
+bool IsUtf8Name(const std::string& name) {
+    std::string lower = Lower(name);
+    return lower == "utf-8" || lower == "utf8";
 }
 
 }  // namespace
 
+const char kVersionLine[] =
+    "@(#) International Ispell Version 3.2.06 (but really Tarnik " TARNIK_VERSION ")";
+
 const char kSpellingOptionsHelp[] =
     "  --data DIR      the folder of the dictionary son.dic (default: the bundled\n"
     "                  XTensions folder)\n"
-    "  --user FILE     the user dictionary (default: user.dic beside son.dic, or in\n"
+    "  --user FILE, -p FILE\n"
+    "                  the user dictionary (default: user.dic beside son.dic, or in\n"
     "                  the per-user data folder when that folder is read-only);\n"
     "                  created when missing\n"
     "  --skip-caps     do not check words in capitals (PKP, NATO)\n"
     "  --skip-digits   do not check words that hold digits (A4, 2015r)\n"
+    "  -t, -H, -n, -o  the text is TeX/LaTeX, HTML/XML, nroff/troff, or plain text\n"
+    "                  (the default); markup is not checked (also --format=tex,\n"
+    "                  html, nroff, plain; -X is -H)\n"
+    "  --check-url     check URLs, e-mail addresses and file paths too (by default\n"
+    "                  they are skipped)\n"
+    "  -d NAME         the dictionary: Polish is the only one, by any of its names\n"
+    "                  (pl, pl_PL, polish, polski); another name is an error\n"
+    "  -i ENC, --encoding=ENC\n"
+    "                  the text's encoding: UTF-8 is the only one\n"
+    "  -m, -B, -C, -P, -S, -x, -b, --check-apostrophe, -w CHARS, -W N, -T TYPE\n"
+    "                  options of ispell and hunspell that editors pass; accepted,\n"
+    "                  and they change nothing\n"
+    "  -v, -vv         print the version line and stop\n"
     "  --help          show this text\n";
 
 std::optional<int> ParseSpellingOptions(const std::string& command,
@@ -50,14 +96,82 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
                                         SpellingOptions& options) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--data" || a == "--user") {
+        // An option's value: the rest of the argument ("-dpl", "--format=tex"),
+        // or the next argument.
+        std::string value;
+        auto takeValue = [&](size_t prefix) -> bool {
+            if (a.size() > prefix) {
+                value = a.substr(a[prefix] == '=' ? prefix + 1 : prefix);
+                return true;
+            }
             if (i + 1 >= args.size())
+                return false;
+            value = args[++i];
+            return true;
+        };
+        auto starts = [&](const char* prefix) { return a.rfind(prefix, 0) == 0; };
+        if (a == "--data" || a == "--user") {
+            if (!takeValue(a.size()))
                 return UsageError(command, a + " needs a value");
-            (a == "--data" ? options.dataDir : options.userFile) = args[++i];
+            (a == "--data" ? options.dataDir : options.userFile) = value;
+        } else if (starts("-p") && a.rfind("--", 0) != 0) {
+            if (!takeValue(2))
+                return UsageError(command, "-p needs a file (the user dictionary)");
+            options.userFile = value;
+        } else if (starts("-d") && a.rfind("--", 0) != 0) {
+            if (!takeValue(2))
+                return UsageError(command, "-d needs a dictionary name");
+            for (size_t from = 0; from <= value.size();) {
+                size_t comma = value.find(',', from);
+                std::string name = value.substr(from, comma - from);
+                if (!IsPolishDictionaryName(name)) {
+                    std::cerr << "tarnik " << command << ": there is no dictionary '" << name
+                              << "': Tarnik checks Polish only (-d pl, pl_PL, polish or polski)\n";
+                    return kUsageError;
+                }
+                if (comma == std::string::npos)
+                    break;
+                from = comma + 1;
+            }
+        } else if ((starts("-i") && a.rfind("--", 0) != 0) || starts("--encoding")) {
+            if (!takeValue(a[1] == 'i' ? 2 : 10))
+                return UsageError(command, a + " needs an encoding");
+            if (!IsUtf8Name(value)) {
+                std::cerr << "tarnik " << command << ": the encoding '" << value
+                          << "' is not supported: Tarnik reads and writes UTF-8 only\n";
+                return kUsageError;
+            }
+        } else if (starts("--format")) {
+            if (!takeValue(8))
+                return UsageError(command, "--format needs a name (plain, tex, html, nroff)");
+            if (!TextFormatFromName(value, options.format))
+                return UsageError(command,
+                                  "unknown format '" + value + "' (plain, tex, html or nroff)");
+        } else if (a == "-t") {
+            options.format = TextFormat::kTex;
+        } else if (a == "-H" || a == "-X") {
+            options.format = TextFormat::kHtml;
+        } else if (a == "-n") {
+            options.format = TextFormat::kNroff;
+        } else if (a == "-o") {
+            options.format = TextFormat::kPlain;
+        } else if (a == "--check-url") {
+            options.checkAddresses = true;
         } else if (a == "--skip-caps") {
             options.skipCaps = true;
         } else if (a == "--skip-digits") {
             options.skipDigits = true;
+        } else if (a == "--locations" && takesFiles) {
+            options.locations = true;
+        } else if (a == "-v" || a == "-vv") {
+            options.version = true;
+        } else if (a == "-m" || a == "-B" || a == "-C" || a == "-P" || a == "-S" || a == "-x" ||
+                   a == "-b" || a == "--check-apostrophe" || (a == "-a" && !takesFiles) ||
+                   (a == "-l" && takesFiles)) {
+            // Options of ispell and hunspell that make no difference here.
+        } else if (a.size() >= 2 && a[0] == '-' && (a[1] == 'w' || a[1] == 'W' || a[1] == 'T')) {
+            if (!takeValue(2))
+                return UsageError(command, a.substr(0, 2) + " needs a value");
         } else if (a == "--" && takesFiles) {
             options.files.insert(options.files.end(), args.begin() + i + 1, args.end());
             break;
@@ -73,32 +187,54 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
     return std::nullopt;
 }
 
-std::vector<LineWord> WordsOfLine(std::string_view utf8, int32_t from) {
-    std::u16string units = Utf8ToUtf16(utf8);
-    std::u16string codes = Utf8ToInternal(utf8);
-    std::vector<int32_t> characterAt(units.size() + 1, 0);  // unit index -> character index
-    for (size_t i = 0; i < units.size(); ++i) {
-        characterAt[i + 1] = characterAt[i] + (IsLowSurrogate(units[i]) ? 0 : 1);
+void WordCutter::Cut(std::string_view piece, bool lineEnds, int64_t& lineOffset,
+                     const std::function<void(const LineWord&)>& found) {
+    units_ = Utf8ToUtf16(piece);
+    codes_ = Utf8ToInternal(piece);
+    filter_.Filter(codes_, lineEnds);
+    characterAt_.assign(units_.size() + 1, 0);  // unit index -> character index
+    for (size_t i = 0; i < units_.size(); ++i) {
+        characterAt_[i + 1] = characterAt_[i] + (IsLowSurrogate(units_[i]) ? 0 : 1);
     }
-    std::vector<LineWord> words;
-    LineSource source{codes};
-    int32_t end = static_cast<int32_t>(codes.size());
+    PieceSource source{codes_};
+    int32_t end = static_cast<int32_t>(codes_.size());
     int32_t current = 0;
-    while (current < end && characterAt[static_cast<size_t>(current)] < from)
-        ++current;
     int32_t start = 0;
-    std::string text;
-    while (FindNextWord(source, current, end, start, text)) {
-        words.push_back({characterAt[static_cast<size_t>(start)],
-                         Utf16ToUtf8(units.substr(static_cast<size_t>(start),
-                                                  static_cast<size_t>(current - start))),
-                         text, current < end && codes[static_cast<size_t>(current)] == u'.'});
+    while (FindNextWord(source, current, end, start, word_.cp1250)) {
+        word_.offset = lineOffset + characterAt_[static_cast<size_t>(start)];
+        word_.original = Utf16ToUtf8(std::u16string_view(units_).substr(
+            static_cast<size_t>(start), static_cast<size_t>(current - start)));
+        word_.beforeStop = current < end && codes_[static_cast<size_t>(current)] == u'.';
+        found(word_);
     }
-    return words;
+    lineOffset = lineEnds ? 0 : lineOffset + characterAt_.back();
 }
 
 SpellingSession::~SpellingSession() {
     SpellerClose();
+}
+
+std::string FileProblem(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::strerror(errno);
+    close(fd);
+    return "";
+}
+
+std::string DictionaryProblem(const std::string& path, int result) {
+    std::string problem = FileProblem(path);
+    if (problem.empty()) {
+        if (result == kContainerCannotOpen)
+            problem = "it cannot be opened";
+        else if (result >= kContainerIndexShort && result <= kContainerWrongHandle)
+            problem = "it is not a dictionary file, or it is damaged";
+        else if (result == kSpellerOpenFailed)
+            problem = "it holds no usable dictionary";
+        else
+            problem = "it cannot be read";
+    }
+    return problem + " (error " + std::to_string(result) + ")";
 }
 
 int SpellingSession::Open(const std::string& command, const SpellingOptions& options) {
@@ -106,7 +242,9 @@ int SpellingSession::Open(const std::string& command, const SpellingOptions& opt
     std::string dataDir = options.dataDir.empty() ? DefaultXTensionsDir() : options.dataDir;
     std::string mainPath = (std::filesystem::path(dataDir) / "son.dic").string();
     if (int16_t result = SpellerOpen(mainPath); result != 0) {
-        return CannotOpen(command, "dictionary", mainPath, result);
+        std::cerr << "tarnik " << command << ": cannot open the dictionary " << mainPath << ": "
+                  << DictionaryProblem(mainPath, result) << "\n";
+        return kUsageError;
     }
     userPath_ = options.userFile.empty() ? WritableFilePath(dataDir, "user.dic") : options.userFile;
     int16_t result = UserDictOpen(userPath_, user_);
@@ -117,13 +255,19 @@ int SpellingSession::Open(const std::string& command, const SpellingOptions& opt
                         std::filesystem::file_size(userPath_, error) == 0)) {
         if (int16_t created = UserDictCreate(userPath_); created != 0) {
             std::cerr << "tarnik " << command << ": cannot create the user dictionary " << userPath_
-                      << " (error " << created << ")\n";
+                      << ": " << FileProblem(userPath_) << " (error " << created << ")\n";
             return kUsageError;
         }
         result = UserDictOpen(userPath_, user_);
     }
-    if (result != 0)
-        return CannotOpen(command, "user dictionary", userPath_, result);
+    if (result != 0) {
+        std::string problem = FileProblem(userPath_);
+        if (problem.empty())
+            problem = "its word list cannot be read";
+        std::cerr << "tarnik " << command << ": cannot open the user dictionary " << userPath_
+                  << ": " << problem << " (error " << result << ")\n";
+        return kUsageError;
+    }
     return 0;
 }
 

@@ -1,13 +1,16 @@
-// What `tarnik pipe` and `tarnik list` share: their options, the dictionaries
-// they open, and how they find and check the words of a line of text.
+// What `tarnik pipe` and `tarnik list` share: their options (Tarnik's own and
+// those of ispell and hunspell that editors and scripts pass), the dictionaries
+// they open, and how they find and check the words of a text.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/text_filter.h"
 #include "speller/user_dictionary.h"
 
 namespace tarnik::cli {
@@ -17,6 +20,10 @@ struct SpellingOptions {
     std::string userFile;  // empty: user.dic beside son.dic, or in the per-user folder
     bool skipCaps = false;
     bool skipDigits = false;
+    TextFormat format = TextFormat::kPlain;
+    bool checkAddresses = false;  // check URLs, e-mail addresses and paths too
+    bool locations = false;       // list: FILE:LINE:COLUMN: WORD
+    bool version = false;         // -v, -vv: print the version line and stop
     std::vector<std::string> files;
 };
 
@@ -29,19 +36,37 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
                                         const std::vector<std::string>& args, bool takesFiles,
                                         SpellingOptions& options);
 
-// One word of a line: its range in characters (code points) from the start of
+// The version line of the pipe protocol, as `-v` prints it.
+extern const char kVersionLine[];
+
+// One word of a line: its place in characters (code points) from the start of
 // the line, its text as it stands in the line (UTF-8) and as the speller reads
 // it (cp1250, soft hyphens left out).
 struct LineWord {
-    int32_t offset;
+    int64_t offset = 0;
     std::string original;
     std::string cp1250;
-    bool beforeStop;  // a full stop follows right after it
+    bool beforeStop = false;  // a full stop follows right after it
 };
 
-// The words of a UTF-8 line from character `from` on, found as the spell check
-// finds them.
-std::vector<LineWord> WordsOfLine(std::string_view utf8, int32_t from = 0);
+// Finds the words of a text as the spell check finds them, a piece of a line at
+// a time (see TextInput), after `filter` has blanked what is not prose.
+class WordCutter {
+  public:
+    explicit WordCutter(TextFilter& filter) : filter_(filter) {}
+
+    // The words of `piece`, which begins `lineOffset` characters into its line;
+    // `lineOffset` is then moved past the piece, and to 0 when `lineEnds`.
+    void Cut(std::string_view piece, bool lineEnds, int64_t& lineOffset,
+             const std::function<void(const LineWord&)>& found);
+
+  private:
+    TextFilter& filter_;
+    std::u16string units_;
+    std::u16string codes_;
+    std::vector<int32_t> characterAt_;
+    LineWord word_;
+};
 
 // The main dictionary and the user dictionary, open for one run.
 class SpellingSession {
@@ -52,8 +77,8 @@ class SpellingSession {
     ~SpellingSession();
 
     // Opens both dictionaries; a missing user dictionary is created. Returns 0,
-    // or reports the dictionary that cannot be opened (path and error number)
-    // and returns the exit status.
+    // or reports the dictionary that cannot be opened (path and reason) and
+    // returns the exit status.
     int Open(const std::string& command, const SpellingOptions& options);
 
     // Whether the word is skipped by the options or correct, as the spell
@@ -69,5 +94,11 @@ class SpellingSession {
     UserDictionary* user_ = nullptr;
     std::string userPath_;
 };
+
+// The system's reason why `path` cannot be read, or empty when it can be opened.
+std::string FileProblem(const std::string& path);
+
+// Why a dictionary file did not open, in words, from its open's result.
+std::string DictionaryProblem(const std::string& path, int result);
 
 }  // namespace tarnik::cli

@@ -1,6 +1,7 @@
 // tarnik pipe and tarnik list, run as a user runs them, on a fixture data folder.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -51,9 +52,13 @@ class SpellingCommandsTest : public ::testing::Test {
     // Runs `tarnik ARGS` with `input` on standard input.
     Result Run(const std::string& args, const std::string& input) {
         std::ofstream(dir_.File("in.txt"), std::ios::binary) << input;
+        return RunOn(args, dir_.File("in.txt"));
+    }
+    // Runs `tarnik ARGS` with the file `inputPath` on standard input.
+    Result RunOn(const std::string& args, const std::string& inputPath) {
         std::string command = std::string("XDG_DATA_HOME=") + dir_.File("xdg") + " " +
-                              TARNIK_BIN_DIR "/tarnik " + args + " < " + dir_.File("in.txt") +
-                              " > " + dir_.File("out.txt") + " 2> " + dir_.File("err.txt");
+                              TARNIK_BIN_DIR "/tarnik " + args + " < " + inputPath + " > " +
+                              dir_.File("out.txt") + " 2> " + dir_.File("err.txt");
         int raw = std::system(command.c_str());
         Result result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, {}, Slurp(dir_.File("err.txt"))};
         std::istringstream out(Slurp(dir_.File("out.txt")));
@@ -98,9 +103,9 @@ TEST_F(SpellingCommandsTest, PipeCommands) {
     EXPECT_THAT(Pipe("*Kowalski\nKowalski kowalski\n"
                      "@Kotx\nkotx Kotx KOTX\n"
                      "!\nkot kotem qqqqq\n%\nkot\n"
-                     "#\n+\n~\n-kotx\n"
+                     "#\n+\n~tex\n-kotx\n"
                      "^*kot qqqqq\n"
-                     "&Nowak\n",
+                     "&Nowak\nnowak\n",
                      "--user " + user),
                 ElementsAre(
                     // added to the user dictionary
@@ -109,13 +114,14 @@ TEST_F(SpellingCommandsTest, PipeCommands) {
                     "& kotx 4 0: kot, kota, Kotx, koty", "*", "*", "",
                     // terse, then verbose again
                     "# qqqqq 10", "", "*", "",
-                    // a line that starts with '-' is text
-                    "& kotx 4 1: kot, kota, Kotx, koty", "",
+                    // '#', '+', '~' and '-' lines are commands, answered with nothing;
                     // the escape counts in offsets
                     "*", "# qqqqq 6", "",
-                    // a line that starts with '&' is text too
-                    "# Nowak 1", ""));
+                    // '&' adds the word in small letters
+                    "*", ""));
     EXPECT_TRUE(Holds(user, "Kowalski"));
+    EXPECT_TRUE(Holds(user, "nowak"));
+    EXPECT_FALSE(Holds(user, "Nowak"));
     EXPECT_FALSE(Holds(user, "Kotx"));  // accepted for the run only
 }
 
@@ -162,12 +168,18 @@ TEST_F(SpellingCommandsTest, FailuresExitWithStatusTwo) {
         std::string message;
     };
     const Case cases[] = {
-        {"pipe --data " + dir_.File("nowhere"), dir_.File("nowhere") + "/son.dic (error -43)"},
+        {"pipe --data " + dir_.File("nowhere"),
+         dir_.File("nowhere") + "/son.dic: No such file or directory (error -43)"},
         {"list --data " + dir_.File("nowhere"), "(error -43)"},
         {"pipe --frobnicate", "unknown option '--frobnicate'"},
         {"pipe --data", "--data needs a value"},
         {"pipe --data " + data_ + " text.txt", "unexpected argument"},
-        {"list --data " + data_ + " " + dir_.File("absent.txt"), "cannot read"},
+        {"list --data " + data_ + " " + dir_.File("absent.txt"),
+         "cannot read " + dir_.File("absent.txt") + ": No such file or directory"},
+        {"pipe -d en_US --data " + data_, "there is no dictionary 'en_US'"},
+        {"-d pl_PL,de_DE -a --data " + data_, "there is no dictionary 'de_DE'"},
+        {"pipe -i latin2 --data " + data_, "the encoding 'latin2' is not supported"},
+        {"-x", "unknown option '-x'"},
         {"lsit", "unknown command 'lsit'"},
     };
     for (const Case& c : cases) {
@@ -182,7 +194,7 @@ TEST_F(SpellingCommandsTest, UnreadableUserDictionaryIsReportedAndKept) {
     testing::WriteFile(user, {0, 0, 0, 0});  // a list of no bytes
     Result result = Run("pipe --data " + data_ + " --user " + user, "kot\n");
     EXPECT_EQ(result.status, 2);
-    EXPECT_THAT(result.errors, HasSubstr(user + " (error 1)"));
+    EXPECT_THAT(result.errors, HasSubstr(user + ": its word list cannot be read (error 1)"));
     EXPECT_EQ(testing::ReadFile(user), (tools::Bytes{0, 0, 0, 0}));
 }
 
@@ -198,6 +210,92 @@ TEST_F(SpellingCommandsTest, ListPrintsEachMisspeltOccurrence) {
         "");
     EXPECT_EQ(result.status, 0) << result.errors;
     EXPECT_THAT(result.lines, ElementsAre("qqq"));
+}
+
+TEST_F(SpellingCommandsTest, StartUpOptionsOfEditorsAreAccepted) {
+    const std::string user = dir_.File("mine.dic");
+    const std::string cases[] = {
+        "-a -m -d polish -B",         // Emacs, with an ispell dictionary entry
+        "-a -m -d pl_PL -p " + user,  // and with a personal dictionary
+        "-a -C -i utf-8 -S -P",
+        "-d pl --encoding=utf-8 -a",  // options before the mode, as scripts write them
+        "-a -dpolski -w '&' -W 3 -T tex -x -b --check-apostrophe",
+        "pipe -o -d pl-PL.UTF-8",
+    };
+    for (const std::string& args : cases) {
+        Result result = Run(args + " --data " + data_, "kotx\n");
+        EXPECT_EQ(result.status, 0) << args << ": " << result.errors;
+        EXPECT_THAT(result.lines,
+                    ElementsAre(StartsWith("@(#) International Ispell Version 3.2.06 (but "
+                                           "really Tarnik "),
+                                "& kotx 3 0: kot, kota, koty", ""))
+            << args;
+    }
+    for (const char* args : {"-vv", "-v", "-a -vv", "pipe -v", "-l -v"}) {
+        Result result = Run(args, "");
+        EXPECT_EQ(result.status, 0) << args;
+        EXPECT_THAT(result.lines, ElementsAre(StartsWith("@(#) International Ispell Version")))
+            << args;
+    }
+    Result version = Run("--version", "");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_THAT(version.lines, ElementsAre(StartsWith("tarnik 11.")));
+}
+
+TEST_F(SpellingCommandsTest, PipeAnswersExactlyOneBlockPerLineOfText) {
+    // As Emacs drives it: terse mode, parsing mode, then each line escaped.
+    EXPECT_THAT(Pipe("!\n-\n^kotx kot\n+\n^\\cite{kotx} kotx $kotx$\n-\n~tex\n"
+                     "^kotx\n%\n`\n^kot\n+tex\n+nroff\n^.B kotx\n\n"),
+                ElementsAre("& kotx 3 1: kot, kota, koty", "",   //
+                            "& kotx 3 13: kot, kota, koty", "",  // TeX
+                            "& kotx 3 1: kot, kota, koty", "",   // plain text again
+                            "* kot", "",                         // verbose correction
+                            "& kotx 3 4: kot, kota, koty", "",   // nroff
+                            ""));                                // an empty line
+}
+
+TEST_F(SpellingCommandsTest, MarkupAndAddressesAreSkippedWithOffsetsRight) {
+    EXPECT_THAT(Pipe("\\emph{kotx} $kotx$ kotx % kotx\n", "-t"),
+                ElementsAre("& kotx 3 6: kot, kota, koty", "& kotx 3 19: kot, kota, koty", ""));
+    EXPECT_THAT(Pipe("<b title=\"kotx\">żółw</b> &amp; <code>kotx</code>\n", "-H"),
+                ElementsAre("& kotx 3 10: kot, kota, koty", "# żółw 16", ""));
+    EXPECT_THAT(Pipe(".SH kotx\n\\fBkot\\fP\n", "-n"),
+                ElementsAre("& kotx 3 4: kot, kota, koty", "", "*", ""));
+    EXPECT_THAT(Pipe("http://kotx.pl kotx@kotx.pl /kotx/kotx kotx\n"),
+                ElementsAre("& kotx 3 39: kot, kota, koty", ""));
+    EXPECT_THAT(Pipe("/kotx kotx\n", "--check-url"),
+                ElementsAre("& kotx 3 1: kot, kota, koty", "& kotx 3 6: kot, kota, koty", ""));
+}
+
+TEST_F(SpellingCommandsTest, ListGivesLocations) {
+    std::ofstream(dir_.File("a.tex")) << "kot kotx\n\n\\cite{qqq} żółw kot\n";
+    Result result =
+        Run("-l --locations -t --data " + data_ + " " + dir_.File("a.tex") + " -", "qqq\n");
+    EXPECT_EQ(result.status, 0) << result.errors;
+    EXPECT_THAT(result.lines, ElementsAre(dir_.File("a.tex") + ":1:5: kotx",
+                                          dir_.File("a.tex") + ":3:12: żółw", "-:1:1: qqq"));
+}
+
+// A line of any length is read in pieces: memory stays far below the line's size.
+TEST_F(SpellingCommandsTest, ALongLineTakesBoundedMemory) {
+    // Written piece by piece: a forked child starts with its parent's memory.
+    {
+        std::ofstream input(dir_.File("long.txt"), std::ios::binary);
+        input << "!\n";
+        std::string piece;
+        while (piece.size() < (1u << 20))
+            piece += "kot kotem ";
+        for (int i = 0; i < 16; ++i)
+            input << piece;
+        input << "\n";
+    }
+    for (const char* command : {"pipe", "list"}) {
+        Result result = RunOn(std::string(command) + " --data " + data_, dir_.File("long.txt"));
+        EXPECT_EQ(result.status, 0) << command << ": " << result.errors;
+        rusage usage{};
+        ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &usage), 0);
+        EXPECT_LT(usage.ru_maxrss, 40 * 1024) << command;  // kilobytes
+    }
 }
 
 }  // namespace
