@@ -246,26 +246,37 @@ int SpellingSession::Open(const std::string& command, const SpellingOptions& opt
                   << DictionaryProblem(mainPath, result) << "\n";
         return kUsageError;
     }
-    userPath_ = options.userFile.empty() ? WritableFilePath(dataDir, "user.dic") : options.userFile;
-    int16_t result = UserDictOpen(userPath_, user_);
+    userPath_ = UserDictionaryPath(dataDir, options.userFile);
+    return OpenUserDictionary(command, userPath_, user_);
+}
+
+std::string UserDictionaryPath(const std::string& dataDir, const std::string& userFile) {
+    if (!userFile.empty())
+        return userFile;
+    return WritableFilePath(dataDir.empty() ? DefaultXTensionsDir() : dataDir, "user.dic");
+}
+
+int OpenUserDictionary(const std::string& command, const std::string& path,
+                       UserDictionary*& record) {
+    int16_t result = UserDictOpen(path, record);
     // Only a missing or empty file is made anew: a file that cannot be read may
     // still hold the user's words.
     std::error_code error;
-    if (result != 0 && (!std::filesystem::exists(userPath_, error) ||
-                        std::filesystem::file_size(userPath_, error) == 0)) {
-        if (int16_t created = UserDictCreate(userPath_); created != 0) {
-            std::cerr << "tarnik " << command << ": cannot create the user dictionary " << userPath_
-                      << ": " << FileProblem(userPath_) << " (error " << created << ")\n";
+    if (result != 0 &&
+        (!std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0)) {
+        if (int16_t created = UserDictCreate(path); created != 0) {
+            std::cerr << "tarnik " << command << ": cannot create the user dictionary " << path
+                      << ": " << FileProblem(path) << " (error " << created << ")\n";
             return kUsageError;
         }
-        result = UserDictOpen(userPath_, user_);
+        result = UserDictOpen(path, record);
     }
     if (result != 0) {
-        std::string problem = FileProblem(userPath_);
+        std::string problem = FileProblem(path);
         if (problem.empty())
             problem = "its word list cannot be read";
-        std::cerr << "tarnik " << command << ": cannot open the user dictionary " << userPath_
-                  << ": " << problem << " (error " << result << ")\n";
+        std::cerr << "tarnik " << command << ": cannot open the user dictionary " << path << ": "
+                  << problem << " (error " << result << ")\n";
         return kUsageError;
     }
     return 0;

@@ -95,6 +95,17 @@ class SpellingSession {
     std::string userPath_;
 };
 
+// The user dictionary's file: `userFile` when given, else user.dic beside son.dic
+// in `dataDir` (empty: the bundled folder), or in the per-user folder when that
+// folder is read-only.
+std::string UserDictionaryPath(const std::string& dataDir, const std::string& userFile);
+
+// Opens the user dictionary `path`, creating it when it is missing or empty (never
+// when it holds something that cannot be read). 0, or the exit status after the
+// reason was reported.
+int OpenUserDictionary(const std::string& command, const std::string& path,
+                       UserDictionary*& record);
+
 // The system's reason why `path` cannot be read, or empty when it can be opened.
 std::string FileProblem(const std::string& path);
 

@@ -298,5 +298,51 @@ TEST_F(SpellingCommandsTest, ALongLineTakesBoundedMemory) {
     }
 }
 
+TEST_F(SpellingCommandsTest, DictManagesTheUserDictionaryAsAWordList) {
+    const std::string user = "--data " + data_;  // user.dic beside son.dic, as pipe uses it
+    Result added = Run("dict " + user + " add Kowalski e-mail abc1 żółw", "");
+    EXPECT_EQ(added.status, 1);  // one word refused, the others stored
+    EXPECT_THAT(added.errors, HasSubstr("'abc1' not added: only letters and the hyphen"));
+    std::ofstream(dir_.File("words.txt"), std::ios::binary)
+        << "Nowak/XY\n*zly\n\n  Zofia \nfoo!\nμ\nKowalski\n";
+    Result imported = Run("dict " + user + " import " + dir_.File("words.txt"), "");
+    EXPECT_EQ(imported.status, 1);
+    EXPECT_THAT(imported.lines, ElementsAre("Imported 2 new words into " + data_ +
+                                            "/user.dic (1 already there, 3 lines skipped)"));
+    const std::string name = dir_.File("words.txt");
+    EXPECT_THAT(imported.errors, HasSubstr(name + ":2: skipped: a forbidden word"));
+    EXPECT_THAT(imported.errors, HasSubstr(name + ":5: skipped: 'foo!'"));
+    EXPECT_THAT(imported.errors, HasSubstr(name + ":6: skipped: 'μ'"));
+
+    EXPECT_THAT(Run("dict " + user + " list", "").lines,
+                ElementsAre("Kowalski", "Nowak", "Zofia", "e-mail", "żółw"));
+    EXPECT_THAT(Pipe("Nowak Zofia nowak\n"), ElementsAre("*", "*", "& nowak 1 12: Nowak", ""));
+
+    Result removed = Run("dict " + user + " remove Nowak Kot", "");
+    EXPECT_EQ(removed.status, 1);
+    EXPECT_THAT(removed.errors, HasSubstr("'Kot' is not in " + data_ + "/user.dic"));
+    EXPECT_EQ(Run("dict " + user + " export " + dir_.File("out.txt"), "").status, 0);
+    EXPECT_EQ(Slurp(dir_.File("out.txt")), "Kowalski\nZofia\ne-mail\nżółw\n");
+    // The exported list imports back into an empty dictionary as it was.
+    std::string copy = dir_.File("copy.dic");
+    EXPECT_EQ(Run("dict --user " + copy + " import -", Slurp(dir_.File("out.txt"))).status, 0);
+    EXPECT_EQ(Run("dict -p " + copy + " export", "").lines,
+              (std::vector<std::string>{"Kowalski", "Zofia", "e-mail", "żółw"}));
+}
+
+TEST_F(SpellingCommandsTest, DictKeepsAFileItCannotRead) {
+    std::string user = dir_.File("user.dic");
+    testing::WriteFile(user, {0, 0, 0, 0});
+    for (const char* action : {"list", "add kot"}) {
+        Result result = Run(std::string("dict --user ") + user + " " + action, "");
+        EXPECT_EQ(result.status, 2) << action;
+        EXPECT_THAT(result.errors, HasSubstr("its word list cannot be read")) << action;
+    }
+    EXPECT_EQ(testing::ReadFile(user), (tools::Bytes{0, 0, 0, 0}));
+    for (const char* args : {"dict", "dict frob", "dict import", "dict list x", "dict --user"}) {
+        EXPECT_EQ(Run(args, "").status, 2) << args;
+    }
+}
+
 }  // namespace
 }  // namespace tarnik

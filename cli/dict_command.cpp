@@ -1,0 +1,266 @@
+// tarnik dict: the user dictionary as a plain word list: list, add, remove,
+// import and export. It works on the same user.dic as the plug-in and tarnik pipe.
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "charsets/utf8.h"
+#include "cli/command.h"
+#include "cli/spelling_options.h"
+#include "cli/text_input.h"
+#include "speller/letter_code.h"
+#include "speller/user_dictionary.h"
+
+namespace tarnik::cli {
+namespace {
+
+constexpr char kName[] = "dict";
+
+constexpr char kHelp[] =
+    "Usage: tarnik dict [--data DIR] [--user FILE] list\n"
+    "       tarnik dict [--data DIR] [--user FILE] add WORD...\n"
+    "       tarnik dict [--data DIR] [--user FILE] remove WORD...\n"
+    "       tarnik dict [--data DIR] [--user FILE] import FILE|-\n"
+    "       tarnik dict [--data DIR] [--user FILE] export [FILE|-]\n\n"
+    "Manages the user dictionary, the words you added, capitals kept. It is the\n"
+    "same file the plug-in and 'tarnik pipe' use; every change is saved at once.\n\n"
+    "  list           print the words, one per line, in alphabetical order\n"
+    "                 (capitals first)\n"
+    "  add WORD...    add words\n"
+    "  remove WORD... remove words\n"
+    "  import FILE    add the words of a word list: one word a line, UTF-8, as in\n"
+    "                 hunspell's personal dictionaries ('word/FLAGS' gives 'word');\n"
+    "                 a line that is not a word is reported with its number and\n"
+    "                 skipped; no word already stored is lost\n"
+    "  export [FILE]  write the words to FILE (or standard output) in that format\n\n"
+    "  --data DIR     the folder of son.dic, beside which user.dic lies\n"
+    "  --user FILE, -p FILE\n"
+    "                 the user dictionary (default: user.dic beside son.dic, or in\n"
+    "                 the per-user data folder when that folder is read-only)\n\n"
+    "A word may hold the letters of the Polish alphabet and the hyphen, at most 255\n"
+    "of them, and starts with a letter.\n\n"
+    "Exit status: 0 on success; 1 when a word was refused, is not there to remove,\n"
+    "or a line of an import was skipped (the rest is done); 2 for bad usage or a\n"
+    "file that cannot be read or written.\n";
+
+// Why `word` (UTF-8) cannot be stored as it is written, or empty when it can.
+std::string WordProblem(const std::string& word, std::string& cp1250) {
+    cp1250 = Utf8ToCp1250(word);
+    if (Cp1250ToUtf8(cp1250) != word)
+        return "it holds a character outside the Polish alphabet or is not UTF-8";
+    if (cp1250.empty() || TextToCode(static_cast<uint8_t>(cp1250[0])) == kHyphenCode ||
+        TextToCode(static_cast<uint8_t>(cp1250[0])) == 0)
+        return "a word starts with a letter";
+    if (LetterCount(cp1250) != cp1250.size())
+        return "only letters and the hyphen can be stored";
+    if (cp1250.size() > kMaxUserWordLetters)
+        return "it is longer than 255 letters";
+    return "";
+}
+
+class Dictionary {
+  public:
+    ~Dictionary() {
+        if (record_)
+            UserDictClose(record_);
+    }
+    int Open(const std::string& path) {
+        path_ = path;
+        return OpenUserDictionary(kName, path, record_);
+    }
+
+    std::vector<std::string> Words() {
+        std::vector<std::string> words;
+        std::string word;
+        bool more = true;
+        for (bool restart = true; more; restart = false) {
+            more = UserDictNextWord(record_, word, restart) != 0;
+            if (!word.empty())
+                words.push_back(Cp1250ToUtf8(word));
+        }
+        return words;
+    }
+
+    bool Contains(const std::string& cp1250) const {
+        return UserDictContains(record_, cp1250) == 1;
+    }
+    bool Add(const std::string& cp1250) { return UserDictAddWord(record_, cp1250) == 0; }
+    bool Remove(const std::string& cp1250) { return UserDictRemoveWord(record_, cp1250) == 0; }
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+    UserDictionary* record_ = nullptr;
+};
+
+int CannotSave(const Dictionary& dictionary) {
+    std::cerr << "tarnik " << kName << ": cannot save " << dictionary.Path() << ": "
+              << FileProblem(dictionary.Path()) << "\n";
+    return kUsageError;
+}
+
+int AddWords(Dictionary& dictionary, const std::vector<std::string>& words) {
+    int status = 0;
+    for (const std::string& word : words) {
+        std::string cp1250;
+        if (std::string problem = WordProblem(word, cp1250); !problem.empty()) {
+            std::cerr << "tarnik " << kName << ": '" << word << "' not added: " << problem << "\n";
+            status = 1;
+        } else if (!dictionary.Contains(cp1250) && !dictionary.Add(cp1250)) {
+            return CannotSave(dictionary);
+        }
+    }
+    return status;
+}
+
+int RemoveWords(Dictionary& dictionary, const std::vector<std::string>& words) {
+    int status = 0;
+    for (const std::string& word : words) {
+        std::string cp1250 = Utf8ToCp1250(word);
+        if (Cp1250ToUtf8(cp1250) != word || !dictionary.Contains(cp1250)) {
+            std::cerr << "tarnik " << kName << ": '" << word << "' is not in " << dictionary.Path()
+                      << "\n";
+            status = 1;
+        } else if (!dictionary.Remove(cp1250)) {
+            return CannotSave(dictionary);
+        }
+    }
+    return status;
+}
+
+int Import(Dictionary& dictionary, const std::string& path) {
+    TextInput input;
+    std::string problem;
+    if (!input.Open(path, problem)) {
+        std::cerr << "tarnik " << kName << ": cannot read " << path << ": " << problem << "\n";
+        return kUsageError;
+    }
+    std::string name = InputName(path);
+    int64_t lineNumber = 0;
+    size_t added = 0;
+    size_t present = 0;
+    size_t skipped = 0;
+    std::string line;
+    std::string_view piece;
+    bool lineEnds = false;
+    auto skip = [&](const std::string& why) {
+        std::cerr << name << ":" << lineNumber << ": skipped: " << why << "\n";
+        ++skipped;
+    };
+    while (input.NextPiece(piece, lineEnds)) {
+        if (line.size() < 4 * kMaxUserWordLetters)
+            line.append(piece.substr(0, 4 * kMaxUserWordLetters));
+        if (!lineEnds)
+            continue;
+        ++lineNumber;
+        std::string word = line;
+        line.clear();
+        // hunspell's personal dictionaries may give a word its affixes: "word/FLAGS".
+        if (size_t slash = word.find('/'); slash != std::string::npos && slash > 0)
+            word.resize(slash);
+        while (!word.empty() && (word.back() == ' ' || word.back() == '\t'))
+            word.pop_back();
+        size_t start = word.find_first_not_of(" \t");
+        word.erase(0, start == std::string::npos ? word.size() : start);
+        if (word.empty())
+            continue;
+        if (lineNumber == 1 && word.find_first_not_of("0123456789") == std::string::npos)
+            continue;  // the word count that heads a hunspell .dic file
+        if (word[0] == '*') {
+            skip("a forbidden word ('*" + word.substr(1) + "') cannot be stored");
+            continue;
+        }
+        std::string cp1250;
+        if (std::string why = WordProblem(word, cp1250); !why.empty()) {
+            skip("'" + word + "': " + why);
+            continue;
+        }
+        if (dictionary.Contains(cp1250)) {
+            ++present;
+        } else if (dictionary.Add(cp1250)) {
+            ++added;
+        } else {
+            return CannotSave(dictionary);
+        }
+    }
+    if (!input.Error().empty()) {
+        std::cerr << "tarnik " << kName << ": cannot read " << name << ": " << input.Error()
+                  << "\n";
+        return kUsageError;
+    }
+    std::cout << "Imported " << added << " new word" << (added == 1 ? "" : "s") << " into "
+              << dictionary.Path() << " (" << present << " already there, " << skipped << " line"
+              << (skipped == 1 ? "" : "s") << " skipped)\n";
+    return skipped > 0 ? 1 : 0;
+}
+
+int Export(Dictionary& dictionary, const std::string& path) {
+    std::vector<std::string> words = dictionary.Words();
+    if (path.empty() || path == "-") {
+        for (const std::string& word : words)
+            std::cout << word << "\n";
+        return 0;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const std::string& word : words)
+        out << word << "\n";
+    out.close();
+    if (!out) {
+        std::cerr << "tarnik " << kName << ": cannot write " << path << ": " << FileProblem(path)
+                  << "\n";
+        return kUsageError;
+    }
+    return 0;
+}
+
+int Run(const std::vector<std::string>& args) {
+    std::string dataDir;
+    std::string userFile;
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (!rest.empty()) {
+            rest.push_back(a);
+        } else if (a == "--data" || a == "--user" || a == "-p") {
+            if (i + 1 >= args.size())
+                return UsageError(kName, a + " needs a value");
+            (a == "--data" ? dataDir : userFile) = args[++i];
+        } else if (a.size() > 1 && a[0] == '-') {
+            return UsageError(kName, "unknown option '" + a + "'");
+        } else {
+            rest.push_back(a);
+        }
+    }
+    if (rest.empty())
+        return UsageError(kName, "give an action: list, add, remove, import or export");
+    std::string action = rest[0];
+    std::vector<std::string> operands(rest.begin() + 1, rest.end());
+    bool fits = (action == "list" && operands.empty()) ||
+                ((action == "add" || action == "remove") && !operands.empty()) ||
+                (action == "import" && operands.size() == 1) ||
+                (action == "export" && operands.size() <= 1);
+    if (!fits) {
+        if (action != "list" && action != "add" && action != "remove" && action != "import" &&
+            action != "export")
+            return UsageError(kName, "unknown action '" + action + "'");
+        return UsageError(kName, "wrong number of arguments for '" + action + "'");
+    }
+    Dictionary dictionary;
+    if (int status = dictionary.Open(UserDictionaryPath(dataDir, userFile)); status != 0)
+        return status;
+    if (action == "list" || action == "export")
+        return Export(dictionary, operands.empty() ? "" : operands[0]);
+    if (action == "add")
+        return AddWords(dictionary, operands);
+    if (action == "remove")
+        return RemoveWords(dictionary, operands);
+    return Import(dictionary, operands[0]);
+}
+
+CommandRegistration registration({kName, "",
+                                  "list, add, remove, import and export the user's own words",
+                                  kHelp, Run});
+
+}  // namespace
+}  // namespace tarnik::cli
