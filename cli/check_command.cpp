@@ -1,0 +1,484 @@
+// tarnik check: interactive proofreading of text files. Each file becomes the
+// story of a one-box document and the plug-in's own "Check Story..." runs on it
+// from the start; its Check Spelling dialog is answered at the terminal (or from
+// a script of the same answers), in the manner of a terminal spell checker: the
+// misspelt word in its line, the numbered suggestions, one key per button.
+//
+// A file is written back only when the check ends (the walk reached the end, or
+// the user closed the dialog) and something changed: the original is kept as
+// FILE.bak, then the new text replaces the file atomically. An interrupted check
+// (Ctrl-C, a closed terminal, the end of the script, or Abort) leaves the file
+// as it was. "Ignore All" and "Change All" hold for the whole run: the plug-in
+// keeps them for one file, and the answers here carry them to the next.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "charsets/char_classes.h"
+#include "charsets/utf8.h"
+#include "cli/command.h"
+#include "cli/text_file_run.h"
+#include "host/dialog_script.h"
+#include "host/encoding.h"
+#include "host/terminal_dialog_driver.h"
+#include "spellcheck/spell_dictionaries.h"
+#include "text/word_scanner.h"
+
+namespace tarnik::cli {
+namespace {
+
+constexpr char kName[] = "check";
+
+constexpr char kHelp[] =
+    "Usage: tarnik check [OPTIONS] FILE...\n\n"
+    "Proofreads Polish text files interactively with the plug-in's Check Story.\n"
+    "At each misspelt word it shows the file, line and column, the line with the\n"
+    "word highlighted and the numbered suggestions, and reads one answer:\n"
+    "  1-99  change the word to that suggestion\n"
+    "  i     Ignore           I  Ignore All (for the rest of the run)\n"
+    "  r     Change (asks for the new text)\n"
+    "  R     Change All (asks for the new text; for the rest of the run)\n"
+    "  a     Add the word to the user dictionary\n"
+    "  s     Suggest again, for a text you type (Enter: the word)\n"
+    "  o     Options: the Dictionary Preferences dialog\n"
+    "  x     Close: stop checking this file and keep its changes\n"
+    "  b     Abort: stop the run; this file is left as it was\n"
+    "When a file's check ends, the file is written back with the changes, the\n"
+    "original kept as FILE.bak; a file without changes is not written.\n\n"
+    "  --user FILE       the user dictionary (default: user.dic, as tarnik pipe and\n"
+    "                    the plug-in find it)\n"
+    "  --dialogs SCRIPT  read the answers from SCRIPT, one a line, instead of the\n"
+    "                    terminal; the Dictionary Preferences dialog takes the steps\n"
+    "                    of tarnik run's dialog scripts (press 1020, press 1, ...)\n"
+    "  --no-backup       do not keep FILE.bak\n"
+    "  --settings FILE   the plug-in's settings ([1Slownik]); default: the defaults\n"
+    "  --xtensions DIR   the folder of son.dic (default: XTensions beside tarnik)\n\n"
+    "Exit status: 0 when every file was checked (and written when it changed);\n"
+    "1 when a file could not be read, was not UTF-8 or could not be written (the\n"
+    "others are checked all the same), or the run was interrupted; 2 on bad usage.\n";
+
+constexpr int16_t kCheckSpelling = 31108;
+constexpr int16_t kCheckSpellingPolish = 31208;
+constexpr int16_t kWordItem = 1059;
+constexpr int16_t kChangeToItem = 1045;
+constexpr int16_t kListItem = 1044;
+constexpr int16_t kIgnore = 1046;
+constexpr int16_t kIgnoreAll = 1047;
+constexpr int16_t kChange = 1048;
+constexpr int16_t kChangeAll = 1049;
+constexpr int16_t kAdd = 1051;
+constexpr int16_t kSuggest = 1058;
+constexpr int16_t kOptions = 1050;
+constexpr int16_t kClose = 1;
+
+// Messages the check shows at its end; the summary of each file says it better.
+const std::set<std::string> kRoutineMessages = {
+    "No more errors.", "There are no errors in the selection.", "Word is spelled correctly"};
+
+struct Options {
+    std::string userFile;
+    std::string script;
+    std::string settingsFile;
+    std::string xtensions;
+    bool backup = true;
+    std::vector<std::string> files;
+};
+
+host::DialogAction Press(int16_t item) {
+    return {host::DialogAction::Kind::Press, item, {}, -1};
+}
+host::DialogAction Type(int16_t item, std::string text) {
+    return {host::DialogAction::Kind::Type, item, std::move(text), -1};
+}
+host::DialogAction Choose(int16_t item, int32_t row) {
+    return {host::DialogAction::Kind::Choose, item, {}, row};
+}
+
+// The word's form with the capitals of `like` (cp1250 inside, UTF-8 outside),
+// as the plug-in's Change All gives them.
+std::string WithCaseOf(const std::string& text, const std::string& like) {
+    std::string cased = Utf8ToCp1250(text);
+    WordScanner::ApplyCase(cased.data(), WordScanner::CaseClass(Utf8ToCp1250(like)));
+    return Cp1250ToUtf8(cased);
+}
+
+// The characters of a UTF-8 text.
+size_t Width(const std::string& utf8) {
+    size_t width = 0;
+    for (unsigned char c : utf8)
+        width += (c & 0xC0) != 0x80;
+    return width;
+}
+
+std::string Lowered(const std::string& utf8) {
+    std::string text = Utf8ToCp1250(utf8);
+    ToLowerInPlace(text);
+    return Cp1250ToUtf8(text);
+}
+
+// Answers the plug-in's dialogs for tarnik check: the Check Spelling dialog by
+// its keys, every other dialog by dialog-script steps, from one input.
+class CheckDriver : public host::DialogDriver {
+  public:
+    CheckDriver(std::istream& in, std::ostream& out, bool terminal)
+        : in_(in), out_(out), terminal_(terminal), others_(in, out) {}
+
+    // The file being checked and the host that shows it.
+    void Begin(const std::string& file, host::MemoryHost& host) {
+        file_ = file;
+        host_ = &host;
+    }
+    bool Interrupted() const { return interrupted_; }
+
+    std::optional<host::DialogAction> NextAction(const host::DialogState& dialog) override {
+        if (interrupted_)
+            return std::nullopt;
+        if (dialog.resourceId != kCheckSpelling && dialog.resourceId != kCheckSpellingPolish) {
+            std::optional<host::DialogAction> action = others_.NextAction(dialog);
+            if (!action)
+                interrupted_ = !in_;
+            return action;
+        }
+        if (!queued_.empty()) {
+            host::DialogAction action = queued_.front();
+            queued_.erase(queued_.begin());
+            return action;
+        }
+        return Answer(dialog);
+    }
+
+    int16_t AnswerMessage(int16_t style, const std::string&, const std::string& text) override {
+        if (!kRoutineMessages.count(text))
+            std::cerr << "tarnik " << kName << ": " << text << "\n";
+        return host::DeclineAnswer(style);
+    }
+
+    void Refused(const host::DialogAction& action, const std::string& reason) override {
+        queued_.clear();
+        out_ << "(" << reason << ": item " << action.item << ")\n";
+    }
+
+  private:
+    const host::DialogItemState* Item(const host::DialogState& dialog, int16_t number) {
+        return dialog.Find(number);
+    }
+
+    // The run-long lists answer words seen in an earlier file.
+    std::optional<host::DialogAction> FromRunLists(const std::string& word) {
+        if (ignored_.count(word))
+            return Press(kIgnore);
+        if (auto it = changed_.find(Lowered(word)); it != changed_.end()) {
+            queued_.push_back(Press(kChange));
+            return Type(kChangeToItem, WithCaseOf(it->second, word));
+        }
+        return std::nullopt;
+    }
+
+    void Show(const host::DialogState& dialog, const std::string& word) {
+        const host::Story& story =
+            host_->document
+                ->stories[size_t(host_->document->items[size_t(host_->document->current)].story)];
+        int32_t start = story.selectionStart;
+        int32_t end = story.selectionEnd;
+        int32_t lineStart = start;
+        while (lineStart > 0 && !host::Story::IsParagraphEnd(story.UnitAt(lineStart - 1)))
+            --lineStart;
+        int32_t lineEnd = end;
+        while (lineEnd < story.Length() && !host::Story::IsParagraphEnd(story.UnitAt(lineEnd)))
+            ++lineEnd;
+        int line = 1;
+        for (int32_t i = 0; i < lineStart; ++i) {
+            char16_t unit = story.UnitAt(i);
+            bool crlf = unit == u'\r' && i + 1 < story.Length() && story.UnitAt(i + 1) == u'\n';
+            if (host::Story::IsParagraphEnd(unit) && !crlf)
+                ++line;
+        }
+        std::u16string text = story.Text();
+        auto piece = [&](int32_t from, int32_t to) {
+            return host::Utf16ToUtf8(text.substr(size_t(from), size_t(to - from)));
+        };
+        std::string before = piece(lineStart, start);
+        size_t column = 1 + Width(before);
+        const char* on = terminal_ ? "\x1b[7m" : "[";
+        const char* off = terminal_ ? "\x1b[0m" : "]";
+        out_ << "\n"
+             << file_ << ":" << line << ":" << column << ": " << word << "\n"
+             << "    " << before << on << piece(start, end) << off << piece(end, lineEnd) << "\n";
+        const host::DialogItemState* list = Item(dialog, kListItem);
+        if (list && list->enabled) {
+            for (size_t row = 0; row < list->rows.size(); ++row) {
+                std::string entry = std::to_string(row + 1) + ") " + list->rows[row];
+                size_t width = Width(entry);
+                out_ << (row % 4 == 0 ? "\n  " : "") << entry
+                     << std::string(width < 18 ? 18 - width : 1, ' ');
+            }
+            out_ << "\n";
+        } else if (list && !list->rows.empty()) {
+            out_ << "  (" << list->rows.front() << ")\n";
+        }
+        const host::DialogItemState* add = Item(dialog, kAdd);
+        out_ << "\n  i) Ignore   I) Ignore All   r) Change   R) Change All\n  "
+             << (add && add->enabled ? "a) Add      " : "           ")
+             << "s) Suggest  o) Options      x) Close    b) Abort\n";
+    }
+
+    bool ReadLine(const char* prompt, std::string& line) {
+        if (terminal_)
+            out_ << prompt << std::flush;
+        if (!std::getline(in_, line)) {
+            if (terminal_)
+                out_ << "\n";
+            return false;
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        return true;
+    }
+
+    // A change to `answer`: a suggestion's number, or a text.
+    std::optional<host::DialogAction> ChangeTo(const host::DialogState& dialog,
+                                               const std::string& answer, int16_t button) {
+        const host::DialogItemState* list = Item(dialog, kListItem);
+        char* end = nullptr;
+        long number = std::strtol(answer.c_str(), &end, 10);
+        if (!answer.empty() && *end == '\0') {
+            if (!list || !list->enabled || number < 1 || number > long(list->rows.size())) {
+                out_ << "There is no suggestion " << answer << ".\n";
+                return std::nullopt;
+            }
+            queued_.push_back(Press(button));
+            return Choose(kListItem, int32_t(number - 1));
+        }
+        if (answer.empty())
+            return std::nullopt;
+        queued_.push_back(Press(button));
+        return Type(kChangeToItem, answer);
+    }
+
+    std::optional<host::DialogAction> Answer(const host::DialogState& dialog) {
+        const host::DialogItemState* wordItem = Item(dialog, kWordItem);
+        std::string word = wordItem ? wordItem->text : "";
+        if (std::optional<host::DialogAction> action = FromRunLists(word))
+            return action;
+        Show(dialog, word);
+        for (;;) {
+            std::string line;
+            if (!ReadLine("? ", line)) {
+                interrupted_ = true;
+                return std::nullopt;
+            }
+            std::string key = line.substr(0, line.find_first_of(" \t"));
+            std::string rest = key.size() < line.size() ? line.substr(key.size() + 1) : "";
+            if (key.empty())
+                continue;
+            if (std::isdigit(static_cast<unsigned char>(key[0]))) {
+                if (auto action = ChangeTo(dialog, key, kChange))
+                    return action;
+                continue;
+            }
+            if (key.size() != 1) {
+                out_ << "Answer with a suggestion's number or one of i I r R a s o x b.\n";
+                continue;
+            }
+            switch (key[0]) {
+                case 'i':
+                    return Press(kIgnore);
+                case 'I':
+                    ignored_.insert(word);
+                    ignored_.insert(Lowered(word));
+                    return Press(kIgnoreAll);
+                case 'r':
+                case 'R': {
+                    if (rest.empty() && !ReadLine("Change to: ", rest)) {
+                        interrupted_ = true;
+                        return std::nullopt;
+                    }
+                    auto action = ChangeTo(dialog, rest, key[0] == 'r' ? kChange : kChangeAll);
+                    if (!action)
+                        continue;
+                    if (key[0] == 'R') {
+                        std::string to = rest;
+                        const host::DialogItemState* list = Item(dialog, kListItem);
+                        if (action->kind == host::DialogAction::Kind::Choose && list)
+                            to = list->rows[size_t(action->row)];
+                        changed_[Lowered(word)] = Lowered(to);
+                    }
+                    return action;
+                }
+                case 'a':
+                    if (const host::DialogItemState* add = Item(dialog, kAdd); add && add->enabled)
+                        return Press(kAdd);
+                    out_ << "There is no user dictionary to add to.\n";
+                    continue;
+                case 's':
+                    if (rest.empty() && !ReadLine("Suggest for (Enter: the word): ", rest)) {
+                        interrupted_ = true;
+                        return std::nullopt;
+                    }
+                    queued_.push_back(Press(kSuggest));
+                    return Type(kChangeToItem, rest.empty() ? word : rest);
+                case 'o':
+                    return Press(kOptions);
+                case 'x':
+                    return Press(kClose);
+                case 'b':
+                    interrupted_ = true;
+                    return std::nullopt;
+                default:
+                    out_ << "Answer with a suggestion's number or one of i I r R a s o x b.\n";
+                    continue;
+            }
+        }
+    }
+
+    std::istream& in_;
+    std::ostream& out_;
+    bool terminal_;
+    host::TerminalDialogDriver others_;
+    std::string file_;
+    host::MemoryHost* host_ = nullptr;
+    std::vector<host::DialogAction> queued_;
+    std::set<std::string> ignored_;
+    std::map<std::string, std::string> changed_;  // small letters -> small letters
+    bool interrupted_ = false;
+};
+
+int Error(const std::string& message) {
+    std::cerr << "tarnik " << kName << ": " << message << "\n";
+    return 1;
+}
+
+// Parses the arguments; 0, or the exit status of a usage error.
+int ParseOptions(const std::vector<std::string>& args, Options& options) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string* value = arg == "--user"        ? &options.userFile
+                             : arg == "--dialogs"   ? &options.script
+                             : arg == "--settings"  ? &options.settingsFile
+                             : arg == "--xtensions" ? &options.xtensions
+                                                    : nullptr;
+        if (value) {
+            if (++i == args.size())
+                return UsageError(kName, arg + " needs a value");
+            *value = args[i];
+        } else if (arg == "--no-backup") {
+            options.backup = false;
+        } else if (arg == "--") {
+            options.files.insert(options.files.end(), args.begin() + i + 1, args.end());
+            break;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return UsageError(kName, "unknown option '" + arg + "'");
+        } else {
+            options.files.push_back(arg);
+        }
+    }
+    if (options.files.empty())
+        return UsageError(kName, "no file given");
+    return 0;
+}
+
+// Whether the file can be replaced: its folder takes new files, and the file
+// itself may be written.
+bool CanReplace(const std::string& file, std::string& error) {
+    std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    if (folder.empty())
+        folder = ".";
+    if (access(file.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK | X_OK) == 0)
+        return true;
+    error = file;
+    error += ": ";
+    error += std::strerror(errno);
+    return false;
+}
+
+// Checks one file; false when it could not be checked or written.
+bool CheckFile(const std::string& file, const Options& options, CheckDriver& driver) {
+    std::u16string text;
+    std::string error;
+    if (!ReadTextInput(file, text, error) || !CanReplace(file, error)) {
+        Error(error);
+        return false;
+    }
+    TextRunOptions runOptions;
+    runOptions.xtensionsDir = options.xtensions;
+    runOptions.settingsFile = options.settingsFile;
+    TextFileRun run;
+    if (!run.Start(text, runOptions, &driver, error)) {
+        Error(error);
+        return false;
+    }
+    const std::string original = host::Utf16ToUtf8(text);
+    driver.Begin(file, run.Host());
+    TextFileRun::CommandResult result = run.RunCommand("Check Story...");
+    if (driver.Interrupted()) {
+        std::cerr << file << ": interrupted; the file is left as it was\n";
+        return false;
+    }
+    if (result != TextFileRun::CommandResult::kDone) {
+        std::cerr << file << ": nothing to check\n";
+        return true;
+    }
+    const std::string checked = run.StoryText();
+    if (checked == original) {
+        std::cerr << file << ": no changes\n";
+        return true;
+    }
+    if (options.backup && !WriteTextOutput(file + ".bak", original, error)) {
+        Error(error + " (the backup; " + file + " is left as it was)");
+        return false;
+    }
+    if (!WriteTextOutput(file, checked, error)) {
+        Error(error);
+        return false;
+    }
+    std::cerr << file << ": changes written"
+              << (options.backup ? " (the original is " + file + ".bak)" : "") << "\n";
+    return true;
+}
+
+int Run(const std::vector<std::string>& args) {
+    Options options;
+    if (int status = ParseOptions(args, options))
+        return status;
+    std::unique_ptr<std::ifstream> script;
+    std::istream* in = &std::cin;
+    if (!options.script.empty()) {
+        script = std::make_unique<std::ifstream>(options.script, std::ios::binary);
+        if (!*script)
+            return UsageError(kName, "cannot read the script " + options.script);
+        in = script.get();
+    } else if (!isatty(STDIN_FILENO)) {
+        return UsageError(kName,
+                          "standard input is not a terminal: answer from a script with --dialogs "
+                          "SCRIPT");
+    }
+    if (!options.userFile.empty())
+        setenv(kUserDictionaryVariable, options.userFile.c_str(), 1);
+
+    CheckDriver driver(*in, std::cout, !script && isatty(STDOUT_FILENO));
+    bool allDone = true;
+    for (const std::string& file : options.files) {
+        if (!CheckFile(file, options, driver))
+            allDone = false;
+        if (driver.Interrupted())
+            break;
+    }
+    return allDone ? 0 : 1;
+}
+
+const CommandRegistration registration({kName, "", "proofread text files interactively", kHelp,
+                                        Run});
+
+}  // namespace
+}  // namespace tarnik::cli
