@@ -1,0 +1,205 @@
+// tarnik check, run as a user runs it: answers from a script, and at a real
+// (pseudo-)terminal.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace tarnik {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CheckCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "tarnik-check-XXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    void Write(const std::string& name, const std::string& text) const {
+        std::ofstream(Path(name), std::ios::binary) << text;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(Path(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // Runs `tarnik check ARGS` in the folder with standard input from /dev/null;
+    // standard output is returned, standard error kept in Errors().
+    std::string Check(const std::string& args, int& status) const {
+        std::string command = "cd " + folder_.string() + " && XDG_DATA_HOME=" + folder_.string() +
+                              " " + TARNIK_BIN_DIR + "/tarnik check --user user.dic " + args +
+                              " </dev/null 2>stderr";
+        std::string out;
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        int raw = pclose(pipe);
+        status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return out;
+    }
+    std::string Errors() const { return Read("stderr"); }
+
+    fs::path folder_;
+};
+
+TEST_F(CheckCommandTest, ChangesAreWrittenBackWithABackupAndChangeAllHoldsAcrossFiles) {
+    Write("a.txt", "Ala i krul.\r\nDrugi: wszystkoo!\n");
+    Write("b.txt", "Krul, KRUL\n");
+    // Change All krul to król; the first suggestion for wszystkoo.
+    Write("answers", "R\nkról\n1\n");
+    int status = -1;
+    std::string out = Check("--dialogs answers a.txt b.txt", status);
+    EXPECT_EQ(status, 0) << Errors();
+    EXPECT_EQ(Read("a.txt"), "Ala i król.\r\nDrugi: wszystko!\n");
+    EXPECT_EQ(Read("a.txt.bak"), "Ala i krul.\r\nDrugi: wszystkoo!\n");
+    EXPECT_EQ(Read("b.txt"), "Król, KRUL\n") << "capitals are skipped by default";
+    EXPECT_NE(out.find("a.txt:1:7: krul\n    Ala i [krul].\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("a.txt:2:8: wszystkoo\n    Drugi: [wszystkoo]!\n"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("1) wszystko"), std::string::npos) << out;
+    EXPECT_EQ(out.find("b.txt:"), std::string::npos) << "answered by the run's Change All";
+}
+
+TEST_F(CheckCommandTest, IgnoreAllHoldsAcrossFilesAndAFileWithoutChangesIsNotRewritten) {
+    Write("a.txt", "krul\n");
+    Write("b.txt", "Jest krul i zmija.\n");
+    Write("answers", "I\nr żmija\n");
+    fs::permissions(Path("a.txt"), fs::perms::owner_read | fs::perms::owner_write);
+    auto before = fs::last_write_time(Path("a.txt"));
+    int status = -1;
+    std::string out = Check("--dialogs answers --no-backup a.txt b.txt", status);
+    EXPECT_EQ(status, 0) << Errors();
+    EXPECT_EQ(Read("a.txt"), "krul\n");
+    EXPECT_EQ(fs::last_write_time(Path("a.txt")), before);
+    EXPECT_EQ(Read("b.txt"), "Jest krul i żmija.\n");
+    EXPECT_FALSE(fs::exists(Path("a.txt.bak")));
+    EXPECT_FALSE(fs::exists(Path("b.txt.bak")));
+    EXPECT_NE(Errors().find("a.txt: no changes"), std::string::npos) << Errors();
+}
+
+TEST_F(CheckCommandTest, CloseKeepsTheChangesSoFar) {
+    Write("a.txt", "krul i zmija\n");
+    Write("answers", "r król\nx\n");
+    int status = -1;
+    Check("--dialogs answers a.txt", status);
+    EXPECT_EQ(status, 0) << Errors();
+    EXPECT_EQ(Read("a.txt"), "król i zmija\n");
+}
+
+TEST_F(CheckCommandTest, AnInterruptedCheckLeavesTheFileWhole) {
+    for (const char* answers : {"r król\n", "r król\nb\n"}) {
+        SCOPED_TRACE(answers);
+        Write("a.txt", "krul i zmija\n");
+        Write("b.txt", "zmija\n");
+        Write("answers", answers);
+        int status = -1;
+        Check("--dialogs answers a.txt b.txt", status);
+        EXPECT_EQ(status, 1);
+        EXPECT_EQ(Read("a.txt"), "krul i zmija\n");
+        EXPECT_EQ(Read("b.txt"), "zmija\n") << "the run stops";
+        EXPECT_FALSE(fs::exists(Path("a.txt.bak")));
+    }
+}
+
+TEST_F(CheckCommandTest, FilesThatCannotBeCheckedAreNamedAndTheOthersGoOn) {
+    Write("latin2.txt", "zmija \xB1\n");
+    Write("good.txt", "zmija\n");
+    Write("answers", "1\n");
+    int status = -1;
+    Check("--dialogs answers missing.txt latin2.txt good.txt", status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(Errors().find("missing.txt: No such file or directory"), std::string::npos)
+        << Errors();
+    EXPECT_NE(Errors().find("latin2.txt: not UTF-8 text (bad byte at offset 6)"), std::string::npos)
+        << Errors();
+    EXPECT_EQ(Read("latin2.txt"), "zmija \xB1\n");
+    EXPECT_NE(Read("good.txt"), "zmija\n");
+}
+
+TEST_F(CheckCommandTest, AFileThatCannotBeWrittenIsNamedBeforeItIsChecked) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write any file";
+    Write("a.txt", "zmija\n");
+    fs::permissions(Path("a.txt"), fs::perms::owner_read);
+    Write("answers", "");
+    int status = -1;
+    std::string out = Check("--dialogs answers a.txt", status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(Errors().find("a.txt: Permission denied"), std::string::npos) << Errors();
+    EXPECT_EQ(out, "");
+}
+
+TEST_F(CheckCommandTest, WithoutATerminalOrAScriptItRefuses) {
+    Write("a.txt", "zmija\n");
+    int status = -1;
+    Check("a.txt", status);
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(Errors().find("standard input is not a terminal"), std::string::npos) << Errors();
+}
+
+// Reads from the terminal until `wanted` has appeared (or 10 s have passed).
+bool ReadUntil(int fd, std::string& seen, const std::string& wanted) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (seen.find(wanted) == std::string::npos) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, 200) <= 0)
+            continue;
+        char buffer[1024];
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            return false;
+        seen.append(buffer, size_t(n));
+    }
+    return true;
+}
+
+TEST_F(CheckCommandTest, WorksAtATerminalWithPolishLetters) {
+    Write("a.txt", "Zażółć gęślą jaźń: żółw i zmija.\n");
+    std::string tarnik = std::string(TARNIK_BIN_DIR) + "/tarnik";
+    std::string user = Path("user.dic");
+    std::string file = Path("a.txt");
+    int terminal = -1;
+    pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        setenv("XDG_DATA_HOME", folder_.c_str(), 1);
+        execl(tarnik.c_str(), tarnik.c_str(), "check", "--user", user.c_str(), file.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::string seen;
+    ASSERT_TRUE(ReadUntil(terminal, seen, "? ")) << seen;
+    EXPECT_NE(seen.find("a.txt:1:27: zmija"), std::string::npos) << seen;
+    EXPECT_NE(seen.find("żółw i \x1b[7mzmija\x1b[0m."), std::string::npos) << seen;
+    const char answer[] = "r\n";
+    ASSERT_EQ(write(terminal, answer, sizeof answer - 1), ssize_t(sizeof answer - 1));
+    ASSERT_TRUE(ReadUntil(terminal, seen, "Change to: ")) << seen;
+    const char replacement[] = "żmija\n";
+    ASSERT_EQ(write(terminal, replacement, sizeof replacement - 1),
+              ssize_t(sizeof replacement - 1));
+    ReadUntil(terminal, seen, "changes written");
+    int status = -1;
+    waitpid(child, &status, 0);
+    close(terminal);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << seen;
+    EXPECT_EQ(Read("a.txt"), "Zażółć gęślą jaźń: żółw i żmija.\n");
+}
+
+}  // namespace
+}  // namespace tarnik
