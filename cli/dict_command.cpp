@@ -7,6 +7,7 @@
 
 #include "charsets/utf8.h"
 #include "cli/command.h"
+#include "cli/file_problem.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
 #include "speller/letter_code.h"
@@ -95,8 +96,8 @@ class Dictionary {
 };
 
 int CannotSave(const Dictionary& dictionary) {
-    std::cerr << "tarnik " << kName << ": cannot save " << dictionary.Path() << ": "
-              << FileProblem(dictionary.Path()) << "\n";
+    std::cerr << "tarnik " << kName << ": cannot save " << dictionary.Path()
+              << Because(WriteProblem(dictionary.Path())) << "\n";
     return kUsageError;
 }
 
@@ -207,7 +208,7 @@ int Export(Dictionary& dictionary, const std::string& path) {
         out << word << "\n";
     out.close();
     if (!out) {
-        std::cerr << "tarnik " << kName << ": cannot write " << path << ": " << FileProblem(path)
+        std::cerr << "tarnik " << kName << ": cannot write " << path << Because(WriteProblem(path))
                   << "\n";
         return kUsageError;
     }

@@ -7,6 +7,8 @@
 
 #include "charsets/utf8.h"
 #include "cli/command.h"
+#include "cli/file_problem.h"
+#include "cli/text_input.h"
 #include "hyphenation/hyph_dict.h"
 #include "hyphenation/hyphenate_word.h"
 #include "hyphenation/user_exceptions.h"
@@ -19,10 +21,14 @@ constexpr char kName[] = "hyph";
 
 constexpr char kHelp[] =
     "Usage: tarnik hyph [--data DIR] [--user FILE] [--no-user] [WORD...]\n"
+    "       tarnik hyph [--data DIR] [--user FILE] [--no-user] --file FILE...\n"
     "       tarnik hyph [--data DIR] [--user FILE] --add WORD | --remove WORD | --list\n\n"
-    "Hyphenates the words given, or one word per line of standard input, and prints\n"
-    "each with '-' at every allowed break (UTF-8, one per line). A word is hyphenated\n"
-    "up to its first digit; the rest is printed as it is.\n\n"
+    "Hyphenates the words given, or one word per line of the files given with\n"
+    "--file (or of standard input, also given as '-'), and prints each with '-' at\n"
+    "every allowed break (UTF-8, one per line). A word is hyphenated up to its\n"
+    "first digit; the rest is printed as it is.\n\n"
+    "  --file FILE    read words from FILE, one per line; the arguments after it\n"
+    "                 are files too ('-' is standard input)\n"
     "  --data DIR     the folder of PLHYPH.DAT (default: the bundled XTensions folder)\n"
     "  --user FILE    the user exceptions file (default: PLHYPH.USR beside PLHYPH.DAT,\n"
     "                 or in the per-user data folder when that folder is read-only)\n"
@@ -38,6 +44,7 @@ struct Options {
     std::string action;  // "", "--add", "--remove", "--list"
     std::string actionWord;
     std::vector<std::string> words;
+    std::vector<std::string> files;
 };
 
 int Error(const std::string& message) {
@@ -45,43 +52,82 @@ int Error(const std::string& message) {
     return 1;
 }
 
-// The characters of a UTF-8 text, one piece each (a piece starts at every byte
-// that is no continuation byte).
-std::vector<std::string> Characters(const std::string& text) {
-    std::vector<std::string> pieces;
-    for (char c : text) {
-        if (pieces.empty() || (static_cast<uint8_t>(c) & 0xC0) != 0x80)
-            pieces.emplace_back();
-        pieces.back().push_back(c);
-    }
-    return pieces;
-}
+// Hyphenates UTF-8 words, keeping its buffers from one word to the next.
+class Hyphenator {
+  public:
+    Hyphenator(const HyphDict& dict, bool useUser) : dict_(dict), useUser_(useUser) {}
 
-// The word in UTF-8 with its breaks. The hyphenation sees cp1250, one byte per
-// character, and stops at a digit; the breaks are laid back onto the original
-// characters, so none is lost, also after a digit.
-std::string HyphenateUtf8(const HyphDict& dict, const std::string& word, bool useUser) {
-    std::string cp1250 = Utf8ToCp1250(word);
-    std::string out;
-    if (useUser)
-        HyphenateWordWithUser(dict, cp1250, &out);
-    else
-        HyphenateWordWithoutUser(dict, cp1250, &out);
-    std::vector<std::string> characters = Characters(word);
-    if (characters.size() != cp1250.size())
-        return Cp1250ToUtf8(out);
-    std::string result;
-    size_t i = 0;
-    for (char c : out) {
-        if (i < cp1250.size() && c == cp1250[i]) {
-            result += characters[i++];
-        } else {
-            result += '-';
+    // Appends the word with its breaks to `result`. The hyphenation sees cp1250,
+    // one byte per character, and stops at a digit; the breaks are laid back onto
+    // the original characters, so none is lost, also after a digit.
+    void Append(std::string_view word, std::string& result) {
+        cp1250_ = Utf8ToCp1250(word);
+        out_.clear();
+        if (useUser_)
+            HyphenateWordWithUser(dict_, cp1250_, &out_);
+        else
+            HyphenateWordWithoutUser(dict_, cp1250_, &out_);
+        // Where each character starts: at every byte that is no continuation byte.
+        starts_.clear();
+        for (size_t i = 0; i < word.size(); ++i) {
+            if ((static_cast<uint8_t>(word[i]) & 0xC0) != 0x80)
+                starts_.push_back(i);
         }
+        if (starts_.size() != cp1250_.size()) {
+            result += Cp1250ToUtf8(out_);
+            return;
+        }
+        starts_.push_back(word.size());
+        size_t i = 0;
+        for (char c : out_) {
+            if (i < cp1250_.size() && c == cp1250_[i]) {
+                result.append(word.substr(starts_[i], starts_[i + 1] - starts_[i]));
+                ++i;
+            } else {
+                result += '-';
+            }
+        }
+        result.append(word.substr(starts_[i]));
     }
-    while (i < characters.size())
-        result += characters[i++];
-    return result;
+
+  private:
+    const HyphDict& dict_;
+    bool useUser_;
+    std::string cp1250_;
+    std::string out_;
+    std::vector<size_t> starts_;
+};
+
+// Hyphenates each line of a file; false when it cannot be read to its end. A
+// line longer than any word can be (see TextInput) is printed as it is.
+bool HyphenateLines(const std::string& path, Hyphenator& hyphenator) {
+    TextInput input;
+    std::string problem;
+    if (!input.Open(path, problem)) {
+        std::cerr << "tarnik " << kName << ": cannot read " << path << ": " << problem << "\n";
+        return false;
+    }
+    std::string result;
+    std::string_view piece;
+    bool lineEnds = false;
+    bool whole = true;  // the piece is a whole line
+    while (input.NextPiece(piece, lineEnds)) {
+        result.clear();
+        if (whole && lineEnds)
+            hyphenator.Append(piece, result);
+        else
+            result = piece;
+        if (lineEnds)
+            result += '\n';
+        std::cout << result;
+        whole = lineEnds;
+    }
+    if (!input.Error().empty()) {
+        std::cerr << "tarnik " << kName << ": cannot read " << InputName(path) << ": "
+                  << input.Error() << "\n";
+        return false;
+    }
+    return true;
 }
 
 std::string UserFileMessage(int16_t result, const std::string& path) {
@@ -92,15 +138,15 @@ std::string UserFileMessage(int16_t result, const std::string& path) {
         case kUserFileCannotCreate:
         case kUserFileSizeNotWritten:
         case kUserFileListNotWritten:
-            return "cannot write the exceptions file " + path + " (error " +
-                   std::to_string(result) + ")";
+            return "cannot write the exceptions file " + path + Because(WriteProblem(path)) +
+                   " (error " + std::to_string(result) + ")";
         default:
             if (std::filesystem::exists(path + ".bak", error))
                 return "the exceptions file " + path + " could not be read (error " +
                        std::to_string(result) + "); it was kept as " + path +
                        ".bak and a new list started";
-            return "cannot read the exceptions file " + path + " (error " + std::to_string(result) +
-                   ")";
+            return "cannot read the exceptions file " + path + Because(ReadProblem(path)) +
+                   " (error " + std::to_string(result) + ")";
     }
 }
 
@@ -157,6 +203,13 @@ int Run(const std::vector<std::string>& args) {
                     return UsageError(kName, a + " needs a word");
                 options.actionWord = args[++i];
             }
+        } else if (a == "--file") {
+            if (!hasValue)
+                return UsageError(kName, "--file needs a file");
+            options.files.insert(options.files.end(), args.begin() + i + 1, args.end());
+            break;
+        } else if (a == "-") {
+            options.files.push_back(a);
         } else if (a == "--") {
             options.words.insert(options.words.end(), args.begin() + i + 1, args.end());
             break;
@@ -166,14 +219,20 @@ int Run(const std::vector<std::string>& args) {
             options.words.push_back(a);
         }
     }
-    if (!options.action.empty() && (options.noUser || !options.words.empty()))
+    if (!options.action.empty() &&
+        (options.noUser || !options.words.empty() || !options.files.empty()))
         return UsageError(kName, options.action + " takes no words to hyphenate and no --no-user");
+    if (!options.words.empty() && !options.files.empty())
+        return UsageError(kName, "give words or files, not both");
 
     std::string dataDir = options.dataDir.empty() ? DefaultXTensionsDir() : options.dataDir;
     std::string dataPath = (std::filesystem::path(dataDir) / "PLHYPH.DAT").string();
     std::unique_ptr<HyphDict> dict;
     if (int16_t result = OpenHyphDict(dataPath, dict); result != 0) {
-        std::cerr << "tarnik " << kName << ": cannot open the hyphenation data " << dataPath
+        std::string problem = ReadProblem(dataPath);
+        std::cerr << "tarnik " << kName << ": cannot open the hyphenation data " << dataPath << ": "
+                  << (problem.empty() ? "it is not a hyphenation data file, or it is damaged"
+                                      : problem)
                   << " (error " << result << ")\n";
         return kUsageError;
     }
@@ -191,18 +250,24 @@ int Run(const std::vector<std::string>& args) {
     if (!options.action.empty())
         return Manage(*dict, options);
 
+    Hyphenator hyphenator(*dict, useUser);
     if (!options.words.empty()) {
-        for (const std::string& word : options.words)
-            std::cout << HyphenateUtf8(*dict, word, useUser) << "\n";
+        std::string result;
+        for (const std::string& word : options.words) {
+            result.clear();
+            hyphenator.Append(word, result);
+            std::cout << result << "\n";
+        }
         return 0;
     }
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        std::cout << HyphenateUtf8(*dict, line, useUser) << "\n";
+    if (options.files.empty())
+        options.files.push_back("-");
+    int status = 0;
+    for (const std::string& path : options.files) {
+        if (!HyphenateLines(path, hyphenator))
+            status = kUsageError;
     }
-    return 0;
+    return status;
 }
 
 CommandRegistration registration({kName, "",

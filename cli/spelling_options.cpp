@@ -1,15 +1,11 @@
 #include "cli/spelling_options.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 
 #include "charsets/utf8.h"
 #include "cli/command.h"
+#include "cli/file_problem.h"
 #include "platform/places.h"
 #include "speller/main_dictionary.h"
 #include "speller/resource_container.h"
@@ -214,16 +210,8 @@ SpellingSession::~SpellingSession() {
     SpellerClose();
 }
 
-std::string FileProblem(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::strerror(errno);
-    close(fd);
-    return "";
-}
-
 std::string DictionaryProblem(const std::string& path, int result) {
-    std::string problem = FileProblem(path);
+    std::string problem = ReadProblem(path);
     if (problem.empty()) {
         if (result == kContainerCannotOpen)
             problem = "it cannot be opened";
@@ -266,13 +254,13 @@ int OpenUserDictionary(const std::string& command, const std::string& path,
         (!std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0)) {
         if (int16_t created = UserDictCreate(path); created != 0) {
             std::cerr << "tarnik " << command << ": cannot create the user dictionary " << path
-                      << ": " << FileProblem(path) << " (error " << created << ")\n";
+                      << Because(WriteProblem(path)) << " (error " << created << ")\n";
             return kUsageError;
         }
         result = UserDictOpen(path, record);
     }
     if (result != 0) {
-        std::string problem = FileProblem(path);
+        std::string problem = ReadProblem(path);
         if (problem.empty())
             problem = "its word list cannot be read";
         std::cerr << "tarnik " << command << ": cannot open the user dictionary " << path << ": "

@@ -106,9 +106,6 @@ std::string UserDictionaryPath(const std::string& dataDir, const std::string& us
 int OpenUserDictionary(const std::string& command, const std::string& path,
                        UserDictionary*& record);
 
-// The system's reason why `path` cannot be read, or empty when it can be opened.
-std::string FileProblem(const std::string& path);
-
 // Why a dictionary file did not open, in words, from its open's result.
 std::string DictionaryProblem(const std::string& path, int result);
 

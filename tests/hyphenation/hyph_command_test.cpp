@@ -55,6 +55,24 @@ TEST_F(HyphCommandTest, HyphenatesArgumentsAndLines) {
     EXPECT_TRUE(std::filesystem::exists(folder_ / "PLHYPH.USR"));  // started from the seed
 }
 
+TEST_F(HyphCommandTest, HyphenatesTheLinesOfFiles) {
+    std::ofstream(folder_ / "a.txt") << "niebieski\nwszczepić";  // no line end at the end
+    std::string a = (folder_ / "a.txt").string();
+    Outcome run = Tarnik("--no-user --file " + a + " - " + a, "kotek\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "nie-bie-ski\nwszcze-pić\nko-tek\nnie-bie-ski\nwszcze-pić\n");
+    // A line longer than any word is printed as it is, in bounded memory.
+    std::string line(200000, 'a');
+    run = Tarnik("--no-user -", line + "\nkotek\n");
+    EXPECT_EQ(run.out, line + "\nko-tek\n");
+
+    run = Tarnik("--file " + (folder_ / "absent.txt").string() + " " + a);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("absent.txt: No such file or directory"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "nie-bie-ski\nwszcze-pić\n");   // the other file is still read
+    EXPECT_EQ(Tarnik("kotek --file " + a).status, 2);  // words or files, not both
+}
+
 TEST_F(HyphCommandTest, ManagesTheUserExceptions) {
     std::string user = "--user " + (folder_ / "mine.usr").string() + " ";
     EXPECT_EQ(Tarnik(user + "--add kot-ek").out, "Added: kot-ek\n");
@@ -76,7 +94,8 @@ TEST_F(HyphCommandTest, ReportsBadUseAndMissingData) {
     std::filesystem::remove(folder_ / "PLHYPH.DAT");
     Outcome run = Tarnik("kotek");
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("cannot open the hyphenation data"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("PLHYPH.DAT: No such file or directory (error -43)"), std::string::npos)
+        << run.err;
     EXPECT_EQ(Tarnik("--frobnicate").status, 2);
     EXPECT_EQ(Tarnik("--add").status, 2);
     EXPECT_EQ(Tarnik("--list kotek").status, 2);
