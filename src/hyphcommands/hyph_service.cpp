@@ -24,9 +24,57 @@ HyphService& Hyphenation() {
     return service;
 }
 
+namespace {
+
+// One key of the section, in the order of reading and writing; exactly one of
+// the two fields is set.
+struct HyphKey {
+    const char* name;
+    int32_t HyphSettings::*number;
+    std::string HyphSettings::*text;
+};
+
+const HyphKey kHyphKeys[] = {
+    {"2UzywajWyjatkow", &HyphSettings::useExceptions, nullptr},
+    {"3NajpierTypografia", &HyphSettings::typographyFirst, nullptr},
+    {"4PominWersaliki", &HyphSettings::skipCapitals, nullptr},
+    {"5PominXPress", &HyphSettings::skipMixedCase, nullptr},
+    {"6AutomatycznieWylaczAutoHyphenation", &HyphSettings::autoHyphenationOff, nullptr},
+    {"7WstawSkrotAktywny", &HyphSettings::hyphenateShortcutOn, nullptr},
+    {"8WstawSkrot", nullptr, &HyphSettings::hyphenateShortcut},
+    {"9UsunSkrotAktywny", &HyphSettings::removeShortcutOn, nullptr},
+    {"AUsunSkrot", nullptr, &HyphSettings::removeShortcut},
+    {"BSugerujSkrotAktywny", &HyphSettings::suggestShortcutOn, nullptr},
+    {"CSugerujSkrot", nullptr, &HyphSettings::suggestShortcut},
+};
+
+}  // namespace
+
 void LoadHyphSettings() {
     SetStoreTarget(nullptr, kHyphSettingsSection);
-    Hyphenation().settings.useExceptions = GetInt("2UzywajWyjatkow", 1) != 0;
+    const HyphSettings defaults;
+    HyphSettings& settings = Hyphenation().settings;
+    for (const HyphKey& key : kHyphKeys) {
+        if (key.number) {
+            settings.*key.number = GetInt(key.name, defaults.*key.number);
+        } else {
+            char buffer[kHyphShortcutLength + 1];
+            GetString(key.name, defaults.*key.text, buffer, sizeof buffer);
+            settings.*key.text = buffer;
+        }
+    }
+}
+
+void SaveHyphSettings() {
+    SetStoreTarget(nullptr, kHyphSettingsSection);
+    const HyphSettings& settings = Hyphenation().settings;
+    for (const HyphKey& key : kHyphKeys) {
+        if (key.number)
+            PutInt(key.name, settings.*key.number);
+        else
+            PutString(key.name, settings.*key.text);
+    }
+    FlushStore();
 }
 
 std::string HyphDataPath(const std::string& pluginFolder) {
@@ -64,6 +112,7 @@ int16_t OpenHyphenation(bool loadUserList) {
 }
 
 void PrepareHyphenation() {
+    Hyphenation().letters = BuildHyphLetterClasses();
     LoadHyphSettings();
     OpenHyphenation(true);
 }

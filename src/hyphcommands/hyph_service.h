@@ -1,17 +1,19 @@
-// The hyphenation service of HyphXT: the hyphenation dictionary and the settings
-// its users read, one object per process.
+// The hyphenation service of HyphXT: the hyphenation dictionary, the settings
+// and the letter classes its users read, one object per process.
 //
-// HyphXT prepares the service when it installs its menu: it reads the settings
-// (section "1Dzielenie") and opens "PLHYPH.DAT" from the plug-in folder with the
-// user's exceptions "PLHYPH.USR". The dictionary then stays open until the host
-// quits. A command that finds it closed (the data file was missing) opens it
-// again, so putting the file in place needs no restart.
+// HyphXT prepares the service when it installs its menu: it builds the letter
+// classes, reads the settings (section "1Dzielenie") and opens "PLHYPH.DAT" from
+// the plug-in folder with the user's exceptions "PLHYPH.USR". The dictionary
+// then stays open until the host quits. A command that finds it closed (the
+// data file was missing) opens it again, so putting the file in place needs no
+// restart.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "charsets/hyph_letter_classes.h"
 #include "hyphenation/hyph_dict.h"
 
 namespace tarnik {
@@ -24,22 +26,41 @@ inline constexpr char kHyphDataFile[] = "PLHYPH.DAT";
 inline constexpr char kHyphUserFile[] = "PLHYPH.USR";
 inline constexpr char kHyphSettingsSection[] = "1Dzielenie";
 
+// The settings of section "1Dzielenie", each under its key. The three
+// shortcuts ("Brak": none) are kept with the others and read by nothing else.
 struct HyphSettings {
-    // "2UzywajWyjatkow": hyphenation consults the user's exceptions.
-    bool useExceptions = true;
+    int32_t useExceptions = 1;               // "2UzywajWyjatkow": consult the user's exceptions
+    int32_t typographyFirst = 0;             // "3NajpierTypografia": typography before hyphenation
+    int32_t skipCapitals = 1;                // "4PominWersaliki": leave words in capitals (NATO)
+    int32_t skipMixedCase = 1;               // "5PominXPress": leave words like XPress, iPhone
+    int32_t autoHyphenationOff = 1;          // "6AutomatycznieWylaczAutoHyphenation": fix, unasked
+    int32_t hyphenateShortcutOn = 1;         // "7WstawSkrotAktywny"
+    std::string hyphenateShortcut = "Brak";  // "8WstawSkrot"
+    int32_t removeShortcutOn = 1;            // "9UsunSkrotAktywny"
+    std::string removeShortcut = "Brak";     // "AUsunSkrot"
+    int32_t suggestShortcutOn = 1;           // "BSugerujSkrotAktywny"
+    std::string suggestShortcut = "Brak";    // "CSugerujSkrot"
 };
+
+// A shortcut text holds up to this many characters.
+inline constexpr size_t kHyphShortcutLength = 10;
 
 struct HyphService {
     std::unique_ptr<HyphDict> dict;
     HyphSettings settings;
+    HyphLetterClasses letters = BuildHyphLetterClasses();
 };
 
 // The process-wide service.
 HyphService& Hyphenation();
 
-// Reads the settings from section "1Dzielenie" of the settings store; a
-// missing key keeps its default.
+// Reads the eleven settings from section "1Dzielenie" of the settings store, in
+// the order of HyphSettings; a missing key gives its default.
 void LoadHyphSettings();
+
+// Writes the eleven settings into section "1Dzielenie" in the same order and
+// completes the write.
+void SaveHyphSettings();
 
 // Opens the dictionary unless it is open: "PLHYPH.DAT" from the plug-in folder
 // (a plug-in folder that already names the data file is taken as it is), and,
@@ -50,8 +71,8 @@ void LoadHyphSettings();
 // the data file's seed list in place of the user's list.
 int16_t OpenHyphenation(bool loadUserList);
 
-// What HyphXT does before it installs its menu: the settings, then the
-// dictionary with the user's exceptions.
+// What HyphXT does before it installs its menu: the letter classes, the
+// settings, then the dictionary with the user's exceptions.
 void PrepareHyphenation();
 
 // Frees the dictionary (the host quits).

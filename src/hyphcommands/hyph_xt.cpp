@@ -1,5 +1,8 @@
 #include "hyphcommands/hyph_xt.h"
 
+#include "hyphcommands/chyph_prefs_dialog.h"
+#include "hyphcommands/chyph_sugg_dialog.h"
+#include "hyphcommands/hyph_commands.h"
 #include "hyphcommands/hyph_service.h"
 #include "platform/about_box.h"
 #include "platform/host_api.h"
@@ -29,9 +32,20 @@ bool HyphXT::PerformMenuCommand(const XTMenuCommandRecord& record) {
         ShowAboutBox();
         return true;
     }
-    // The hyphenation commands themselves come with the hyphenation service.
-    return item == items_.hyphenate || item == items_.removeHyphens || item == items_.suggest ||
-           item == items_.removeFromDocument || item == items_.preferences;
+    if (item == items_.hyphenate) {
+        HyphenateCommand();
+    } else if (item == items_.removeHyphens) {
+        RemoveHyphensCommand();
+    } else if (item == items_.suggest) {
+        SuggestCommand();
+    } else if (item == items_.removeFromDocument) {
+        RemoveAllHyphensCommand();
+    } else if (item == items_.preferences) {
+        ShowHyphPreferences();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 }  // namespace tarnik

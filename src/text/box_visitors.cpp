@@ -109,6 +109,18 @@ int16_t ForEachAnchoredBox(XTBox box, const BoxVisitor& callback, int32_t argume
     return VisitAnchors(box, [&](XTBox anchored) { return callback(anchored, argument); });
 }
 
+void ForEachDocumentItem(const std::function<void(XTBox)>& visit) {
+    HostApi& host = Host();
+    uint16_t document = host.GetCurrentDocument();
+    if (document == XT_NO_DOCUMENT)
+        return;
+    host.PrepareDocument(document);
+    for (int16_t spread = host.CountSpreads(); spread >= 1; --spread) {
+        for (XTBox box = host.GetFirstBoxOfSpread(spread); box != 0; box = host.GetNextBox(box))
+            visit(box);
+    }
+}
+
 void ForEachAnchoredTextBoxInSelection(const std::function<void()>& callback) {
     XTBox original = Host().GetCurrentBox();
     VisitAnchors(original, [&](XTBox anchored) -> int16_t {

@@ -40,6 +40,11 @@ int16_t ForEachAnchoredBox(XTBox box, const BoxVisitor& callback, int32_t argume
 int16_t ForEachAnchoredBoxInRange(XTStory story, int32_t start, int32_t end,
                                   const std::function<int16_t(XTBox)>& visit);
 
+// Every item on the spreads of the current document, the last spread first and on
+// each spread in the host's order (a group before its members); anchored items are
+// not on a spread. Nothing without a document.
+void ForEachDocumentItem(const std::function<void(XTBox)>& visit);
+
 // For each text box anchored in the current box's working range: makes it current,
 // puts a caret at its start and runs `callback`. The box that was current is made
 // current again afterwards.
