@@ -1,0 +1,266 @@
+// The built tarnik program: tarnik hyphenate on text files, and the hyphenation
+// commands through the loaded module with tarnik run, as a user runs them.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "charsets/utf8.h"
+#include "host/document_file.h"
+#include "host/memory_host.h"
+#include "hyph_document.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using hyphtest::Soft;
+using hyphtest::Tilde;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class HyphenateCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "tarnik-hyphenate-XXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+        fs::create_directory(Path("data"));
+        fs::copy_file(fs::path(TARNIK_SOURCE_DIR) / "data" / "PLHYPH.DAT", Path("data/PLHYPH.DAT"));
+        fs::create_symlink(fs::path(TARNIK_BIN_DIR) / "XTensions" / "son.dic",
+                           Path("data/son.dic"));
+    }
+    void TearDown() override {
+        std::error_code error;
+        fs::remove_all(folder_, error);
+    }
+
+    std::string Path(const std::string& name) const { return (fs::path(folder_) / name).string(); }
+    std::string Write(const std::string& name, const std::string& text) {
+        std::ofstream(Path(name), std::ios::binary) << text;
+        return Path(name);
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(Path(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // Runs tarnik with `arguments` (shell words) in the test's folder, with
+    // `input` on standard input.
+    Outcome Tarnik(const std::string& arguments, const std::string& input = "") {
+        std::ofstream(Path(".stdin"), std::ios::binary) << input;
+        std::string command = "cd '" + folder_ + "' && XDG_DATA_HOME='" + folder_ + "' '" +
+                              TARNIK_BIN_DIR + "/tarnik' " + arguments +
+                              " <.stdin >.stdout 2>.stderr";
+        int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(".stdout"), Read(".stderr")};
+    }
+    Outcome Hyphenate(const std::string& arguments, const std::string& input = "") {
+        return Tarnik("hyphenate --data data " + arguments, input);
+    }
+
+    std::string folder_;
+};
+
+TEST_F(HyphenateCommand, PutsSoftHyphensIntoText) {
+    Outcome o = Hyphenate("", "Niebieski i biało-czerwony NATO.\nPrzedszkole XPress\n");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(Tilde(o.out), "Nie~bie~ski i bia~ło~-czer~wo~ny NATO.\nPrzed~szko~le XPress\n");
+}
+
+TEST_F(HyphenateCommand, RoundTripsByteForByte) {
+    // A byte-order mark, CRLF and lone CR line ends, tabs, a character outside
+    // the Basic Multilingual Plane inside a word, letters cp1250 lacks, no final
+    // line end.
+    const std::string text =
+        "\xEF\xBB\xBF"
+        "Zażółć gęślą jaźń.\r\nKonstantynopolitańczykowianeczka\tbiało-czerwony\r"
+        "kot\xF0\x9F\x98\x80"
+        "ek Straße Ελλάδα wszczepić 2015r A4-format — „cytat”";
+    Write("in.txt", text);
+    Outcome once = Hyphenate("in.txt -o once.txt");
+    ASSERT_EQ(once.status, 0) << once.err;
+    EXPECT_NE(Read("once.txt"), text);
+    Outcome twice = Hyphenate("once.txt");
+    EXPECT_EQ(twice.out, Read("once.txt"));
+    Outcome back = Hyphenate("--remove once.txt");
+    EXPECT_EQ(back.status, 0) << back.err;
+    EXPECT_EQ(back.out, text);
+}
+
+TEST_F(HyphenateCommand, EmptyInputGivesEmptyOutput) {
+    Outcome o = Hyphenate("");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "");
+}
+
+TEST_F(HyphenateCommand, InPlaceReplacesTheFileWholeAndKeepsItsMode) {
+    Write("story.txt", "niebieski\n");
+    ASSERT_EQ(chmod(Path("story.txt").c_str(), 0640), 0);
+    Outcome o = Hyphenate("--in-place story.txt");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(Tilde(Read("story.txt")), "nie~bie~ski\n");
+    EXPECT_EQ(fs::status(Path("story.txt")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Files(),
+              (std::vector<std::string>{".stderr", ".stdin", ".stdout", "data", "story.txt"}));
+}
+
+TEST_F(HyphenateCommand, AnOutputLinkIsFollowed) {
+    Write("real.txt", "old");
+    fs::create_symlink("real.txt", Path("link.txt"));
+    Outcome o = Hyphenate("-o link.txt", "kotek");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(fs::is_symlink(Path("link.txt")));
+    EXPECT_EQ(Tilde(Read("real.txt")), "ko~tek");
+}
+
+TEST_F(HyphenateCommand, RefusesWhatItCannotDoAndWritesNothing) {
+    Write("latin2.txt", "za\xBF\xF3\xB3\xE6");  // ISO 8859-2, not UTF-8
+    Write("good.txt", "kotek");
+    fs::create_directory(Path("empty"));
+    fs::create_directory(Path("folder"));
+    const struct {
+        const char* arguments;
+        int status;
+        const char* message;
+    } cases[] = {
+        {"latin2.txt -o out.txt", 2, "latin2.txt: not UTF-8 text (bad byte at offset 2)"},
+        {"missing.txt -o out.txt", 2, "missing.txt: No such file or directory"},
+        {"folder -o out.txt", 2, "folder: Is a directory"},
+        {"good.txt -o nowhere/out.txt", 1, "nowhere/out.txt: No such file or directory"},
+        {"good.txt -o folder", 1, "folder: Is a directory"},
+        {"--in-place", 2, "--in-place needs an input file"},
+        {"good.txt --in-place -o out.txt", 2, "exclude each other"},
+        {"good.txt --settings missing.ini -o out.txt", 2,
+         "cannot read the settings file missing.ini"},
+        {"good.txt --colour", 2, "unknown option '--colour'"},
+        {"good.txt good.txt", 2, "one input file at most"},
+    };
+    for (const auto& c : cases) {
+        Outcome o = Hyphenate(c.arguments);
+        EXPECT_EQ(o.status, c.status) << c.arguments << "\n" << o.err;
+        EXPECT_NE(o.err.find(c.message), std::string::npos) << c.arguments << "\n" << o.err;
+        EXPECT_EQ(o.out, "") << c.arguments;
+        EXPECT_FALSE(fs::exists(Path("out.txt"))) << c.arguments;
+        EXPECT_TRUE(fs::is_empty(Path("folder"))) << c.arguments;
+    }
+    EXPECT_EQ(Read("good.txt"), "kotek");
+}
+
+TEST_F(HyphenateCommand, WithoutTheDataNothingPassesForHyphenated) {
+    fs::create_directory(Path("nodata"));
+    Outcome o = Tarnik("hyphenate --data nodata -o out.txt", "kotek");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("Can't open hyphenation (probably file plhyph.dat is missing)"),
+              std::string::npos)
+        << o.err;
+    EXPECT_FALSE(fs::exists(Path("out.txt")));
+    Outcome removal = Tarnik("hyphenate --data nodata --remove", Soft("ko~tek"));
+    EXPECT_EQ(removal.status, 0);
+    EXPECT_EQ(removal.out, "kotek");
+}
+
+TEST_F(HyphenateCommand, UsesTheUsersExceptionsUnlessTold) {
+    ASSERT_EQ(Tarnik("hyph --data data --add kot-ek").status, 0);
+    EXPECT_EQ(Tilde(Hyphenate("", "kotek").out), "kot~ek");
+    EXPECT_EQ(Tilde(Hyphenate("--no-user", "kotek").out), "ko~tek");
+}
+
+TEST_F(HyphenateCommand, ReadsASettingsFileWithoutWritingIt) {
+    const std::string settings = "[1Dzielenie]\n4PominWersaliki=0\n";
+    Write("my.ini", settings);
+    Outcome o = Hyphenate("--settings my.ini", "NATO XPress");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Tilde(o.out), "NA~TO XPress");
+    EXPECT_EQ(Read("my.ini"), settings);
+    EXPECT_FALSE(fs::exists(Path("Tarnik/Tarnik11.ini")));
+}
+
+// The loaded module in a private XTensions folder, so that the settings and the
+// exceptions it saves stay in the test's folder.
+class RunCommand : public HyphenateCommand {
+  protected:
+    void SetUp() override {
+        HyphenateCommand::SetUp();
+        fs::create_directory(Path("XTensions"));
+        fs::copy_file(fs::path(TARNIK_BIN_DIR) / "XTensions" / "Tarnik11.so",
+                      Path("XTensions/Tarnik11.so"));
+        fs::copy_file(Path("data/PLHYPH.DAT"), Path("XTensions/PLHYPH.DAT"));
+    }
+    Outcome Run(const std::string& arguments, const std::string& input = "") {
+        return Tarnik("run doc.json --xtensions XTensions " + arguments, input);
+    }
+    // Story 0 of out.json, with '~' for soft hyphens and each character carrying
+    // the no-break style followed by '^'.
+    std::string Story() {
+        tarnik::host::MemoryHost saved;
+        std::string error;
+        if (!tarnik::host::LoadDocumentFile(Path("out.json"), saved, error))
+            return error;
+        const tarnik::host::Story& story = saved.document->stories[0];
+        std::string marked;
+        for (int32_t p = 0; p < story.Length(); ++p) {
+            marked += Tilde(tarnik::Utf16ToUtf8(std::u16string(1, story.UnitAt(p))));
+            if (story.StyleAt(p) & XT_STYLE_NO_BREAK)
+                marked += '^';
+        }
+        return marked;
+    }
+};
+
+TEST_F(RunCommand, HyphenatesAndRemovesThroughTheModule) {
+    Write("doc.json", hyphtest::OneBox("biało-czerwony"));
+    Outcome o = Run("--command 'Hyphenate Box' -o out.json");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Story(), "bia~ło~-^czer~wo~ny");
+    fs::rename(Path("out.json"), Path("doc.json"));
+    o = Run("--command 'Remove Hyphens From Box' -o out.json");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Story(), "biało-czerwony");
+}
+
+TEST_F(RunCommand, ThePreferencesAndTheEditorFromAScript) {
+    Write("doc.json", hyphtest::OneBox("kotek NATO"));
+    Write("prefs.txt", "press 1015\npress 1019\ntype 1079 kot-ek\npress 1080\npress 1\npress 1\n");
+    Outcome o = Run("--command 'Hyphenation Preferences...' --dialogs prefs.txt -o out.json");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(Read("XTensions/Tarnik11.ini").find("4PominWersaliki=0"), std::string::npos);
+    o = Run("--command 'Hyphenate Box' -o out.json");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Story(), "kot~ek NA~TO");
+}
+
+TEST_F(RunCommand, SuggestionsAtTheTerminal) {
+    Write("doc.json", hyphtest::OneBox("kotek", 2, 2));
+    Outcome o = Run("--command 'Suggest Hyphenation...' -o out.json", "press 1\n");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("== Suggested Hyphenation =="), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("[1041] text ko-tek"), std::string::npos) << o.out;
+}
+
+TEST_F(RunCommand, TheDocumentWideRemovalAsksFirst) {
+    Write("doc.json", hyphtest::OneBox("ko~tek"));
+    Write("yes.txt", "answer yes\n");
+    Outcome o = Run("--command 'Remove hyphens from document' --dialogs yes.txt -o out.json");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.err.find("Do you really want to remove all hyphenation points"), std::string::npos);
+    EXPECT_EQ(Story(), "kotek");
+}
+
+}  // namespace
