@@ -70,6 +70,9 @@ HyphDocument::HyphDocument(const std::string& json, const std::string& settings,
         fs::copy_file(fs::path(TARNIK_SOURCE_DIR) / "data" / "PLHYPH.DAT",
                       fs::path(pluginFolder) / "PLHYPH.DAT");
     }
+    // The spell check looks for its dictionary at start-up, and would say so.
+    fs::create_symlink(fs::path(TARNIK_BIN_DIR) / "XTensions" / "son.dic",
+                       fs::path(pluginFolder) / "son.dic");
     std::ofstream(settingsPath, std::ios::binary) << settings;
     setenv("XDG_DATA_HOME", folder.c_str(), 1);
     std::string error;

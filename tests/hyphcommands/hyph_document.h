@@ -1,6 +1,7 @@
 // A document in the host with the plug-in linked in and started through its
 // entry. The plug-in's folder is a fresh folder holding the bundled
-// "PLHYPH.DAT" (and so a "PLHYPH.USR" of its own), the per-user folder is a
+// "PLHYPH.DAT" (and so a "PLHYPH.USR" of its own) and the bundled "son.dic",
+// the per-user folder is a
 // fresh folder too, and the settings file is a fresh file holding the settings
 // given, in place before the menus are installed and the settings read.
 //

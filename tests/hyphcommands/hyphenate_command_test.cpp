@@ -202,6 +202,8 @@ class RunCommand : public HyphenateCommand {
         fs::copy_file(fs::path(TARNIK_BIN_DIR) / "XTensions" / "Tarnik11.so",
                       Path("XTensions/Tarnik11.so"));
         fs::copy_file(Path("data/PLHYPH.DAT"), Path("XTensions/PLHYPH.DAT"));
+        fs::create_symlink(fs::path(TARNIK_BIN_DIR) / "XTensions" / "son.dic",
+                           Path("XTensions/son.dic"));
     }
     Outcome Run(const std::string& arguments, const std::string& input = "") {
         return Tarnik("run doc.json --xtensions XTensions " + arguments, input);
