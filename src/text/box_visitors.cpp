@@ -121,17 +121,26 @@ void ForEachDocumentItem(const std::function<void(XTBox)>& visit) {
     }
 }
 
-void ForEachAnchoredTextBoxInSelection(const std::function<void()>& callback) {
+std::vector<XTBox> AnchoredBoxesInSelection() {
+    std::vector<XTBox> boxes;
+    VisitAnchors(Host().GetCurrentBox(), [&](XTBox anchored) -> int16_t {
+        boxes.push_back(anchored);
+        return 0;
+    });
+    return boxes;
+}
+
+void ForEachAnchoredTextBox(const std::vector<XTBox>& anchored,
+                            const std::function<void()>& callback) {
     XTBox original = Host().GetCurrentBox();
-    VisitAnchors(original, [&](XTBox anchored) -> int16_t {
-        Host().SetCurrentBox(anchored);
+    for (XTBox box : anchored) {
+        Host().SetCurrentBox(box);
         XTBox current = Host().GetCurrentBox();
         if (Host().IsTextBox(current)) {
             SelectInCurrentBox(0, 0, false);
             callback();
         }
-        return 0;
-    });
+    }
     Host().SetCurrentBox(original);
 }
 

@@ -45,9 +45,13 @@ int16_t ForEachAnchoredBoxInRange(XTStory story, int32_t start, int32_t end,
 // not on a spread. Nothing without a document.
 void ForEachDocumentItem(const std::function<void(XTBox)>& visit);
 
-// For each text box anchored in the current box's working range: makes it current,
-// puts a caret at its start and runs `callback`. The box that was current is made
-// current again afterwards.
-void ForEachAnchoredTextBoxInSelection(const std::function<void()>& callback);
+// The boxes anchored in the current box's working range, in text order. A command
+// that may end its own run early (leaving a mark selected) takes them first.
+std::vector<XTBox> AnchoredBoxesInSelection();
+
+// For each text box of `anchored`: makes it current, puts a caret at its start and
+// runs `callback`. The box that was current is made current again afterwards.
+void ForEachAnchoredTextBox(const std::vector<XTBox>& anchored,
+                            const std::function<void()>& callback);
 
 }  // namespace tarnik

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -29,6 +30,29 @@ bool IsAlnumCode(uint16_t code) {
 bool IsDigitCode(uint16_t code) {
     return code < 256 && IsDigit(static_cast<uint8_t>(code));
 }
+bool IsAlphaCode(uint16_t code) {
+    return code < 256 && IsAlpha(static_cast<uint8_t>(code));
+}
+bool IsAsciiLower(uint16_t code) {
+    return code >= 'a' && code <= 'z';
+}
+bool IsAsciiAlnum(uint16_t code) {
+    return IsAsciiLower(code) || (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9');
+}
+bool IsApostrophe(uint16_t code) {
+    return code == '\'' || code == kRightSingleQuote;
+}
+
+// Characters that make a run of punctuation an emoticon or an arrow (;->  :-)
+// <=), which the spacing rules leave as written.
+bool IsSymbol(uint16_t code) {
+    return code < 128 && code != 0 && std::strchr("-<>=^*~|", static_cast<char>(code)) != nullptr;
+}
+
+// Longest segment of a file or domain name that the spacing rules look at, and
+// longest run of punctuation taken for an emoticon.
+constexpr int kNameSegmentMax = 64;
+constexpr int kSymbolRunMax = 16;
 
 // What a rule did with the current position.
 enum class Act {
@@ -42,12 +66,15 @@ enum class Act {
 class TypographyRun {
   public:
     explicit TypographyRun(const TypographyState& state)
-        : settings_(state.settings), classes_(state.classes) {}
+        : settings_(state.settings), classes_(state.classes), quoteLeft_(state.quoteLeft) {}
 
     void Run();
+    void Run(TypoPiece& piece);
 
   private:
     bool ChooseRange();
+    // Steps until the range ends (true) or a quotation mark ends the run (false).
+    bool Steps();
     void FindNeighbours();
     Act Step();
     Act Spacing();
@@ -60,8 +87,23 @@ class TypographyRun {
     Act Quote();
     Act Open();
     Act Close();
+    // A mark the rules cannot place: the run stops at it, or, for a caller that
+    // asked to be told, it is left and the run goes on as the caller says.
+    Act Undecided(const char* message);
     Act StopAt(const char* message);
 
+    // True when the full stop at cur stands inside a file or domain name
+    // (debian.pl, config.txt, www.example.com.pl): an ASCII segment before it and
+    // a segment of small letters and digits after it, each ended by another full
+    // stop or slash, a blank or the punctuation around a word. "koniec.Start" is
+    // a sentence end: its capital makes it one.
+    bool InsideName() const;
+    // True when cur stands in a run of two or more characters, none a letter,
+    // digit or blank, that holds a symbol of IsSymbol (;->  :-)).
+    bool InSymbolRun() const;
+    // Ends the segment of a name: a full stop, a slash, a blank, the range's edge
+    // or the punctuation around a word.
+    bool EndsNameSegment(int32_t position) const;
     // True when the word at `from` (letters, dashes, '.', '$', '%', '‰'; ended
     // by a blank, a sentence mark or the range end) has at most `max`
     // characters and is in `list`, as it stands or without a final full stop.
@@ -85,10 +127,12 @@ class TypographyRun {
 
     const TypoSettings& settings_;
     const TypoCharClasses& classes_;
+    const TypoQuoteLeft& quoteLeft_;
     XTBox box_ = 0;
     XTStory story_ = 0;
     int32_t cur_ = 0;
     int32_t end_ = 0;
+    int32_t stop_ = 0;  // stepping ends here; the range's end in a whole run
     int32_t len_ = 0;
     int32_t origStart_ = 0;
     int32_t origEnd_ = 0;
@@ -103,10 +147,32 @@ class TypographyRun {
 void TypographyRun::Run() {
     if (!ChooseRange())
         return;
-    while (len_ > 0 && cur_ < end_) {
+    if (Steps())
+        EndOfRun();
+}
+
+void TypographyRun::Run(TypoPiece& piece) {
+    box_ = Host().GetCurrentBox();
+    BoxTextInfo info = Host().GetBoxTextInfo(box_);
+    piece.halted = false;
+    if (info.story == 0)
+        return;
+    story_ = info.story;
+    len_ = end_ = info.length;
+    cur_ = piece.start;
+    stop_ = piece.stop;
+    depth_ = piece.depth;
+    piece.halted = !Steps();
+    // A step the host refused ends the piece as the end of the text would.
+    piece.start = piece.halted ? cur_ : cur_ < 0 || cur_ < stop_ ? len_ : cur_;
+    piece.depth = depth_;
+}
+
+bool TypographyRun::Steps() {
+    while (len_ > 0 && cur_ < end_ && cur_ < stop_) {
         Act act = Step();
         if (act == Act::Stop)
-            return;
+            return false;
         if (act == Act::Failed)
             break;
         if (act == Act::Advance) {
@@ -115,7 +181,7 @@ void TypographyRun::Run() {
                 break;
         }
     }
-    EndOfRun();
+    return true;
 }
 
 bool TypographyRun::ChooseRange() {
@@ -144,6 +210,7 @@ bool TypographyRun::ChooseRange() {
             end_ = len_;
         }
     }
+    stop_ = end_;
     Host().SetTextSelection(story_, 0, 0, true);
     depth_ = 0;
     return true;
@@ -194,7 +261,9 @@ Act TypographyRun::Step() {
 }
 
 Act TypographyRun::Spacing() {
-    bool digitGuard = (c_ == ',' || c_ == '-' || c_ == '.') && IsDigitCode(p_) && IsDigitCode(n_);
+    // Numbers stay closed: 3,14  1.5  10-20, and times, scores and ratios 10:30.
+    bool digitGuard = (c_ == ',' || c_ == '-' || c_ == '.' || c_ == ':') && IsDigitCode(p_) &&
+                      IsDigitCode(n_);
     std::optional<bool> excepted;
     auto isExcepted = [&] {
         if (!excepted) {
@@ -205,26 +274,93 @@ Act TypographyRun::Spacing() {
         return *excepted;
     };
     auto isUrl = [&] { return IsUrlToken(story_, len_, cur_, classes_); };
+    // Tested only where a rule would act: most punctuation has no neighbour
+    // that asks for an edit.
+    std::optional<bool> symbols;
+    auto isLeftAlone = [&] {
+        if (!symbols)
+            symbols = InSymbolRun() || isExcepted();
+        return *symbols;
+    };
 
     if (Is(c_, kTypoRemoveSpaceAfter) && HasNext() && nextpos_ > 0 && Is(n_, kTypoSpace) &&
-        !isExcepted()) {
+        !isLeftAlone()) {
         return Delete(nextpos_) ? Act::Stay : Act::Failed;
     }
     if (Is(c_, kTypoInsertSpaceAfter) && !Is(c_, kTypoRemoveSpaceAfter) && HasNext() &&
-        IsAlnumCode(n_) && !digitGuard && !isUrl() && !isExcepted()) {
+        IsAlnumCode(n_) && !digitGuard && !(c_ == '.' && InsideName()) && !isUrl() &&
+        !isLeftAlone()) {
         return InsertSpace(cur_, Next(cur_)) ? Act::Stay : Act::Failed;
     }
-    if (Is(c_, kTypoRemoveSpaceBefore) && HasPrevious() && Is(p_, kTypoSpace) && !isExcepted()) {
+    if (Is(c_, kTypoRemoveSpaceBefore) && HasPrevious() && Is(p_, kTypoSpace) && !isLeftAlone()) {
         if (!Delete(prevpos_))
             return Act::Failed;
         --cur_;  // where c now stands
         return Act::Stay;
     }
     if (Is(c_, kTypoInsertSpaceBefore) && !Is(c_, kTypoRemoveSpaceBefore) && HasPrevious() &&
-        IsAlnumCode(p_) && !digitGuard && !isUrl() && !isExcepted()) {
+        IsAlnumCode(p_) && !digitGuard && !isUrl() && !isLeftAlone()) {
         return InsertSpace(prevpos_, cur_) ? Act::Stay : Act::Failed;
     }
     return Act::Advance;
+}
+
+bool TypographyRun::EndsNameSegment(int32_t position) const {
+    if (position < 0 || position >= end_)
+        return true;
+    uint16_t code = CharAt(position);
+    return code == '.' || code == '/' || code == '\'' ||
+           Is(code, kTypoBlank | kTypoSentencePunct | kTypoOpenBracket | kTypoCloseBracket |
+                        kTypoQuote);
+}
+
+bool TypographyRun::InsideName() const {
+    if (!IsAsciiAlnum(p_) || !(IsAsciiLower(n_) || IsDigitCode(n_)))
+        return false;
+    auto nameChar = [](uint16_t code) {
+        return IsAsciiAlnum(code) || code == '_' || code == '-' || code == '~' || code == '+';
+    };
+    // After the full stop: small letters, digits and the joiners of names.
+    int32_t q = nextpos_;
+    for (int length = 0; !EndsNameSegment(q); q = Next(q), ++length) {
+        uint16_t code = CharAt(q);
+        if (length == kNameSegmentMax || !nameChar(code) || (code >= 'A' && code <= 'Z'))
+            return false;
+    }
+    // Before it: ASCII letters and digits of either case.
+    q = prevpos_;
+    for (int length = 0; q >= 0; q = q > 0 ? Previous(q) : -1, ++length) {
+        uint16_t code = CharAt(q);
+        if (code == '.' || code == '/' || code == '\'' ||
+            Is(code, kTypoBlank | kTypoOpenBracket | kTypoQuote))
+            return true;
+        if (length == kNameSegmentMax || !nameChar(code))
+            return false;
+    }
+    return true;
+}
+
+bool TypographyRun::InSymbolRun() const {
+    auto inRun = [&](uint16_t code) {
+        return code < 256 && !IsAlnumCode(code) && !Is(code, kTypoBlank) && code != 0;
+    };
+    int length = 1;
+    bool symbol = IsSymbol(c_);
+    for (int32_t q = prevpos_; q >= 0 && length < kSymbolRunMax; q = q > 0 ? Previous(q) : -1) {
+        uint16_t code = CharAt(q);
+        if (!inRun(code))
+            break;
+        symbol = symbol || IsSymbol(code);
+        ++length;
+    }
+    for (int32_t q = nextpos_; q >= 0 && q < end_ && length < 2 * kSymbolRunMax; q = Next(q)) {
+        uint16_t code = CharAt(q);
+        if (!inRun(code))
+            break;
+        symbol = symbol || IsSymbol(code);
+        ++length;
+    }
+    return symbol && length >= 2;
 }
 
 Act TypographyRun::Dash() {
@@ -245,6 +381,9 @@ Act TypographyRun::Dash() {
 
 Act TypographyRun::AfterWord() {
     if (!settings_.nbspAfterWords || !IsAlnumCode(c_) || (HasPrevious() && IsAlnumCode(p_)))
+        return Act::None;
+    // An inflection after an apostrophe (Dave'a, Bush’a) is no word of its own.
+    if (IsApostrophe(p_) && prevpos_ > 0 && IsAlphaCode(CharAt(Previous(prevpos_))))
         return Act::None;
     const TypoWordList& list = settings_.afterWordsList;
     const int max = list.Longest() + 1;
@@ -357,7 +496,7 @@ Act TypographyRun::Quote() {
         return Act::Advance;
     if (Is(p_, kTypoBlank) && Is(n_, kTypoBlank)) {
         if (!settings_.guessQuotes)
-            return StopAt(kQuoteBetweenSpaces);
+            return Undecided(kQuoteBetweenSpaces);
         if (depth_ <= 0 && Is(n_, kTypoSpace) && settings_.quoteSpaceFix)
             return Delete(nextpos_) ? Act::Stay : Act::Failed;
         if (depth_ >= 1 && Is(p_, kTypoSpace) && settings_.quoteSpaceFix) {
@@ -368,7 +507,7 @@ Act TypographyRun::Quote() {
         }
         // A mark that guessing cannot place either: the user is told, as
         // without guessing, rather than left with a run stopped unnoticed.
-        return StopAt(kQuoteBetweenSpaces);
+        return Undecided(kQuoteBetweenSpaces);
     }
     bool betweenDashes = Is(p_, kTypoDash) && Is(n_, kTypoDash);
     bool betweenWords = IsAlnumCode(p_) && IsAlnumCode(n_);
@@ -376,7 +515,7 @@ Act TypographyRun::Quote() {
         if (betweenWords && c_ == kRightSingleQuote)
             return Act::Advance;  // an apostrophe: rock’n’roll
         if (!settings_.guessQuotes)
-            return StopAt(kQuoteBetweenNonSpaces);
+            return Undecided(kQuoteBetweenNonSpaces);
         if (depth_ <= 0) {
             if (!settings_.quoteSpaceFix)
                 return Open();
@@ -397,7 +536,7 @@ Act TypographyRun::Quote() {
         return Open();
     if (punct || closesHere || Is(n_, kTypoQuote))
         return Close();
-    return StopAt(kQuoteBetweenNonSpaces);
+    return Undecided(kQuoteBetweenNonSpaces);
 }
 
 Act TypographyRun::Open() {
@@ -412,6 +551,12 @@ Act TypographyRun::Close() {
     return Replace(cur_, mark, false) ? Act::Advance : Act::Failed;
 }
 
+Act TypographyRun::Undecided(const char* message) {
+    if (!quoteLeft_)
+        return StopAt(message);
+    return quoteLeft_(cur_, message) ? Act::Advance : Act::Stop;
+}
+
 Act TypographyRun::StopAt(const char* message) {
     ShowTextRange(cur_, cur_ + 1);
     ShowQuoteMessage(message);
@@ -423,6 +568,8 @@ bool TypographyRun::Delete(int32_t position) {
         return false;
     --end_;
     --len_;
+    if (position < stop_)
+        --stop_;
     ShiftBounds(position + 1, -1);
     return true;
 }
@@ -434,6 +581,8 @@ bool TypographyRun::InsertSpace(int32_t selected, int32_t at) {
         return false;
     ++len_;
     ++end_;
+    if (at < stop_)
+        ++stop_;
     if (at <= cur_)
         ++cur_;
     ShiftBounds(at, 1);
@@ -470,6 +619,10 @@ void TypographyRun::EndOfRun() {
 
 void RunTypography() {
     TypographyRun(Typography()).Run();
+}
+
+void RunTypographyPiece(TypoPiece& piece) {
+    TypographyRun(Typography()).Run(piece);
 }
 
 }  // namespace tarnik

@@ -28,16 +28,46 @@
 // "Quotation mark between two spaces" or "... two non-spaces" appears, and what
 // was changed before stays changed. With guessing on, the engine decides such
 // marks by the quotation depth instead; a mark between blanks that it still
-// cannot fix stops the run with the first message as well.
+// cannot fix stops the run with the first message as well. A caller that set
+// Typography().quoteLeft is told of the mark instead, which is left as it is,
+// and decides whether the run goes on.
 //
 // Otherwise the run ends by giving the user back the selection, over the same
 // text. Quotation depth counts across paragraphs and starts at 0 in every run.
 #pragma once
+
+#include <cstdint>
 
 namespace tarnik {
 
 // Runs the engine on the current box, which must be a text box, with the
 // classes built by BuildTypoCharClasses() from Typography().settings.
 void RunTypography();
+
+// How far the rules look on either side of the character they examine: a
+// token tested as an address or a spacing exception, or a word looked up in a
+// list, is never longer. (A run of roman digits, which counts whole however
+// long, is the one exception.)
+inline constexpr int32_t kTypoLookaround = 4100;
+
+// A long text corrected a piece at a time, so that memory stays small whatever
+// its length. The current box's story holds the piece and the text around it:
+// at least kTypoLookaround characters before `start`, already corrected, and as
+// many after `stop` unless the story ends where the text ends. The run starts
+// at `start`, looks ahead to the story's end as if it were the range end of
+// RunTypography(), and stops at the first character at or after `stop`. Pieces
+// that follow one another, each story keeping the text as the piece before
+// left it, give the text that one run over the whole of it gives.
+struct TypoPiece {
+    int32_t start = 0;
+    int32_t stop = 0;
+    int depth = 0;        // quotation depth, carried from piece to piece
+    bool halted = false;  // a quotation mark ended the run
+};
+
+// Runs a piece; afterwards `start` is the first character not yet corrected and
+// `depth` the depth there. Quotation marks go to Typography().quoteLeft; without
+// one, the first ends the run as in RunTypography().
+void RunTypographyPiece(TypoPiece& piece);
 
 }  // namespace tarnik

@@ -31,8 +31,12 @@ void TypographyInItem() {
     if (box == 0)
         return;
     auto inTextBox = [] {
+        // Taken before the run: a run that stops at a quotation mark leaves only
+        // the mark selected, and the boxes anchored in the rest of the range are
+        // still to be corrected.
+        std::vector<XTBox> anchored = AnchoredBoxesInSelection();
         RunTypography();
-        ForEachAnchoredTextBoxInSelection(RunTypography);
+        ForEachAnchoredTextBox(anchored, RunTypography);
     };
     if (host.IsTextBox(box)) {
         inTextBox();

@@ -236,7 +236,7 @@ TEST(StoryText, AnchoredTextBoxesRunAsTheCurrentBoxFromTheirStart) {
     fake::HostFixture f(kDocument);
     f.StoryAt(2).selectionStart = f.StoryAt(2).selectionEnd = 5;
     std::vector<XTBox> seen;
-    ForEachAnchoredTextBoxInSelection([&] {
+    ForEachAnchoredTextBox(AnchoredBoxesInSelection(), [&] {
         BoxTextInfo info = Host().GetBoxTextInfo(0);
         EXPECT_EQ(info.selectionStart, 0);
         EXPECT_EQ(info.selectionEnd, 0);

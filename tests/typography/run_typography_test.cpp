@@ -53,10 +53,24 @@ const Case kCases[] = {
     {"( tekst", "( tekst", [](TypoSettings& s) { s.removeSpacesAfterChars = ""; }},
     {"pi 3,14 i 1.5 oraz 10-20", "pi~3,14 i~1.5 oraz~10-20"},
     {"firma S.A. oraz m.in. to", "firma~S.A. oraz m.in. to"},
-    {"m.in.tak", "m. in. tak", [](TypoSettings& s) { s.useSpaceExceptions = 0; }},
+    {"S.A.Tak", "S. A. Tak", [](TypoSettings& s) { s.useSpaceExceptions = 0; }},
     {"adres www.wp.pl,x oraz jan@wp.pl,x", "adres www.wp.pl,x oraz jan@wp.pl,x"},
     {"http://a.pl/b.c https://a.pl/b.c ftp.a.pl", "http://a.pl/b.c https://a.pl/b.c ftp.a.pl"},
-    {"xwww.a.pl", "xwww. a. pl"},
+    {"xwww.A.pl", "xwww. A.pl"},  // an address only when it begins so
+    // Times, scores and ratios stay closed, like other numbers.
+    {"o 10:30, wynik 2:1, skala 1:100", "o~10:30, wynik~2:1, skala~1:100"},
+    {"godzina:10 i 10:tak", "godzina:~10 i~10: tak"},
+    // File and domain names keep their full stops closed; a capital after the
+    // full stop, or a letter outside ASCII around it, makes it a sentence end.
+    {"debian.pl, config.txt libartsc.so.0 www.example.com.pl (plik.tar.gz).",
+     "debian.pl, config.txt libartsc.so.0 www.example.com.pl (plik.tar.gz)."},
+    {"Plik README.txt.Potem koniec.Start", "Plik README.txt. Potem koniec. Start"},
+    {"zdanie.Dalej źle.tak tak.że", "zdanie. Dalej źle. tak tak. że"},
+    // An inflection after an apostrophe is no one-letter word.
+    {"Dave'a oraz Bush’a i w domu", "Dave'a oraz Bush’a i~w~domu"},
+    // Emoticons and arrows stay as written; plain punctuation runs do not.
+    {"tak ;-> nie :-) koniec :-( tak", "tak ;-> nie :-) koniec :-( tak"},
+    {"tak ?! nie ( tak ).", "tak?! nie (tak)."},
     // A character in both lists of one side only loses its spaces.
     {"a ( b (c", "a(b(c", [](TypoSettings& s) { s.removeSpacesBeforeChars += "("; }},
     {"a, b,c", "a,b,c", [](TypoSettings& s) { s.removeSpacesAfterChars += ","; }},
