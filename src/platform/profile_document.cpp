@@ -17,12 +17,6 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 // The section a line opens, or nothing when it opens none.
 std::optional<std::string_view> SectionName(std::string_view line) {
     line = Trim(line);
@@ -46,6 +40,12 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
 
 }  // namespace
 
+bool SameProfileName(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
 ProfileDocument::ProfileDocument(std::string_view text) {
     std::size_t start = 0;
     while (start < text.size()) {
@@ -66,7 +66,7 @@ ProfileDocument::ProfileDocument(std::string_view text) {
 std::size_t ProfileDocument::FindSection(std::string_view section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         auto name = SectionName(lines_[i]);
-        if (name && SameName(*name, section))
+        if (name && SameProfileName(*name, section))
             return i;
     }
     return npos;
@@ -79,10 +79,22 @@ std::optional<std::string_view> ProfileDocument::Find(std::string_view section,
         return std::nullopt;
     for (std::size_t i = header + 1; i < lines_.size() && !SectionName(lines_[i]); ++i) {
         auto entry = ParseKeyLine(lines_[i]);
-        if (entry && SameName(entry->key, key))
+        if (entry && SameProfileName(entry->key, key))
             return entry->value;
     }
     return std::nullopt;
+}
+
+std::vector<ProfileDocument::Entry> ProfileDocument::Entries(std::string_view section) const {
+    std::vector<Entry> entries;
+    std::size_t header = FindSection(section);
+    if (header == npos)
+        return entries;
+    for (std::size_t i = header + 1; i < lines_.size() && !SectionName(lines_[i]); ++i) {
+        if (auto entry = ParseKeyLine(lines_[i]))
+            entries.push_back({i + 1, entry->key, entry->value});
+    }
+    return entries;
 }
 
 void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -100,7 +112,7 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     std::size_t insertAt = header + 1;
     for (std::size_t i = header + 1; i < lines_.size() && !SectionName(lines_[i]); ++i) {
         auto entry = ParseKeyLine(lines_[i]);
-        if (entry && SameName(entry->key, key)) {
+        if (entry && SameProfileName(entry->key, key)) {
             lines_[i] = std::move(line);
             return;
         }

@@ -23,6 +23,9 @@
 
 namespace tarnik {
 
+// Section and key names compare so: without regard to ASCII case.
+bool SameProfileName(std::string_view a, std::string_view b);
+
 class ProfileDocument {
   public:
     ProfileDocument() = default;
@@ -30,6 +33,15 @@ class ProfileDocument {
     explicit ProfileDocument(std::string_view text);
 
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+    // The "key=value" lines of a section (the first of that name), in file order,
+    // each with its line number from 1.
+    struct Entry {
+        std::size_t line;
+        std::string_view key;
+        std::string_view value;
+    };
+    std::vector<Entry> Entries(std::string_view section) const;
 
     // Replaces the key's value, or adds the key at the end of its section, or
     // adds the section at the end of the text. Line breaks inside the value

@@ -262,8 +262,8 @@ Act TypographyRun::Step() {
 
 Act TypographyRun::Spacing() {
     // Numbers stay closed: 3,14  1.5  10-20, and times, scores and ratios 10:30.
-    bool digitGuard = (c_ == ',' || c_ == '-' || c_ == '.' || c_ == ':') && IsDigitCode(p_) &&
-                      IsDigitCode(n_);
+    bool digitGuard =
+        (c_ == ',' || c_ == '-' || c_ == '.' || c_ == ':') && IsDigitCode(p_) && IsDigitCode(n_);
     std::optional<bool> excepted;
     auto isExcepted = [&] {
         if (!excepted) {
@@ -310,8 +310,8 @@ bool TypographyRun::EndsNameSegment(int32_t position) const {
         return true;
     uint16_t code = CharAt(position);
     return code == '.' || code == '/' || code == '\'' ||
-           Is(code, kTypoBlank | kTypoSentencePunct | kTypoOpenBracket | kTypoCloseBracket |
-                        kTypoQuote);
+           Is(code,
+              kTypoBlank | kTypoSentencePunct | kTypoOpenBracket | kTypoCloseBracket | kTypoQuote);
 }
 
 bool TypographyRun::InsideName() const {
@@ -346,7 +346,7 @@ bool TypographyRun::InSymbolRun() const {
     };
     int length = 1;
     bool symbol = IsSymbol(c_);
-    for (int32_t q = prevpos_; q >= 0 && length < kSymbolRunMax; q = q > 0 ? Previous(q) : -1) {
+    for (int32_t q = prevpos_; q >= 0 && length<kSymbolRunMax; q = q> 0 ? Previous(q) : -1) {
         uint16_t code = CharAt(q);
         if (!inRun(code))
             break;

@@ -20,6 +20,11 @@
 // without the padding the record keeps around them.
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace tarnik {
 
 // Reads every key into Typography().settings; a missing key gives the field's
@@ -35,5 +40,17 @@ void TypoSettingsLoad();
 // Writes every key from Typography().settings, in a fixed order, then flushes
 // the store.
 void TypoSettingsSave();
+
+// A fault of the typography section of a settings file, which loading would
+// pass over (an unknown key is never read, "x" reads as 0, a long list is cut).
+struct TypoSettingsProblem {
+    std::size_t line;  // from 1
+    std::string message;
+};
+
+// Checks the section "1Typografia" of a settings file's text: every key must be
+// one of the section's, a flag 0 or 1, "3Cytat" 0 to 3, "9Pauza" 0 or 1, and a
+// list no longer than its field. Other sections are not looked at.
+std::vector<TypoSettingsProblem> CheckTypoSettingsText(std::string_view text);
 
 }  // namespace tarnik
