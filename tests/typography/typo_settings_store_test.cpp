@@ -117,5 +117,39 @@ TEST_F(TypoSettingsStoreTest, StoredValuesAreCutCleanedAndKeptInRange) {
     EXPECT_EQ(s.fixQuotes, 32767);
 }
 
+struct CheckCase {
+    const char* text;
+    const char* problems;  // "LINE: message" lines
+};
+
+const CheckCase kChecks[] = {
+    {"[1Typografia]\n2Cudzyslow=1\n3cytat = 3\n9Pauza=0\nBZnaki=#\n", ""},
+    // Only the typography section is looked at; a line that holds no key is no key.
+    {"[Prefs]\nnieznany=1\n[1Typografia]\n; uwaga\n", ""},
+    {"[1Typografia]\nnieznany=1\n2Cudzyslow=tak\n3Cytat=4\n8SpacjaLacz=2\n9Pauza=\n",
+     "2: unknown key 'nieznany' in [1Typografia]\n3: bad value 'tak' for 2Cudzyslow (0 or 1)\n"
+     "4: bad value '4' for 3Cytat (0, 1, 2 or 3)\n5: bad value '2' for 8SpacjaLacz (0 or 1)\n"
+     "6: bad value '' for 9Pauza (0 or 1)\n"},
+};
+
+TEST(CheckTypoSettingsTextTest, ReportsUnknownKeysAndBadValuesWithTheirLines) {
+    for (const CheckCase& c : kChecks) {
+        std::string found;
+        for (const TypoSettingsProblem& p : CheckTypoSettingsText(c.text))
+            found += std::to_string(p.line) + ": " + p.message + "\n";
+        EXPECT_EQ(found, c.problems) << c.text;
+    }
+}
+
+TEST(CheckTypoSettingsTextTest, ListsLongerThanTheirFieldsAreReported) {
+    std::string text = "[1Typografia]\nBZnaki=" + std::string(100, '#') +
+                       "\n18nbspAfterWords=" + std::string(253, 'a') +
+                       "\n11Znaki=" + std::string(256, '.') + "\n";
+    std::vector<TypoSettingsProblem> problems = CheckTypoSettingsText(text);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].line, 4u);
+    EXPECT_EQ(problems[0].message, "the value of 11Znaki is longer than 255 bytes");
+}
+
 }  // namespace
 }  // namespace tarnik

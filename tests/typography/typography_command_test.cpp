@@ -75,6 +75,20 @@ TEST(TypographyCommandTest, AnchoredTextBoxesAreProcessedWholeAfterTheStory) {
     EXPECT_EQ(d.Current(), "t");
 }
 
+TEST(TypographyCommandTest, AnchoredBoxesAreCorrectedWhenTheStoryStopsAtAMark) {
+    PluginDocument d(R"({"stories": [{"text": "b \" c  d  e", "anchors": [{"at": 8,
+          "item": {"id": "a", "type": "text", "story": 1}}]},
+        {"text": "e  f"}],
+        "spreads": [{"items": [{"id": "t", "type": "text", "story": 0}]}], "current": "t"})");
+    ASSERT_EQ(d.Choose("Typography In Box"), 0);
+    EXPECT_EQ(d.StoryText(0), "b \" c  d\uFFFC  e");
+    EXPECT_EQ(d.StoryText(1), "e f");
+    EXPECT_EQ(d.host.messages.size(), 1u);
+    // The mark the story stopped at is still selected.
+    EXPECT_EQ(d.host.document->stories[0].selectionStart, 2);
+    EXPECT_EQ(d.host.document->stories[0].selectionEnd, 3);
+}
+
 TEST(TypographyCommandTest, NothingHappensWithoutATextBoxOrGroup) {
     PluginDocument d(R"({"stories": [{"text": "b  c"}],
         "spreads": [{"items": [{"id": "t", "type": "text", "story": 0},

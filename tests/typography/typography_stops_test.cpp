@@ -3,6 +3,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/host_api.h"
 #include "platform/plugin_translations.h"
@@ -53,6 +55,33 @@ TEST(TypographyStopsTest, AmbiguousMarkStopsTheRunWithTheMarkSelected) {
         EXPECT_NE(document.host.messages[0].text.find(c.message), std::string::npos);
         EXPECT_EQ(document.Selected(), "\"");
     }
+}
+
+TEST(TypographyStopsTest, ACallerThatAsksIsToldOfEachMarkAndTheRunGoesOn) {
+    UseSettings();
+    std::vector<std::pair<int32_t, std::string>> left;
+    Typography().quoteLeft = [&](int32_t position, const char* message) {
+        left.emplace_back(position, message);
+        return true;
+    };
+    TypoDocument document("b  \" c \"d\" e\"f  g");
+    RunTypography();
+    Typography().quoteLeft = nullptr;
+    EXPECT_EQ(document.Text(), "b \" c „d” e\"f g");
+    EXPECT_TRUE(document.host.messages.empty());
+    EXPECT_EQ(left, (std::vector<std::pair<int32_t, std::string>>{
+                        {2, "Quotation mark between two spaces"},
+                        {11, "Quotation mark between two non-spaces"}}));
+}
+
+TEST(TypographyStopsTest, ACallerCanStopTheRunAtAMarkWithoutAMessage) {
+    UseSettings();
+    Typography().quoteLeft = [](int32_t, const char*) { return false; };
+    TypoDocument document("b  c \" d  e");
+    RunTypography();
+    Typography().quoteLeft = nullptr;
+    EXPECT_EQ(document.Text(), "b c \" d  e");
+    EXPECT_TRUE(document.host.messages.empty());
 }
 
 TEST(TypographyStopsTest, MessageIsInPolishWhenTheHostIs) {
