@@ -31,7 +31,6 @@
 #include "cli/text_file_run.h"
 #include "host/encoding.h"
 #include "host/memory_host.h"
-#include "host/safe_save.h"
 #include "typography/run_typography.h"
 #include "typography/typo_settings_store.h"
 #include "typography/typography_state.h"
@@ -55,7 +54,7 @@ constexpr char kHelp[] =
     "  -o, --output FILE   write the corrected text to FILE instead (replaced\n"
     "                      whole, only once everything is corrected)\n"
     "  --in-place          write each FILE's corrected text back to it; the\n"
-    "                      original is kept as FILE.bak\n"
+    "                      original is kept as FILE.bak (an older one replaced)\n"
     "  --no-backup         with --in-place: keep no FILE.bak\n"
     "  --stop-at-quote     stop at the first such quotation mark, as the plug-in's\n"
     "                      command does; the rest of the file is written as it was\n"
@@ -409,6 +408,17 @@ bool FileRun::Run(int fd, std::string& out) {
     }
 }
 
+// Copies `path` to `path`.bak (replacing an older backup) before the file is
+// replaced; false with the reason in `error`.
+bool KeepBackup(const std::string& path, std::string& error) {
+    std::error_code failure;
+    std::filesystem::copy_file(path, path + ".bak",
+                               std::filesystem::copy_options::overwrite_existing, failure);
+    if (failure)
+        error = path + ".bak: " + failure.message();
+    return !failure;
+}
+
 int Run(const std::vector<std::string>& args) {
     Options options;
     if (std::optional<std::string> problem = ParseOptions(args, options))
@@ -451,7 +461,8 @@ int Run(const std::vector<std::string>& args) {
             status = kMarksLeft;
         bool written = true;
         if (options.inPlace) {
-            written = host::SaveFileSafely(input, out, error, options.backup);
+            written =
+                (!options.backup || KeepBackup(input, error)) && WriteTextOutput(input, out, error);
         } else if (!options.output.empty()) {
             collected += out;
         } else {
@@ -464,7 +475,7 @@ int Run(const std::vector<std::string>& args) {
         }
     }
     if (!options.output.empty() && status != kUsageError) {
-        if (!host::SaveFileSafely(options.output, collected, error)) {
+        if (!WriteTextOutput(options.output, collected, error)) {
             std::cerr << "tarnik " << kName << ": " << error << "\n";
             status = kUsageError;
         }

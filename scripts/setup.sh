@@ -2,7 +2,7 @@
 # Installs what the build needs beyond g++, CMake, GoogleTest and Google Benchmark.
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
-packages=(nlohmann-json3-dev hunspell-pl libhunspell-dev hyphen-pl libhyphen-dev gettext emacs-nox)
+packages=(nlohmann-json3-dev hunspell-pl libhunspell-dev hyphen-pl libhyphen-dev gettext emacs-nox manpages-pl groff-base)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

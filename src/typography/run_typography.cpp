@@ -104,6 +104,12 @@ class TypographyRun {
     // Ends the segment of a name: a full stop, a slash, a blank, the range's edge
     // or the punctuation around a word.
     bool EndsNameSegment(int32_t position) const;
+    // True when cur is a full stop or colon at the start of a word, before a
+    // small letter or digit: a part of the word (.bashrc, :help).
+    bool BeginsName() const;
+    // True when cur is the '(' of a manual-page reference or a call, right after
+    // a name: mke2fs.conf(5), printf(3p), main().
+    bool IsManualReference() const;
     // True when the word at `from` (letters, dashes, '.', '$', '%', '‰'; ended
     // by a blank, a sentence mark or the range end) has at most `max`
     // characters and is in `list`, as it stands or without a final full stop.
@@ -274,6 +280,10 @@ Act TypographyRun::Spacing() {
         return *excepted;
     };
     auto isUrl = [&] { return IsUrlToken(story_, len_, cur_, classes_); };
+    // A full stop or colon that begins a word is part of it, not punctuation:
+    // .bashrc  .tar.gz  :help
+    if (BeginsName())
+        return Act::Advance;
     // Tested only where a rule would act: most punctuation has no neighbour
     // that asks for an edit.
     std::optional<bool> symbols;
@@ -299,7 +309,7 @@ Act TypographyRun::Spacing() {
         return Act::Stay;
     }
     if (Is(c_, kTypoInsertSpaceBefore) && !Is(c_, kTypoRemoveSpaceBefore) && HasPrevious() &&
-        IsAlnumCode(p_) && !digitGuard && !isUrl() && !isLeftAlone()) {
+        IsAlnumCode(p_) && !digitGuard && !IsManualReference() && !isUrl() && !isLeftAlone()) {
         return InsertSpace(prevpos_, cur_) ? Act::Stay : Act::Failed;
     }
     return Act::Advance;
@@ -309,9 +319,35 @@ bool TypographyRun::EndsNameSegment(int32_t position) const {
     if (position < 0 || position >= end_)
         return true;
     uint16_t code = CharAt(position);
-    return code == '.' || code == '/' || code == '\'' ||
+    // Beyond cp1250 lie the angle brackets (⟨…⟩) that often enclose addresses.
+    return code >= 256 || code == '.' || code == '/' || code == '\'' || code == '<' ||
+           code == '>' || code == kEllipsis ||
            Is(code,
               kTypoBlank | kTypoSentencePunct | kTypoOpenBracket | kTypoCloseBracket | kTypoQuote);
+}
+
+bool TypographyRun::BeginsName() const {
+    bool wordStart = !HasPrevious() || Is(p_, kTypoBlank | kTypoOpenBracket | kTypoQuote) ||
+                     p_ == '\'' || p_ == '<';
+    return (c_ == '.' || c_ == ':') && wordStart && (IsAsciiLower(n_) || IsDigitCode(n_));
+}
+
+bool TypographyRun::IsManualReference() const {
+    if (c_ != '(' || !IsAlnumCode(p_) || !HasNext())
+        return false;
+    if (n_ == ')')
+        return true;  // a call: main()
+    if (!IsDigitCode(n_))
+        return false;
+    int32_t q = Next(nextpos_);
+    for (int length = 0; q >= 0 && q < end_ && length < 4; q = Next(q), ++length) {
+        uint16_t code = CharAt(q);
+        if (code == ')')
+            return true;
+        if (!IsAsciiAlnum(code))
+            return false;
+    }
+    return false;
 }
 
 bool TypographyRun::InsideName() const {
@@ -320,11 +356,12 @@ bool TypographyRun::InsideName() const {
     auto nameChar = [](uint16_t code) {
         return IsAsciiAlnum(code) || code == '_' || code == '-' || code == '~' || code == '+';
     };
-    // After the full stop: small letters, digits and the joiners of names.
+    // After the full stop: a small letter or digit first (so camelCase keys
+    // pass), then letters, digits and the joiners of names.
     int32_t q = nextpos_;
     for (int length = 0; !EndsNameSegment(q); q = Next(q), ++length) {
         uint16_t code = CharAt(q);
-        if (length == kNameSegmentMax || !nameChar(code) || (code >= 'A' && code <= 'Z'))
+        if (length == kNameSegmentMax || !nameChar(code))
             return false;
     }
     // Before it: ASCII letters and digits of either case.

@@ -42,6 +42,7 @@ inline constexpr uint16_t kEmDashCode = 0x97;        // —
 inline constexpr uint16_t kEnDashCode = 0x96;        // –
 inline constexpr uint16_t kNoBreakSpace = 0xA0;
 inline constexpr uint16_t kPerMille = 0x89;  // ‰
+inline constexpr uint16_t kEllipsis = 0x85;  // …
 
 struct TypoCharClasses {
     std::array<uint16_t, 256> masks{};

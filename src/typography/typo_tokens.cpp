@@ -12,6 +12,7 @@ namespace tarnik {
 namespace {
 
 constexpr std::size_t kUrlTokenMax = 4096;
+constexpr uint16_t kLeftAngleBracket = 0x27E8;  // ⟨, beyond cp1250
 constexpr std::size_t kExceptionTokenMax = 4094;
 
 bool StartsWith(const uint16_t* token, std::size_t length, const char* prefix) {
@@ -63,7 +64,16 @@ bool IsUrlToken(XTStory story, int32_t length, int32_t position, const TypoCharC
     std::array<uint16_t, kUrlTokenMax + 1> token;
     std::size_t count =
         GetTokenAround(story, length, position, classes, token.data(), kUrlTokenMax);
-    const uint16_t* text = token.data();
+    // An address in brackets or quotation marks begins inside them: ⟨https://…⟩
+    auto opening = [&](uint16_t code) {
+        return code == '<' || code == '"' || code == '\'' || code == kLeftAngleBracket ||
+               classes.Is(code, kTypoOpenBracket | kTypoQuote);
+    };
+    std::size_t skip = 0;
+    while (skip < count && opening(token[skip]))
+        ++skip;
+    const uint16_t* text = token.data() + skip;
+    count -= skip;
     return StartsWith(text, count, "ftp://") || StartsWith(text, count, "http://") ||
            StartsWith(text, count, "https://") || StartsWith(text, count, "ftp.") ||
            StartsWith(text, count, "www.") ||

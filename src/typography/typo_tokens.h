@@ -13,7 +13,8 @@ namespace tarnik {
 
 // True when the token around `position` (up to 4096 characters) is an address:
 // it begins with "ftp://", "http://", "https://", "ftp." or "www." (in these
-// cases), or holds an at sign.
+// cases; opening brackets and quotation marks before them aside), or holds an
+// at sign.
 bool IsUrlToken(XTStory story, int32_t length, int32_t position, const TypoCharClasses& classes);
 
 // True when the token around `position` (up to 4094 characters) is a word of

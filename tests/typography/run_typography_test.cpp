@@ -66,6 +66,12 @@ const Case kCases[] = {
      "debian.pl, config.txt libartsc.so.0 www.example.com.pl (plik.tar.gz)."},
     {"Plik README.txt.Potem koniec.Start", "Plik README.txt. Potem koniec. Start"},
     {"zdanie.Dalej źle.tak tak.że", "zdanie. Dalej źle. tak tak. że"},
+    {"⟨https://www.gnu.org/licenses/gpl-3.0.html⟩ <http://a.pl/b.c> gpg.ssh.defaultKey",
+     "⟨https://www.gnu.org/licenses/gpl-3.0.html⟩ <http://a.pl/b.c> gpg.ssh.defaultKey"},
+    // A full stop or colon that begins a word belongs to it.
+    {"plik .bashrc, :help oraz .tar.gz tak .Nie", "plik .bashrc, :help oraz .tar.gz tak. Nie"},
+    // Manual-page references and calls keep their brackets closed.
+    {"mke2fs.conf(5) i main() oraz ala(ma)kota", "mke2fs.conf(5) i~main() oraz ala (ma) kota"},
     // An inflection after an apostrophe is no one-letter word.
     {"Dave'a oraz Bush’a i w domu", "Dave'a oraz Bush’a i~w~domu"},
     // Emoticons and arrows stay as written; plain punctuation runs do not.
