@@ -35,7 +35,8 @@ struct FileError {
 
 void OnlyKeys(const json& object, const std::string& place,
               std::initializer_list<const char*> known) {
-    for (const auto& [key, value] : object.items()) {
+    for (const auto& entry : object.items()) {
+        const std::string& key = entry.key();
         if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; })) {
             Fail(place.empty() ? key : place + "." + key, "unknown key");
         }

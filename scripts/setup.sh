@@ -3,6 +3,7 @@
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 packages=(nlohmann-json3-dev hunspell-pl libhunspell-dev hyphen-pl libhyphen-dev gettext emacs-nox manpages-pl groff-base)
+packages+=(clang libclang-rt-14-dev)  # scripts/fuzz.sh: the fuzzing harnesses
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
