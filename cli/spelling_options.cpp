@@ -1,6 +1,7 @@
 #include "cli/spelling_options.h"
 
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 #include "charsets/utf8.h"
@@ -56,6 +57,22 @@ bool IsPolishDictionaryName(std::string name) {
 bool IsUtf8Name(const std::string& name) {
     std::string lower = Lower(name);
     return lower == "utf-8" || lower == "utf8";
+}
+
+// Whether the file starts with four bytes of text. A user dictionary starts with
+// its list's length, little-endian, whose last bytes are 0 for any list it can
+// hold; a word list (a hunspell personal dictionary, say) starts with a word.
+bool LooksLikeText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    char head[4];
+    if (!file.read(head, sizeof head))
+        return false;
+    for (char c : head) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && c != '\n' && c != '\r' && c != '\t')
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -246,6 +263,13 @@ std::string UserDictionaryPath(const std::string& dataDir, const std::string& us
 
 int OpenUserDictionary(const std::string& command, const std::string& path,
                        UserDictionary*& record) {
+    if (LooksLikeText(path)) {
+        std::cerr << "tarnik " << command << ": " << path
+                  << " is a plain word list, not a Tarnik user dictionary; to use its words, "
+                     "import them: tarnik dict --user NEW.dic import "
+                  << path << "\n";
+        return kUsageError;
+    }
     int16_t result = UserDictOpen(path, record);
     // Only a missing or empty file is made anew: a file that cannot be read may
     // still hold the user's words.

@@ -339,6 +339,17 @@ TEST_F(SpellingCommandsTest, DictKeepsAFileItCannotRead) {
         EXPECT_THAT(result.errors, HasSubstr("its word list cannot be read")) << action;
     }
     EXPECT_EQ(testing::ReadFile(user), (tools::Bytes{0, 0, 0, 0}));
+    // A hunspell personal dictionary named as the user dictionary is refused, untouched.
+    std::string words = dir_.File("hunspell_pl");
+    std::ofstream(words, std::ios::binary) << "Kowalski\nNowak\n";
+    for (const std::string& args :
+         {"dict --user " + words + " add Zofia", "-a --data " + data_ + " -p " + words}) {
+        Result result = Run(args, "*Zofia\n");
+        EXPECT_EQ(result.status, 2) << args;
+        EXPECT_THAT(result.errors, HasSubstr("is a plain word list, not a Tarnik user dictionary"))
+            << args;
+    }
+    EXPECT_EQ(Slurp(words), "Kowalski\nNowak\n");
     for (const char* args : {"dict", "dict frob", "dict import", "dict list x", "dict --user"}) {
         EXPECT_EQ(Run(args, "").status, 2) << args;
     }
