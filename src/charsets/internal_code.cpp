@@ -81,7 +81,14 @@ std::u16string InternalToUnicode(const char* bytes, std::size_t count) {
 }
 
 uint16_t StoryUnitToInternal(char16_t unit) {
-    return unit == 0x00AD ? DiscretionaryHyphen : UnicodeToInternal(unit);
+    if (unit == 0x00AD)
+        return DiscretionaryHyphen;
+    // The control character U+001F shares its number with the discretionary
+    // hyphen's code; read as that, a text holding it (a file made into a story)
+    // would lose it to the hyphenation commands.
+    if (unit == DiscretionaryHyphen)
+        return kNoInternalCode;
+    return UnicodeToInternal(unit);
 }
 
 }  // namespace tarnik

@@ -38,7 +38,9 @@ std::u16string InternalToUnicode(const char* bytes, std::size_t count = UpToNul)
 
 // A story character as the engines read it: the discretionary hyphen U+00AD
 // becomes DiscretionaryHyphen (0x1F), everything else goes through
-// UnicodeToInternal. The host takes 0x1F back as a discretionary hyphen.
+// UnicodeToInternal, but for the control character U+001F, which gives
+// kNoInternalCode so that it never passes for the discretionary hyphen. The host
+// takes 0x1F back as a discretionary hyphen.
 uint16_t StoryUnitToInternal(char16_t unit);
 
 }  // namespace tarnik

@@ -27,6 +27,8 @@ INSTANTIATE_TEST_SUITE_P(Units, StoryUnitTest,
                                          UnitCase{0x0430, 0x430},  // Cyrillic а keeps its value
                                          UnitCase{0x00F1, kNoInternalCode},  // ñ is not ń (0xF1)
                                          UnitCase{0x00E0, kNoInternalCode},  // à is not ŕ (0xE0)
+                                         // The control character is no discretionary hyphen.
+                                         UnitCase{0x001F, kNoInternalCode},
                                          UnitCase{kNoUnicode, kNoUnicode},  // the marker is no byte
                                          UnitCase{0xD83D, 0xD83D}));        // half of a pair passes
 
