@@ -10,7 +10,6 @@
 #include "cli/file_problem.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
-#include "speller/letter_code.h"
 #include "speller/user_dictionary.h"
 
 namespace tarnik::cli {
@@ -44,21 +43,6 @@ constexpr char kHelp[] =
     "Exit status: 0 on success; 1 when a word was refused, is not there to remove,\n"
     "or a line of an import was skipped (the rest is done); 2 for bad usage or a\n"
     "file that cannot be read or written.\n";
-
-// Why `word` (UTF-8) cannot be stored as it is written, or empty when it can.
-std::string WordProblem(const std::string& word, std::string& cp1250) {
-    cp1250 = Utf8ToCp1250(word);
-    if (Cp1250ToUtf8(cp1250) != word)
-        return "it holds a character outside the Polish alphabet or is not UTF-8";
-    if (cp1250.empty() || TextToCode(static_cast<uint8_t>(cp1250[0])) == kHyphenCode ||
-        TextToCode(static_cast<uint8_t>(cp1250[0])) == 0)
-        return "a word starts with a letter";
-    if (LetterCount(cp1250) != cp1250.size())
-        return "only letters and the hyphen can be stored";
-    if (cp1250.size() > kMaxUserWordLetters)
-        return "it is longer than 255 letters";
-    return "";
-}
 
 class Dictionary {
   public:
@@ -105,7 +89,7 @@ int AddWords(Dictionary& dictionary, const std::vector<std::string>& words) {
     int status = 0;
     for (const std::string& word : words) {
         std::string cp1250;
-        if (std::string problem = WordProblem(word, cp1250); !problem.empty()) {
+        if (std::string problem = UserWordProblem(word, cp1250); !problem.empty()) {
             std::cerr << "tarnik " << kName << ": '" << word << "' not added: " << problem << "\n";
             status = 1;
         } else if (!dictionary.Contains(cp1250) && !dictionary.Add(cp1250)) {
@@ -173,7 +157,7 @@ int Import(Dictionary& dictionary, const std::string& path) {
             continue;
         }
         std::string cp1250;
-        if (std::string why = WordProblem(word, cp1250); !why.empty()) {
+        if (std::string why = UserWordProblem(word, cp1250); !why.empty()) {
             skip("'" + word + "': " + why);
             continue;
         }

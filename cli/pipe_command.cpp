@@ -6,6 +6,7 @@
 #include "charsets/char_classes.h"
 #include "charsets/utf8.h"
 #include "cli/command.h"
+#include "cli/file_problem.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
 #include "speller/suggestions.h"
@@ -133,16 +134,19 @@ class PipeSession {
     void AddToUser(const std::string& word, bool small) {
         if (word.empty())
             return;
-        std::string cp1250 = Utf8ToCp1250(word);
+        std::string cp1250;
+        std::string problem = UserWordProblem(word, cp1250);
         if (small) {
             for (char& c : cp1250)
                 c = static_cast<char>(ToLower(static_cast<uint8_t>(c)));
         }
-        if (UserDictAddWord(spelling_.User(), cp1250) != 0) {
+        if (problem.empty() && UserDictAddWord(spelling_.User(), cp1250) != 0) {
+            problem =
+                "the dictionary could not be saved" + Because(WriteProblem(spelling_.UserPath()));
+        }
+        if (!problem.empty()) {
             std::cerr << "tarnik " << kName << ": '" << word << "' was not added to "
-                      << spelling_.UserPath()
-                      << " (it needs a letter first, at most 255 letters, and a writable, "
-                         "undamaged file)\n";
+                      << spelling_.UserPath() << ": " << problem << "\n";
         }
     }
 

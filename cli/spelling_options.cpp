@@ -8,6 +8,7 @@
 #include "cli/command.h"
 #include "cli/file_problem.h"
 #include "platform/places.h"
+#include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
 #include "speller/resource_container.h"
 #include "speller/word_check.h"
@@ -253,6 +254,20 @@ int SpellingSession::Open(const std::string& command, const SpellingOptions& opt
     }
     userPath_ = UserDictionaryPath(dataDir, options.userFile);
     return OpenUserDictionary(command, userPath_, user_);
+}
+
+std::string UserWordProblem(const std::string& word, std::string& cp1250) {
+    cp1250 = Utf8ToCp1250(word);
+    if (Cp1250ToUtf8(cp1250) != word)
+        return "it holds a character outside the Polish alphabet or is not UTF-8";
+    uint8_t first = cp1250.empty() ? 0 : TextToCode(static_cast<uint8_t>(cp1250[0]));
+    if (first == 0 || first == kHyphenCode)
+        return "a word starts with a letter";
+    if (LetterCount(cp1250) != cp1250.size())
+        return "only letters and the hyphen can be stored";
+    if (cp1250.size() > kMaxUserWordLetters)
+        return "it is longer than 255 letters";
+    return "";
 }
 
 std::string UserDictionaryPath(const std::string& dataDir, const std::string& userFile) {

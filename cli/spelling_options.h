@@ -95,6 +95,10 @@ class SpellingSession {
     std::string userPath_;
 };
 
+// Why `word` (UTF-8) cannot be stored in a user dictionary exactly as it is
+// written, or empty when it can; `cp1250` receives the word as it would be stored.
+std::string UserWordProblem(const std::string& word, std::string& cp1250);
+
 // The user dictionary's file: `userFile` when given, else user.dic beside son.dic
 // in `dataDir` (empty: the bundled folder), or in the per-user folder when that
 // folder is read-only.
