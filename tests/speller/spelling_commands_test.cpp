@@ -125,6 +125,18 @@ TEST_F(SpellingCommandsTest, PipeCommands) {
     EXPECT_FALSE(Holds(user, "Kotx"));  // accepted for the run only
 }
 
+TEST_F(SpellingCommandsTest, PipeStoresAWordAsWrittenOrNotAtAll) {
+    std::string user = dir_.File("mine.dic");
+    Result result = Run("-a --data " + data_ + " -p " + user, "*abc1\n*Kot-ek\n*-kot\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_THAT(result.errors, HasSubstr("'abc1' was not added to " + user +
+                                         ": only letters and the hyphen can be stored"));
+    EXPECT_THAT(result.errors, HasSubstr("'-kot' was not added to " + user +
+                                         ": a word starts with a letter"));
+    EXPECT_TRUE(Holds(user, "Kot-ek"));
+    EXPECT_FALSE(Holds(user, "abc"));
+}
+
 TEST_F(SpellingCommandsTest, SkipOptionsSkipCapitalsAndDigits) {
     EXPECT_THAT(Pipe("KOTX kotx1 Kotx\n", "--skip-caps --skip-digits"),
                 ElementsAre("*", "*", "& Kotx 3 11: Kot, Kota, Koty", ""));
