@@ -9,7 +9,8 @@
 // FILE.bak, then the new text replaces the file atomically. An interrupted check
 // (Ctrl-C, a closed terminal, the end of the script, or Abort) leaves the file
 // as it was. "Ignore All" and "Change All" hold for the whole run: the plug-in
-// keeps them for one file, and the answers here carry them to the next.
+// keeps them for one file, and the answers here carry them to the next; so do
+// the settings chosen under "Options", which last for the run only.
 #include <unistd.h>
 
 #include <cerrno>
@@ -32,6 +33,7 @@
 #include "host/dialog_script.h"
 #include "host/encoding.h"
 #include "host/terminal_dialog_driver.h"
+#include "spellcheck/dict_settings.h"
 #include "spellcheck/spell_dictionaries.h"
 #include "text/word_scanner.h"
 
@@ -228,9 +230,9 @@ class CheckDriver : public host::DialogDriver {
             out_ << "  (" << list->rows.front() << ")\n";
         }
         const host::DialogItemState* add = Item(dialog, kAdd);
-        out_ << "\n  i) Ignore   I) Ignore All   r) Change   R) Change All\n  "
-             << (add && add->enabled ? "a) Add      " : "           ")
-             << "s) Suggest  o) Options      x) Close    b) Abort\n";
+        out_ << "\n  i) Ignore     I) Ignore All   r) Change     R) Change All\n  "
+             << (add && add->enabled ? "a) Add        " : "             ")
+             << "s) Suggest      o) Options    x) Close      b) Abort\n";
     }
 
     bool ReadLine(const char* prompt, std::string& line) {
@@ -402,8 +404,21 @@ bool CanReplace(const std::string& file, std::string& error) {
     return false;
 }
 
-// Checks one file; false when it could not be checked or written.
-bool CheckFile(const std::string& file, const Options& options, CheckDriver& driver) {
+// The dictionary settings as the run left them ("Options" may have changed
+// them), to be laid over the settings of the next file's run.
+std::vector<SettingValue> DictionarySettingsOfTheRun() {
+    const DictSettings s = LoadDictSettings();
+    auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
+    return {{kDictSettingsSection, "2SlownikiUzytkownika", flag(s.useUserDictionary)},
+            {kDictSettingsSection, "3PominWERSALIKI", flag(s.skipCapitals)},
+            {kDictSettingsSection, "4PominCYFRY", flag(s.skipDigits)},
+            {kDictSettingsSection, "5ZawszeSugeruj", flag(s.alwaysSuggest)}};
+}
+
+// Checks one file; false when it could not be checked or written. `carried`
+// holds the settings an earlier file's Options left, and gets this file's.
+bool CheckFile(const std::string& file, const Options& options, CheckDriver& driver,
+               std::vector<SettingValue>& carried) {
     std::u16string text;
     std::string error;
     if (!ReadTextInput(file, text, error) || !CanReplace(file, error)) {
@@ -413,6 +428,7 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     TextRunOptions runOptions;
     runOptions.xtensionsDir = options.xtensions;
     runOptions.settingsFile = options.settingsFile;
+    runOptions.settings = carried;
     TextFileRun run;
     if (!run.Start(text, runOptions, &driver, error)) {
         Error(error);
@@ -421,6 +437,7 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     const std::string original = host::Utf16ToUtf8(text);
     driver.Begin(file, run.Host());
     TextFileRun::CommandResult result = run.RunCommand("Check Story...");
+    carried = DictionarySettingsOfTheRun();
     if (driver.Interrupted()) {
         std::cerr << file << ": interrupted; the file is left as it was\n";
         return false;
@@ -468,8 +485,9 @@ int Run(const std::vector<std::string>& args) {
 
     CheckDriver driver(*in, std::cout, !script && isatty(STDOUT_FILENO));
     bool allDone = true;
+    std::vector<SettingValue> carried;
     for (const std::string& file : options.files) {
-        if (!CheckFile(file, options, driver))
+        if (!CheckFile(file, options, driver, carried))
             allDone = false;
         if (driver.Interrupted())
             break;

@@ -91,6 +91,18 @@ TEST_F(CheckCommandTest, IgnoreAllHoldsAcrossFilesAndAFileWithoutChangesIsNotRew
     EXPECT_NE(Errors().find("a.txt: no changes"), std::string::npos) << Errors();
 }
 
+TEST_F(CheckCommandTest, OptionsHoldForTheRestOfTheRun) {
+    Write("a.txt", "KRUL i zmija\n");
+    Write("b.txt", "KRUL\n");
+    // At zmija: Options, capitals no longer skipped, OK; then Ignore.
+    Write("answers", "o\npress 1020\npress 1\ni\nr KRÓL\n");
+    int status = -1;
+    std::string out = Check("--dialogs answers a.txt b.txt", status);
+    EXPECT_EQ(status, 0) << Errors();
+    EXPECT_EQ(Read("a.txt"), "KRUL i zmija\n");
+    EXPECT_EQ(Read("b.txt"), "KRÓL\n") << out;
+}
+
 TEST_F(CheckCommandTest, CloseKeepsTheChangesSoFar) {
     Write("a.txt", "krul i zmija\n");
     Write("answers", "r król\nx\n");
