@@ -79,7 +79,9 @@ void CDictMissDialog::ChangeWord(bool all) {
     std::string text = Item(kChangeToItem).Text();
     if (text.empty())
         return;
-    ReplaceMisspelt(text);
+    // A text the story cannot take leaves the dialog at the word.
+    if (!ReplaceMisspelt(text))
+        return;
     if (all)
         Scanner().ReplaceAdd(state.misspelt, text);
     Continue();

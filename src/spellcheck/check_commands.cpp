@@ -95,13 +95,14 @@ void CheckCommand(CheckMode mode) {
     SpellCheckState& state = SpellCheck();
     state.mode = mode;
 
-    XTBox remembered = host.GetCurrentBox();
+    const XTBox original = host.GetCurrentBox();
+    XTBox remembered = original;
     BoxTextInfo selection;
     if (host.IsTextBox(remembered) && host.GetToolMode() == XT_TOOL_CONTENT)
         selection = host.GetBoxTextInfo(remembered);
     else
         remembered = 0;
-    state.storyBox = remembered;
+    state.storyBox = original;
 
     host.BeginEditCommand(1, 0);
     WordScanner& scanner = Scanner();
@@ -112,8 +113,7 @@ void CheckCommand(CheckMode mode) {
         walked = PlanWalk(mode);
         if (walked)
             Walk();
-        if (remembered)
-            host.SetCurrentBox(remembered);
+        host.SetCurrentBox(original);
         scanner.EndScan();
     }
     CloseSpellDictionaries();
@@ -123,8 +123,9 @@ void CheckCommand(CheckMode mode) {
 
     if (walked && !state.errorFound)
         ShowMessage(XT_MB_OK, 0, "", "%s", ShownText(FinalMessage(mode)));
+    // The walk made other boxes current; the item the user was on comes back.
+    host.SetCurrentBox(original);
     if (remembered) {
-        host.SetCurrentBox(remembered);
         int32_t length = host.GetBoxTextInfo(remembered).length;
         int32_t end = std::clamp(selection.selectionEnd, 0, std::max(length, 0));
         ShowTextRange(std::clamp(selection.selectionStart, 0, end), end);

@@ -295,6 +295,29 @@ TEST(CheckWalkTest, CheckDocumentWalksTheAdmittedBoxesOfEverySpread) {
     EXPECT_EQ(d.Current(), "a");
 }
 
+TEST(CheckWalkTest, CheckDocumentFromAGroupLeavesTheGroupCurrent) {
+    std::string json = kDocument;
+    json.replace(json.find(R"("current": "a")"), 14, R"("current": "g")");
+    PluginDocument d(json);
+    for (int i = 0; i < 5; ++i)
+        d.driver.Press(1047);
+    d.driver.Answer(XT_ANSWER_OK);
+    ASSERT_EQ(d.Choose("Check Document..."), 0);
+    EXPECT_TRUE(d.driver.Problems().empty());
+    EXPECT_EQ(d.Current(), "g");
+}
+
+TEST(CheckWalkTest, AReplacementTheStoryCannotTakeKeepsTheDialogAtTheWord) {
+    PluginDocument d(OneBox("krul i zmija"));
+    StopRecorder recorder(d);
+    d.driver.Type(1045, std::string(300, 'a')).Press(1048).Press(1046).Press(1046);
+    d.driver.Answer(XT_ANSWER_OK);
+    ASSERT_EQ(d.Choose("Check Story..."), 0);
+    EXPECT_TRUE(d.driver.Problems().empty());
+    EXPECT_EQ(recorder.stops, (std::vector<std::string>{"krul", "zmija"}));
+    EXPECT_EQ(d.StoryText(0), "krul i zmija");
+}
+
 TEST(CheckWalkTest, CheckDocumentWithoutErrorsSaysSo) {
     PluginDocument d(OneBox("Ala ma kota."));
     d.driver.Answer(XT_ANSWER_OK);
