@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -181,36 +182,62 @@ bool ReadUntil(int fd, std::string& seen, const std::string& wanted) {
     return true;
 }
 
-TEST_F(CheckCommandTest, WorksAtATerminalWithPolishLetters) {
-    Write("a.txt", "Zażółć gęślą jaźń: żółw i zmija.\n");
+// Starts `tarnik check --user user.dic FILE` on a new pseudo-terminal; the
+// terminal's side in `terminal`.
+pid_t StartAtTerminal(const fs::path& folder, const std::string& file, int& terminal) {
     std::string tarnik = std::string(TARNIK_BIN_DIR) + "/tarnik";
-    std::string user = Path("user.dic");
-    std::string file = Path("a.txt");
-    int terminal = -1;
+    std::string user = (folder / "user.dic").string();
     pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
-    ASSERT_GE(child, 0);
     if (child == 0) {
-        setenv("XDG_DATA_HOME", folder_.c_str(), 1);
+        setenv("XDG_DATA_HOME", folder.c_str(), 1);
         execl(tarnik.c_str(), tarnik.c_str(), "check", "--user", user.c_str(), file.c_str(),
               static_cast<char*>(nullptr));
         _exit(127);
     }
+    return child;
+}
+
+void Send(int terminal, const std::string& keys) {
+    ASSERT_EQ(write(terminal, keys.data(), keys.size()), ssize_t(keys.size()));
+}
+
+TEST_F(CheckCommandTest, WorksAtATerminalWithPolishLetters) {
+    Write("a.txt", "Zażółć gęślą jaźń: żółw i zmija.\n");
+    int terminal = -1;
+    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    ASSERT_GE(child, 0);
     std::string seen;
     ASSERT_TRUE(ReadUntil(terminal, seen, "? ")) << seen;
     EXPECT_NE(seen.find("a.txt:1:27: zmija"), std::string::npos) << seen;
     EXPECT_NE(seen.find("żółw i \x1b[7mzmija\x1b[0m."), std::string::npos) << seen;
-    const char answer[] = "r\n";
-    ASSERT_EQ(write(terminal, answer, sizeof answer - 1), ssize_t(sizeof answer - 1));
+    Send(terminal, "r\n");
     ASSERT_TRUE(ReadUntil(terminal, seen, "Change to: ")) << seen;
-    const char replacement[] = "żmija\n";
-    ASSERT_EQ(write(terminal, replacement, sizeof replacement - 1),
-              ssize_t(sizeof replacement - 1));
+    Send(terminal, "żmija\n");
     ReadUntil(terminal, seen, "changes written");
     int status = -1;
     waitpid(child, &status, 0);
     close(terminal);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << seen;
     EXPECT_EQ(Read("a.txt"), "Zażółć gęślą jaźń: żółw i żmija.\n");
+}
+
+TEST_F(CheckCommandTest, CtrlCAtTheTerminalLeavesTheFileWhole) {
+    Write("a.txt", "krul i zmija\n");
+    int terminal = -1;
+    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    ASSERT_GE(child, 0);
+    std::string seen;
+    ASSERT_TRUE(ReadUntil(terminal, seen, "? ")) << seen;
+    Send(terminal, "4\n");  // krul changed in the story, not yet in the file
+    ASSERT_TRUE(ReadUntil(terminal, seen, "a.txt:1:8: zmija")) << seen;
+    ASSERT_TRUE(ReadUntil(terminal, seen, "Abort\r\n? ")) << seen;
+    Send(terminal, "\x03");
+    int status = -1;
+    waitpid(child, &status, 0);
+    close(terminal);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << seen;
+    EXPECT_EQ(Read("a.txt"), "krul i zmija\n");
+    EXPECT_FALSE(fs::exists(Path("a.txt.bak")));
 }
 
 }  // namespace
