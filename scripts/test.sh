@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test. Pass extra CMake options as arguments,
-# e.g. scripts/test.sh -DTARNIK_SANITIZE=ON (uses its own build folder).
+# Builds everything with warnings as errors and runs every test. Pass extra CMake
+# options as arguments; with -DTARNIK_SANITIZE=ON (AddressSanitizer and
+# UndefinedBehaviorSanitizer) the build has its own folder, build-sanitize/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 dir=build
-[ $# -gt 0 ] && dir=build-sanitize
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+for option in "$@"; do
+    [ "$option" = -DTARNIK_SANITIZE=ON ] && dir=build-sanitize
+done
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNIK_WERROR=ON "$@"
 cmake --build "$dir" -j2
 ctest --test-dir "$dir" -j2 --output-on-failure

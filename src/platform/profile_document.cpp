@@ -98,14 +98,14 @@ std::vector<ProfileDocument::Entry> ProfileDocument::Entries(std::string_view se
 }
 
 void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = std::string(key) + "=" + std::string(value);
+    std::string line = std::string(key).append("=").append(value);
     std::replace_if(
         line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     std::size_t header = FindSection(section);
     if (header == npos) {
         if (!lines_.empty() && !Trim(lines_.back()).empty())
             lines_.emplace_back();
-        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(std::string("[").append(section).append("]"));
         lines_.push_back(std::move(line));
         return;
     }

@@ -57,7 +57,7 @@ bool TypoWordList::Add(std::string_view word) {
 bool TypoWordList::Remove(std::string_view word) {
     if (word.empty())
         return false;
-    std::string key = " " + std::string(word) + " ";
+    std::string key = std::string(" ").append(word).append(" ");
     std::size_t at = padded_.find(key);
     if (at == std::string::npos)
         return false;

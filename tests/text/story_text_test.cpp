@@ -70,7 +70,7 @@ TEST(StoryText, InsertsLongTextThroughAHostBlock) {
     fake::HostFixture f(fake::OneBox("[]"));
     std::string text(300, '\xB9');  // ą
     EXPECT_EQ(InsertText(1, text), 0);
-    EXPECT_EQ(f.Text(0), u"[" + std::u16string(300, u'ą') + u"]");
+    EXPECT_EQ(f.Text(0), std::u16string(u"[").append(300, u'ą').append(u"]"));
     EXPECT_EQ(f.host.LiveHandles(), 0u);
 }
 

@@ -40,8 +40,9 @@ const Case kCases[] = {
      "b",
      "a\xC2\xA0\xC2\xA0"
      "b"},  // only plain spaces count
-    {"#ta#k#", "tak", [](TypoSettings& s) { s.removeCharsList = "#"; }},
-    {"#tak", "#tak", [](TypoSettings& s) { s.removeCharsList = "#", s.removeChars = 0; }},
+    {"#ta#k#", "tak", [](TypoSettings& s) { s.removeCharsList = std::string("#"); }},
+    {"#tak", "#tak",
+     [](TypoSettings& s) { s.removeCharsList = std::string("#"), s.removeChars = 0; }},
     // Spacing around punctuation and brackets.
     {"tak ,nie", "tak, nie"},
     {"( tekst )", "(tekst)"},

@@ -6,6 +6,7 @@
 
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
+#include "tools/container/byte_order.h"
 
 namespace tarnik::tools {
 
@@ -51,14 +52,14 @@ Letters Concat(const Letters& a, const Letters& b) {
 
 // Breadth-first order: shorter prefixes first.
 bool Shallower(const Letters& a, const Letters& b) {
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
+    return a.size() != b.size() ? a.size() < b.size() : ByteOrder{}(a, b);
 }
 
-using Blocks = std::map<Letters, std::vector<BlockEntry>>;
+using Blocks = std::map<Letters, std::vector<BlockEntry>, ByteOrder>;
 
 // Each stem goes to the deepest node whose prefix begins it.
 Blocks AssignStems(const std::vector<std::pair<Letters, InflectionClass>>& stems,
-                   const std::set<Letters>& prefixes) {
+                   const std::set<Letters, ByteOrder>& prefixes) {
     Blocks blocks;
     for (const auto& [stem, inflection] : stems) {
         for (size_t length = stem.size(); length > 0; --length) {
@@ -73,16 +74,16 @@ Blocks AssignStems(const std::vector<std::pair<Letters, InflectionClass>>& stems
 }
 
 struct NodeTable {
-    std::map<Letters, uint32_t> slotOf;
-    std::map<Letters, uint32_t> baseOf;
+    std::map<Letters, uint32_t, ByteOrder> slotOf;
+    std::map<Letters, uint32_t, ByteOrder> baseOf;
     uint32_t size = 0;
 };
 
 // Places every node; each parent gets a base of its own.
-NodeTable PlaceNodes(const std::set<Letters>& prefixes) {
+NodeTable PlaceNodes(const std::set<Letters, ByteOrder>& prefixes) {
     std::vector<Letters> order(prefixes.begin(), prefixes.end());
     std::sort(order.begin(), order.end(), Shallower);
-    std::map<Letters, std::vector<uint8_t>> children;
+    std::map<Letters, std::vector<uint8_t>, ByteOrder> children;
     for (const Letters& prefix : order) {
         children[Letters(prefix.begin(), prefix.end() - 1)].push_back(prefix.back());
     }
@@ -169,7 +170,7 @@ Bytes EncodeWordBlock(std::vector<BlockEntry> entries) {
 PackedWordList PackWordList(std::vector<Letters> words) {
     for (Letters& word : words)
         word.push_back(kEndMark);
-    std::sort(words.begin(), words.end());
+    std::sort(words.begin(), words.end(), ByteOrder{});
     words.erase(std::unique(words.begin(), words.end()), words.end());
     DoubleArray array = PackDoubleArray(BuildMinimalAutomaton(words));
     PackedWordList packed;
@@ -215,7 +216,7 @@ void MainDictionaryWriter::AddResource(std::string type, uint16_t number, Bytes 
 Bytes MainDictionaryWriter::Build() const {
     // The nodes: the given prefixes and every stem's first letter, closed under
     // prefixes, then grown where a block passes the target.
-    std::set<Letters> prefixes;
+    std::set<Letters, ByteOrder> prefixes;
     auto addPrefix = [&](const Letters& prefix) {
         bool added = false;
         for (size_t length = 1; length <= prefix.size(); ++length) {
@@ -272,7 +273,8 @@ Bytes MainDictionaryWriter::Build() const {
     // The data area: 4 bytes, the node count, the nodes, the blocks. The blocks'
     // offsets are absolute, so the data area's own offset is found first.
     Bytes blockBytes;
-    std::map<Letters, std::pair<uint32_t, uint32_t>> blockPlace;  // offset in blockBytes, size
+    std::map<Letters, std::pair<uint32_t, uint32_t>, ByteOrder>
+        blockPlace;  // offset in blockBytes, size
     for (const auto& [prefix, entries] : blocks) {
         Bytes block = EncodeWordBlock(entries);
         blockPlace[prefix] = {static_cast<uint32_t>(blockBytes.size()),

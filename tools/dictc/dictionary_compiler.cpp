@@ -7,6 +7,7 @@
 #include "charsets/utf8.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
+#include "tools/container/byte_order.h"
 #include "tools/container/main_dictionary_writer.h"
 #include "tools/dictc/affix_rules.h"
 #include "tools/dictc/expansion.h"
@@ -157,7 +158,9 @@ CompiledDictionary CompileDictionary(const CompileOptions& options) {
     if (!options.abbreviationsPath.empty())
         result.abbreviations = ReadSmallWordList(options.abbreviationsPath);
 
-    std::sort(stems.begin(), stems.end());
+    std::sort(stems.begin(), stems.end(), [](const auto& a, const auto& b) {
+        return ByteOrder{}(a.first, b.first) || (a.first == b.first && a.second < b.second);
+    });
     stems.erase(std::unique(stems.begin(), stems.end()), stems.end());
     figures.stemEntries = stems.size();
     std::vector<Codes> stemsOnly;

@@ -4,11 +4,12 @@
 #include <stdexcept>
 
 #include "speller/letter_code.h"
+#include "tools/container/byte_order.h"
 
 namespace tarnik::tools {
 
 std::vector<StemSplit> SplitIntoStems(std::vector<Codes> forms) {
-    std::sort(forms.begin(), forms.end());
+    std::sort(forms.begin(), forms.end(), ByteOrder{});
     forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
     std::vector<StemSplit> splits;
     for (size_t first = 0; first < forms.size();) {

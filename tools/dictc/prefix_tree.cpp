@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tools/container/byte_order.h"
+
 namespace tarnik::tools {
 
 namespace {
@@ -23,7 +25,7 @@ struct GrowingNode {
 class TreeBuilder {
   public:
     explicit TreeBuilder(std::vector<Codes> stems) : stems_(std::move(stems)) {
-        std::sort(stems_.begin(), stems_.end());
+        std::sort(stems_.begin(), stems_.end(), ByteOrder{});
     }
 
     std::vector<Codes> Grow(size_t maxNodes) {
