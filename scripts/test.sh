@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 dir=build
 for option in "$@"; do
-    [ "$option" = -DTARNIK_SANITIZE=ON ] && dir=build-sanitize
+    if [ "$option" = -DTARNIK_SANITIZE=ON ]; then dir=build-sanitize; fi
 done
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNIK_WERROR=ON "$@"
 cmake --build "$dir" -j2
