@@ -136,7 +136,8 @@ bool WriteTextOutput(const std::string& path, const std::string& bytes, std::str
     }
     fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string temporary =
-        (folder / ("." + target.filename().string() + ".tarnik-XXXXXX")).string();
+        (folder / std::string(".").append(target.filename().string()).append(".tarnik-XXXXXX"))
+            .string();
     int fd = mkstemp(temporary.data());
     if (fd < 0) {
         error = path + ": " + Reason();

@@ -18,7 +18,7 @@ inline tarnik::host::Document NestedGroups(int depth, const std::u16string& text
     document.hj.push_back({"Standard", false, 0});
     for (int level = 0; level <= depth; ++level) {
         Item item;
-        item.id = level < depth ? "g" + std::to_string(level) : "t";
+        item.id = level < depth ? std::string("g").append(std::to_string(level)) : "t";
         item.type = level < depth ? ItemType::Group : ItemType::Text;
         item.story = level < depth ? -1 : 0;
         item.parent = level - 1;
