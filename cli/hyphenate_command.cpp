@@ -4,6 +4,7 @@
 // applies: skipped capitals and mixed-case words, compounds, the user's
 // exceptions, points already there confirmed rather than doubled.
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,9 @@ namespace {
 constexpr char kName[] = "hyphenate";
 
 constexpr char kHelp[] =
-    "Usage: tarnik hyphenate [--remove] [--no-user] [--settings FILE] [--data DIR]\n"
-    "                        [-o OUT | --in-place] [FILE]\n\n"
+    "Usage: tarnik hyphenate [--remove] [--no-user] [--on RULE,...] [--off RULE,...]\n"
+    "                        [--settings FILE] [--data DIR]\n"
+    "                        [-o OUT | --in-place [--no-backup]] [FILE]\n\n"
     "Puts Polish hyphenation points into UTF-8 text as soft hyphens (U+00AD), which\n"
     "browsers and e-book readers break lines at. Reads FILE or standard input and\n"
     "writes standard output. Words in capitals (NATO) and words like XPress are left\n"
@@ -26,27 +28,42 @@ constexpr char kHelp[] =
     "soft hyphens already in the text are kept where the hyphenation allows them and\n"
     "taken out where it does not, so hyphenating twice gives what once gave.\n\n"
     "  --remove         take every soft hyphen out instead\n"
-    "  --no-user        hyphenate without the user's exceptions (PLHYPH.USR)\n"
+    "  --no-user        hyphenate without the user's exceptions (PLHYPH.USR), as\n"
+    "                   --off exceptions does\n"
+    "  --on RULE[,RULE...], --off RULE[,RULE...]\n"
+    "                   turn settings on or off: exceptions (the user's\n"
+    "                   exceptions), typography-first (tarnik typo's corrections\n"
+    "                   first), skip-capitals (leave NATO alone), skip-mixed-case\n"
+    "                   (leave XPress alone)\n"
     "  --settings FILE  the settings file (section [1Dzielenie], keys as the plug-in\n"
     "                   stores them, e.g. 4PominWersaliki=0); it is only read.\n"
     "                   Without it the default settings hold\n"
     "  --data DIR       the folder of PLHYPH.DAT (default: the bundled XTensions\n"
     "                   folder); PLHYPH.USR is found beside it, or in the per-user\n"
     "                   folder when DIR cannot be written\n"
-    "  -o OUT           write to OUT instead of standard output\n"
-    "  --in-place       write back to FILE\n\n"
-    "OUT and FILE are replaced whole or not at all: a failed write leaves the old\n"
-    "file as it was.\n\n"
+    "  -o, --output OUT write to OUT instead of standard output\n"
+    "  --in-place       write back to FILE, keeping the original as FILE.bak (an\n"
+    "                   older one replaced)\n"
+    "  --no-backup      with --in-place: keep no FILE.bak\n\n"
+    "Options are laid over the settings file. OUT and FILE are replaced whole or\n"
+    "not at all: a failed write leaves the old file as it was.\n\n"
     "Exit status: 0 on success; 1 when the hyphenation data cannot be opened or the\n"
     "output cannot be written (nothing is written then); 2 on bad usage, or input\n"
     "that cannot be read or is not UTF-8.\n";
 
+// The settings by the names of the options, and the keys that hold them.
+constexpr SettingName kSettings[] = {
+    {"exceptions", "2UzywajWyjatkow"},
+    {"typography-first", "3NajpierTypografia"},
+    {"skip-capitals", "4PominWersaliki"},
+    {"skip-mixed-case", "5PominXPress"},
+};
+
 struct Options {
     bool remove = false;
-    bool noUser = false;
     bool inPlace = false;
-    std::string settingsFile;
-    std::string dataDir;
+    bool backup = true;
+    TextRunOptions run;
     std::string output;
     std::string input;
 };
@@ -60,18 +77,27 @@ int Error(int status, const std::string& message) {
 int ParseOptions(const std::vector<std::string>& args, Options& options) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        std::string* value = arg == "--settings" ? &options.settingsFile
-                             : arg == "--data"   ? &options.dataDir
-                             : arg == "-o"       ? &options.output
-                                                 : nullptr;
-        if (value) {
+        std::string* value = arg == "--settings"                ? &options.run.settingsFile
+                             : arg == "--data"                  ? &options.run.xtensionsDir
+                             : arg == "-o" || arg == "--output" ? &options.output
+                                                                : nullptr;
+        const bool rules = arg == "--on" || arg == "--off";
+        if (value || rules) {
             if (++i == args.size())
                 return UsageError(kName, arg + " needs a value");
-            *value = args[i];
+            if (value) {
+                *value = args[i];
+            } else if (std::optional<std::string> problem =
+                           ParseSettingNames(args[i], kSettings, kHyphSettingsSection,
+                                             arg == "--on" ? "1" : "0", options.run.settings)) {
+                return UsageError(kName, *problem);
+            }
         } else if (arg == "--remove") {
             options.remove = true;
         } else if (arg == "--no-user") {
-            options.noUser = true;
+            options.run.settings.push_back({kHyphSettingsSection, "2UzywajWyjatkow", "0"});
+        } else if (arg == "--no-backup") {
+            options.backup = false;
         } else if (arg == "--in-place") {
             options.inPlace = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -108,14 +134,9 @@ int Run(const std::vector<std::string>& args) {
     if (!ReadTextInput(options.input, text, error))
         return Error(kUsageError, error);
 
-    TextRunOptions runOptions;
-    runOptions.xtensionsDir = options.dataDir;
-    runOptions.settingsFile = options.settingsFile;
-    if (options.noUser)
-        runOptions.settings.push_back({kHyphSettingsSection, "2UzywajWyjatkow", "0"});
     TextFileRun run;
-    if (!run.Start(text, runOptions, nullptr, error))
-        return Error(options.settingsFile.empty() ? 1 : kUsageError, error);
+    if (!run.Start(text, options.run, nullptr, error))
+        return Error(options.run.settingsFile.empty() ? 1 : kUsageError, error);
 
     const char* title = options.remove ? "Remove Hyphens From Box" : "Hyphenate Box";
     TextFileRun::CommandResult result = run.RunCommand(title);
@@ -128,12 +149,15 @@ int Run(const std::vector<std::string>& args) {
         return Error(1, "the hyphenation data could not be opened; nothing was written");
 
     const std::string story = run.StoryText();
-    const std::string& target = options.inPlace ? options.input : options.output;
-    if (target.empty()) {
-        if (!WriteStandardOutput(story))
-            return Error(1, "cannot write to standard output");
-    } else if (!WriteTextOutput(target, story, error)) {
-        return Error(1, error);
+    if (options.inPlace) {
+        if ((options.backup && !KeepBackup(options.input, error)) ||
+            !WriteTextOutput(options.input, story, error))
+            return Error(1, error);
+    } else if (!options.output.empty()) {
+        if (!WriteTextOutput(options.output, story, error))
+            return Error(1, error);
+    } else if (!WriteStandardOutput(story)) {
+        return Error(1, "cannot write to standard output");
     }
     return 0;
 }

@@ -171,6 +171,37 @@ bool WriteTextOutput(const std::string& path, const std::string& bytes, std::str
     return true;
 }
 
+std::optional<std::string> ParseSettingNames(const std::string& names,
+                                             std::span<const SettingName> known,
+                                             const char* section, const char* value,
+                                             std::vector<SettingValue>& settings) {
+    size_t start = 0;
+    while (start <= names.size()) {
+        size_t comma = names.find(',', start);
+        std::string name = names.substr(start, comma == std::string::npos ? comma : comma - start);
+        const SettingName* found = nullptr;
+        for (const SettingName& candidate : known) {
+            if (name == candidate.name)
+                found = &candidate;
+        }
+        if (!found)
+            return "unknown rule '" + name + "'";
+        settings.push_back({section, found->key, value});
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    return std::nullopt;
+}
+
+bool KeepBackup(const std::string& path, std::string& error) {
+    std::error_code failure;
+    fs::copy_file(path, path + ".bak", fs::copy_options::overwrite_existing, failure);
+    if (failure)
+        error = path + ".bak: " + failure.message();
+    return !failure;
+}
+
 bool WriteStandardOutput(const std::string& bytes) {
     return WriteAll(STDOUT_FILENO, bytes);
 }

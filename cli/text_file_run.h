@@ -23,6 +23,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,24 @@ struct SettingValue {
     std::string key;
     std::string value;
 };
+
+// A setting named as the options --on and --off name it, and its key.
+struct SettingName {
+    const char* name;  // "skip-capitals"
+    const char* key;   // "4PominWersaliki"
+};
+
+// Appends to `settings` the keys of the comma-separated `names` (of `known`) in
+// `section`, each with `value`; the problem ("unknown rule 'x'") when a name is
+// not known.
+std::optional<std::string> ParseSettingNames(const std::string& names,
+                                             std::span<const SettingName> known,
+                                             const char* section, const char* value,
+                                             std::vector<SettingValue>& settings);
+
+// Copies `path` to `path`.bak (replacing an older backup) before the file is
+// replaced; false with the reason in `error`.
+bool KeepBackup(const std::string& path, std::string& error);
 
 struct TextRunOptions {
     std::string xtensionsDir;            // empty: the XTensions folder beside tarnik

@@ -78,13 +78,8 @@ constexpr char kHelp[] =
 
 constexpr char kSection[] = "1Typografia";
 
-struct RuleName {
-    const char* name;
-    const char* key;
-};
-
 // The rules by the names of the options, and the keys that hold them.
-constexpr RuleName kRules[] = {
+constexpr SettingName kRules[] = {
     {"quotes", "2Cudzyslow"},
     {"guess-quotes", "23ZgadnijCudzyslow"},
     {"quote-space-fix", "24CudzyslowSpacja"},
@@ -120,27 +115,6 @@ constexpr int kMarksLeft = 1;
 constexpr size_t kReadSize = 1 << 20;
 // The story holds at most about this many characters to correct at once.
 constexpr int32_t kPieceLength = 1 << 20;
-
-std::optional<std::string> ParseRules(const std::string& list, const char* value,
-                                      std::vector<SettingValue>& settings) {
-    size_t start = 0;
-    while (start <= list.size()) {
-        size_t comma = list.find(',', start);
-        std::string name = list.substr(start, comma == std::string::npos ? comma : comma - start);
-        const RuleName* rule = nullptr;
-        for (const RuleName& candidate : kRules) {
-            if (name == candidate.name)
-                rule = &candidate;
-        }
-        if (!rule)
-            return "unknown rule '" + name + "'";
-        settings.push_back({kSection, rule->key, value});
-        if (comma == std::string::npos)
-            break;
-        start = comma + 1;
-    }
-    return std::nullopt;
-}
 
 // Parses the arguments; a message for the first one that is wrong.
 std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Options& options) {
@@ -199,7 +173,8 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Op
                     return "--dash takes en or em";
                 options.run.settings.push_back({kSection, "9Pauza", *v == "em" ? "0" : "1"});
             } else if (arg == "--on" || arg == "--off") {
-                problem = ParseRules(*v, arg == "--on" ? "1" : "0", options.run.settings);
+                problem = ParseSettingNames(*v, kRules, kSection, arg == "--on" ? "1" : "0",
+                                            options.run.settings);
             } else {
                 return "unknown option '" + arg + "'";
             }
@@ -406,17 +381,6 @@ bool FileRun::Run(int fd, std::string& out) {
         for (LeftMark& mark : marks_)
             mark.position -= before - emitted_;
     }
-}
-
-// Copies `path` to `path`.bak (replacing an older backup) before the file is
-// replaced; false with the reason in `error`.
-bool KeepBackup(const std::string& path, std::string& error) {
-    std::error_code failure;
-    std::filesystem::copy_file(path, path + ".bak",
-                               std::filesystem::copy_options::overwrite_existing, failure);
-    if (failure)
-        error = path + ".bak: " + failure.message();
-    return !failure;
 }
 
 int Run(const std::vector<std::string>& args) {

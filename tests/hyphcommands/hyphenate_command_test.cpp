@@ -111,15 +111,23 @@ TEST_F(HyphenateCommand, EmptyInputGivesEmptyOutput) {
 
 TEST_F(HyphenateCommand, InPlaceReplacesTheFileWholeAndKeepsItsMode) {
     Write("story.txt", "niebieski\n");
+    Write("story.txt.bak", "an older backup");
     ASSERT_EQ(chmod(Path("story.txt").c_str(), 0640), 0);
     Outcome o = Hyphenate("--in-place story.txt");
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, "");
     EXPECT_EQ(Tilde(Read("story.txt")), "nie~bie~ski\n");
+    EXPECT_EQ(Read("story.txt.bak"), "niebieski\n");
     EXPECT_EQ(fs::status(Path("story.txt")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(Files(),
-              (std::vector<std::string>{".stderr", ".stdin", ".stdout", "data", "story.txt"}));
+    EXPECT_EQ(Files(), (std::vector<std::string>{".stderr", ".stdin", ".stdout", "data",
+                                                 "story.txt", "story.txt.bak"}));
+
+    Write("other.txt", "kotek");
+    o = Hyphenate("--in-place --no-backup other.txt");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Tilde(Read("other.txt")), "ko~tek");
+    EXPECT_FALSE(fs::exists(Path("other.txt.bak")));
 }
 
 TEST_F(HyphenateCommand, AnOutputLinkIsFollowed) {
@@ -151,6 +159,8 @@ TEST_F(HyphenateCommand, RefusesWhatItCannotDoAndWritesNothing) {
         {"good.txt --settings missing.ini -o out.txt", 2,
          "cannot read the settings file missing.ini"},
         {"good.txt --colour", 2, "unknown option '--colour'"},
+        {"good.txt --on capitals -o out.txt", 2, "unknown rule 'capitals'"},
+        {"good.txt --off", 2, "--off needs a value"},
         {"good.txt good.txt", 2, "one input file at most"},
     };
     for (const auto& c : cases) {
@@ -181,6 +191,24 @@ TEST_F(HyphenateCommand, UsesTheUsersExceptionsUnlessTold) {
     ASSERT_EQ(Tarnik("hyph --data data --add kot-ek").status, 0);
     EXPECT_EQ(Tilde(Hyphenate("", "kotek").out), "kot~ek");
     EXPECT_EQ(Tilde(Hyphenate("--no-user", "kotek").out), "ko~tek");
+}
+
+TEST_F(HyphenateCommand, OptionsAreLaidOverTheSettingsFile) {
+    Write("my.ini", "[1Dzielenie]\n4PominWersaliki=0\n5PominXPress=0\n");
+    const struct {
+        const char* options;
+        const char* hyphenated;
+    } cases[] = {
+        {"", "NATO iPhone \"War~sza~wa\""},
+        {"--off skip-capitals,skip-mixed-case", "NA~TO iPho~ne \"War~sza~wa\""},
+        {"--settings my.ini --on skip-capitals", "NATO iPho~ne \"War~sza~wa\""},
+        {"--on typography-first", "NATO iPhone „War~sza~wa”"},
+    };
+    for (const auto& c : cases) {
+        Outcome o = Hyphenate(c.options, "NATO iPhone \"Warszawa\"");
+        EXPECT_EQ(o.status, 0) << c.options << "\n" << o.err;
+        EXPECT_EQ(Tilde(o.out), c.hyphenated) << c.options;
+    }
 }
 
 TEST_F(HyphenateCommand, ReadsASettingsFileWithoutWritingIt) {
