@@ -140,8 +140,13 @@ int Run(const std::vector<std::string>& args) {
 
     const char* title = options.remove ? "Remove Hyphens From Box" : "Hyphenate Box";
     TextFileRun::CommandResult result = run.RunCommand(title);
-    for (const host::ShownMessage& message : run.Host().messages)
-        std::cerr << "tarnik " << kName << ": " << OneLine(message.text) << "\n";
+    // At start-up every component tells what it misses; only the hyphenation's
+    // messages (its data or exceptions file) concern this run.
+    const std::vector<host::ShownMessage>& messages = run.Host().messages;
+    for (size_t i = 0; i < messages.size(); ++i) {
+        if (i >= run.StartMessages() || messages[i].text.find("hyphenation") != std::string::npos)
+            std::cerr << "tarnik " << kName << ": " << OneLine(messages[i].text) << "\n";
+    }
     if (result == TextFileRun::CommandResult::kNoItem)
         return Error(1, std::string("the plug-in has no menu item \"") + title + "\"");
     // An empty text leaves the item disabled: there is nothing to change.

@@ -259,6 +259,7 @@ bool TextFileRun::Start(const std::u16string& text, const TextRunOptions& option
     host_.SetDialogDriver(driver);
     int32_t result = host_.Start(FileRunEntry);
     started_ = host_.Accepted();
+    startMessages_ = host_.messages.size();
     if (result != 0) {
         error = "the plug-in did not start (result " + std::to_string(result) + ")";
         return false;

@@ -108,10 +108,15 @@ class TextFileRun {
 
     host::MemoryHost& Host() { return host_; }
 
+    // How many of Host().messages the plug-in showed while it started (the
+    // components report missing data files then); the rest came since.
+    size_t StartMessages() const { return startMessages_; }
+
   private:
     host::MemoryHost host_;
     std::string settingsFolder_;  // the private settings copy lies here
     bool started_ = false;
+    size_t startMessages_ = 0;
 };
 
 }  // namespace tarnik::cli

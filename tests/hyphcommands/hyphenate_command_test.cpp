@@ -174,6 +174,15 @@ TEST_F(HyphenateCommand, RefusesWhatItCannotDoAndWritesNothing) {
     EXPECT_EQ(Read("good.txt"), "kotek");
 }
 
+TEST_F(HyphenateCommand, TheSpellChecksMissingDictionaryIsNoConcern) {
+    fs::create_directory(Path("hyphonly"));
+    fs::copy_file(Path("data/PLHYPH.DAT"), Path("hyphonly/PLHYPH.DAT"));
+    Outcome o = Tarnik("hyphenate --data hyphonly", "kotek");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(Tilde(o.out), "ko~tek");
+}
+
 TEST_F(HyphenateCommand, WithoutTheDataNothingPassesForHyphenated) {
     fs::create_directory(Path("nodata"));
     Outcome o = Tarnik("hyphenate --data nodata -o out.txt", "kotek");
