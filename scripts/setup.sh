@@ -1,16 +1,30 @@
 #!/usr/bin/env bash
-# Installs what the build needs beyond g++, CMake, GoogleTest and Google Benchmark.
-# Safe to run again: packages already present are left alone.
+# Installs every Debian package the build, the tests and the benchmarks need on a
+# bare Debian 12 (the list is scripts/packages.txt), updating the package lists
+# first. Runs apt-get as root, or through sudo when run as another user. Safe to
+# run again: when every package is present it changes nothing.
 set -euo pipefail
-packages=(nlohmann-json3-dev hunspell-pl libhunspell-dev hyphen-pl libhyphen-dev gettext emacs-nox manpages-pl groff-base)
-packages+=(clang libclang-rt-14-dev)  # scripts/fuzz.sh: the fuzzing harnesses
+cd "$(dirname "$0")"
+packages=()
+while read -r line; do
+    name=${line%%#*}
+    name=${name//[[:space:]]/}
+    [ -n "$name" ] && packages+=("$name")
+done <packages.txt
 missing=()
 for p in "${packages[@]}"; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "setup.sh: these packages are missing: ${missing[*]}" >&2
+        echo "setup.sh: run this script as root, or install sudo, to install them" >&2
+        exit 1
+    fi
+    sudo=(sudo)
 fi
+echo "setup.sh: installing ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

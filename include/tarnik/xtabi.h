@@ -441,6 +441,9 @@ typedef int32_t (*XTGetInterfaceLanguageProc)(int16_t*);
 typedef int32_t (*XTActivateCallbackProc)(XTRegistrationRecord* record);
 #define XT_ENTRY_NAME "XTActivateCallback"
 
+/* Marks the module's entries: everything else in the module is hidden. */
+#define XT_EXPORT __attribute__((visibility("default")))
+
 #ifdef __cplusplus
 }
 #endif

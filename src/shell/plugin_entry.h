@@ -20,9 +20,9 @@
 #include "typocommands/typo_xt.h"
 
 extern "C" {
-int32_t XTActivateCallback(XTRegistrationRecord* record);
-int32_t aa();
-int32_t bb();
+XT_EXPORT int32_t XTActivateCallback(XTRegistrationRecord* record);
+XT_EXPORT int32_t aa();
+XT_EXPORT int32_t bb();
 }
 
 namespace tarnik {
