@@ -29,8 +29,9 @@ constexpr int kUsageError = 2;
 int UsageError(const std::string& command, const std::string& message);
 
 // The host's XTensions folder: the plug-in module and its bundled data files
-// ("son.dic", "PLHYPH.DAT") lie there. It is the folder "XTensions" beside the
-// tarnik executable.
+// ("son.dic", "PLHYPH.DAT") lie there. Found from the tarnik executable's own
+// place, whatever the working folder: the folder "XTensions" beside it, as in the
+// build folder, else the installed one (bin/../lib/tarnik/XTensions).
 std::string DefaultXTensionsDir();
 
 }  // namespace tarnik::cli

@@ -49,11 +49,15 @@ int UsageError(const std::string& command, const std::string& message) {
 }
 
 std::string DefaultXTensionsDir() {
+    namespace fs = std::filesystem;
     std::error_code error;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    fs::path self = fs::read_symlink("/proc/self/exe", error);
     if (error)
         return "XTensions";
-    return (self.parent_path() / "XTensions").string();
+    fs::path beside = self.parent_path() / "XTensions";
+    if (fs::is_directory(beside, error))
+        return beside.string();
+    return (self.parent_path() / TARNIK_INSTALLED_XTENSIONS).lexically_normal().string();
 }
 
 }  // namespace tarnik::cli

@@ -13,6 +13,10 @@ namespace tarnik::cli {
 
 inline constexpr char kPluginModuleName[] = "Tarnik11.so";
 
+// Why the plug-in did not start, from the host's Start result: "it refused to
+// register (result 1358955521)".
+std::string StartProblem(int32_t result);
+
 class PluginSession {
   public:
     PluginSession() = default;

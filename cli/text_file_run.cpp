@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "cli/command.h"
+#include "cli/plugin_session.h"
 #include "host/encoding.h"
 #include "platform/plugin_folder.h"
 #include "platform/settings_store.h"
@@ -261,7 +262,7 @@ bool TextFileRun::Start(const std::u16string& text, const TextRunOptions& option
     started_ = host_.Accepted();
     startMessages_ = host_.messages.size();
     if (result != 0) {
-        error = "the plug-in did not start (result " + std::to_string(result) + ")";
+        error = "the plug-in did not start: " + StartProblem(result);
         return false;
     }
     return true;

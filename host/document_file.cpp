@@ -1,8 +1,10 @@
 #include "host/document_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -646,6 +648,12 @@ std::string SaveDocumentText(const MemoryHost& host) {
 }
 
 bool LoadDocumentFile(const std::string& path, MemoryHost& host, std::string& error) {
+    // A folder opens as a stream that reads nothing: named as what it is, not as bad JSON.
+    std::error_code folder;
+    if (std::filesystem::is_directory(path, folder)) {
+        error = "cannot read " + path + ": " + std::strerror(EISDIR);
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = "cannot read " + path + ": " + std::strerror(errno);

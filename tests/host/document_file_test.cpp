@@ -110,6 +110,14 @@ TEST(DocumentFile, SavesToAFileAndReadsItBack) {
     std::remove(path.c_str());
     EXPECT_FALSE(LoadDocumentFile(path, again, error));
     EXPECT_NE(error.find("cannot read"), std::string::npos);
+    EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
+}
+
+TEST(DocumentFile, AFolderIsRefusedAsAFolder) {
+    MemoryHost host;
+    std::string error;
+    EXPECT_FALSE(LoadDocumentFile(testing::TempDir(), host, error));
+    EXPECT_EQ(error, "cannot read " + testing::TempDir() + ": Is a directory");
 }
 
 struct BadFile {
