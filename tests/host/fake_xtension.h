@@ -109,8 +109,10 @@ inline int32_t Handler(int32_t event, void* record) {
     return 0;
 }
 
-// The entry: ask to be accepted, then wait for activation.
+// The entry: ask to be accepted, then wait for activation. Each start is a new
+// life of the XTension: the record holds what this start saw.
 inline int32_t Entry(XTRegistrationRecord* record) {
+    Record() = Seen{};
     tarnik::HostApi& host = tarnik::Host();
     host.UseRegistration(record);
     if (host.AcceptXTension(kDeveloperCode, 0, XT_INTERFACE_VERSION, 0x419A0014) != 0) {

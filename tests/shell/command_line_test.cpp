@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "plugin_fixture.h"
+#include "tests/support/private_tarnik.h"
 
 namespace {
 
@@ -44,13 +45,14 @@ class CommandLine : public ::testing::Test {
         std::string out = (fs::path(folder_) / "stdout.txt").string();
         std::string err = (fs::path(folder_) / "stderr.txt").string();
         std::string command = "cd '" + folder_ + "' && XDG_DATA_HOME='" + folder_ + "' '" +
-                              TARNIK_BIN_DIR + "/tarnik' " + arguments + " <'" + in + "' >'" + out +
-                              "' 2>'" + err + "'";
+                              tarnik_ + "' " + arguments + " <'" + in + "' >'" + out + "' 2>'" +
+                              err + "'";
         int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(out), Read(err)};
     }
 
     std::string folder_ = shelltest::TempFolder();
+    std::string tarnik_ = testsupport::PrivateTarnik(folder_);
 };
 
 const char kGroupDocument[] =

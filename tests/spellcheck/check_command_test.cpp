@@ -15,6 +15,8 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/private_tarnik.h"
+
 namespace tarnik {
 namespace {
 
@@ -25,6 +27,7 @@ class CheckCommandTest : public ::testing::Test {
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "tarnik-check-XXXXXX").string();
         folder_ = mkdtemp(pattern.data());
+        tarnik_ = testsupport::PrivateTarnik(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }
 
@@ -41,7 +44,7 @@ class CheckCommandTest : public ::testing::Test {
     // standard output is returned, standard error kept in Errors().
     std::string Check(const std::string& args, int& status) const {
         std::string command = "cd " + folder_.string() + " && XDG_DATA_HOME=" + folder_.string() +
-                              " " + TARNIK_BIN_DIR + "/tarnik check --user user.dic " + args +
+                              " " + tarnik_ + " check --user user.dic " + args +
                               " </dev/null 2>stderr";
         std::string out;
         FILE* pipe = popen(command.c_str(), "r");
@@ -55,6 +58,7 @@ class CheckCommandTest : public ::testing::Test {
     std::string Errors() const { return Read("stderr"); }
 
     fs::path folder_;
+    std::string tarnik_;
 };
 
 TEST_F(CheckCommandTest, ChangesAreWrittenBackWithABackupAndChangeAllHoldsAcrossFiles) {
@@ -185,7 +189,7 @@ bool ReadUntil(int fd, std::string& seen, const std::string& wanted) {
 // Starts `tarnik check --user user.dic FILE` on a new pseudo-terminal; the
 // terminal's side in `terminal`.
 pid_t StartAtTerminal(const fs::path& folder, const std::string& file, int& terminal) {
-    std::string tarnik = std::string(TARNIK_BIN_DIR) + "/tarnik";
+    std::string tarnik = testsupport::PrivateTarnik(folder);
     std::string user = (folder / "user.dic").string();
     pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
     if (child == 0) {

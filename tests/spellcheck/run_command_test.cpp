@@ -11,6 +11,7 @@
 
 #include "spell_fixture.h"
 #include "speller/user_dictionary.h"
+#include "tests/support/private_tarnik.h"
 
 namespace tarnik {
 namespace {
@@ -22,6 +23,7 @@ class RunCommandTest : public ::testing::Test {
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "tarnik-spell-run-XXXXXX").string();
         folder_ = mkdtemp(pattern.data());
+        tarnik_ = testsupport::PrivateTarnik(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }
 
@@ -39,8 +41,8 @@ class RunCommandTest : public ::testing::Test {
     std::string Tarnik(const std::string& args, const std::string& input, int& status) const {
         Write("stdin", input);
         std::string command = "cd " + folder_.string() + " && XDG_DATA_HOME=" + folder_.string() +
-                              " TARNIK_USER_DICTIONARY=" + Path("user.dic") + " " + TARNIK_BIN_DIR +
-                              "/tarnik " + args + " <stdin 2>stderr";
+                              " TARNIK_USER_DICTIONARY=" + Path("user.dic") + " " + tarnik_ + " " +
+                              args + " <stdin 2>stderr";
         std::string out;
         FILE* pipe = popen(command.c_str(), "r");
         char buffer[4096];
@@ -52,6 +54,7 @@ class RunCommandTest : public ::testing::Test {
     }
 
     fs::path folder_;
+    std::string tarnik_;
 };
 
 TEST_F(RunCommandTest, ScriptedCheckStoryChangesAddsAndSaves) {

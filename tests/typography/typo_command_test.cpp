@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/private_tarnik.h"
 #include "typo_document.h"
 #include "typography/run_typography.h"
 #include "typography/typography_state.h"
@@ -28,6 +29,7 @@ class TypoCommandTest : public ::testing::Test {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "tarnik-typo-cli-XXXXXX").string();
         folder_ = mkdtemp(pattern.data());
+        tarnik_ = testsupport::PrivateTarnik(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
@@ -40,9 +42,8 @@ class TypoCommandTest : public ::testing::Test {
     // Runs `tarnik typo ARGS`, standard error into a file of its own.
     Result Typo(const std::string& args) { return Tarnik("typo " + args); }
     Result Tarnik(const std::string& args) {
-        std::string command = "XDG_DATA_HOME=" + folder_.string() + " " +
-                              std::string(TARNIK_BIN_DIR) + "/tarnik " + args + " 2>" +
-                              (folder_ / "stderr").string();
+        std::string command = "XDG_DATA_HOME=" + folder_.string() + " " + tarnik_ + " " + args +
+                              " 2>" + (folder_ / "stderr").string();
         Result result;
         FILE* pipe = popen(command.c_str(), "r");
         char buffer[4096];
@@ -58,6 +59,7 @@ class TypoCommandTest : public ::testing::Test {
     }
 
     std::filesystem::path folder_;
+    std::string tarnik_;
 };
 
 TEST_F(TypoCommandTest, CorrectsTextAndWritesBoundSpacesAsNoBreakSpaces) {
@@ -149,8 +151,8 @@ TEST_F(TypoCommandTest, InPlaceKeepsTheOriginalAsABackupUnlessToldNot) {
     std::string a = File("a.txt", "b  c");
     std::string b = File("b.txt", "c  d");
     std::string bad = File("bad.txt", "e  f\xff");
-    Result r = Typo("--in-place " + a + " " + bad + " 2>/dev/null; " + std::string(TARNIK_BIN_DIR) +
-                    "/tarnik typo --in-place --no-backup " + b);
+    Result r = Typo("--in-place " + a + " " + bad + " 2>/dev/null; " + tarnik_ +
+                    " typo --in-place --no-backup " + b);
     EXPECT_EQ(r.status, 0);  // the second command's
     auto read = [](const std::string& path) {
         std::ifstream in(path, std::ios::binary);
