@@ -6,12 +6,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <set>
-#include <sstream>
 
 #include "host/encoding.h"
 
@@ -659,9 +658,18 @@ bool LoadDocumentFile(const std::string& path, MemoryHost& host, std::string& er
         error = "cannot read " + path + ": " + std::strerror(errno);
         return false;
     }
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    if (!LoadDocumentText(buffer.str(), host, error)) {
+    std::string text;
+    try {
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    } catch (const std::bad_alloc&) {
+        error = path + ": not enough memory to read the document";
+        return false;
+    } catch (const std::ios_base::failure&) {
+        // A read that fails part-way.
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    if (!LoadDocumentText(text, host, error)) {
         error = path + ": " + error;
         return false;
     }
