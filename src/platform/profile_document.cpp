@@ -52,7 +52,10 @@ ProfileDocument::ProfileDocument(std::string_view text) {
         std::size_t end = text.find('\n', start);
         std::string_view line = text.substr(start, end == npos ? npos : end - start);
         if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+            // Every carriage return before the line end goes, so that a value
+            // reads the same after the file is written with its own line ending.
+            while (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
             if (lines_.empty())
                 newline_ = "\r\n";
         }

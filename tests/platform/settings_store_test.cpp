@@ -58,6 +58,19 @@ TEST_F(SettingsStoreTest, WritesKeepEveryOtherSectionKeyAndLine) {
               "\r\n[1Dzielenie]\r\n2UzywajWyjatkow=1\r\n");
 }
 
+TEST_F(SettingsStoreTest, StrayCarriageReturnsAtALineEndAreNoPartOfTheValue) {
+    // The value must read the same before and after the file is written again.
+    for (const char* text : {"[S]\nkey=F5\r\r\nother=1\n", "[S]\r\nkey=F5\r\r\r\nother=1\r\n"}) {
+        WriteFile(folder.Path("cr.ini"), text);
+        Use("cr.ini", "S");
+        EXPECT_EQ(ReadString("key", ""), "F5");
+        PutInt("other", 2);
+        FlushStore();
+        EXPECT_EQ(ReadString("key", ""), "F5") << ReadFile(folder.Path("cr.ini"));
+        SetStoreTarget("", nullptr);
+    }
+}
+
 TEST_F(SettingsStoreTest, GetIntReadsALeadingSignedNumber) {
     WriteFile(folder.Path("n.ini"),
               "[S]\nmixed=12abc\nletters=abc\nnegative=-7\nplus=+5\nempty=\n"
