@@ -130,22 +130,42 @@ bool HyphenateLines(const std::string& path, Hyphenator& hyphenator) {
     return true;
 }
 
-std::string UserFileMessage(int16_t result, const std::string& path) {
-    std::error_code error;
+// What went wrong reading the exceptions file, in words.
+std::string ReadFailure(int16_t result, const std::string& path) {
+    switch (result) {
+        case kUserFileCannotOpen: {
+            std::string reason = ReadProblem(path);
+            return "it cannot be opened (" + (reason.empty() ? "it is no file" : reason) + ")";
+        }
+        case kUserFileSizeShort:
+            return "it is too short to hold the size of its list";
+        case kUserFileBadSize:
+            return "the size of its list is impossible";
+        default:
+            return "its list is cut short or damaged";
+    }
+}
+
+std::string UserFileMessage(const HyphDict& dict, int16_t result) {
+    const std::string& path = dict.userPath;
     switch (result) {
         case kUserFileNoSeed:
             return "the hyphenation data holds no list to start " + path + " from";
         case kUserFileCannotCreate:
         case kUserFileSizeNotWritten:
         case kUserFileListNotWritten:
+            if (!dict.lastSave.Ok())
+                return "cannot save the exceptions file: " + dict.lastSave.Describe(path) +
+                       " (error " + std::to_string(result) + ")";
             return "cannot write the exceptions file " + path + Because(WriteProblem(path)) +
                    " (error " + std::to_string(result) + ")";
         default:
-            if (std::filesystem::exists(path + ".bak", error))
-                return "the exceptions file " + path + " could not be read (error " +
-                       std::to_string(result) + "); it was kept as " + path +
-                       ".bak and a new list started";
-            return "cannot read the exceptions file " + path + Because(ReadProblem(path)) +
+            if (!dict.userBackupPath.empty())
+                return "the exceptions file " + path +
+                       " could not be read: " + ReadFailure(result, dict.userBackupPath) +
+                       " (error " + std::to_string(result) + "); it was kept as " +
+                       dict.userBackupPath + " and a new list started";
+            return "cannot read the exceptions file " + path + ": " + ReadFailure(result, path) +
                    " (error " + std::to_string(result) + ")";
     }
 }
@@ -160,6 +180,8 @@ int Manage(HyphDict& dict, const Options& options) {
     std::string word = Utf8ToCp1250(options.actionWord);
     int16_t result =
         options.action == "--add" ? AddHyphException(dict, word) : RemoveHyphException(dict, word);
+    if (result >= kUserFileCannotCreate && result <= kUserFileListNotWritten)
+        return Error(UserFileMessage(dict, result));
     if (options.action == "--add") {
         if (result == kHyphExceptionPresent)
             return Error("'" + options.actionWord +
@@ -173,9 +195,6 @@ int Manage(HyphDict& dict, const Options& options) {
     } else if (result == kHyphExceptionPresent) {
         return Error("'" + options.actionWord + "' is not listed");
     }
-    // The library does not report its save; check it here, so that success means the file holds it.
-    if (int16_t saved = SaveUserExceptions(dict); saved != 0)
-        return Error(UserFileMessage(saved, dict.userPath));
     std::cout << (options.action == "--add" ? "Added: " : "Removed: ") << options.actionWord
               << "\n";
     return 0;
@@ -242,8 +261,8 @@ int Run(const std::vector<std::string>& args) {
             options.userFile.empty() ? WritableFilePath(dataDir, "PLHYPH.USR") : options.userFile;
         if (int16_t result = LoadUserExceptions(*dict, userPath); result != 0) {
             if (!options.action.empty())
-                return Error(UserFileMessage(result, userPath));
-            std::cerr << "tarnik " << kName << ": warning: " << UserFileMessage(result, userPath)
+                return Error(UserFileMessage(*dict, result));
+            std::cerr << "tarnik " << kName << ": warning: " << UserFileMessage(*dict, result)
                       << "\n";
         }
     }

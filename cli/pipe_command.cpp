@@ -140,9 +140,16 @@ class PipeSession {
             for (char& c : cp1250)
                 c = static_cast<char>(ToLower(static_cast<uint8_t>(c)));
         }
-        if (problem.empty() && UserDictAddWord(spelling_.User(), cp1250) != 0) {
-            problem =
-                "the dictionary could not be saved" + Because(WriteProblem(spelling_.UserPath()));
+        if (problem.empty()) {
+            UserDictionary* user = spelling_.User();
+            int16_t added = UserDictAddWord(user, cp1250);
+            if (added == kUserDictDamaged)
+                problem = "the file has been damaged since it was opened; it is left as it is";
+            else if (added != 0 && !user->lastSave.Ok())
+                problem = user->lastSave.Describe(spelling_.UserPath());
+            else if (added != 0)
+                problem = "the dictionary could not be saved" +
+                          Because(WriteProblem(spelling_.UserPath()));
         }
         if (!problem.empty()) {
             std::cerr << "tarnik " << kName << ": '" << word << "' was not added to "

@@ -7,10 +7,10 @@
 #include "charsets/utf8.h"
 #include "cli/command.h"
 #include "cli/file_problem.h"
+#include "files/resource_container.h"
 #include "platform/places.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
-#include "speller/resource_container.h"
 #include "speller/word_check.h"
 #include "text/word_finder.h"
 #include "text/word_scanner.h"
@@ -291,9 +291,11 @@ int OpenUserDictionary(const std::string& command, const std::string& path,
     std::error_code error;
     if (result != 0 &&
         (!std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0)) {
-        if (int16_t created = UserDictCreate(path); created != 0) {
+        SaveResult saved;
+        if (int16_t created = UserDictCreate(path, &saved); created != 0) {
             std::cerr << "tarnik " << command << ": cannot create the user dictionary " << path
-                      << Because(WriteProblem(path)) << " (error " << created << ")\n";
+                      << (saved.Ok() ? Because(WriteProblem(path)) : ": " + saved.Describe(path))
+                      << " (error " << created << ")\n";
             return kUsageError;
         }
         result = UserDictOpen(path, record);
@@ -301,7 +303,8 @@ int OpenUserDictionary(const std::string& command, const std::string& path,
     if (result != 0) {
         std::string problem = ReadProblem(path);
         if (problem.empty())
-            problem = "its word list cannot be read";
+            problem = result == kUserDictDamaged ? "its word list is damaged; it is left as it is"
+                                                 : "its word list cannot be read";
         std::cerr << "tarnik " << command << ": cannot open the user dictionary " << path << ": "
                   << problem << " (error " << result << ")\n";
         return kUsageError;

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "host/encoding.h"
+#include "host/safe_save.h"
 
 namespace tarnik::host {
 
@@ -677,23 +678,7 @@ bool LoadDocumentFile(const std::string& path, MemoryHost& host, std::string& er
 }
 
 bool SaveDocumentFile(const std::string& path, const MemoryHost& host, std::string& error) {
-    std::string temporary = path + ".saving";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << SaveDocumentText(host);
-        out.close();
-        if (!out) {
-            error = "cannot write " + temporary + ": " + std::strerror(errno);
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = "cannot replace " + path + ": " + std::strerror(errno);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return SaveFileSafely(path, SaveDocumentText(host), error);
 }
 
 }  // namespace tarnik::host

@@ -2,8 +2,8 @@
 
 #include <new>
 
+#include "files/resource_container.h"
 #include "hyphenation/exception_list.h"
-#include "speller/resource_container.h"
 
 namespace tarnik {
 namespace {
@@ -26,20 +26,22 @@ bool IsUsable(int slot, const std::vector<uint8_t>& block) {
 
 int16_t OpenHyphDict(const std::string& path, std::unique_ptr<HyphDict>& dict) {
     dict.reset();
-    ContainerHandle handle = container::Open(path);
+    // The data file has a reader of its own, so loading it never disturbs the
+    // speller's open dictionary.
+    ResourceContainer reader;
+    ContainerHandle handle = reader.Open(path);
     if (handle == 0)
-        return container::LastError();
+        return reader.LastError();
     std::array<std::vector<uint8_t>, 6> blocks;
     for (int slot = 0; slot < 6; ++slot) {
-        std::optional<Bytes> block =
-            container::GetByNumber(kHyphResourceType, kHyphResourceIds[slot]);
+        std::optional<Bytes> block = reader.GetByNumber(kHyphResourceType, kHyphResourceIds[slot]);
         if (!block || !IsUsable(slot, *block)) {
-            container::Close(handle);
+            reader.Close(handle);
             return static_cast<int16_t>(kHyphResourceIds[slot]);
         }
         blocks[slot] = std::move(*block);
     }
-    container::Close(handle);
+    reader.Close(handle);
     dict.reset(new (std::nothrow) HyphDict);
     if (!dict)
         return kHyphNoMemoryForDict;

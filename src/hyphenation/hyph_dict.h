@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "files/safe_save.h"
+
 namespace tarnik {
 
 enum HyphSlot : int {
@@ -47,6 +49,10 @@ struct HyphDict {
     uint32_t listCursor = 0;
     // Where LoadUserExceptions read the user list and where it is saved.
     std::string userPath;
+    // Where LoadUserExceptions kept an unreadable user file; empty when it kept none.
+    std::string userBackupPath;
+    // How the last save of the user list ended (lastSave.Describe(userPath) says why it failed).
+    SaveResult lastSave;
 };
 
 // Opens the container at `path`, loads the six resources in the order 100, 101,

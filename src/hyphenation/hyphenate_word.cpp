@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "files/byte_order.h"
 #include "hyphenation/exception_list.h"
 
 namespace tarnik {
@@ -25,10 +26,6 @@ constexpr uint8_t kStop = 0x80;
 constexpr size_t kNodeSize = 6;
 constexpr size_t kOutputSize = 4;
 
-uint16_t Big16(const uint8_t* p) {
-    return static_cast<uint16_t>((p[0] << 8) | p[1]);
-}
-
 bool IsDigitByte(uint8_t b) {
     return b >= '0' && b <= '9';
 }
@@ -50,18 +47,18 @@ void PatternPass(const HyphDict& dict, const uint8_t* work, size_t last,
             const uint8_t* n = &trie[node * kNodeSize];
             // A chain longer than the outputs themselves can only be a loop.
             size_t steps = 0;
-            for (size_t o = Big16(n + 2); o != 0 && o < outputCount && steps < outputCount;
+            for (size_t o = ReadBig16(n + 2); o != 0 && o < outputCount && steps < outputCount;
                  ++steps) {
                 const uint8_t* out = &outputs[o * kOutputSize];
                 if (out[2] <= p) {
                     uint8_t& l = level[p - out[2]];
                     l = std::max(l, out[3]);
                 }
-                o = Big16(out);
+                o = ReadBig16(out);
             }
             if (++p > last)
                 break;
-            node = size_t{Big16(n)} + work[p];
+            node = size_t{ReadBig16(n)} + work[p];
             if (node >= nodeCount || trie[node * kNodeSize + 4] != work[p])
                 break;
         }

@@ -1,7 +1,5 @@
 #include "hyphenation/user_exceptions.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "files/byte_order.h"
+#include "files/file_lock.h"
+#include "files/safe_save.h"
 #include "hyphenation/exception_list.h"
 
 namespace tarnik {
@@ -30,11 +31,9 @@ int16_t ReadUserFile(const std::string& path, Block& block) {
     uint8_t raw[4];
     if (std::fread(raw, 1, 4, file.get()) != 4)
         return kUserFileSizeShort;
-    auto size = static_cast<int32_t>(uint32_t{raw[0]} | (uint32_t{raw[1]} << 8) |
-                                     (uint32_t{raw[2]} << 16) | (uint32_t{raw[3]} << 24));
+    auto size = static_cast<int32_t>(ReadLittle32(raw));
     if (size > 0xFFFFF)
-        size = static_cast<int32_t>(uint32_t{raw[3]} | (uint32_t{raw[2]} << 8) |
-                                    (uint32_t{raw[1]} << 16) | (uint32_t{raw[0]} << 24));
+        size = static_cast<int32_t>(ReadBig32(raw));
     if (size <= 0)
         return kUserFileBadSize;
     std::error_code error;
@@ -54,46 +53,70 @@ int16_t ReadUserFile(const std::string& path, Block& block) {
     return 0;
 }
 
-int16_t WriteUserFile(const std::string& path, const Block& block) {
-    File file(std::fopen(path.c_str(), "wb"));
-    if (!file)
-        return kUserFileCannotCreate;
-    auto size = static_cast<uint32_t>(block.size());
-    uint8_t raw[4] = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
-                      static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
-    if (std::fwrite(raw, 1, 4, file.get()) != 4)
-        return kUserFileSizeNotWritten;
-    if (std::fwrite(block.data(), 1, block.size(), file.get()) != block.size())
-        return kUserFileListNotWritten;
-    if (std::fclose(file.release()) != 0)
-        return kUserFileListNotWritten;
+// Gives the list a file of its own again when the one at `path` cannot be read:
+// the unreadable file is kept as a backup that never replaces an older one.
+// Something other than a file (a folder of that name) is left alone.
+int16_t SetAsideUnreadable(HyphDict& dict, const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return kUserFileCannotOpen;
+    BackupResult backup = MoveFileAside(path);
+    if (!backup.ok)
+        return kUserFileCannotOpen;
+    dict.userBackupPath = backup.backupPath;
+    return 0;
+}
+
+// Makes a change to the user list as the file holds it now, under the file's
+// lock, and saves it: words another program saved meanwhile are kept. `change`
+// gives 0 when it changed the list, else its result (nothing is saved). When the
+// save fails the list goes back to what the file holds.
+template <typename Change>
+int16_t ChangeAndSave(HyphDict& dict, Change change) {
+    Block& list = dict.blocks[kUserListSlot];
+    if (dict.userPath.empty())
+        return change(list);  // a list that was never given a file
+    FileLock lock(dict.userPath);
+    Block current;
+    std::error_code error;
+    if (ReadUserFile(dict.userPath, current) == 0)
+        list = std::move(current);
+    else if (std::filesystem::exists(dict.userPath, error))
+        SetAsideUnreadable(dict, dict.userPath);
+    Block before = list;
+    if (int16_t result = change(list); result != 0)
+        return result;
+    if (int16_t saved = SaveUserExceptions(dict); saved != 0) {
+        list = std::move(before);
+        return saved;
+    }
     return 0;
 }
 
 }  // namespace
 
-int16_t SaveUserExceptions(const HyphDict& dict) {
+int16_t SaveUserExceptions(HyphDict& dict) {
     const Block& list = dict.blocks[kUserListSlot];
     if (dict.userPath.empty())
         return kUserFileCannotCreate;  // no file was ever loaded
-    // Named per process, so that two programs saving the same list at once never
-    // write into one temporary file.
-    std::string temporary = dict.userPath + ".tmp" + std::to_string(getpid());
-    int16_t result = WriteUserFile(temporary, list);
-    if (result == kUserFileCannotCreate)
-        return WriteUserFile(dict.userPath, list);  // a folder we may not add files to
-    std::error_code error;
-    if (result == 0)
-        std::filesystem::rename(temporary, dict.userPath, error);
-    if (result != 0 || error) {
-        std::filesystem::remove(temporary, error);
-        return result != 0 ? result : int16_t{kUserFileCannotCreate};
+    std::string bytes(4 + list.size(), '\0');
+    WriteLittle32(reinterpret_cast<uint8_t*>(bytes.data()), static_cast<uint32_t>(list.size()));
+    std::copy(list.begin(), list.end(), bytes.begin() + 4);
+    dict.lastSave = SaveFileSafely(dict.userPath, bytes);
+    switch (dict.lastSave.step) {
+        case SaveStep::kDone:
+            return 0;
+        case SaveStep::kTarget:
+        case SaveStep::kCreate:
+            return kUserFileCannotCreate;
+        default:
+            return kUserFileListNotWritten;
     }
-    return 0;
 }
 
 int16_t LoadUserExceptions(HyphDict& dict, const std::string& path) {
     dict.userPath = path;
+    dict.userBackupPath.clear();
     dict.listCursor = 0;
     Block block;
     int16_t readResult = ReadUserFile(path, block);
@@ -103,16 +126,19 @@ int16_t LoadUserExceptions(HyphDict& dict, const std::string& path) {
     }
     if (dict.blocks[kUserListSlot].empty())
         return kUserFileNoSeed;
+    FileLock lock(path);
     std::error_code error;
     if (!std::filesystem::exists(path, error))
         return SaveUserExceptions(dict);
+    // Another program may have made the file meanwhile.
+    if (ReadUserFile(path, block) == 0) {
+        dict.blocks[kUserListSlot] = std::move(block);
+        return 0;
+    }
     // The file is there but unusable: keep it for the user before starting afresh.
-    // Something other than a file (a folder of that name) is left alone.
-    if (!std::filesystem::is_regular_file(path, error))
+    if (SetAsideUnreadable(dict, path) != 0)
         return kUserFileCannotOpen;
-    std::filesystem::rename(path, path + ".bak", error);
-    if (!error)
-        SaveUserExceptions(dict);
+    SaveUserExceptions(dict);
     return readResult;
 }
 
@@ -128,37 +154,43 @@ int IsHyphException(const HyphDict& dict, std::string_view word) {
 }
 
 int16_t AddHyphException(HyphDict& dict, std::string_view hyphenated) {
-    Block& list = dict.blocks[kUserListSlot];
-    if (list.empty())
+    if (dict.blocks[kUserListSlot].empty())
         return kHyphExceptionNoList;
-    ListInsert result;
     try {
-        result = InsertInList(list, ParseHyphenatedWord(dict.blocks[kInputMapSlot], hyphenated));
+        ExceptionWord parsed = ParseHyphenatedWord(dict.blocks[kInputMapSlot], hyphenated);
+        return ChangeAndSave(dict, [&](Block& list) -> int16_t {
+            switch (InsertInList(list, parsed)) {
+                case ListInsert::kTooLong:
+                    return kHyphExceptionTooLong;
+                case ListInsert::kPresent:
+                    return kHyphExceptionPresent;
+                default:
+                    return kHyphExceptionDone;
+            }
+        });
     } catch (const std::bad_alloc&) {
         return kHyphExceptionNoList;
     }
-    if (result == ListInsert::kTooLong)
-        return kHyphExceptionTooLong;
-    if (result == ListInsert::kPresent)
-        return kHyphExceptionPresent;
-    SaveUserExceptions(dict);
-    return kHyphExceptionDone;
 }
 
 int16_t RemoveHyphException(HyphDict& dict, std::string_view word) {
-    Block& list = dict.blocks[kUserListSlot];
-    if (list.empty())
+    if (dict.blocks[kUserListSlot].empty())
         return kHyphExceptionPresent;
-    ExceptionWord parsed = ParseHyphenatedWord(dict.blocks[kInputMapSlot], word);
-    ListPlace place = FindInList(list, parsed.word);
-    if (!place.found)
-        return kHyphExceptionPresent;
-    ListEntry entry;
-    ReadListEntry(list, place.offset, entry);
-    auto first = list.begin() + static_cast<std::ptrdiff_t>(place.offset);
-    list.erase(first, first + static_cast<std::ptrdiff_t>(entry.size));
-    SaveUserExceptions(dict);
-    return kHyphExceptionDone;
+    try {
+        ExceptionWord parsed = ParseHyphenatedWord(dict.blocks[kInputMapSlot], word);
+        return ChangeAndSave(dict, [&](Block& list) -> int16_t {
+            ListPlace place = FindInList(list, parsed.word);
+            if (!place.found)
+                return kHyphExceptionPresent;
+            ListEntry entry;
+            ReadListEntry(list, place.offset, entry);
+            auto first = list.begin() + static_cast<std::ptrdiff_t>(place.offset);
+            list.erase(first, first + static_cast<std::ptrdiff_t>(entry.size));
+            return kHyphExceptionDone;
+        });
+    } catch (const std::bad_alloc&) {
+        return kHyphExceptionNoList;
+    }
 }
 
 int NextHyphException(HyphDict& dict, std::string& out, bool restart) {

@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+
+#include "files/safe_save.h"
 
 namespace fs = std::filesystem;
 
@@ -35,6 +38,21 @@ bool IsFolderWritable(const std::string& folder) {
     return true;
 }
 
+namespace {
+
+// Moves the file at `from` to `to` by a safe save of its bytes, so that a move
+// that breaks off never leaves a cut copy that would pass for the file.
+void MoveFile(const fs::path& from, const fs::path& to) {
+    std::ifstream in(from, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in && !in.bad() && SaveFileSafely(to.string(), bytes).Ok()) {
+        std::error_code error;
+        fs::remove(from, error);
+    }
+}
+
+}  // namespace
+
 std::string WritableFilePath(const std::string& folder, const std::string& name) {
     fs::path oldPlace = fs::path(folder) / name;
     std::error_code error;
@@ -43,14 +61,9 @@ std::string WritableFilePath(const std::string& folder, const std::string& name)
         std::string user = UserDataFolder();
         if (!user.empty()) {
             chosen = fs::path(user) / name;
-            if (!fs::exists(chosen, error) && fs::exists(oldPlace, error) &&
-                fs::copy_file(oldPlace, chosen, error)) {
-                fs::remove(oldPlace, error);
-            }
+            if (!fs::exists(chosen, error) && fs::is_regular_file(oldPlace, error))
+                MoveFile(oldPlace, chosen);
         }
-    }
-    if (fs::exists(chosen, error)) {
-        fs::permissions(chosen, fs::perms::owner_write, fs::perm_options::add, error);
     }
     return chosen.string();
 }

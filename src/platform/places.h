@@ -16,8 +16,8 @@ bool IsFolderWritable(const std::string& folder);
 // The place of a file the plug-in writes ("user.dic", "PLHYPH.USR"): `folder`/`name`
 // when `folder` can be written, else the per-user folder's `name`. When the per-user
 // place is chosen and holds no such file yet, a file at the old place is moved there
-// (copied, then the original deleted). The file's owner-write bit is set when it
-// exists, so that a read-only copy can still be saved.
+// (copied by a safe save, then the original deleted). A read-only file stays
+// read-only: it is used for checking, and only changing it fails.
 std::string WritableFilePath(const std::string& folder, const std::string& name);
 
 }  // namespace tarnik

@@ -1,8 +1,11 @@
 #include "platform/settings_file.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
+#include "files/safe_save.h"
 #include "platform/log_file.h"
 #include "platform/places.h"
 #include "platform/settings_store.h"
@@ -14,19 +17,12 @@ namespace tarnik {
 
 namespace {
 
-// Copies the user copy over the XTensions path. A copy that breaks off is
-// removed again, so that a truncated file never passes for the settings at the
-// next start.
+// Copies the user copy to the XTensions path by a safe save, so that a copy
+// that breaks off never passes for the settings at the next start.
 bool CarryUserCopy(const std::string& from, const std::string& to) {
-    std::error_code error;
-    bool targetExisted = fs::exists(to, error);
-    fs::permissions(from, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
-                    error);
-    if (fs::copy_file(from, to, fs::copy_options::overwrite_existing, error))
-        return true;
-    if (!targetExisted)
-        fs::remove(to, error);
-    return false;
+    std::ifstream in(from, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return in && !in.bad() && SaveFileSafely(to, bytes).Ok();
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "platform/settings_store.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -11,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "files/safe_save.h"
 #include "platform/profile_document.h"
 
 namespace fs = std::filesystem;
@@ -46,42 +45,6 @@ LoadedFile Load(const std::string& path) {
     loaded.state = FileState::kRead;
     loaded.document = ProfileDocument(text);
     return loaded;
-}
-
-bool WriteWhole(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return static_cast<bool>(out);
-}
-
-void Save(const std::string& path, const std::string& text) {
-    std::error_code error;
-    fs::path target = path;
-    if (fs::exists(target, error)) {
-        target = fs::canonical(target, error);
-        if (error)
-            return;
-        // A read-only settings file stays untouched, as it would on the
-        // plug-in's first platform.
-        if (std::ofstream probe(target, std::ios::binary | std::ios::app); !probe)
-            return;
-    }
-    // Named per process, so that two programs flushing at once never write into
-    // one temporary file.
-    fs::path temporary = target;
-    temporary += ".new" + std::to_string(getpid());
-    if (WriteWhole(temporary, text)) {
-        if (fs::exists(target, error)) {
-            fs::permissions(temporary, fs::status(target, error).permissions(), error);
-        }
-        fs::rename(temporary, target, error);
-        if (!error)
-            return;
-    }
-    fs::remove(temporary, error);
-    // A folder that takes no new files may still hold a writable settings file.
-    WriteWhole(target, text);
 }
 
 class SettingsStore {
@@ -121,7 +84,7 @@ class SettingsStore {
     void Flush() {
         if (!pending_)
             return;
-        Save(file_, pending_->Text());
+        SaveFileSafely(file_, pending_->Text());
         pending_.reset();
     }
 

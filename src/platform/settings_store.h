@@ -8,10 +8,12 @@
 //
 // Writes are collected in memory and reach the file at FlushStore (also when the
 // target file changes, and when the process ends); until then reads see them.
-// The file is rewritten whole through a temporary file and a rename, so a
-// failed write leaves the old file as it was, and every section and key the
-// write did not touch is kept. A write that cannot be made (a file that cannot
-// be created, a read-only or unreadable file) is lost without a report.
+// The file is rewritten whole through the safe save (a temporary file beside it,
+// renamed over it; a symbolic link stays a link), so a failed write leaves the
+// old file as it was, and every section and key the write did not touch is
+// kept. It is never rewritten in place. A write that cannot be made (a file that
+// cannot be created, a read-only or unreadable file, a full disk) is lost
+// without a report.
 //
 // Values are bytes: the components store cp1250 text.
 #pragma once

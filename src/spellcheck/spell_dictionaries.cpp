@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "files/safe_save.h"
 #include "platform/places.h"
 #include "platform/plugin_folder.h"
 #include "platform/show_message.h"
@@ -60,19 +61,17 @@ int16_t OpenUserDictionary(SpellCheckState& state) {
         ShowFileMessage("Can't load user dictionary file.", result, path);
         return 0;
     }
-    // The words cannot be read: keep the file for the user, start a new one.
-    std::string backup = path + ".bak";
-    for (int n = 1; fs::exists(backup, error); ++n)
-        backup = path + ".bak." + std::to_string(n);
-    fs::rename(path, backup, error);
-    if (error) {
+    // The words cannot be read: keep the file for the user (never over an older
+    // backup), start a new one.
+    BackupResult backup = MoveFileAside(path);
+    if (!backup.ok) {
         state.user = nullptr;
         ShowFileMessage("Can't load user dictionary file.", result, path);
         return 0;
     }
     ShowFileMessage(
         "The user dictionary was damaged. It has been kept as %s and a new one started.", 0,
-        backup);
+        backup.backupPath);
     return CreateAndOpen(path, state.user);
 }
 

@@ -5,8 +5,9 @@
 #include <optional>
 #include <vector>
 
+#include "files/byte_order.h"
+#include "files/resource_container.h"
 #include "speller/double_array_trie.h"
-#include "speller/resource_container.h"
 #include "speller/user_dictionary.h"
 #include "speller/word_block.h"
 
@@ -33,8 +34,9 @@ struct SpecialListTypes {
 constexpr std::array<SpecialListTypes, 3> kSpecialListTypes = {
     {{"szli", "szch"}, {"wlli", "wlch"}, {"skli", "skch"}}};
 
-// The one open main dictionary of the process.
+// The one open main dictionary of the process, with its own container reader.
 struct MainDictionaryState {
+    ResourceContainer reader;
     ContainerHandle container = 0;
     std::vector<PrefixNode> nodes;
     DoubleArrayTrie endings;
@@ -42,7 +44,7 @@ struct MainDictionaryState {
 
     void Release() {
         if (container != 0)
-            container::Close(container);
+            reader.Close(container);
         container = 0;
         nodes.clear();
         endings = {};
@@ -56,20 +58,16 @@ MainDictionaryState& State() {
     return state;
 }
 
-uint32_t Big32(const uint8_t* p) {
-    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
-}
-
 bool ReadNodes(MainDictionaryState& s) {
     uint8_t head[8];
-    if (!container::OpenDataArea() || !container::ReadRaw(s.container, sizeof head, head)) {
+    if (!s.reader.OpenDataArea() || !s.reader.ReadRaw(s.container, sizeof head, head)) {
         return false;
     }
-    uint32_t count = Big32(head + 4);
+    uint32_t count = ReadBig32(head + 4);
     if (count > kMaxPrefixNodes)
         return false;
     std::vector<uint8_t> raw(count * kNodeSize);
-    if (!container::ReadRaw(s.container, raw.size(), raw.data()))
+    if (!s.reader.ReadRaw(s.container, raw.size(), raw.data()))
         return false;
     s.nodes.resize(count);
     for (uint32_t i = 0; i < count; ++i) {
@@ -78,18 +76,18 @@ bool ReadNodes(MainDictionaryState& s) {
         node.letter = p[14];
         if (node.letter == 0)
             continue;
-        node.childBase = static_cast<uint16_t>((p[0] << 8) | p[1]);
-        node.blockOffset = Big32(p + 2);
-        node.blockSize = Big32(p + 6);
+        node.childBase = ReadBig16(p);
+        node.blockOffset = ReadBig32(p + 2);
+        node.blockSize = ReadBig32(p + 6);
     }
     return true;
 }
 
 bool ReadEndingTable(MainDictionaryState& s) {
-    std::optional<Bytes> bases = container::GetByName("BAZA", "lodmiany");
+    std::optional<Bytes> bases = s.reader.GetByName("BAZA", "lodmiany");
     if (!bases)
         return false;
-    std::optional<Bytes> checks = container::GetByName("BAZA", "codmiany");
+    std::optional<Bytes> checks = s.reader.GetByName("BAZA", "codmiany");
     if (!checks)
         return false;
     s.endings = DoubleArrayTrie(std::move(*bases), std::move(*checks));
@@ -99,12 +97,12 @@ bool ReadEndingTable(MainDictionaryState& s) {
 bool ReadSpecialLists(MainDictionaryState& s) {
     for (size_t kind = 0; kind < kSpecialListTypes.size(); ++kind) {
         const SpecialListTypes& types = kSpecialListTypes[kind];
-        int count = container::Count(types.bases);
-        if (count != container::Count(types.checks))
+        int count = s.reader.Count(types.bases);
+        if (count != s.reader.Count(types.checks))
             return false;
         for (int n = 1; n <= std::min(count, kMaxSpecialListPairs); ++n) {
-            std::optional<Bytes> bases = container::GetNth(types.bases, n);
-            std::optional<Bytes> checks = container::GetNth(types.checks, n);
+            std::optional<Bytes> bases = s.reader.GetNth(types.bases, n);
+            std::optional<Bytes> checks = s.reader.GetNth(types.checks, n);
             if (bases && checks)
                 s.specialLists[kind].emplace_back(std::move(*bases), std::move(*checks));
         }
@@ -125,7 +123,7 @@ BlockRead ObtainBlock(MainDictionaryState& s, PrefixNode& node) {
     } catch (const std::bad_alloc&) {
         return BlockRead::kLetThrough;
     }
-    if (!container::ReadAt(s.container, node.blockOffset, node.blockSize, node.block.data())) {
+    if (!s.reader.ReadAt(s.container, node.blockOffset, node.blockSize, node.block.data())) {
         node.block.clear();
         return BlockRead::kUnreadable;
     }
@@ -138,9 +136,9 @@ BlockRead ObtainBlock(MainDictionaryState& s, PrefixNode& node) {
 int16_t SpellerOpen(const std::string& path) {
     MainDictionaryState& s = State();
     s.Release();
-    s.container = container::Open(path);
+    s.container = s.reader.Open(path);
     if (s.container == 0)
-        return container::LastError();
+        return s.reader.LastError();
     try {
         if (ReadNodes(s) && ReadEndingTable(s) && ReadSpecialLists(s))
             return 0;

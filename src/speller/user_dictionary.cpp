@@ -1,8 +1,15 @@
 #include "speller/user_dictionary.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <new>
 #include <optional>
 #include <span>
+
+#include "files/byte_order.h"
+#include "files/file_lock.h"
 
 namespace tarnik {
 
@@ -169,17 +176,105 @@ class EntryWalker {
     std::vector<uint8_t> word_;
 };
 
-bool Save(UserDictionary& record) {
-    if (!record.file)
-        return true;  // a dictionary for one run only
-    uint32_t length = static_cast<uint32_t>(record.list.size());
-    uint8_t head[4] = {static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
-                       static_cast<uint8_t>(length >> 16), static_cast<uint8_t>(length >> 24)};
-    return std::fseek(record.file, 0, SEEK_SET) == 0 &&
-           std::fwrite(head, 1, sizeof head, record.file) == sizeof head &&
-           std::fwrite(record.list.data(), 1, record.list.size(), record.file) ==
-               record.list.size() &&
-           std::fflush(record.file) == 0;
+// Whether `list` is a whole word list: every entry shares no more letters than
+// the word before it has and ends with its end mark, the words ascend strictly
+// in letter-code order, and the list ends with 0, 0. Bytes after the end are
+// ignored. A list that fails was cut or damaged: searching it would miss words
+// and saving over it would lose them.
+bool IsWholeList(List list) {
+    std::vector<uint8_t> previous, word;
+    size_t pos = 0;
+    for (bool first = true;; first = false) {
+        if (pos + 1 >= list.size())
+            return false;
+        if (list[pos + 1] == 0)
+            return list[pos] == 0;
+        size_t shared = list[pos];
+        if (shared > previous.size())
+            return false;
+        word.assign(previous.begin(), previous.begin() + static_cast<std::ptrdiff_t>(shared));
+        size_t at = pos + 1;
+        for (; at < list.size() && list[at] != kEndMark; ++at) {
+            if (list[at] == 0)
+                return false;
+            word.push_back(list[at]);
+        }
+        if (at >= list.size() || (!first && !std::ranges::lexicographical_compare(previous, word)))
+            return false;
+        previous.swap(word);
+        pos = at + 1;
+    }
+}
+
+enum class ListFile { kRead, kMissing, kEmpty, kUnreadable, kNoList, kDamaged };
+
+// Reads the word list of the file at `path`. A stated length beyond the file
+// takes the rest of the file.
+ListFile ReadListFile(const std::string& path, std::vector<uint8_t>& list) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::error_code error;
+        return std::filesystem::exists(path, error) || error ? ListFile::kUnreadable
+                                                             : ListFile::kMissing;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return ListFile::kUnreadable;
+    if (bytes.empty())
+        return ListFile::kEmpty;
+    size_t available = bytes.size() > 4 ? bytes.size() - 4 : 0;
+    size_t length = available;
+    if (bytes.size() >= 4) {
+        uint32_t stated = ReadLittle32(reinterpret_cast<const uint8_t*>(bytes.data()));
+        if (stated <= available)
+            length = stated;
+    }
+    if (length == 0)
+        return ListFile::kNoList;
+    list.assign(bytes.begin() + 4, bytes.begin() + 4 + static_cast<std::ptrdiff_t>(length));
+    return IsWholeList(list) ? ListFile::kRead : ListFile::kDamaged;
+}
+
+// The file's bytes for `list`: its length, then the list.
+std::string FileBytes(const std::vector<uint8_t>& list) {
+    std::string bytes(4 + list.size(), '\0');
+    WriteLittle32(reinterpret_cast<uint8_t*>(bytes.data()), static_cast<uint32_t>(list.size()));
+    std::copy(list.begin(), list.end(), bytes.begin() + 4);
+    return bytes;
+}
+
+// Applies `change` to the list as it is in the file now and saves the result,
+// all under the file's lock, so that words another program saved meanwhile are
+// kept. A missing or emptied file starts from the list in memory. The record
+// then holds what the file holds. `change` returns false to save nothing.
+template <typename Change>
+int16_t ChangeAndSave(UserDictionary& record, Change change) {
+    if (record.path.empty())
+        return change(record.list) ? kUserDictOk : kUserDictFailed;  // a dictionary for one run
+    FileLock lock(record.path);
+    std::vector<uint8_t> list;
+    switch (ReadListFile(record.path, list)) {
+        case ListFile::kRead:
+            break;
+        case ListFile::kMissing:
+        case ListFile::kEmpty:
+            list = record.list;
+            break;
+        case ListFile::kDamaged:
+            return kUserDictDamaged;
+        case ListFile::kUnreadable:
+        case ListFile::kNoList:
+            return kUserDictFailed;
+    }
+    std::vector<uint8_t> saved = list;
+    if (!change(list)) {
+        record.list = std::move(saved);
+        return kUserDictFailed;
+    }
+    record.lastSave = SaveFileSafely(record.path, FileBytes(list));
+    // The record holds what the file holds: without the change when it failed.
+    record.list = std::move(record.lastSave.Ok() ? list : saved);
+    return record.lastSave.Ok() ? kUserDictOk : kUserDictFailed;
 }
 
 // Puts `record` at the head of the chain.
@@ -200,49 +295,48 @@ std::optional<std::vector<uint8_t>> StoredForm(std::string_view word) {
 
 }  // namespace
 
-UserDictionary::~UserDictionary() {
-    if (file)
-        std::fclose(file);
-}
-
-int16_t UserDictCreate(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return kUserDictFailed;
-    static constexpr uint8_t kEmpty[6] = {2, 0, 0, 0, 0, 0};
-    bool written = std::fwrite(kEmpty, 1, sizeof kEmpty, file) == sizeof kEmpty;
-    return std::fclose(file) == 0 && written ? kUserDictOk : kUserDictFailed;
+int16_t UserDictCreate(const std::string& path, SaveResult* save) {
+    try {
+        FileLock lock(path);
+        std::vector<uint8_t> list;
+        switch (ReadListFile(path, list)) {
+            case ListFile::kRead:
+                return kUserDictOk;  // made meanwhile by another program: its words stay
+            case ListFile::kMissing:
+            case ListFile::kEmpty:
+            case ListFile::kNoList: {  // no words to lose
+                SaveResult saved = SaveFileSafely(path, FileBytes({0, 0}));
+                if (save)
+                    *save = saved;
+                return saved.Ok() ? kUserDictOk : kUserDictFailed;
+            }
+            default:
+                return kUserDictFailed;
+        }
+    } catch (const std::bad_alloc&) {
+        return kUserDictNoMemory;
+    }
 }
 
 int16_t UserDictOpen(const std::string& path, UserDictionary*& record) {
     record = nullptr;
     try {
         auto opened = std::make_unique<UserDictionary>();
-        std::FILE* file = opened->file = std::fopen(path.c_str(), "r+b");
-        if (!file)
-            return kUserDictCannotOpen;
         opened->path = path;
-        long end = -1;
-        if (std::fseek(file, 0, SEEK_END) == 0)
-            end = std::ftell(file);
-        if (end < 0 || std::fseek(file, 0, SEEK_SET) != 0)
-            return kUserDictFailed;
-        uint64_t available = end > 4 ? static_cast<uint64_t>(end) - 4 : 0;
-        uint8_t head[4];
-        uint64_t length = available;
-        if (std::fread(head, 1, sizeof head, file) == sizeof head) {
-            uint32_t stated =
-                head[0] | (head[1] << 8) | (head[2] << 16) | (uint32_t{head[3]} << 24);
-            if (stated <= available)
-                length = stated;
+        switch (ReadListFile(path, opened->list)) {
+            case ListFile::kRead:
+                record = Link(std::move(opened));
+                return kUserDictOk;
+            case ListFile::kMissing:
+            case ListFile::kUnreadable:
+                return kUserDictCannotOpen;
+            case ListFile::kDamaged:
+                return kUserDictDamaged;
+            case ListFile::kEmpty:
+            case ListFile::kNoList:
+                return kUserDictFailed;
         }
-        opened->list.resize(length);
-        size_t read = std::fread(opened->list.data(), 1, opened->list.size(), file);
-        if (read == 0)
-            return kUserDictFailed;
-        opened->list.resize(read);
-        record = Link(std::move(opened));
-        return kUserDictOk;
+        return kUserDictFailed;
     } catch (const std::bad_alloc&) {
         return kUserDictFailed;
     }
@@ -283,22 +377,36 @@ void UserDictCloseAll() {
 int16_t UserDictAddWord(UserDictionary* record, std::string_view word) {
     if (!record)
         return kUserDictFailed;
-    std::optional<std::vector<uint8_t>> letters = StoredForm(word);
-    if (!letters || InsertWord(record->list, *letters) == Insertion::kDamaged) {
+    record->lastSave = {};
+    try {
+        std::optional<std::vector<uint8_t>> letters = StoredForm(word);
+        if (!letters)
+            return kUserDictFailed;
+        return ChangeAndSave(*record, [&](std::vector<uint8_t>& list) {
+            return InsertWord(list, *letters) != Insertion::kDamaged;
+        });
+    } catch (const std::bad_alloc&) {
         return kUserDictFailed;
     }
-    return Save(*record) ? kUserDictOk : kUserDictFailed;
 }
 
 int16_t UserDictRemoveWord(UserDictionary* record, std::string_view word) {
     if (!record || record->list.empty())
         return kUserDictFailed;
-    if (std::optional<std::vector<uint8_t>> letters = StoredForm(word)) {
-        size_t pos = FindEntry(record->list, *letters);
-        if (pos != kNotFound)
-            RemoveEntry(record->list, pos);
+    record->lastSave = {};
+    try {
+        std::optional<std::vector<uint8_t>> letters = StoredForm(word);
+        return ChangeAndSave(*record, [&](std::vector<uint8_t>& list) {
+            if (letters) {
+                size_t pos = FindEntry(list, *letters);
+                if (pos != kNotFound)
+                    RemoveEntry(list, pos);
+            }
+            return true;
+        });
+    } catch (const std::bad_alloc&) {
+        return kUserDictFailed;
     }
-    return Save(*record) ? kUserDictOk : kUserDictFailed;
 }
 
 int16_t UserDictContains(const UserDictionary* record, std::string_view word) {

@@ -1,15 +1,23 @@
 // The user dictionary "user.dic": the words the user added, capitalisation kept.
 //
 // File: a 4-byte little-endian list length n, then n bytes of word list; bytes
-// after the list are ignored (the file is never shortened). The list holds
+// after the list are ignored. The list holds
 // entries sorted by letter code, capitals before small letters and a word before
 // its own extensions: a shared-prefix byte (letters shared with the word
 // before), the remaining letters (codes 44 to 127), the end mark 1. The list
 // ends with 0, 0; a new file is the six bytes 02 00 00 00 00 00.
 //
 // Every open dictionary is linked in one chain, the most recently opened first;
-// the word check consults each of them. Each keeps its file open for writing and
-// is saved after every add and remove.
+// the word check consults each of them.
+//
+// The file is checked whole when it is opened (a damaged one is refused with
+// its own result and left as it is), and saved whole after every add and
+// remove through the safe save, so a save that breaks off leaves the old file.
+// Several programs may share one file: each add and remove takes the file's
+// lock, starts from the list the file holds now (so words another program added
+// meanwhile stay) and leaves the record holding what it saved. A file that may
+// not be written (read-only) is used for checking; only adding and removing
+// fail.
 //
 // Words are stored as the letter code translates them: a word is cut at its
 // first character outside the alphabet, so "abc1" is stored as "abc". The
@@ -18,12 +26,12 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "files/safe_save.h"
 #include "speller/letter_code.h"
 
 namespace tarnik {
@@ -33,29 +41,37 @@ constexpr size_t kMaxUserWordLetters = 255;
 enum UserDictResult : int16_t {
     kUserDictOk = 0,
     kUserDictFailed = 1,      // cannot create, read or save; a word not stored
-    kUserDictCannotOpen = 2,  // UserDictOpen
+    kUserDictCannotOpen = 2,  // UserDictOpen: no such file, or it may not be read
+    kUserDictNoMemory = 2,    // UserDictCreate
+    kUserDictDamaged = 3,     // the file's list is cut or damaged; the file is left alone
     kUserDictNoneOpen = -50,  // UserDictClose with an empty chain
     kUserDictNoRecord = -51,  // UserDictClose of a record that is not open
 };
 
 struct UserDictionary {
     std::unique_ptr<UserDictionary> next;  // the chain owns its records
-    std::string path;
-    std::vector<uint8_t> list;  // exactly as in the file after the length
-    std::FILE* file = nullptr;  // none for a dictionary of one run
-    int position = 1;           // enumeration: 1-based entry number
-
-    ~UserDictionary();
+    std::string path;                      // empty for a dictionary of one run
+    std::vector<uint8_t> list;             // exactly as in the file after the length
+    int position = 1;                      // enumeration: 1-based entry number
+    // How the last save ended; after a failed add or remove,
+    // lastSave.Describe(path) tells the user why (a read-only file, a full disk).
+    SaveResult lastSave;
 };
 
-// Creates `path`, or empties it, holding the empty list. 0, or 1 when the file
-// cannot be created or written.
-int16_t UserDictCreate(const std::string& path);
+// Makes `path` hold the empty list when there is no file or it holds no list
+// (empty, or a length of 0). A dictionary that is already there (another
+// program may just have made it) is left as it is and gives 0 too; a damaged or
+// unreadable file is never emptied (move it aside first: MoveFileAside) and
+// gives 1. 0; 1 when the file cannot be made (`save`, when given, then says
+// why, or stays Ok when a file that is no dictionary is in the way); 2 when
+// memory runs out.
+int16_t UserDictCreate(const std::string& path, SaveResult* save = nullptr);
 
-// Opens `path` read-write and puts its record at the head of the chain. A stated
-// length beyond the file takes the rest of the file as the list. 0 with
-// `record` set; 1 when the list cannot be read (none, or no memory); 2 when the
-// file cannot be opened.
+// Reads `path` and puts its record at the head of the chain. A stated length
+// beyond the file takes the rest of the file as the list. 0 with `record` set;
+// 1 when the file holds no list (empty, no length) or memory runs out; 2 when
+// the file is missing or may not be read; 3 when the list is damaged (the caller
+// may move the file aside with MoveFileAside and create a new one).
 int16_t UserDictOpen(const std::string& path, UserDictionary*& record);
 
 // Opens a user dictionary without a file, for words accepted for one run: it is
@@ -71,11 +87,12 @@ void UserDictCloseAll();
 
 // Adds `word` (cp1250) in its place and saves, also when it was already there.
 // 0 when the word is stored and saved; 1 when it is refused (no letters, too
-// long, a damaged list: then nothing is saved) or the save fails.
+// long) or the save fails (see lastSave); 3 when the file has been damaged
+// since it was opened (nothing is saved).
 int16_t UserDictAddWord(UserDictionary* record, std::string_view word);
 
 // Removes `word` when it is stored, then saves. 0; 1 when there is no record or
-// the save fails.
+// the save fails; 3 as for adding.
 int16_t UserDictRemoveWord(UserDictionary* record, std::string_view word);
 
 // 1 when `word`, in exactly this form, is stored; else 0.

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "speller/resource_container.h"
+#include "files/resource_container.h"
 #include "tools/container/container_writer.h"
 #include "tools/container/double_array.h"
 
@@ -18,6 +18,7 @@ std::string TempPath(const std::string& name) {
 }
 
 TEST(ContainerRoundTrip, ResourcesAreFoundByNumberNameAndPosition) {
+    ResourceContainer reader;
     ContainerWriter writer;
     writer.Add("szli", 1, {1, 2, 3});
     writer.Add("BAZA", 7, {9}, "lodmiany");
@@ -28,51 +29,53 @@ TEST(ContainerRoundTrip, ResourcesAreFoundByNumberNameAndPosition) {
     std::string path = TempPath("round_trip.dat");
     writer.Write(path);
 
-    ContainerHandle handle = container::Open(path);
+    ContainerHandle handle = reader.Open(path);
     ASSERT_NE(handle, 0);
-    EXPECT_EQ(container::Count("szli"), 3);
-    EXPECT_EQ(container::GetByNumber("szli", 2), (Bytes{4, 5}));
-    EXPECT_EQ(container::GetByName("BAZA", "lodmiany"), (Bytes{9}));
-    EXPECT_EQ(container::GetByName("BAZA", "abcdefghijklmnopqr"), Bytes{});
-    EXPECT_FALSE(container::GetByName("BAZA", "lodmian"));
+    EXPECT_EQ(reader.Count("szli"), 3);
+    EXPECT_EQ(reader.GetByNumber("szli", 2), (Bytes{4, 5}));
+    EXPECT_EQ(reader.GetByName("BAZA", "lodmiany"), (Bytes{9}));
+    EXPECT_EQ(reader.GetByName("BAZA", "abcdefghijklmnopqr"), Bytes{});
+    EXPECT_FALSE(reader.GetByName("BAZA", "lodmian"));
     // The third slot of the type shares type and number with the first: the first wins.
-    EXPECT_EQ(container::GetNth("szli", 3), (Bytes{1, 2, 3}));
-    ASSERT_TRUE(container::OpenDataArea());
+    EXPECT_EQ(reader.GetNth("szli", 3), (Bytes{1, 2, 3}));
+    ASSERT_TRUE(reader.OpenDataArea());
     uint8_t area[2] = {};
-    ASSERT_TRUE(container::ReadRaw(handle, 2, area));
+    ASSERT_TRUE(reader.ReadRaw(handle, 2, area));
     EXPECT_EQ(area[1], 43);
-    EXPECT_EQ(container::Close(handle + 1), kContainerWrongHandle);
-    EXPECT_EQ(container::Close(handle), 0);
-    EXPECT_EQ(container::Close(handle), kContainerCloseNotOpen);
+    EXPECT_EQ(reader.Close(handle + 1), kContainerWrongHandle);
+    EXPECT_EQ(reader.Close(handle), 0);
+    EXPECT_EQ(reader.Close(handle), kContainerCloseNotOpen);
 }
 
 TEST(ContainerRoundTrip, UnusedSlotEndsTheIndexAndMissesKeepTheLastError) {
+    ResourceContainer reader;
     ContainerWriter writer;
     writer.Add("HYPd", 100, {1});
     writer.SetSpareSlots(2);
     std::string path = TempPath("spare.dat");
     writer.Write(path);
-    ContainerHandle handle = container::Open(path);
+    ContainerHandle handle = reader.Open(path);
     ASSERT_NE(handle, 0);
-    container::Close(handle + 1);  // leaves a last error behind
-    EXPECT_FALSE(container::GetByNumber("HYPd", 101));
+    reader.Close(handle + 1);  // leaves a last error behind
+    EXPECT_FALSE(reader.GetByNumber("HYPd", 101));
     // A miss in an index with unused slots records nothing.
-    EXPECT_EQ(container::LastError(), kContainerWrongHandle);
-    EXPECT_FALSE(container::OpenDataArea());
-    EXPECT_EQ(container::LastError(), kContainerNoDataArea);
-    container::Close(handle);
+    EXPECT_EQ(reader.LastError(), kContainerWrongHandle);
+    EXPECT_FALSE(reader.OpenDataArea());
+    EXPECT_EQ(reader.LastError(), kContainerNoDataArea);
+    reader.Close(handle);
 }
 
 TEST(ContainerRoundTrip, MissInAFullIndexAndDamagedFilesReportErrors) {
+    ResourceContainer reader;
     ContainerWriter writer;
     writer.Add("HYPd", 100, {1, 2, 3, 4});
     std::string path = TempPath("full.dat");
     writer.Write(path);
-    ContainerHandle handle = container::Open(path);
+    ContainerHandle handle = reader.Open(path);
     ASSERT_NE(handle, 0);
-    EXPECT_FALSE(container::GetByNumber("HYPd", 101));
-    EXPECT_EQ(container::LastError(), kContainerResourceNotFound);
-    container::Close(handle);
+    EXPECT_FALSE(reader.GetByNumber("HYPd", 101));
+    EXPECT_EQ(reader.LastError(), kContainerResourceNotFound);
+    reader.Close(handle);
 
     // Cut the last two bytes: the resource now lies past the end of the file.
     Bytes bytes = writer.Build();
@@ -80,19 +83,19 @@ TEST(ContainerRoundTrip, MissInAFullIndexAndDamagedFilesReportErrors) {
     std::string cut = TempPath("cut.dat");
     std::ofstream(cut, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    handle = container::Open(cut);
+    handle = reader.Open(cut);
     ASSERT_NE(handle, 0);
-    EXPECT_FALSE(container::GetByNumber("HYPd", 100));
-    EXPECT_EQ(container::LastError(), kContainerResourcePastEnd);
-    container::Close(handle);
+    EXPECT_FALSE(reader.GetByNumber("HYPd", 100));
+    EXPECT_EQ(reader.LastError(), kContainerResourcePastEnd);
+    reader.Close(handle);
 
     bytes.resize(20);  // the index is cut
     std::ofstream(cut, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    EXPECT_EQ(container::Open(cut), 0);
-    EXPECT_EQ(container::LastError(), kContainerIndexShort);
-    EXPECT_EQ(container::Open(TempPath("missing.dat")), 0);
-    EXPECT_EQ(container::LastError(), kContainerCannotOpen);
+    EXPECT_EQ(reader.Open(cut), 0);
+    EXPECT_EQ(reader.LastError(), kContainerIndexShort);
+    EXPECT_EQ(reader.Open(TempPath("missing.dat")), 0);
+    EXPECT_EQ(reader.LastError(), kContainerCannotOpen);
 }
 
 // Walks a word through packed arrays as the dictionary lookups do.

@@ -5,9 +5,9 @@
 #include <functional>
 #include <random>
 
+#include "files/resource_container.h"
 #include "hyph_fixture.h"
 #include "hyphenation/hyphenate_word.h"
-#include "speller/resource_container.h"
 #include "tools/container/container_writer.h"
 
 namespace tarnik {

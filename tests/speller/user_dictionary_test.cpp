@@ -138,16 +138,19 @@ TEST_F(UserDictionaryTest, StatedLengthBeyondTheFileTakesTheRest) {
     EXPECT_EQ(UserDictContains(user, "kot"), 1);
 }
 
-TEST_F(UserDictionaryTest, RemovalsKeepTheFileSizeAndReopeningUsesTheStatedLength) {
+TEST_F(UserDictionaryTest, EverySaveWritesAWholeFileAndReopeningUsesTheStatedLength) {
     UserDictionary* user = OpenNew();
     ASSERT_EQ(UserDictAddWord(user, "kot"), 0);
     ASSERT_EQ(UserDictAddWord(user, "pies"), 0);
-    size_t size = testing::ReadFile(path_).size();
     ASSERT_EQ(UserDictRemoveWord(user, "pies"), 0);
-    EXPECT_EQ(testing::ReadFile(path_).size(), size);
+    // A new whole file: its length and the list, no bytes of the longer one.
+    EXPECT_EQ(testing::ReadFile(path_), File(7, List("[0]kot[1]")));
     UserDictCloseAll();
-    UserDictionary* again = nullptr;
-    ASSERT_EQ(UserDictOpen(path_, again), 0);
+    // Bytes after the stated length (as an in-place writer leaves them) are ignored.
+    tools::Bytes longer = File(7, List("[0]kot[1]"));
+    for (uint8_t byte : List("[0]pies[1]"))
+        longer.push_back(byte);
+    UserDictionary* again = Open(longer);
     EXPECT_EQ(again->list, List("[0]kot[1]"));
     EXPECT_THAT(Words(again), ElementsAre("kot"));
 }
@@ -182,39 +185,59 @@ TEST_F(UserDictionaryTest, ADictionaryForOneRunHasNoFile) {
     EXPECT_EQ(UserDictClose(run), 0);
 }
 
-TEST_F(UserDictionaryTest, DamagedListsRefuseAddsAndEndSearches) {
-    // No closing 0, 0, and an entry cut short.
-    for (const char* damaged : {"[0]kot[1][3]ek", "[0]kot[1][9]"}) {
-        std::vector<uint8_t> list = List(damaged);
-        list.resize(list.size() - 2);
+TEST_F(UserDictionaryTest, DamagedListsAreRefusedWhenOpenedAndLeftAlone) {
+    struct Case {
+        const char* notation;
+        bool cut;  // the list lost its closing 0, 0
+    };
+    const Case damaged[] = {
+        {"[0]kot[1][3]ek", true},       // cut inside an entry
+        {"[0]kot[1][9]", true},         // cut after a shared-prefix byte
+        {"[0]kot[1]", true},            // cut after a whole entry
+        {"[0]ab[1][7]c[1]", false},     // shares more letters than the word before has
+        {"[0]kot[1][0]ala[1]", false},  // out of order: searches would miss words
+        {"[0]kot[1][3][1]", false},     // the same word twice
+    };
+    for (const auto& [notation, cut] : damaged) {
+        std::vector<uint8_t> list = List(notation);
+        if (cut)
+            list.resize(list.size() - 2);
         tools::Bytes bytes = File(static_cast<uint32_t>(list.size()), list);
-        UserDictionary* user = Open(bytes);
-        EXPECT_EQ(UserDictContains(user, "kot"), 1) << damaged;
-        EXPECT_EQ(UserDictContains(user, "kotek"), 0) << damaged;
-        EXPECT_EQ(UserDictAddWord(user, "kotka"), 1) << damaged;
-        EXPECT_EQ(testing::ReadFile(path_), bytes) << damaged;
-        EXPECT_THAT(Words(user), ElementsAre("kot")) << damaged;
-        EXPECT_EQ(UserDictRemoveWord(user, "kotek"), 0) << damaged;
-        UserDictCloseAll();
+        testing::WriteFile(path_, bytes);
+        UserDictionary* record = nullptr;
+        EXPECT_EQ(UserDictOpen(path_, record), kUserDictDamaged) << notation;
+        EXPECT_EQ(record, nullptr) << notation;
+        // Never emptied behind the user's back.
+        EXPECT_EQ(UserDictCreate(path_), kUserDictFailed) << notation;
+        EXPECT_EQ(testing::ReadFile(path_), bytes) << notation;
     }
-    // A shared-prefix byte longer than the word before it.
-    UserDictionary* user = Open(File(9, List("[0]ab[1][7]c[1]")));
-    EXPECT_THAT(Words(user), ElementsAre("ab"));
-    EXPECT_EQ(UserDictContains(user, "abc"), 0);
+}
+
+TEST_F(UserDictionaryTest, AFileDamagedAfterOpeningIsNeverSavedOver) {
+    UserDictionary* user = OpenNew();
+    ASSERT_EQ(UserDictAddWord(user, "kot"), 0);
+    tools::Bytes damaged = File(9, List("[0]kot[1][3]ek"));
+    damaged.resize(damaged.size() - 2);
+    testing::WriteFile(path_, damaged);
+    EXPECT_EQ(UserDictAddWord(user, "pies"), kUserDictDamaged);
+    EXPECT_EQ(UserDictRemoveWord(user, "kot"), kUserDictDamaged);
+    EXPECT_EQ(testing::ReadFile(path_), damaged);
+    EXPECT_EQ(UserDictContains(user, "kot"), 1);
 }
 
 TEST_F(UserDictionaryTest, EnumerationSkipsEntriesWithoutText) {
-    // The middle entry holds a code that is no letter, so its word has no text.
-    UserDictionary* user = Open(File(12, List("[0]ab[1][0][80][1][0]cd[1]")));
+    // The middle entry holds a code that is no letter (between the capitals and
+    // the small letters), so its word has no text.
+    UserDictionary* user = Open(File(14, List("[0]AB[1][0][80][1][0]cd[1]")));
     std::string word;
     EXPECT_EQ(UserDictNextWord(user, word, true), 1);
-    EXPECT_EQ(word, "ab");
+    EXPECT_EQ(word, "AB");
     EXPECT_EQ(UserDictNextWord(user, word, false), 0);
     EXPECT_EQ(word, "cd");
     EXPECT_EQ(UserDictNextWord(user, word, false), 0);
     EXPECT_EQ(word, "");
     EXPECT_EQ(UserDictNextWord(user, word, true), 1);  // restart
-    EXPECT_EQ(word, "ab");
+    EXPECT_EQ(word, "AB");
 }
 
 TEST_F(UserDictionaryTest, WordsUpTo255LettersAreStored) {

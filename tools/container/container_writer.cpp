@@ -1,6 +1,5 @@
 #include "tools/container/container_writer.h"
 
-#include <fstream>
 #include <stdexcept>
 
 namespace tarnik::tools {
@@ -83,14 +82,11 @@ void ContainerWriter::Write(const std::string& path) const {
     WriteFileBytes(path, Build());
 }
 
-void WriteFileBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        throw std::runtime_error("cannot create " + path);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush())
-        throw std::runtime_error("cannot write " + path);
+void WriteFileBytes(const std::string& path, const Bytes& bytes, const SaveCheck& check) {
+    SaveResult result = SaveFileSafely(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), check);
+    if (!result.Ok())
+        throw std::runtime_error(result.Describe(path));
 }
 
 }  // namespace tarnik::tools

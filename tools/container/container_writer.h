@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/safe_save.h"
+
 namespace tarnik::tools {
 
 using Bytes = std::vector<uint8_t>;
@@ -46,9 +48,10 @@ class ContainerWriter {
     int spareSlots_ = 0;
 };
 
-// Writes `bytes` to `path`, replacing what was there; throws std::runtime_error
-// when it cannot.
-void WriteFileBytes(const std::string& path, const Bytes& bytes);
+// Writes `bytes` to `path` through the safe save, replacing what was there only
+// when the whole file is written and `check` (given the written temporary file)
+// accepts it; throws std::runtime_error saying why when it does not.
+void WriteFileBytes(const std::string& path, const Bytes& bytes, const SaveCheck& check = {});
 
 // Big-endian appenders for building resource bytes.
 void AppendBig16(Bytes& out, uint16_t value);

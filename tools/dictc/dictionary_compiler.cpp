@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "charsets/utf8.h"
+#include "files/byte_order.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
 #include "tools/container/byte_order.h"
@@ -71,9 +72,7 @@ std::vector<std::string> ReadSmallWordList(const std::string& path) {
 }
 
 uint32_t Big32(const Bytes& file, size_t at) {
-    return at + 4 <= file.size() ? uint32_t{file[at]} << 24 | uint32_t{file[at + 1]} << 16 |
-                                       uint32_t{file[at + 2]} << 8 | file[at + 3]
-                                 : 0;
+    return at + 4 <= file.size() ? ReadBig32(file.data() + at) : 0;
 }
 
 // The figures of the report, read back from the written bytes.

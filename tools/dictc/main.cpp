@@ -3,10 +3,9 @@
 //   tarnik-dictc --aff pl_PL.aff --dic pl_PL.dic --out son.dic
 //                [--always FILE] [--abbreviations FILE] [--report FILE]
 //
-// The file is written beside --out under a temporary name, opened with the
-// speller and checked word by word; only a file that passes replaces --out.
-#include <cstdio>
-#include <filesystem>
+// The file is written beside --out under a temporary name (the safe save),
+// opened with the speller and checked word by word; only a file that passes
+// replaces --out.
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -41,20 +40,25 @@ int main(int argc, char** argv) {
     tarnik::tools::CompileOptions options{args["--aff"], args["--dic"], args["--always"],
                                           args["--abbreviations"]};
     const std::string out = args["--out"];
-    const std::string temporary = out + ".new";
     try {
         tarnik::tools::CompiledDictionary dictionary = tarnik::tools::CompileDictionary(options);
-        tarnik::tools::WriteFileBytes(temporary, dictionary.file);
-        std::vector<std::string> failures = tarnik::tools::VerifyDictionary(temporary, dictionary);
-        if (!failures.empty()) {
-            std::filesystem::remove(temporary);
+        // The written file is opened with the speller and checked word by word
+        // before it may replace --out.
+        std::vector<std::string> failures;
+        try {
+            tarnik::tools::WriteFileBytes(out, dictionary.file, [&](const std::string& written) {
+                failures = tarnik::tools::VerifyDictionary(written, dictionary);
+                return failures.empty();
+            });
+        } catch (const std::exception&) {
+            if (failures.empty())
+                throw;
             std::cerr << "tarnik-dictc: the compiled dictionary fails its own check; " << out
                       << " is left as it was:\n";
             for (const std::string& failure : failures)
                 std::cerr << "  " << failure << "\n";
             return 1;
         }
-        std::filesystem::rename(temporary, out);
         if (args.count("--report")) {
             std::ofstream report(args["--report"]);
             tarnik::tools::PrintReport(dictionary, report);
@@ -62,8 +66,6 @@ int main(int argc, char** argv) {
             tarnik::tools::PrintReport(dictionary, std::cout);
         }
     } catch (const std::exception& e) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
         std::cerr << "tarnik-dictc: " << e.what() << "\n";
         return 1;
     }

@@ -70,13 +70,10 @@ int main(int argc, char** argv) {
     for (const std::string& warning : data.warnings)
         std::cerr << "hyphc: warning: " << warning << "\n";
 
-    std::string temporary = outputPath + ".tmp";
     try {
-        tarnik::tools::WriteFileBytes(temporary, data.container);
+        tarnik::tools::WriteFileBytes(outputPath, data.container);
     } catch (const std::exception& e) {
         return Fail(e.what());
     }
-    if (std::rename(temporary.c_str(), outputPath.c_str()) != 0)
-        return Fail("cannot write " + outputPath);
     return 0;
 }
