@@ -211,12 +211,16 @@ enum class ListFile { kRead, kMissing, kEmpty, kUnreadable, kNoList, kDamaged };
 // Reads the word list of the file at `path`. A stated length beyond the file
 // takes the rest of the file.
 ListFile ReadListFile(const std::string& path, std::vector<uint8_t>& list) {
+    std::error_code error;
+    std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return error && error != std::errc::no_such_file_or_directory ? ListFile::kUnreadable
+                                                                      : ListFile::kMissing;
+    if (!std::filesystem::is_regular_file(status))
+        return ListFile::kUnreadable;  // a folder of that name, say
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::error_code error;
-        return std::filesystem::exists(path, error) || error ? ListFile::kUnreadable
-                                                             : ListFile::kMissing;
-    }
+    if (!in)
+        return ListFile::kUnreadable;
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         return ListFile::kUnreadable;
