@@ -1,6 +1,11 @@
 #include "hyphenation/user_exceptions.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
 
 #include "charsets/utf8.h"
 #include "hyph_fixture.h"
@@ -131,6 +136,64 @@ TEST_F(UserExceptionsTest, ADamagedFileIsKeptAsideAndAFreshListStarted) {
         dict_ = Open("");
         EXPECT_EQ(LoadUserExceptions(*dict_, path_), 0);  // the fresh file reads back
         EXPECT_EQ(Listed(), std::vector<std::string>{"ba-ba"});
+    }
+}
+
+TEST_F(UserExceptionsTest, ASecondDamagedFileNeverReplacesTheFirstBackup) {
+    const std::vector<uint8_t> first = {1, 0}, second = {100, 0, 0, 0, 5, 1, 'a', 0, 0};
+    test::WriteFile(path_, first);
+    EXPECT_EQ(LoadUserExceptions(*dict_, path_), kUserFileSizeShort);
+    EXPECT_EQ(dict_->userBackupPath, path_ + ".bak");
+    dict_ = Open("ba-ba\n");
+    test::WriteFile(path_, second);
+    EXPECT_EQ(LoadUserExceptions(*dict_, path_), kUserFileDamaged);
+    EXPECT_EQ(dict_->userBackupPath, path_ + ".bak.1");
+    EXPECT_EQ(test::ReadFile(path_ + ".bak"), first);
+    EXPECT_EQ(test::ReadFile(path_ + ".bak.1"), second);
+}
+
+TEST_F(UserExceptionsTest, AReadOnlyFileIsUsedAndOnlyChangesFail) {
+    ASSERT_EQ(LoadUserExceptions(*dict_, path_), 0);
+    ASSERT_EQ(AddHyphException(*dict_, "ko-tek"), kHyphExceptionDone);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::group_read |
+                                            std::filesystem::perms::others_read);
+    std::vector<uint8_t> before = test::ReadFile(path_);
+    dict_ = Open("ba-ba\n");
+    ASSERT_EQ(LoadUserExceptions(*dict_, path_), 0);
+    EXPECT_EQ(WithUser("kotek"), "ko-tek");
+    EXPECT_EQ(AddHyphException(*dict_, "do-mek"), kUserFileCannotCreate);
+    EXPECT_EQ(dict_->lastSave.osError, EACCES);
+    EXPECT_EQ(IsHyphException(*dict_, "domek"), 0);  // not pretended to be stored
+    EXPECT_EQ(RemoveHyphException(*dict_, "kotek"), kUserFileCannotCreate);
+    EXPECT_EQ(WithUser("kotek"), "ko-tek");
+    EXPECT_EQ(test::ReadFile(path_), before);
+}
+
+TEST_F(UserExceptionsTest, TwoProgramsAddingAtOnceBothKeepTheirWords) {
+    ASSERT_EQ(LoadUserExceptions(*dict_, path_), 0);
+    // Both programs have the list loaded; each adds its own words.
+    auto add = [&](const std::string& stem) {
+        for (char last = 'a'; last < 'a' + 10; ++last) {
+            if (AddHyphException(*dict_, stem + "-" + last + last) != kHyphExceptionDone)
+                return 1;
+        }
+        return 0;
+    };
+    pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(add("ko"));
+    EXPECT_EQ(add("pie"), 0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    dict_ = Open("");
+    ASSERT_EQ(LoadUserExceptions(*dict_, path_), 0);
+    EXPECT_EQ(Listed().size(), 21u);  // the seed's ba-ba and twenty words
+    for (char last = 'a'; last < 'a' + 10; ++last) {
+        EXPECT_EQ(IsHyphException(*dict_, std::string("ko") + last + last), 1) << last;
+        EXPECT_EQ(IsHyphException(*dict_, std::string("pie") + last + last), 1) << last;
     }
 }
 

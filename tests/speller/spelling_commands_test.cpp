@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -131,8 +132,8 @@ TEST_F(SpellingCommandsTest, PipeStoresAWordAsWrittenOrNotAtAll) {
     EXPECT_EQ(result.status, 0);
     EXPECT_THAT(result.errors, HasSubstr("'abc1' was not added to " + user +
                                          ": only letters and the hyphen can be stored"));
-    EXPECT_THAT(result.errors, HasSubstr("'-kot' was not added to " + user +
-                                         ": a word starts with a letter"));
+    EXPECT_THAT(result.errors,
+                HasSubstr("'-kot' was not added to " + user + ": a word starts with a letter"));
     EXPECT_TRUE(Holds(user, "Kot-ek"));
     EXPECT_FALSE(Holds(user, "abc"));
 }
@@ -208,6 +209,32 @@ TEST_F(SpellingCommandsTest, UnreadableUserDictionaryIsReportedAndKept) {
     EXPECT_EQ(result.status, 2);
     EXPECT_THAT(result.errors, HasSubstr(user + ": its word list cannot be read (error 1)"));
     EXPECT_EQ(testing::ReadFile(user), (tools::Bytes{0, 0, 0, 0}));
+}
+
+TEST_F(SpellingCommandsTest, AReadOnlyUserDictionaryIsUsedAndOnlyAddingFails) {
+    std::string user = dir_.File("user.dic");
+    ASSERT_EQ(UserDictCreate(user), 0);
+    UserDictionary* record = nullptr;
+    ASSERT_EQ(UserDictOpen(user, record), 0);
+    ASSERT_EQ(UserDictAddWord(record, "kotx"), 0);
+    UserDictClose(record);
+    ::chmod(user.c_str(), 0444);
+    tools::Bytes before = testing::ReadFile(user);
+
+    Result list = Run("list --data " + data_ + " --user " + user, "kotx qqq\n");
+    EXPECT_EQ(list.status, 0) << list.errors;
+    EXPECT_THAT(list.lines, ElementsAre("qqq"));
+
+    Result pipe = Run("pipe --data " + data_ + " --user " + user, "*pies\nkotx\n");
+    EXPECT_EQ(pipe.status, 0) << pipe.errors;
+    EXPECT_THAT(pipe.errors, HasSubstr("'pies' was not added to " + user));
+    EXPECT_THAT(pipe.errors, HasSubstr("Permission denied"));
+    EXPECT_THAT(pipe.lines, ElementsAre(StartsWith("@(#)"), "*", ""));  // kotx still passes
+
+    EXPECT_EQ(testing::ReadFile(user), before);
+    struct stat status;
+    ASSERT_EQ(::stat(user.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0444u);  // never made writable behind the user's back
 }
 
 TEST_F(SpellingCommandsTest, ListPrintsEachMisspeltOccurrence) {

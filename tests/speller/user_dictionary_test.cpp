@@ -3,6 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -223,6 +228,56 @@ TEST_F(UserDictionaryTest, AFileDamagedAfterOpeningIsNeverSavedOver) {
     EXPECT_EQ(UserDictRemoveWord(user, "kot"), kUserDictDamaged);
     EXPECT_EQ(testing::ReadFile(path_), damaged);
     EXPECT_EQ(UserDictContains(user, "kot"), 1);
+}
+
+TEST_F(UserDictionaryTest, AReadOnlyFileIsUsedForCheckingAndOnlyChangesFail) {
+    UserDictionary* user = OpenNew();
+    ASSERT_EQ(UserDictAddWord(user, "kot"), 0);
+    UserDictCloseAll();
+    ::chmod(path_.c_str(), 0444);
+    tools::Bytes before = testing::ReadFile(path_);
+
+    ASSERT_EQ(UserDictOpen(path_, user), 0);
+    EXPECT_EQ(UserDictContains(user, "kot"), 1);
+    EXPECT_EQ(UserDictAddWord(user, "pies"), kUserDictFailed);
+    EXPECT_EQ(user->lastSave.step, SaveStep::kTarget);
+    EXPECT_EQ(user->lastSave.osError, EACCES);
+    EXPECT_EQ(UserDictContains(user, "pies"), 0);  // not pretended to be stored
+    EXPECT_EQ(UserDictRemoveWord(user, "kot"), kUserDictFailed);
+    EXPECT_EQ(UserDictContains(user, "kot"), 1);
+    EXPECT_EQ(testing::ReadFile(path_), before);
+}
+
+TEST_F(UserDictionaryTest, TwoProgramsAddingAtOnceBothKeepTheirWords) {
+    ASSERT_EQ(UserDictCreate(path_), 0);
+    // Each program opens the file and adds its own words, one save each.
+    auto add = [&](const std::string& stem) {
+        UserDictionary* user = nullptr;
+        if (UserDictOpen(path_, user) != 0)
+            return 1;
+        for (char last = 'a'; last < 'a' + 12; ++last) {
+            if (UserDictAddWord(user, stem + last) != 0)
+                return 1;
+        }
+        return 0;
+    };
+    pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(add("kot"));
+    EXPECT_EQ(add("pies"), 0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    UserDictCloseAll();
+    UserDictionary* merged = nullptr;
+    ASSERT_EQ(UserDictOpen(path_, merged), 0);
+    std::vector<std::string> words = Words(merged);
+    EXPECT_EQ(words.size(), 24u);
+    for (char last = 'a'; last < 'a' + 12; ++last) {
+        EXPECT_EQ(UserDictContains(merged, std::string("kot") + last), 1) << last;
+        EXPECT_EQ(UserDictContains(merged, std::string("pies") + last), 1) << last;
+    }
 }
 
 TEST_F(UserDictionaryTest, EnumerationSkipsEntriesWithoutText) {
