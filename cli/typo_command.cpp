@@ -428,7 +428,10 @@ int Run(const std::vector<std::string>& args) {
             written =
                 (!options.backup || KeepBackup(input, error)) && WriteTextOutput(input, out, error);
         } else if (!options.output.empty()) {
-            collected += out;
+            if (collected.empty())
+                collected = std::move(out);  // one copy of a long text, not two
+            else
+                collected += out;
         } else {
             written = WriteStandardOutput(out);
             error = "cannot write to standard output";
