@@ -239,6 +239,9 @@ class FileRun {
   public:
     FileRun(host::Story& story, const std::string& name, bool stopAtQuote)
         : story_(story), name_(name), stopAtQuote_(stopAtQuote) {}
+    ~FileRun() { Typography().quoteLeft = nullptr; }
+    FileRun(const FileRun&) = delete;
+    FileRun& operator=(const FileRun&) = delete;
 
     // False with the reason in `error_`; otherwise the corrected text is in `out`.
     bool Run(int fd, std::string& out);

@@ -93,10 +93,10 @@ class TypographyRun {
     Act StopAt(const char* message);
 
     // True when the full stop at cur stands inside a file or domain name
-    // (debian.pl, config.txt, www.example.com.pl): an ASCII segment before it and
-    // a segment of small letters and digits after it, each ended by another full
-    // stop or slash, a blank or the punctuation around a word. "koniec.Start" is
-    // a sentence end: its capital makes it one.
+    // (debian.pl, config.txt, www.example.com.pl): a segment of ASCII letters and
+    // digits before it and one after it that begins with a small letter or digit,
+    // each ended by another full stop or slash, a blank or the punctuation around
+    // a word. "koniec.Start" is a sentence end: its capital makes it one.
     bool InsideName() const;
     // True when cur stands in a run of two or more characters, none a letter,
     // digit or blank, that holds a symbol of IsSymbol (;->  :-)).
@@ -337,14 +337,16 @@ bool TypographyRun::IsManualReference() const {
         return false;
     if (n_ == ')')
         return true;  // a call: main()
+    // A section: one digit and at most three small letters (5, 3p, 1ssl), so
+    // that "roku(2000)" is still spaced.
     if (!IsDigitCode(n_))
         return false;
     int32_t q = Next(nextpos_);
-    for (int length = 0; q >= 0 && q < end_ && length < 4; q = Next(q), ++length) {
+    for (int length = 0; q >= 0 && q < end_ && length <= 3; q = Next(q), ++length) {
         uint16_t code = CharAt(q);
         if (code == ')')
             return true;
-        if (!IsAsciiAlnum(code))
+        if (!IsAsciiLower(code))
             return false;
     }
     return false;

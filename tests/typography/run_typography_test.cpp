@@ -72,7 +72,8 @@ const Case kCases[] = {
     // A full stop or colon that begins a word belongs to it.
     {"plik .bashrc, :help oraz .tar.gz tak .Nie", "plik .bashrc, :help oraz .tar.gz tak. Nie"},
     // Manual-page references and calls keep their brackets closed.
-    {"mke2fs.conf(5) i main() oraz ala(ma)kota", "mke2fs.conf(5) i~main() oraz ala (ma) kota"},
+    {"mke2fs.conf(5), printf(3p) i main() oraz ala(ma)kota w roku(2000)",
+     "mke2fs.conf(5), printf(3p) i~main() oraz ala (ma) kota w~roku (2000)"},
     // An inflection after an apostrophe is no one-letter word.
     {"Dave'a oraz Bush’a i w domu", "Dave'a oraz Bush’a i~w~domu"},
     // Emoticons and arrows stay as written; plain punctuation runs do not.
