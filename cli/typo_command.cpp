@@ -19,7 +19,6 @@
 #include <cerrno>
 #include <cstring>
 #include <deque>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -31,6 +30,7 @@
 #include "cli/text_file_run.h"
 #include "host/encoding.h"
 #include "host/memory_host.h"
+#include "host/safe_save.h"
 #include "typography/run_typography.h"
 #include "typography/typo_settings_store.h"
 #include "typography/typography_state.h"
@@ -54,7 +54,8 @@ constexpr char kHelp[] =
     "  -o, --output FILE   write the corrected text to FILE instead (replaced\n"
     "                      whole, only once everything is corrected)\n"
     "  --in-place          write each FILE's corrected text back to it; the\n"
-    "                      original is kept as FILE.bak (an older one replaced)\n"
+    "                      original is kept as FILE.bak (FILE.bak.1, ... when\n"
+    "                      older backups are there)\n"
     "  --no-backup         with --in-place: keep no FILE.bak\n"
     "  --stop-at-quote     stop at the first such quotation mark, as the plug-in's\n"
     "                      command does; the rest of the file is written as it was\n"
@@ -428,8 +429,7 @@ int Run(const std::vector<std::string>& args) {
             status = kMarksLeft;
         bool written = true;
         if (options.inPlace) {
-            written =
-                (!options.backup || KeepBackup(input, error)) && WriteTextOutput(input, out, error);
+            written = host::SaveFileSafely(input, out, error, options.backup);
         } else if (!options.output.empty()) {
             if (collected.empty())
                 collected = std::move(out);  // one copy of a long text, not two
@@ -445,7 +445,7 @@ int Run(const std::vector<std::string>& args) {
         }
     }
     if (!options.output.empty() && status != kUsageError) {
-        if (!WriteTextOutput(options.output, collected, error)) {
+        if (!host::SaveFileSafely(options.output, collected, error)) {
             std::cerr << "tarnik " << kName << ": " << error << "\n";
             status = kUsageError;
         }
