@@ -133,14 +133,25 @@ int Import(Dictionary& dictionary, const std::string& path) {
         std::cerr << name << ":" << lineNumber << ": skipped: " << why << "\n";
         ++skipped;
     };
+    // A line is kept up to a length no word reaches (255 letters, each at most
+    // four bytes, with room for flags); a longer one is skipped.
+    constexpr size_t kLongestLine = 8 * kMaxUserWordLetters;
+    bool tooLong = false;
     while (input.NextPiece(piece, lineEnds)) {
-        if (line.size() < 4 * kMaxUserWordLetters)
-            line.append(piece.substr(0, 4 * kMaxUserWordLetters));
+        if (line.size() + piece.size() > kLongestLine)
+            tooLong = true;
+        else
+            line.append(piece);
         if (!lineEnds)
             continue;
         ++lineNumber;
         std::string word = line;
         line.clear();
+        if (tooLong) {
+            tooLong = false;
+            skip("the line is longer than any word can be");
+            continue;
+        }
         // hunspell's personal dictionaries may give a word its affixes: "word/FLAGS".
         if (size_t slash = word.find('/'); slash != std::string::npos && slash > 0)
             word.resize(slash);

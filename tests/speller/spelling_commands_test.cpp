@@ -343,15 +343,17 @@ TEST_F(SpellingCommandsTest, DictManagesTheUserDictionaryAsAWordList) {
     EXPECT_EQ(added.status, 1);  // one word refused, the others stored
     EXPECT_THAT(added.errors, HasSubstr("'abc1' not added: only letters and the hyphen"));
     std::ofstream(dir_.File("words.txt"), std::ios::binary)
-        << "Nowak/XY\n*zly\n\n  Zofia \nfoo!\nμ\nKowalski\n";
+        << "Nowak/XY\n*zly\n\n  Zofia \nfoo!\nμ\nKowalski\n"
+        << std::string(3000, 'a') << "\n";
     Result imported = Run("dict " + user + " import " + dir_.File("words.txt"), "");
     EXPECT_EQ(imported.status, 1);
     EXPECT_THAT(imported.lines, ElementsAre("Imported 2 new words into " + data_ +
-                                            "/user.dic (1 already there, 3 lines skipped)"));
+                                            "/user.dic (1 already there, 4 lines skipped)"));
     const std::string name = dir_.File("words.txt");
     EXPECT_THAT(imported.errors, HasSubstr(name + ":2: skipped: a forbidden word"));
     EXPECT_THAT(imported.errors, HasSubstr(name + ":5: skipped: 'foo!'"));
     EXPECT_THAT(imported.errors, HasSubstr(name + ":6: skipped: 'μ'"));
+    EXPECT_THAT(imported.errors, HasSubstr(name + ":8: skipped: the line is longer"));
 
     EXPECT_THAT(Run("dict " + user + " list", "").lines,
                 ElementsAre("Kowalski", "Nowak", "Zofia", "e-mail", "żółw"));
