@@ -451,7 +451,7 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         std::cerr << file << ": no changes\n";
         return true;
     }
-    if (options.backup && !WriteTextOutput(file + ".bak", original, error)) {
+    if (options.backup && !KeepBackup(file, error)) {
         Error(error + " (the backup; " + file + " is left as it was)");
         return false;
     }
