@@ -6,7 +6,8 @@
 //
 // A file is written back only when the check ends (the walk reached the end, or
 // the user closed the dialog) and something changed: the original is kept as
-// FILE.bak, then the new text replaces the file atomically. An interrupted check
+// FILE.bak (FILE.bak.1, ... when that is taken), then the new text replaces the
+// file atomically. An interrupted check
 // (Ctrl-C, a closed terminal, the end of the script, or Abort) leaves the file
 // as it was. "Ignore All" and "Change All" hold for the whole run: the plug-in
 // keeps them for one file, and the answers here carry them to the next; so do
@@ -32,6 +33,7 @@
 #include "cli/text_file_run.h"
 #include "host/dialog_script.h"
 #include "host/encoding.h"
+#include "host/safe_save.h"
 #include "host/terminal_dialog_driver.h"
 #include "spellcheck/dict_settings.h"
 #include "spellcheck/spell_dictionaries.h"
@@ -57,7 +59,8 @@ constexpr char kHelp[] =
     "  x     Close: stop checking this file and keep its changes\n"
     "  b     Abort: stop the run; this file is left as it was\n"
     "When a file's check ends, the file is written back with the changes, the\n"
-    "original kept as FILE.bak; a file without changes is not written.\n\n"
+    "original kept as FILE.bak (or FILE.bak.1, ..., never over an older backup);\n"
+    "a file without changes is not written.\n\n"
     "  --user FILE       the user dictionary (default: user.dic, as tarnik pipe and\n"
     "                    the plug-in find it)\n"
     "  --dialogs SCRIPT  read the answers from SCRIPT, one a line, instead of the\n"
@@ -396,11 +399,19 @@ bool CanReplace(const std::string& file, std::string& error) {
     std::filesystem::path folder = std::filesystem::path(file).parent_path();
     if (folder.empty())
         folder = ".";
-    if (access(file.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK | X_OK) == 0)
+    // The safe save refuses a file without any write permission, even for a
+    // privileged user: say so now, before the user answers for it.
+    std::error_code failure;
+    auto permissions = std::filesystem::status(file, failure).permissions();
+    bool readOnly =
+        !failure &&
+        (permissions & (std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                        std::filesystem::perms::others_write)) == std::filesystem::perms::none;
+    if (!readOnly && access(file.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK | X_OK) == 0)
         return true;
     error = file;
     error += ": ";
-    error += std::strerror(errno);
+    error += readOnly ? std::strerror(EACCES) : std::strerror(errno);
     return false;
 }
 
@@ -451,16 +462,13 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         std::cerr << file << ": no changes\n";
         return true;
     }
-    if (options.backup && !KeepBackup(file, error)) {
-        Error(error + " (the backup; " + file + " is left as it was)");
-        return false;
-    }
-    if (!WriteTextOutput(file, checked, error)) {
+    std::string backup;
+    if (!host::SaveFileSafely(file, checked, error, options.backup, &backup)) {
         Error(error);
         return false;
     }
     std::cerr << file << ": changes written"
-              << (options.backup ? " (the original is " + file + ".bak)" : "") << "\n";
+              << (backup.empty() ? "" : " (the original is " + backup + ")") << "\n";
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/shown_text.h"
 #include "spellcheck/cdict_prefs_dialog.h"
 #include "spellcheck/check_walk.h"
+#include "spellcheck/spell_dictionaries.h"
 #include "spellcheck/speller_answers.h"
 #include "text/story_text.h"
 #include "text/word_scanner.h"
@@ -90,7 +91,7 @@ void CDictMissDialog::ChangeWord(bool all) {
 void CDictMissDialog::AddWord() {
     SpellCheckState& state = SpellCheck();
     if (UserDictAddWord(state.user, state.misspelt) != kUserDictOk)
-        ShowFileMessage("Can't add the word to the user dictionary.", 0, state.userPath);
+        ReportUnsavedChange("Can't add the word to the user dictionary.");
     Continue();
 }
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/show_message.h"
 #include "spellcheck/spell_check_state.h"
+#include "spellcheck/spell_dictionaries.h"
 #include "speller/user_dictionary.h"
 
 namespace tarnik {
@@ -12,10 +12,6 @@ namespace {
 
 UserDictionary* User() {
     return SpellCheck().user;
-}
-
-void ReportFailedSave() {
-    ShowFileMessage("Can't save the user dictionary.", 0, SpellCheck().userPath);
 }
 
 }  // namespace
@@ -45,8 +41,9 @@ void CdlgDictExc::Fill(int16_t listItem, int16_t editItem) {
 void CdlgDictExc::Add(const std::string& text) {
     if (text.empty() || !User())
         return;
-    if (UserDictAddWord(User(), text) != kUserDictOk && Contains(text))
-        ReportFailedSave();
+    // A word without letters is refused quietly; a save that failed is told.
+    if (UserDictAddWord(User(), text) != kUserDictOk && !User()->lastSave.Ok())
+        ReportUnsavedChange("Can't save the user dictionary.");
     Refresh();
 }
 
@@ -54,7 +51,7 @@ void CdlgDictExc::Remove(const std::string& text) {
     if (text.empty() || !User())
         return;
     if (UserDictRemoveWord(User(), text) != kUserDictOk)
-        ReportFailedSave();
+        ReportUnsavedChange("Can't save the user dictionary.");
     Refresh();
 }
 
@@ -64,6 +61,8 @@ void CdlgDictExc::Change(const std::string& from, const std::string& to) {
     UserDictRemoveWord(User(), from);
     if (UserDictAddWord(User(), to) != kUserDictOk && !Contains(to))
         UserDictAddWord(User(), from);
+    if (!User()->lastSave.Ok())
+        ReportUnsavedChange("Can't save the user dictionary.");
     Refresh();
 }
 

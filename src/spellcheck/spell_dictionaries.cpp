@@ -51,27 +51,27 @@ int16_t OpenUserDictionary(SpellCheckState& state) {
     state.userPath = UserDictionaryPath();
     const std::string& path = state.userPath;
     std::error_code error;
-    if (!fs::exists(path, error))
-        return CreateAndOpen(path, state.user);
     int16_t result = UserDictOpen(path, state.user);
     if (result == kUserDictOk)
         return 0;
-    if (result == kUserDictCannotOpen) {
-        state.user = nullptr;
+    state.user = nullptr;
+    if (result == kUserDictCannotOpen && fs::exists(path, error)) {
+        // There, and not to be read: the user's words may still be in it.
         ShowFileMessage("Can't load user dictionary file.", result, path);
         return 0;
     }
-    // The words cannot be read: keep the file for the user (never over an older
-    // backup), start a new one.
-    BackupResult backup = MoveFileAside(path);
-    if (!backup.ok) {
-        state.user = nullptr;
-        ShowFileMessage("Can't load user dictionary file.", result, path);
-        return 0;
+    if (result == kUserDictDamaged) {
+        // Kept for the user (never over an older backup); a new one is started.
+        BackupResult backup = MoveFileAside(path);
+        if (!backup.ok) {
+            ShowFileMessage("Can't load user dictionary file.", result, path);
+            return 0;
+        }
+        ShowFileMessage(
+            "The user dictionary was damaged. It has been kept as %s and a new one started.", 0,
+            backup.backupPath);
     }
-    ShowFileMessage(
-        "The user dictionary was damaged. It has been kept as %s and a new one started.", 0,
-        backup.backupPath);
+    // Missing, or holding no list yet.
     return CreateAndOpen(path, state.user);
 }
 
@@ -81,6 +81,14 @@ std::string UserDictionaryPath() {
     if (const char* chosen = std::getenv(kUserDictionaryVariable); chosen && *chosen)
         return chosen;
     return WritableFilePath(PluginFolder(), kUserDictionaryFile);
+}
+
+void ReportUnsavedChange(const char* english) {
+    const SpellCheckState& state = SpellCheck();
+    if (state.user && !state.user->lastSave.Ok())
+        ShowFileMessage(english, 0, state.user->lastSave.Describe(state.userPath));
+    else
+        ShowFileMessage(english, 0, state.userPath);
 }
 
 int16_t OpenSpellDictionaries() {

@@ -33,6 +33,11 @@ int16_t OpenSpellDictionaries();
 // Closes the user dictionary and the speller.
 void CloseSpellDictionaries();
 
+// Tells the user that a change of the user dictionary was not saved: the
+// message, then what the save ran into (a read-only file, a full disk), or the
+// path when nothing was saved at all.
+void ReportUnsavedChange(const char* english);
+
 // Where user.dic is looked for.
 std::string UserDictionaryPath();
 

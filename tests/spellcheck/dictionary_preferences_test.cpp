@@ -181,7 +181,10 @@ TEST(UserDictionaryFileTest, ADamagedOneIsKeptAsideAndANewOneStarted) {
     std::string path = d.Folder() + "/user.dic";
     fs::remove(path);
     std::ofstream(path + ".bak") << "an older backup";
-    std::ofstream(path, std::ios::binary);  // no bytes: no word list to read
+    // A list that runs past its end, with no end mark.
+    std::ofstream(path, std::ios::binary) << std::string("\x04\0\0\0\0\x70\x70\x70", 8);
+    UserDictionary* probe = nullptr;
+    ASSERT_EQ(UserDictOpen(path, probe), kUserDictDamaged);
     d.driver.Answer(XT_ANSWER_OK).Press(1);
     ASSERT_EQ(d.Choose("Check Story..."), 0);
     EXPECT_TRUE(d.driver.Problems().empty());
@@ -192,6 +195,31 @@ TEST(UserDictionaryFileTest, ADamagedOneIsKeptAsideAndANewOneStarted) {
     EXPECT_TRUE(fs::exists(path + ".bak.1"));
     EXPECT_EQ(Slurp(path), std::string("\x02\0\0\0\0\0", 6));
     EXPECT_TRUE(d.host.dialogs.at(0).state.Find(1051)->enabled);
+}
+
+TEST(UserDictionaryFileTest, AnEmptyOneIsStartedAnew) {
+    PluginDocument d(OneBox("krul"));
+    std::string path = d.Folder() + "/user.dic";
+    std::ofstream(path, std::ios::binary | std::ios::trunc);
+    d.driver.Press(1051).Answer(XT_ANSWER_OK);
+    ASSERT_EQ(d.Choose("Check Story..."), 0);
+    EXPECT_TRUE(d.driver.Problems().empty());
+    EXPECT_EQ(Words(path), (std::vector<std::string>{"krul"}));
+    EXPECT_FALSE(fs::exists(path + ".bak"));
+}
+
+TEST(UserDictionaryFileTest, AFailedAddIsTold) {
+    PluginDocument d(OneBox("krul"));
+    std::string path = d.Folder() + "/user.dic";
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);  // read-only
+    d.driver.Press(1051).Answer(XT_ANSWER_OK).Answer(XT_ANSWER_OK);
+    ASSERT_EQ(d.Choose("Check Story..."), 0);
+    EXPECT_TRUE(d.driver.Problems().empty());
+    ASSERT_EQ(d.host.messages.size(), 2u);
+    EXPECT_NE(d.host.messages[0].text.find("Can't add the word to the user dictionary.\n"),
+              std::string::npos)
+        << d.host.messages[0].text;
+    EXPECT_EQ(Words(path), std::vector<std::string>{});
 }
 
 TEST(UserDictionaryFileTest, AnUnreadableOneIsLeftAloneAndTheCheckGoesOn) {
