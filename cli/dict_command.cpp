@@ -2,6 +2,7 @@
 // import and export. It works on the same user.dic as the plug-in and tarnik pipe.
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,10 @@ class Dictionary {
         return UserDictContains(record_, cp1250) == 1;
     }
     bool Add(const std::string& cp1250) { return UserDictAddWord(record_, cp1250) == 0; }
+    // Adds many words with one save.
+    bool AddAll(const std::vector<std::string>& cp1250) {
+        return UserDictAddWords(record_, cp1250) == 0;
+    }
     bool Remove(const std::string& cp1250) { return UserDictRemoveWord(record_, cp1250) == 0; }
     const std::string& Path() const { return path_; }
 
@@ -123,7 +128,8 @@ int Import(Dictionary& dictionary, const std::string& path) {
     }
     std::string name = InputName(path);
     int64_t lineNumber = 0;
-    size_t added = 0;
+    std::vector<std::string> newWords;
+    std::set<std::string> collected;
     size_t present = 0;
     size_t skipped = 0;
     std::string line;
@@ -172,19 +178,20 @@ int Import(Dictionary& dictionary, const std::string& path) {
             skip("'" + word + "': " + why);
             continue;
         }
-        if (dictionary.Contains(cp1250)) {
+        if (dictionary.Contains(cp1250) || !collected.insert(cp1250).second)
             ++present;
-        } else if (dictionary.Add(cp1250)) {
-            ++added;
-        } else {
-            return CannotSave(dictionary);
-        }
+        else
+            newWords.push_back(cp1250);
     }
     if (!input.Error().empty()) {
         std::cerr << "tarnik " << kName << ": cannot read " << name << ": " << input.Error()
                   << "\n";
         return kUsageError;
     }
+    // One save for the whole list, rather than one per word.
+    if (!newWords.empty() && !dictionary.AddAll(newWords))
+        return CannotSave(dictionary);
+    size_t added = newWords.size();
     std::cout << "Imported " << added << " new word" << (added == 1 ? "" : "s") << " into "
               << dictionary.Path() << " (" << present << " already there, " << skipped << " line"
               << (skipped == 1 ? "" : "s") << " skipped)\n";

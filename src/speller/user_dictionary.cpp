@@ -394,6 +394,24 @@ int16_t UserDictAddWord(UserDictionary* record, std::string_view word) {
     }
 }
 
+int16_t UserDictAddWords(UserDictionary* record, const std::vector<std::string>& words) {
+    if (!record)
+        return kUserDictFailed;
+    record->lastSave = {};
+    try {
+        return ChangeAndSave(*record, [&](std::vector<uint8_t>& list) {
+            for (const std::string& word : words) {
+                std::optional<std::vector<uint8_t>> letters = StoredForm(word);
+                if (letters && InsertWord(list, *letters) == Insertion::kDamaged)
+                    return false;
+            }
+            return true;
+        });
+    } catch (const std::bad_alloc&) {
+        return kUserDictFailed;
+    }
+}
+
 int16_t UserDictRemoveWord(UserDictionary* record, std::string_view word) {
     if (!record || record->list.empty())
         return kUserDictFailed;

@@ -91,6 +91,12 @@ void UserDictCloseAll();
 // since it was opened (nothing is saved).
 int16_t UserDictAddWord(UserDictionary* record, std::string_view word);
 
+// Adds every word of `words` (cp1250) and saves once, under one lock: for many
+// words at a time (an import). A word that cannot be stored (no letters, too
+// long) is skipped. 0 when saved; 1 when the save fails (see lastSave); 3 as for
+// adding.
+int16_t UserDictAddWords(UserDictionary* record, const std::vector<std::string>& words);
+
 // Removes `word` when it is stored, then saves. 0; 1 when there is no record or
 // the save fails; 3 as for adding.
 int16_t UserDictRemoveWord(UserDictionary* record, std::string_view word);

@@ -112,6 +112,17 @@ TEST_F(UserDictionaryTest, AddsAndRemovesKeepingTheListSortedAndCompressed) {
     EXPECT_THAT(Words(again), ElementsAre("ko", "kos", "kotek"));
 }
 
+TEST_F(UserDictionaryTest, ManyWordsAreAddedInTheirPlacesWithOneSave) {
+    UserDictionary* user = OpenNew();
+    ASSERT_EQ(UserDictAddWord(user, "kot"), 0);
+    ASSERT_EQ(UserDictAddWords(user, {"kotek", "ko", "123", "Ala", "kot", "kos"}), 0);
+    EXPECT_EQ(user->list, List("[0]Ala[1][0]ko[1][2]s[1][2]t[1][3]ek[1]"));
+    UserDictCloseAll();
+    UserDictionary* again = nullptr;
+    ASSERT_EQ(UserDictOpen(path_, again), 0);
+    EXPECT_THAT(Words(again), ElementsAre("Ala", "ko", "kos", "kot", "kotek"));
+}
+
 TEST_F(UserDictionaryTest, ContainsOnlyTheExactForm) {
     UserDictionary* user = OpenNew();
     for (const char* word : {"Kowalski", "e-mail", "abc1", "żółw"}) {
