@@ -1,6 +1,5 @@
 // tarnik dict: the user dictionary as a plain word list: list, add, remove,
 // import and export. It works on the same user.dic as the plug-in and tarnik pipe.
-#include <fstream>
 #include <iostream>
 #include <set>
 #include <string>
@@ -8,9 +7,9 @@
 
 #include "charsets/utf8.h"
 #include "cli/command.h"
-#include "cli/file_problem.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
+#include "files/safe_save.h"
 #include "speller/user_dictionary.h"
 
 namespace tarnik::cli {
@@ -71,12 +70,12 @@ class Dictionary {
     bool Contains(const std::string& cp1250) const {
         return UserDictContains(record_, cp1250) == 1;
     }
-    bool Add(const std::string& cp1250) { return UserDictAddWord(record_, cp1250) == 0; }
-    // Adds many words with one save.
-    bool AddAll(const std::vector<std::string>& cp1250) {
-        return UserDictAddWords(record_, cp1250) == 0;
+    int16_t Add(const std::string& cp1250) { return UserDictAddWord(record_, cp1250); }
+    int16_t Remove(const std::string& cp1250) { return UserDictRemoveWord(record_, cp1250); }
+    int16_t AddAll(const std::vector<std::string>& cp1250) {
+        return UserDictAddWords(record_, cp1250);
     }
-    bool Remove(const std::string& cp1250) { return UserDictRemoveWord(record_, cp1250) == 0; }
+    const UserDictionary* Record() const { return record_; }
     const std::string& Path() const { return path_; }
 
   private:
@@ -84,9 +83,10 @@ class Dictionary {
     UserDictionary* record_ = nullptr;
 };
 
-int CannotSave(const Dictionary& dictionary) {
-    std::cerr << "tarnik " << kName << ": cannot save " << dictionary.Path()
-              << Because(WriteProblem(dictionary.Path())) << "\n";
+// Reports a change that was not saved; the words saved before it stay.
+int NotSaved(const Dictionary& dictionary, const std::string& word, int16_t result) {
+    std::cerr << "tarnik " << kName << ": '" << word << "' was not saved: "
+              << UserDictChangeProblem(dictionary.Record(), result, dictionary.Path()) << "\n";
     return kUsageError;
 }
 
@@ -97,8 +97,9 @@ int AddWords(Dictionary& dictionary, const std::vector<std::string>& words) {
         if (std::string problem = UserWordProblem(word, cp1250); !problem.empty()) {
             std::cerr << "tarnik " << kName << ": '" << word << "' not added: " << problem << "\n";
             status = 1;
-        } else if (!dictionary.Contains(cp1250) && !dictionary.Add(cp1250)) {
-            return CannotSave(dictionary);
+        } else if (!dictionary.Contains(cp1250)) {
+            if (int16_t result = dictionary.Add(cp1250); result != 0)
+                return NotSaved(dictionary, word, result);
         }
     }
     return status;
@@ -112,8 +113,8 @@ int RemoveWords(Dictionary& dictionary, const std::vector<std::string>& words) {
             std::cerr << "tarnik " << kName << ": '" << word << "' is not in " << dictionary.Path()
                       << "\n";
             status = 1;
-        } else if (!dictionary.Remove(cp1250)) {
-            return CannotSave(dictionary);
+        } else if (int16_t result = dictionary.Remove(cp1250); result != 0) {
+            return NotSaved(dictionary, word, result);
         }
     }
     return status;
@@ -128,8 +129,8 @@ int Import(Dictionary& dictionary, const std::string& path) {
     }
     std::string name = InputName(path);
     int64_t lineNumber = 0;
-    std::vector<std::string> newWords;
-    std::set<std::string> collected;
+    std::vector<std::string> words;  // the new ones, saved together at the end
+    std::set<std::string> seen;
     size_t present = 0;
     size_t skipped = 0;
     std::string line;
@@ -178,20 +179,23 @@ int Import(Dictionary& dictionary, const std::string& path) {
             skip("'" + word + "': " + why);
             continue;
         }
-        if (dictionary.Contains(cp1250) || !collected.insert(cp1250).second)
+        if (dictionary.Contains(cp1250) || !seen.insert(cp1250).second)
             ++present;
         else
-            newWords.push_back(cp1250);
+            words.push_back(cp1250);
     }
     if (!input.Error().empty()) {
         std::cerr << "tarnik " << kName << ": cannot read " << name << ": " << input.Error()
                   << "\n";
         return kUsageError;
     }
-    // One save for the whole list, rather than one per word.
-    if (!newWords.empty() && !dictionary.AddAll(newWords))
-        return CannotSave(dictionary);
-    size_t added = newWords.size();
+    // All the new words are saved at once, or none is: the file keeps what it held.
+    if (int16_t result = dictionary.AddAll(words); result != 0) {
+        std::cerr << "tarnik " << kName << ": nothing was imported: "
+                  << UserDictChangeProblem(dictionary.Record(), result, dictionary.Path()) << "\n";
+        return kUsageError;
+    }
+    size_t added = words.size();
     std::cout << "Imported " << added << " new word" << (added == 1 ? "" : "s") << " into "
               << dictionary.Path() << " (" << present << " already there, " << skipped << " line"
               << (skipped == 1 ? "" : "s") << " skipped)\n";
@@ -205,13 +209,12 @@ int Export(Dictionary& dictionary, const std::string& path) {
             std::cout << word << "\n";
         return 0;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::string text;
     for (const std::string& word : words)
-        out << word << "\n";
-    out.close();
-    if (!out) {
-        std::cerr << "tarnik " << kName << ": cannot write " << path << Because(WriteProblem(path))
-                  << "\n";
+        text += word + "\n";
+    // Replaced whole or not at all: a failed export leaves an older list as it was.
+    if (SaveResult saved = SaveFileSafely(path, text); !saved.Ok()) {
+        std::cerr << "tarnik " << kName << ": " << saved.Describe(path) << "\n";
         return kUsageError;
     }
     return 0;

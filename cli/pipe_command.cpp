@@ -6,7 +6,6 @@
 #include "charsets/char_classes.h"
 #include "charsets/utf8.h"
 #include "cli/command.h"
-#include "cli/file_problem.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
 #include "speller/suggestions.h"
@@ -142,14 +141,8 @@ class PipeSession {
         }
         if (problem.empty()) {
             UserDictionary* user = spelling_.User();
-            int16_t added = UserDictAddWord(user, cp1250);
-            if (added == kUserDictDamaged)
-                problem = "the file has been damaged since it was opened; it is left as it is";
-            else if (added != 0 && !user->lastSave.Ok())
-                problem = user->lastSave.Describe(spelling_.UserPath());
-            else if (added != 0)
-                problem = "the dictionary could not be saved" +
-                          Because(WriteProblem(spelling_.UserPath()));
+            problem =
+                UserDictChangeProblem(user, UserDictAddWord(user, cp1250), spelling_.UserPath());
         }
         if (!problem.empty()) {
             std::cerr << "tarnik " << kName << ": '" << word << "' was not added to "

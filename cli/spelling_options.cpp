@@ -270,6 +270,17 @@ std::string UserWordProblem(const std::string& word, std::string& cp1250) {
     return "";
 }
 
+std::string UserDictChangeProblem(const UserDictionary* user, int16_t result,
+                                  const std::string& path) {
+    if (result == kUserDictOk)
+        return "";
+    if (result == kUserDictDamaged)
+        return "the file has been damaged since it was opened; it is left as it is";
+    if (user && !user->lastSave.Ok())
+        return user->lastSave.Describe(path);
+    return "the dictionary could not be saved" + Because(WriteProblem(path));
+}
+
 std::string UserDictionaryPath(const std::string& dataDir, const std::string& userFile) {
     if (!userFile.empty())
         return userFile;

@@ -99,6 +99,11 @@ class SpellingSession {
 // written, or empty when it can; `cp1250` receives the word as it would be stored.
 std::string UserWordProblem(const std::string& word, std::string& cp1250);
 
+// Why adding or removing a word gave `result` (not 0): the file was damaged
+// meanwhile, or the save failed and why.
+std::string UserDictChangeProblem(const UserDictionary* user, int16_t result,
+                                  const std::string& path);
+
 // The user dictionary's file: `userFile` when given, else user.dic beside son.dic
 // in `dataDir` (empty: the bundled folder), or in the per-user folder when that
 // folder is read-only.

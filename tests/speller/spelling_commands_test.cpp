@@ -404,6 +404,17 @@ TEST_F(SpellingCommandsTest, DictKeepsAFileItCannotRead) {
             << args;
     }
     EXPECT_EQ(Slurp(words), "Kowalski\nNowak\n");
+    // A read-only dictionary takes no word: an import saves all its words or none.
+    std::string locked = dir_.File("locked.dic");
+    ASSERT_EQ(Run("dict --user " + locked + " add Kot", "").status, 0);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    Result imported = Run("dict --user " + locked + " import -", "Nowak\nZofia\n");
+    EXPECT_EQ(imported.status, 2);
+    EXPECT_THAT(imported.errors, HasSubstr("nothing was imported: "));
+    Result added = Run("dict --user " + locked + " add Nowak", "");
+    EXPECT_EQ(added.status, 2);
+    EXPECT_THAT(added.errors, HasSubstr("'Nowak' was not saved: "));
+    EXPECT_THAT(Run("dict --user " + locked + " list", "").lines, ElementsAre("Kot"));
     for (const char* args : {"dict", "dict frob", "dict import", "dict list x", "dict --user"}) {
         EXPECT_EQ(Run(args, "").status, 2) << args;
     }
