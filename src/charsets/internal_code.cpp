@@ -54,7 +54,9 @@ uint16_t UnicodeToInternal(char16_t unit) {
         return unit;
     if (unit < kReverseSize && kUnicodeToCp1250[unit] != 0)
         return kUnicodeToCp1250[unit];
-    return unit <= 0xFF ? kNoInternalCode : unit;
+    if (unit > 0xFF)
+        return unit;
+    return unit >= 0xC0 && unit != 0xD7 && unit != 0xF7 ? kNoInternalLetter : kNoInternalCode;
 }
 
 std::u16string UnicodeToInternal(std::u16string_view units) {

@@ -3,8 +3,9 @@
 // Engines keep text as cp1250 bytes; where they keep 16-bit codes, a character
 // without a cp1250 byte keeps its UTF-16 value (256 or more), which belongs to no
 // character class. Codes 0x80-0xFF are always the cp1250 character of that byte:
-// a Latin-1 character that cp1250 lacks (à, ñ, è ...) comes in as U+FFFD rather
-// than as the different cp1250 letter that shares its number (ŕ, ń, č ...).
+// a Latin-1 character that cp1250 lacks (à, ñ, è ...) comes in as one of two
+// codes of its own (a letter or not) rather than as the different cp1250 letter that shares its
+// number (ŕ, ń, č ...).
 #pragma once
 
 #include <cstddef>
@@ -18,11 +19,13 @@ namespace tarnik {
 // (0x81, 0x83, 0x88, 0x90, 0x98).
 inline constexpr char16_t kNoUnicode = 0xEFEF;
 
-// The code for a UTF-16 unit 0x80-0xFF that has no cp1250 byte.
+// The code for a UTF-16 unit 0x80-0xFF that has no cp1250 byte: kNoInternalLetter
+// for the letters (à, ñ, ø ...), kNoInternalCode for the other characters.
 inline constexpr uint16_t kNoInternalCode = 0xFFFD;
+inline constexpr uint16_t kNoInternalLetter = 0xFFFC;
 
 // Units below 0x80 pass unchanged; cp1250 characters give their byte; any other
-// unit gives itself (or kNoInternalCode, as above).
+// unit gives itself (or kNoInternalLetter / kNoInternalCode, as above).
 uint16_t UnicodeToInternal(char16_t unit);
 
 // Exactly units.size() units, one code each.

@@ -19,7 +19,7 @@ struct Tables {
     std::array<uint8_t, 256> toSmallCode{};
     std::array<uint8_t, 256> toText{};
 
-    constexpr Tables() {
+    Tables() {
         for (size_t i = 0; i < kCapitals.size(); ++i) {
             uint8_t capital = static_cast<uint8_t>(kFirstCapital + i);
             uint8_t small = static_cast<uint8_t>(kFirstSmall + i);
@@ -32,10 +32,14 @@ struct Tables {
         }
         toCode['-'] = toSmallCode['-'] = kHyphenCode;
         toText[kHyphenCode] = '-';
+        for (int byte = 128; byte < 256; ++byte) {
+            if (IsForeignLetter(static_cast<uint8_t>(byte)))
+                toText[byte] = static_cast<uint8_t>(byte);
+        }
     }
 };
 
-constexpr Tables kTables;
+const Tables kTables;
 
 }  // namespace
 
@@ -44,6 +48,12 @@ uint8_t TextToCode(uint8_t byte) {
 }
 uint8_t TextToSmallCode(uint8_t byte) {
     return kTables.toSmallCode[byte];
+}
+uint8_t TextToWordCode(uint8_t byte) {
+    return IsForeignLetter(byte) ? byte : kTables.toCode[byte];
+}
+uint8_t TextToSmallWordCode(uint8_t byte) {
+    return IsForeignLetter(byte) ? ForeignToLower(byte) : kTables.toSmallCode[byte];
 }
 uint8_t CodeToText(uint8_t code) {
     return kTables.toText[code];
@@ -54,6 +64,27 @@ size_t LetterCount(std::string_view word) {
     while (count < word.size() && TextToCode(static_cast<uint8_t>(word[count])) != 0)
         ++count;
     return count;
+}
+
+size_t WordLetterCount(std::string_view word) {
+    size_t count = 0;
+    while (count < word.size() && TextToWordCode(static_cast<uint8_t>(word[count])) != 0)
+        ++count;
+    return count;
+}
+
+bool StopsAtUnheldLetter(std::string_view word) {
+    size_t count = WordLetterCount(word);
+    return count < word.size() && static_cast<uint8_t>(word[count]) == kUnheldLetter;
+}
+
+std::vector<uint8_t> TranslateUserWord(std::string_view word) {
+    if (StopsAtUnheldLetter(word))
+        return {};
+    std::vector<uint8_t> codes(WordLetterCount(word));
+    for (size_t i = 0; i < codes.size(); ++i)
+        codes[i] = TextToWordCode(static_cast<uint8_t>(word[i]));
+    return codes;
 }
 
 std::vector<uint8_t> TranslateWord(std::string_view word) {

@@ -6,7 +6,10 @@
 //   hyphen 127, end-of-word mark 1, end of data or not a letter 0
 //
 // Codes 2 to 43 are never letters; the dictionaries use them as inflection-class
-// bytes. Words reach the speller as Windows-1250 text.
+// bytes. Codes 128 to 255 are the letters of cp1250 outside the Polish alphabet
+// (á, é, ö, ř, š, ü, ß ...), each its own cp1250 byte: only a user dictionary
+// holds them, so that Müller or José can be added whole. Words reach the speller
+// as Windows-1250 text.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +17,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "charsets/foreign_letters.h"
 
 namespace tarnik {
 
@@ -33,11 +38,16 @@ constexpr size_t kMaxWordLetters = 278;
 // A word in letter codes closed by the end mark.
 using LetterWord = std::span<const uint8_t>;
 
+inline bool IsForeignCode(uint8_t code) {
+    return code >= 128 && IsForeignLetter(code);
+}
 inline bool IsCapitalCode(uint8_t code) {
-    return code >= kFirstCapital && code <= kLastCapital;
+    return (code >= kFirstCapital && code <= kLastCapital) ||
+           (IsForeignCode(code) && ForeignToLower(code) != code);
 }
 inline bool IsSmallCode(uint8_t code) {
-    return code >= kFirstSmall && code <= kLastSmall;
+    return (code >= kFirstSmall && code <= kLastSmall) ||
+           (IsForeignCode(code) && ForeignToLower(code) == code);
 }
 // Letters and the hyphen: the codes a word may hold.
 inline bool IsWordCode(uint8_t code) {
@@ -45,10 +55,16 @@ inline bool IsWordCode(uint8_t code) {
 }
 
 inline uint8_t ToCapitalCode(uint8_t code) {
-    return IsSmallCode(code) ? static_cast<uint8_t>(code - kSmallOffset) : code;
+    if (code >= 128)
+        return ForeignToUpper(code);
+    return code >= kFirstSmall && code <= kLastSmall ? static_cast<uint8_t>(code - kSmallOffset)
+                                                     : code;
 }
 inline uint8_t ToSmallCode(uint8_t code) {
-    return IsCapitalCode(code) ? static_cast<uint8_t>(code + kSmallOffset) : code;
+    if (code >= 128)
+        return ForeignToLower(code);
+    return code >= kFirstCapital && code <= kLastCapital ? static_cast<uint8_t>(code + kSmallOffset)
+                                                         : code;
 }
 
 // One cp1250 byte to its letter code, case kept or made small; 0 for anything
@@ -56,8 +72,12 @@ inline uint8_t ToSmallCode(uint8_t code) {
 uint8_t TextToCode(uint8_t byte);
 uint8_t TextToSmallCode(uint8_t byte);
 
-// One letter code back to cp1250, case kept (codes 44-78, 92-127); 0 for any
-// other code.
+// The same with the letters outside the alphabet as well (codes 128-255).
+uint8_t TextToWordCode(uint8_t byte);
+uint8_t TextToSmallWordCode(uint8_t byte);
+
+// One letter code back to cp1250, case kept (codes 44-78, 92-127 and the foreign
+// letters); 0 for any other code.
 uint8_t CodeToText(uint8_t code);
 
 // The number of leading bytes of `word` that are letters or the hyphen: a word is
@@ -66,6 +86,18 @@ size_t LetterCount(std::string_view word);
 
 // The letter codes of `word` up to that cut, case kept. No end mark is appended.
 std::vector<uint8_t> TranslateWord(std::string_view word);
+
+// The same count with the letters outside the alphabet (codes 128-255) taken in:
+// the letters a word check or a user dictionary takes from `word`.
+size_t WordLetterCount(std::string_view word);
+
+// Whether the letters of `word` stop at a letter that no letter code holds
+// (kUnheldLetter, a letter without a cp1250 byte): such a word is never cut.
+bool StopsAtUnheldLetter(std::string_view word);
+
+// The letter codes of a word for a user dictionary: its WordLetterCount letters,
+// case kept; empty when they stop at a letter no code holds.
+std::vector<uint8_t> TranslateUserWord(std::string_view word);
 
 // The cp1250 text of letter codes, case kept, up to the first code that is not a
 // letter or the hyphen (the end mark among them).

@@ -10,15 +10,16 @@ namespace tarnik {
 namespace {
 
 bool IsCapitalByte(char byte) {
-    return IsCapitalCode(TextToCode(static_cast<uint8_t>(byte)));
+    return IsCapitalCode(TextToWordCode(static_cast<uint8_t>(byte)));
 }
 
-int16_t Check(std::string_view word, bool beforeStop) {
+// The documented check of one word as a whole.
+int16_t CheckWhole(std::string_view word, bool beforeStop) {
     if (word.empty())
         return 1;
     CasePattern pattern = WordCasePattern(word);
-    size_t count = LetterCount(word);
-    if (count == 0 || count > kMaxWordLetters)
+    size_t count = WordLetterCount(word);
+    if (count == 0 || count > kMaxWordLetters || StopsAtUnheldLetter(word))
         return 0;
 
     std::array<uint8_t, kMaxWordLetters + 1> codes;
@@ -26,11 +27,11 @@ int16_t Check(std::string_view word, bool beforeStop) {
     codes[count] = kEndMark;
     if (pattern == CasePattern::kMixed) {
         for (size_t i = 0; i < count; ++i)
-            codes[i] = TextToCode(static_cast<uint8_t>(word[i]));
+            codes[i] = TextToWordCode(static_cast<uint8_t>(word[i]));
         return AnyUserDictContains(form) ? 1 : 0;
     }
     for (size_t i = 0; i < count; ++i)
-        codes[i] = TextToSmallCode(static_cast<uint8_t>(word[i]));
+        codes[i] = TextToSmallWordCode(static_cast<uint8_t>(word[i]));
     if (SmallLetterLookup(form, beforeStop))
         return 1;
     if (pattern == CasePattern::kSmall)
@@ -43,6 +44,38 @@ int16_t Check(std::string_view word, bool beforeStop) {
     for (size_t i = 1; i < count; ++i)
         codes[i] = ToCapitalCode(codes[i]);
     return CapitalisedLookup(form) ? 1 : 0;
+}
+
+// A word with hyphens that the whole check refuses: the source dictionary holds
+// no compounds and leaves them to a check of their parts, so it is correct when
+// each part is (each with its own capitals: Bielsko-Biała, SMS-a). A hyphen at
+// either end (dwu-, a dash typed as a hyphen) is checked without it. Empty parts
+// (a double hyphen) are never correct.
+int16_t CheckParts(std::string_view word, bool beforeStop) {
+    std::string_view letters = word.substr(0, WordLetterCount(word));
+    if (letters.find('-') == std::string_view::npos || StopsAtUnheldLetter(word))
+        return 0;
+    size_t whole = letters.size();
+    if (letters.size() > 1 && letters.front() == '-')
+        letters.remove_prefix(1);
+    if (letters.size() > 1 && letters.back() == '-')
+        letters.remove_suffix(1);
+    if (letters.size() < whole && CheckWhole(letters, beforeStop) == 1)
+        return 1;
+    for (size_t start = 0;;) {
+        size_t end = letters.find('-', start);
+        bool last = end == std::string_view::npos;
+        std::string_view part = letters.substr(start, last ? std::string_view::npos : end - start);
+        if (part.empty() || CheckWhole(part, beforeStop && last) != 1)
+            return 0;
+        if (last)
+            return 1;
+        start = end + 1;
+    }
+}
+
+int16_t Check(std::string_view word, bool beforeStop) {
+    return CheckWhole(word, beforeStop) == 1 ? 1 : CheckParts(word, beforeStop);
 }
 
 }  // namespace

@@ -6,12 +6,19 @@
 //   - small words ("kot") are looked up as they are;
 //   - capitalised words ("Kot", "Warszawa") also in the capitalised lookup;
 //   - all-capitals words ("KOT", "PKP") also capitalised and in capitals;
-//   - mixed words ("Bielsko-Biała", "McDonald") only in the user dictionaries,
-//     exactly as written.
+//   - mixed words ("McDonald", "GHz") only in the user dictionaries, exactly as
+//     written.
+// A word with hyphens that is not correct as a whole is correct when each of
+// its parts is, each with its own capitals ("biało-czerwony", "Bielsko-Biała",
+// "SMS-a"); a hyphen at its start or end is checked without it ("dwu-"). The
+// dictionary holds no compounds and leaves them to this check of their parts.
 // A word is cut at its first character outside the alphabet: "abc1" is checked
-// as "abc", and "1abc" is not correct. The empty word is correct. A word whose
-// letters before that cut run past 278 (the check's 279-byte copy with its end
-// mark) is not correct: it is never cut into a shorter word that could pass.
+// as "abc", and "1abc" is not correct. Letters of cp1250 outside the Polish
+// alphabet (é, ü, ř ...) belong to the word, which only a user dictionary can
+// then hold ("Müller"); a word with a letter that cp1250 lacks (kUnheldLetter)
+// is never correct. The empty word is correct. A word whose letters before that
+// cut run past 278 (the check's 279-byte copy with its end mark) is not correct:
+// it is never cut into a shorter word that could pass.
 #pragma once
 
 #include <cstdint>

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "charsets/char_classes.h"
+#include "charsets/foreign_letters.h"
+#include "charsets/internal_code.h"
 
 namespace tarnik {
 
@@ -15,21 +17,50 @@ namespace tarnik {
 // is still one word over its whole range; its text keeps the first 319 characters.
 constexpr int kMaxWordText = 319;
 
-// Characters that belong to a word: letters, digits, '-', the discretionary hyphen
-// 0x1F, and 0xD6 and 0xD7.
-inline bool IsWordChar(uint16_t code) {
-    return code < 256 && (IsAlnum(static_cast<uint8_t>(code)) || code == '-' ||
-                          code == DiscretionaryHyphen || code == 0xD6 || code == 0xD7);
-}
-
-// Characters of a word that go into its text (the others lie inside its range only).
-inline bool IsWordTextChar(uint16_t code) {
-    return code < 256 && (IsAlnum(static_cast<uint8_t>(code)) || code == '-');
-}
-
+// Letters, which start a word and run on in it: the Polish alphabet, the other
+// letters of cp1250 (é, ü, ř ...) and every letter without a cp1250 byte (ñ, ğ,
+// Cyrillic ...), so that no word is cut at a foreign letter into a shorter word
+// that might pass.
 inline bool IsLetterCode(uint16_t code) {
-    return code < 256 &&
-           (IsUpper(static_cast<uint8_t>(code)) || IsLower(static_cast<uint8_t>(code)));
+    if (code < 256)
+        return IsAlpha(static_cast<uint8_t>(code)) || IsForeignLetter(static_cast<uint8_t>(code));
+    return IsLetterWithoutByte(code);
+}
+
+// Characters that belong to a word: letters, digits, '-', the discretionary hyphen
+// 0x1F, 0xD7, and the combining marks of decomposed letters.
+inline bool IsWordChar(uint16_t code) {
+    if (IsLetterCode(code) || IsCombiningMark(code))
+        return true;
+    return code < 256 && (IsDigit(static_cast<uint8_t>(code)) || code == '-' ||
+                          code == DiscretionaryHyphen || code == 0xD7);
+}
+
+// Characters of a word that go into its text as they are (the others lie inside
+// its range only, or change the text as AppendWordChar says).
+inline bool IsWordTextChar(uint16_t code) {
+    return code < 256 && (IsAlnum(static_cast<uint8_t>(code)) ||
+                          IsForeignLetter(static_cast<uint8_t>(code)) || code == '-');
+}
+
+// Adds one word character to a word's cp1250 text: a letter without a cp1250 byte
+// as kUnheldLetter; a combining mark composes with the letter before it (e and
+// U+0301 give é, z and U+0307 give ż), or makes it a letter cp1250 lacks.
+inline void AppendWordChar(std::string& text, uint16_t code) {
+    if (IsWordTextChar(code)) {
+        text.push_back(static_cast<char>(code));
+    } else if (IsCombiningMark(code)) {
+        if (text.empty())
+            return;
+        auto last = static_cast<uint8_t>(text.back());
+        if (!IsLetterCode(last) && last != kUnheldLetter)
+            return;
+        char16_t composed = last < 0x80 ? ComposeLatin(last, code) : 0;
+        uint16_t internal = composed ? UnicodeToInternal(composed) : 0;
+        text.back() = static_cast<char>(internal != 0 && internal < 256 ? internal : kUnheldLetter);
+    } else if (IsLetterCode(code)) {
+        text.push_back(static_cast<char>(kUnheldLetter));
+    }
 }
 
 // Finds the next word in [current, end) of `source`, which provides
@@ -62,8 +93,8 @@ bool FindNextWord(Source& source, int32_t& current, int32_t end, int32_t& start,
         int32_t next = source.NextPosition(position);
         if (next <= position)
             break;
-        if (IsWordTextChar(code) && static_cast<int>(text.size()) < kMaxWordText)
-            text.push_back(static_cast<char>(code));
+        if (static_cast<int>(text.size()) < kMaxWordText || IsCombiningMark(code))
+            AppendWordChar(text, code);
         position = next > end ? end : next;
     }
     current = position;

@@ -25,8 +25,9 @@ INSTANTIATE_TEST_SUITE_P(Units, StoryUnitTest,
                                          UnitCase{0x017C, 0xBF},   // ż
                                          UnitCase{0x00AC, 0xAC},   // ¬
                                          UnitCase{0x0430, 0x430},  // Cyrillic а keeps its value
-                                         UnitCase{0x00F1, kNoInternalCode},  // ñ is not ń (0xF1)
-                                         UnitCase{0x00E0, kNoInternalCode},  // à is not ŕ (0xE0)
+                                         UnitCase{0x00F1, kNoInternalLetter},  // ñ is not ń (0xF1)
+                                         UnitCase{0x00E0, kNoInternalLetter},  // à is not ŕ (0xE0)
+                                         UnitCase{0x00BF, kNoInternalCode},  // ¿ is not ż (0xBF)
                                          // The control character is no discretionary hyphen.
                                          UnitCase{0x001F, kNoInternalCode},
                                          UnitCase{kNoUnicode, kNoUnicode},  // the marker is no byte

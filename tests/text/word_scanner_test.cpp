@@ -49,8 +49,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ScanCase{"biało-czerwony sztandar",
                              {{"bia\xB3o-czerwony", 0, 14}, {"sztandar", 15, 23}}},
                     ScanCase{"„Kot” i pies2", {{"Kot", 1, 4}, {"i", 6, 7}, {"pies2", 8, 13}}},
-                    // A foreign letter is no letter: it splits the word.
-                    ScanCase{"naïve", {{"na", 0, 2}, {"ve", 3, 5}}}, ScanCase{" -- 42 ", {}}));
+                    // Foreign letters belong to the word: cp1250 ones as they are, the
+                    // others as the letter no code holds; decomposed letters composed.
+                    ScanCase{"Müller", {{"M\xFCller", 0, 6}}},
+                    ScanCase{"naïve Иван", {{"na\x81ve", 0, 5}, {"\x81\x81\x81\x81", 6, 10}}},
+                    ScanCase{"Dvor\u030Ca\u0301k z\u0307o\u0301\u0142w",
+                             {{"Dvo\xF8\xE1k", 0, 8}, {"\xBF\xF3\xB3w", 9, 15}}},
+                    ScanCase{"e\u0331x", {{"\x81x", 0, 3}}}, ScanCase{" -- 42 ", {}}));
 
 TEST(WordScanner, BeginScanNeedsACurrentTextBoxWithText) {
     fake::HostFixture f(R"({"stories": [{"text": ""}], "spreads": [{"items": [
