@@ -8,7 +8,6 @@
 #include "cli/command.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
-#include "speller/suggestions.h"
 
 namespace tarnik::cli {
 namespace {
@@ -46,17 +45,6 @@ std::string Trimmed(const std::string& text) {
     if (start == std::string::npos)
         return "";
     return text.substr(start, text.find_last_not_of(" \t") + 1 - start);
-}
-
-// The suggestions for a misspelt word, best first, in UTF-8.
-std::vector<std::string> SuggestionsFor(const LineWord& word) {
-    SuggestionList list = SpellerSuggest(word.cp1250);
-    std::vector<std::string> suggestions;
-    for (SuggestionNode* node = list; node; node = node->next) {
-        suggestions.push_back(Cp1250ToUtf8(node->word));
-    }
-    SpellerFreeSuggestions(list);
-    return suggestions;
 }
 
 class PipeSession {
@@ -168,7 +156,7 @@ class PipeSession {
                 std::cout << (showCorrect_ ? "* " + word.original + "\n" : "*\n");
             return;
         }
-        std::vector<std::string> suggestions = SuggestionsFor(word);
+        std::vector<std::string> suggestions = spelling_.Suggest(word);
         if (suggestions.empty()) {
             std::cout << "# " << word.original << " " << word.offset << "\n";
             return;

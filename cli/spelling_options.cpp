@@ -11,6 +11,7 @@
 #include "platform/places.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
+#include "speller/ranked_suggestions.h"
 #include "speller/word_check.h"
 #include "text/word_finder.h"
 #include "text/word_scanner.h"
@@ -76,6 +77,21 @@ bool LooksLikeText(const std::string& path) {
     return true;
 }
 
+// The bundled dictionary of the source's mixed-case words (GHz, JavaScript),
+// which son.dic cannot hold, is consulted beside the user's own and never
+// written. Without it those words are refused, as before it shipped.
+void OpenMixedCaseDictionary(const std::string& command, const std::string& dataDir) {
+    std::string path = (std::filesystem::path(dataDir) / kMixedCaseDictionaryName).string();
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return;
+    UserDictionary* mixed = nullptr;
+    if (int16_t result = UserDictOpen(path, mixed); result != 0) {
+        std::cerr << "tarnik " << command << ": cannot open the dictionary " << path << " (error "
+                  << result << "); words in mixed case are checked without it\n";
+    }
+}
+
 }  // namespace
 
 const char kVersionLine[] =
@@ -103,6 +119,8 @@ const char kSpellingOptionsHelp[] =
     "                  options of ispell and hunspell that editors pass; accepted,\n"
     "                  and they change nothing\n"
     "  -v, -vv         print the version line and stop\n"
+    "  --alphabetical  suggestions in alphabetical order, all of them, instead of\n"
+    "                  the most likely first (at most 15)\n"
     "  --help          show this text\n";
 
 std::optional<int> ParseSpellingOptions(const std::string& command,
@@ -186,6 +204,8 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
         } else if (a.size() >= 2 && a[0] == '-' && (a[1] == 'w' || a[1] == 'W' || a[1] == 'T')) {
             if (!takeValue(2))
                 return UsageError(command, a.substr(0, 2) + " needs a value");
+        } else if (a == "--alphabetical") {
+            options.alphabetical = true;
         } else if (a == "--" && takesFiles) {
             options.files.insert(options.files.end(), args.begin() + i + 1, args.end());
             break;
@@ -253,7 +273,10 @@ int SpellingSession::Open(const std::string& command, const SpellingOptions& opt
         return kUsageError;
     }
     userPath_ = UserDictionaryPath(dataDir, options.userFile);
-    return OpenUserDictionary(command, userPath_, user_);
+    if (int status = OpenUserDictionary(command, userPath_, user_); status != 0)
+        return status;
+    OpenMixedCaseDictionary(command, dataDir);
+    return 0;
 }
 
 std::string UserWordProblem(const std::string& word, std::string& cp1250) {
@@ -332,6 +355,13 @@ bool SpellingSession::Passes(const LineWord& word) const {
     int16_t correct =
         word.beforeStop ? SpellerCheckWordBeforeStop(word.cp1250) : SpellerCheckWord(word.cp1250);
     return correct == 1 || UserDictContains(user_, word.cp1250) == 1;
+}
+
+std::vector<std::string> SpellingSession::Suggest(const LineWord& word) const {
+    std::vector<std::string> words = ShownSuggestions(word.cp1250, !options_.alphabetical);
+    for (std::string& w : words)
+        w = Cp1250ToUtf8(w);
+    return words;
 }
 
 }  // namespace tarnik::cli

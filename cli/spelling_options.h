@@ -24,6 +24,7 @@ struct SpellingOptions {
     bool checkAddresses = false;  // check URLs, e-mail addresses and paths too
     bool locations = false;       // list: FILE:LINE:COLUMN: WORD
     bool version = false;         // -v, -vv: print the version line and stop
+    bool alphabetical = false;    // suggestions in alphabetical order, not ranked
     std::vector<std::string> files;
 };
 
@@ -85,6 +86,10 @@ class SpellingSession {
     // check decides it: with the abbreviation lists before a full stop, and
     // accepted when the user dictionary holds its exact form.
     bool Passes(const LineWord& word) const;
+
+    // The suggestions for a misspelt word (UTF-8): ranked, best first, or the
+    // whole alphabetical list with --alphabetical.
+    std::vector<std::string> Suggest(const LineWord& word) const;
 
     UserDictionary* User() const { return user_; }
     const std::string& UserPath() const { return userPath_; }

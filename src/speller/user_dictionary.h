@@ -38,6 +38,11 @@ namespace tarnik {
 
 constexpr size_t kMaxUserWordLetters = 255;
 
+// The bundled user dictionary beside the main dictionary that holds the source's
+// mixed-case words (GHz, pH, JavaScript): it is opened read-only beside the
+// user's own wherever the user dictionaries are opened, and never written.
+inline constexpr char kMixedCaseDictionaryName[] = "mixedcase.dic";
+
 enum UserDictResult : int16_t {
     kUserDictOk = 0,
     kUserDictFailed = 1,      // cannot create, read or save; a word not stored

@@ -111,8 +111,9 @@ TEST_F(SpellingCommandsTest, PipeCommands) {
                 ElementsAre(
                     // added to the user dictionary
                     "*", "& kowalski 1 9: Kowalski", "",
-                    // accepted with the capitals a dictionary word may take
-                    "& kotx 4 0: kot, kota, Kotx, koty", "*", "*", "",
+                    // accepted with the capitals a dictionary word may take; the
+                    // accepted word differs only in case, so it is suggested first
+                    "& kotx 4 0: Kotx, kot, kota, koty", "*", "*", "",
                     // terse, then verbose again
                     "# qqqqq 10", "", "*", "",
                     // '#', '+', '~' and '-' lines are commands, answered with nothing;

@@ -4,13 +4,14 @@
 
 #include "charsets/utf8.h"
 #include "speller/main_dictionary.h"
+#include "speller/user_dictionary.h"
 #include "speller/word_check.h"
 
 namespace tarnik::tools {
 
 std::vector<std::string> VerifyDictionary(const std::string& path,
-                                          const CompiledDictionary& dictionary,
-                                          size_t maxReported) {
+                                          const CompiledDictionary& dictionary, size_t maxReported,
+                                          const std::string& mixedCasePath) {
     std::vector<std::string> failures;
     size_t count = 0;
     auto fail = [&](const std::string& what, const std::string& word) {
@@ -46,6 +47,18 @@ std::vector<std::string> VerifyDictionary(const std::string& path,
     for (const std::string& word : dictionary.abbreviations) {
         if (SpellerCheckWordBeforeStop(word) != 1)
             fail("abbreviation not found before a full stop", word);
+    }
+    if (!mixedCasePath.empty()) {
+        UserDictionary* mixed = nullptr;
+        if (int16_t result = UserDictOpen(mixedCasePath, mixed); result != 0) {
+            failures.push_back("the speller cannot open the mixed-case dictionary (result " +
+                               std::to_string(result) + ")");
+        } else {
+            for (const std::string& word : dictionary.mixedForms) {
+                if (SpellerCheckWord(Utf8ToCp1250(word)) != 1)
+                    fail("mixed-case form not found", Utf8ToCp1250(word));
+            }
+        }
     }
     SpellerClose();
     if (count > maxReported)

@@ -1,0 +1,378 @@
+#include "speller/ranked_suggestions.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <utility>
+
+#include "speller/letter_code.h"
+#include "speller/suggestions.h"
+#include "speller/word_check.h"
+
+namespace tarnik {
+
+namespace {
+
+constexpr double kDiacriticCost = 0.12;
+constexpr double kOrthographicCost = 0.3;
+constexpr double kDoubledCost = 0.5;
+constexpr double kSwapCost = 0.6;
+constexpr double kNeighbourCost = 0.7;
+constexpr double kHyphenCost = 0.6;
+constexpr double kMissingLetterCost = 0.9;
+constexpr double kCaseCost = 0.1;
+
+// The deeper search tries at most this many spellings of one word; a word of
+// twelve letters that may each take a diacritic needs about as many.
+constexpr int kDeepSearchTrials = 6000;
+// Words at most this long are also tried in capitals (acronyms are short).
+constexpr size_t kMaxAcronymLetters = 8;
+
+// Small cp1250 letter of a cp1250 byte, and the plain letter it is written on.
+uint8_t Small(uint8_t byte) {
+    if (uint8_t code = TextToSmallCode(byte))
+        return CodeToText(code);
+    return ForeignToLower(byte);
+}
+
+uint8_t Plain(uint8_t small) {
+    static constexpr std::string_view kPolish = "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF";
+    static constexpr std::string_view kPlain = "acelnoszz";
+    size_t at = kPolish.find(static_cast<char>(small));
+    if (at != std::string_view::npos)
+        return static_cast<uint8_t>(kPlain[at]);
+    if (uint8_t base = ForeignBaseLetter(small))
+        return base;
+    return small;
+}
+
+bool IsCapitalByte(uint8_t byte) {
+    return IsCapitalCode(TextToWordCode(byte));
+}
+
+// Keys of a QWERTY keyboard, rows shifted as on the keyboard.
+bool AreNeighbours(uint8_t a, uint8_t b) {
+    static constexpr std::string_view kRows[] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
+    static constexpr double kShift[] = {0, 0.25, 0.75};
+    auto place = [](uint8_t key, double& row, double& column) {
+        for (int r = 0; r < 3; ++r) {
+            size_t at = kRows[r].find(static_cast<char>(key));
+            if (at != std::string_view::npos) {
+                row = r;
+                column = static_cast<double>(at) + kShift[r];
+                return true;
+            }
+        }
+        return false;
+    };
+    double ra, ca, rb, cb;
+    if (!place(a, ra, ca) || !place(b, rb, cb))
+        return false;
+    return std::abs(ra - rb) <= 1 && std::abs(ca - cb) <= 1.0;
+}
+
+double SubstitutionCost(uint8_t typed, uint8_t meant) {
+    if (typed == meant)
+        return 0;
+    uint8_t t = Plain(typed), m = Plain(meant);
+    if (t == m)
+        return kDiacriticCost;
+    if ((typed == 'u' && meant == 0xF3) || (typed == 0xF3 && meant == 'u'))
+        return kOrthographicCost;
+    return AreNeighbours(t, m) ? kNeighbourCost : 1.0;
+}
+
+// Spellings of one sound: the first written as the second costs kOrthographicCost
+// (rz/ż, ch/h), or twice that for the nasal vowels.
+struct Spelling {
+    std::string_view a, b;
+    double cost;
+};
+constexpr Spelling kSpellings[] = {
+    {"rz", "\xBF", kOrthographicCost},     {"\xBF", "rz", kOrthographicCost},
+    {"ch", "h", kOrthographicCost},        {"h", "ch", kOrthographicCost},
+    {"on", "\xB9", 2 * kOrthographicCost}, {"om", "\xB9", 2 * kOrthographicCost},
+    {"en", "\xEA", 2 * kOrthographicCost}, {"em", "\xEA", 2 * kOrthographicCost},
+    {"\xB9", "on", 2 * kOrthographicCost}, {"\xEA", "en", 2 * kOrthographicCost},
+};
+
+bool EndsWith(const std::string& s, size_t end, std::string_view part) {
+    return end >= part.size() && std::string_view(s).substr(end - part.size(), part.size()) == part;
+}
+
+}  // namespace
+
+double SuggestionDistance(std::string_view typedWord, std::string_view candidate) {
+    std::string t, c;
+    for (char ch : typedWord)
+        t.push_back(static_cast<char>(Small(static_cast<uint8_t>(ch))));
+    for (char ch : candidate)
+        c.push_back(static_cast<char>(Small(static_cast<uint8_t>(ch))));
+    size_t n = t.size(), m = c.size();
+    std::vector<double> d((n + 1) * (m + 1));
+    auto at = [&](size_t i, size_t j) -> double& { return d[i * (m + 1) + j]; };
+    auto byte = [](const std::string& s, size_t i) { return static_cast<uint8_t>(s[i]); };
+    for (size_t i = 0; i <= n; ++i) {
+        for (size_t j = 0; j <= m; ++j) {
+            if (i == 0 && j == 0) {
+                at(i, j) = 0;
+                continue;
+            }
+            double best = 1e9;
+            if (i > 0) {  // a typed letter too many
+                bool doubled = i > 1 && t[i - 1] == t[i - 2];
+                double cost = doubled ? kDoubledCost : t[i - 1] == '-' ? kHyphenCost : 1.0;
+                best = std::min(best, at(i - 1, j) + cost);
+            }
+            if (j > 0) {  // a letter left out
+                bool doubled = j > 1 && c[j - 1] == c[j - 2];
+                double cost = doubled           ? kDoubledCost
+                              : c[j - 1] == '-' ? kHyphenCost
+                                                : kMissingLetterCost;
+                best = std::min(best, at(i, j - 1) + cost);
+            }
+            if (i > 0 && j > 0)
+                best = std::min(
+                    best, at(i - 1, j - 1) + SubstitutionCost(byte(t, i - 1), byte(c, j - 1)));
+            if (i > 1 && j > 1 && t[i - 1] == c[j - 2] && t[i - 2] == c[j - 1] &&
+                t[i - 1] != t[i - 2])
+                best = std::min(best, at(i - 2, j - 2) + kSwapCost);
+            for (const Spelling& s : kSpellings) {
+                if (EndsWith(t, i, s.a) && EndsWith(c, j, s.b))
+                    best = std::min(best, at(i - s.a.size(), j - s.b.size()) + s.cost);
+            }
+            at(i, j) = best;
+        }
+    }
+    double cases = 0;
+    for (size_t i = 0; i < std::min(typedWord.size(), candidate.size()); ++i) {
+        if (IsCapitalByte(static_cast<uint8_t>(typedWord[i])) !=
+            IsCapitalByte(static_cast<uint8_t>(candidate[i])))
+            cases += kCaseCost;
+    }
+    return at(n, m) + cases;
+}
+
+namespace {
+
+// The candidates of one word, cp1250, each once.
+class Candidates {
+  public:
+    void Add(std::string word) {
+        if (!word.empty() && std::find(words_.begin(), words_.end(), word) == words_.end())
+            words_.push_back(std::move(word));
+    }
+    std::vector<std::string>& Words() { return words_; }
+
+  private:
+    std::vector<std::string> words_;
+};
+
+// Alternatives of the letter codes at one place of a word: a diacritic added,
+// ó/u, rz/ż, ch/h.
+struct Alternative {
+    std::array<uint8_t, 2> from;
+    size_t fromSize;
+    std::array<uint8_t, 2> to;
+    size_t toSize;
+};
+
+std::vector<Alternative> BuildAlternatives() {
+    static constexpr std::pair<std::string_view, std::string_view> kPairs[] = {
+        {"a", "\xB9"}, {"c", "\xE6"},  {"e", "\xEA"},  {"l", "\xB3"}, {"n", "\xF1"},
+        {"o", "\xF3"}, {"s", "\x9C"},  {"z", "\xBF"},  {"z", "\x9F"}, {"u", "\xF3"},
+        {"\xF3", "u"}, {"rz", "\xBF"}, {"\xBF", "rz"}, {"ch", "h"},   {"h", "ch"},
+    };
+    std::vector<Alternative> out;
+    for (const auto& [from, to] : kPairs) {
+        Alternative a{{0, 0}, from.size(), {0, 0}, to.size()};
+        for (size_t i = 0; i < from.size(); ++i)
+            a.from[i] = TextToSmallCode(static_cast<uint8_t>(from[i]));
+        for (size_t i = 0; i < to.size(); ++i)
+            a.to[i] = TextToSmallCode(static_cast<uint8_t>(to[i]));
+        out.push_back(a);
+    }
+    return out;
+}
+
+// Spells `word` (small letter codes) with every combination of alternatives and
+// keeps the spellings the lookups accept, in the capitals they were found with.
+class DeepSearch {
+  public:
+    DeepSearch(const std::vector<uint8_t>& word, CasePattern pattern, Candidates& out)
+        : word_(word), pattern_(pattern), out_(out) {}
+
+    void Run() {
+        spelling_.clear();
+        Walk(0, false);
+    }
+
+  private:
+    void Walk(size_t at, bool changed) {
+        if (trials_ >= kDeepSearchTrials || spelling_.size() > kMaxSuggestionLetters)
+            return;
+        if (at == word_.size()) {
+            Try(changed);
+            return;
+        }
+        spelling_.push_back(word_[at]);
+        Walk(at + 1, changed);
+        spelling_.pop_back();
+        static const std::vector<Alternative> alternatives = BuildAlternatives();
+        for (const Alternative& a : alternatives) {
+            if (at + a.fromSize > word_.size() ||
+                !std::equal(a.from.begin(), a.from.begin() + a.fromSize, word_.begin() + at))
+                continue;
+            spelling_.insert(spelling_.end(), a.to.begin(), a.to.begin() + a.toSize);
+            Walk(at + a.fromSize, true);
+            spelling_.resize(spelling_.size() - a.toSize);
+        }
+    }
+
+    void Try(bool changed) {
+        ++trials_;
+        std::vector<uint8_t> w = spelling_;
+        w.push_back(kEndMark);
+        LetterWord form(w.data(), w.size());
+        if (changed && SmallLetterLookup(form))
+            Keep(w, pattern_);
+        w[0] = ToCapitalCode(w[0]);
+        if (changed && CapitalisedLookup(form))
+            Keep(w, pattern_ == CasePattern::kAllCapitals ? pattern_ : CasePattern::kCapitalised);
+        if (spelling_.size() <= kMaxAcronymLetters && spelling_.size() > 1) {
+            for (uint8_t& code : w)
+                code = ToCapitalCode(code);
+            if (CapitalisedLookup(form))
+                Keep(w, CasePattern::kAllCapitals);
+        }
+    }
+
+    // Keeps the found form with the capitals of `pattern` added.
+    void Keep(std::vector<uint8_t> codes, CasePattern pattern) {
+        for (size_t i = 0; i + 1 < codes.size(); ++i) {
+            if (pattern == CasePattern::kAllCapitals ||
+                (i == 0 && pattern == CasePattern::kCapitalised))
+                codes[i] = ToCapitalCode(codes[i]);
+        }
+        out_.Add(CodesToText(codes));
+    }
+
+    const std::vector<uint8_t>& word_;
+    CasePattern pattern_;
+    Candidates& out_;
+    std::vector<uint8_t> spelling_;
+    int trials_ = 0;
+};
+
+// The word on plain letters where it holds letters outside the Polish alphabet.
+std::string OnPolishLetters(std::string_view word) {
+    std::string out;
+    for (char ch : word) {
+        auto byte = static_cast<uint8_t>(ch);
+        if (IsForeignLetter(byte)) {
+            uint8_t base = ForeignBaseLetter(byte);
+            out += base ? std::string(1, static_cast<char>(base)) : std::string("ss");
+        } else {
+            out.push_back(ch);
+        }
+    }
+    return out;
+}
+
+void Gather(std::string_view word, Candidates& out) {
+    std::string polish = OnPolishLetters(word);
+    SuggestionList list = SpellerSuggest(polish);
+    for (SuggestionNode* node = list; node; node = node->next)
+        out.Add(node->word);
+    SpellerFreeSuggestions(list);
+    size_t count = LetterCount(polish);
+    if (count == 0 || count > kMaxSuggestInputLetters)
+        return;
+    std::vector<uint8_t> codes(count);
+    for (size_t i = 0; i < count; ++i)
+        codes[i] = TextToSmallCode(static_cast<uint8_t>(polish[i]));
+    CasePattern pattern = WordCasePattern(polish);
+    if (pattern == CasePattern::kMixed)
+        pattern = CasePattern::kSmall;
+    DeepSearch(codes, pattern, out).Run();
+}
+
+// A word with hyphens: its first faulty part's suggestions with the other parts
+// kept, every other faulty part replaced by its best suggestion.
+void GatherFromParts(std::string_view word, Candidates& out) {
+    if (word.find('-') == std::string_view::npos)
+        return;
+    std::vector<std::string> parts;
+    for (size_t start = 0;;) {
+        size_t end = word.find('-', start);
+        parts.emplace_back(word.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
+    }
+    std::vector<std::vector<std::string>> options(parts.size());
+    int firstFaulty = -1;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i].empty() || SpellerCheckWord(parts[i]) == 1)
+            continue;
+        options[i] = SpellerSuggestRanked(parts[i]);
+        if (options[i].empty())
+            return;  // a part nothing can mend
+        if (firstFaulty < 0)
+            firstFaulty = static_cast<int>(i);
+    }
+    if (firstFaulty < 0)
+        return;
+    for (const std::string& choice : options[static_cast<size_t>(firstFaulty)]) {
+        std::string joined;
+        for (size_t i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                joined += '-';
+            if (static_cast<int>(i) == firstFaulty)
+                joined += choice;
+            else
+                joined += options[i].empty() ? parts[i] : options[i].front();
+        }
+        out.Add(joined);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> SpellerSuggestRanked(std::string_view word, size_t limit) {
+    if (StopsAtUnheldLetter(word))
+        return {};
+    word = word.substr(0, WordLetterCount(word));
+    Candidates candidates;
+    Gather(word, candidates);
+    GatherFromParts(word, candidates);
+    std::vector<std::string>& words = candidates.Words();
+    std::vector<std::pair<double, size_t>> order;  // distance, place in the alphabetical list
+    std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                return ToSmallCode(TextToWordCode(x)) < ToSmallCode(TextToWordCode(y));
+            });
+    });
+    for (size_t i = 0; i < words.size(); ++i)
+        order.emplace_back(SuggestionDistance(word, words[i]), i);
+    std::sort(order.begin(), order.end());
+    std::vector<std::string> ranked;
+    for (size_t i = 0; i < order.size() && ranked.size() < limit; ++i)
+        ranked.push_back(words[order[i].second]);
+    return ranked;
+}
+
+std::vector<std::string> ShownSuggestions(std::string_view word, bool ranked) {
+    if (ranked)
+        return SpellerSuggestRanked(word);
+    std::vector<std::string> words;
+    SuggestionList list = SpellerSuggest(word);
+    for (SuggestionNode* node = list; node; node = node->next)
+        words.emplace_back(node->word);
+    SpellerFreeSuggestions(list);
+    return words;
+}
+
+}  // namespace tarnik

@@ -1,0 +1,42 @@
+// Suggestions in the order a writer most likely meant them.
+//
+// The candidates are SpellerSuggest's, plus those of a deeper search that it
+// does not make: any number of missing Polish diacritics at once (dlugosc ->
+// długość), ó/u, rz/ż and ch/h anywhere in the same word, and the word in
+// capitals (Pkp -> PKP). A word with hyphens also gets its faulty part's
+// suggestions with the other parts kept (biało-czerwny -> biało-czerwony); a
+// word with letters outside the Polish alphabet gets those of the same word on
+// plain letters (José -> Jose), and a word with a letter that no cp1250 byte
+// holds gets none.
+//
+// They are ordered by SuggestionDistance, then alphabetically, and cut to the
+// length a list can show.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnik {
+
+// What a list of suggestions shows at most.
+constexpr size_t kMaxRankedSuggestions = 15;
+
+// The ranked suggestions for `word` (cp1250), best first; requires an open main
+// dictionary, as SpellerSuggest does.
+std::vector<std::string> SpellerSuggestRanked(std::string_view word,
+                                              size_t limit = kMaxRankedSuggestions);
+
+// The suggestions a user is shown: ranked, or with `ranked` false
+// SpellerSuggest's whole list in alphabetical order.
+std::vector<std::string> ShownSuggestions(std::string_view word, bool ranked);
+
+// How far `candidate` lies from what was typed (both cp1250): a weighted edit
+// distance in which a missing or wrong diacritic costs 0.12, ó/u, rz/ż and ch/h
+// 0.3, a doubled or dropped double letter 0.5, two neighbours swapped 0.6, a
+// key next to the intended one (QWERTY) 0.7, a letter left out 0.9, any other
+// letter 1; letters in the wrong case add 0.1 each.
+double SuggestionDistance(std::string_view typed, std::string_view candidate);
+
+}  // namespace tarnik
