@@ -5,13 +5,15 @@
 //                   [--catalogues DIR] [--misspellings N] [benchmark options]
 //
 // The report: agreement of the verdicts on every form the expansion of the
-// source yields, and on the distinct words of the Polish message catalogues
-// (DIR/*.mo read with msgunfmt, default /usr/share/locale/pl/LC_MESSAGES), with
-// the words that must differ by design (mixed case, hyphens, characters outside
-// the Polish alphabet) counted apart; suggestion recall on N misspellings made
-// by typical Polish errors; open time; suggestion time per misspelt word;
-// peak memory of each library in a process of its own. Then Google Benchmark
-// times opening, checking and suggesting.
+// source yields (the mixed-case ones through mixedcase.dic beside son.dic), and
+// on the distinct words of the Polish message catalogues (DIR/*.mo read with
+// msgunfmt, default /usr/share/locale/pl/LC_MESSAGES) as the word finder cuts
+// them, hyphenated and mixed-case words included, every difference counted by
+// its class; for sets of N misspellings per kind of typical Polish error, how
+// often the intended word comes first and how often it is offered at all by the
+// ranked suggestions and by hunspell; open time; suggestion time per misspelt
+// word; peak memory of each library in a process of its own. Then Google
+// Benchmark times opening, checking and suggesting.
 #include <benchmark/benchmark.h>
 #include <iconv.h>
 #include <sys/wait.h>
@@ -21,6 +23,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -33,8 +36,11 @@
 #include "charsets/utf8.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
+#include "speller/ranked_suggestions.h"
 #include "speller/suggestions.h"
+#include "speller/user_dictionary.h"
 #include "speller/word_check.h"
+#include "text/word_finder.h"
 #include "tools/dictc/expansion.h"
 #include "tools/dictc/form_kind.h"
 
@@ -47,8 +53,20 @@ struct Options {
     std::string dictionary = TARNIK_SOURCE_DIR "/data/son.dic";
     std::string hunspell = "/usr/share/hunspell/pl_PL";
     std::string catalogues = "/usr/share/locale/pl/LC_MESSAGES";
-    size_t misspellings = 200;
+    size_t misspellings = 100;  // per kind of error
 };
+
+// The bundled dictionary of mixed-case forms beside the main dictionary.
+std::string MixedCasePath(const Options& options) {
+    return (std::filesystem::path(options.dictionary).parent_path() / kMixedCaseDictionaryName)
+        .string();
+}
+
+void OpenMixedCase(const Options& options) {
+    UserDictionary* mixed = nullptr;
+    if (UserDictOpen(MixedCasePath(options), mixed) != 0)
+        std::fprintf(stderr, "speller_compare: cannot open %s\n", MixedCasePath(options).c_str());
+}
 
 // A word as each side takes it.
 struct Word {
@@ -56,16 +74,24 @@ struct Word {
     std::string iso;     // hunspell-pl (ISO 8859-2)
 };
 
-std::string ToIso(const std::string& cp1250) {
-    static iconv_t converter = iconv_open("ISO-8859-2", "CP1250");
-    std::string out(cp1250.size() * 2, '\0');
-    char* in = const_cast<char*>(cp1250.data());
+// The text in ISO 8859-2, hunspell-pl's encoding; empty when a character has no
+// byte there (no word of hunspell-pl can hold it).
+std::string Convert(const char* from, const std::string& text) {
+    iconv_t converter = iconv_open("ISO-8859-2", from);
+    std::string out(text.size() * 4 + 1, '\0');
+    char* in = const_cast<char*>(text.data());
     char* o = out.data();
-    size_t inLeft = cp1250.size(), outLeft = out.size();
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);
-    iconv(converter, &in, &inLeft, &o, &outLeft);
+    size_t inLeft = text.size(), outLeft = out.size();
+    size_t done = iconv(converter, &in, &inLeft, &o, &outLeft);
+    iconv_close(converter);
+    if (done == static_cast<size_t>(-1))
+        return "";
     out.resize(out.size() - outLeft);
     return out;
+}
+
+std::string ToIso(const std::string& cp1250) {
+    return Convert("CP1250", cp1250);
 }
 
 Word MakeWord(const std::string& cp1250) {
@@ -74,6 +100,13 @@ Word MakeWord(const std::string& cp1250) {
 
 double Milliseconds(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// CPU time of this thread: steadier than wall time on a machine shared with builds.
+double ThreadCpuMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 // --- Words of real text ---------------------------------------------------------
@@ -116,48 +149,78 @@ std::string CatalogueText(const std::string& path) {
     return text;
 }
 
-bool IsWordCharacter(char16_t c) {
-    return (c < 0x80 && (std::isalnum(c) || c == '\'' || c == '-')) || c == u'\u2019' ||
-           (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x370 && c <= 0x52F);
-}
+// A text's internal codes, as the word finder reads them.
+struct TextSource {
+    const std::u16string& codes;
+    uint16_t CharAt(int32_t position) const { return codes[static_cast<size_t>(position)]; }
+    int32_t NextPosition(int32_t position) const { return position + 1; }
+};
 
-// Distinct runs of letters, digits, apostrophes and inner hyphens, as UTF-8.
-std::set<std::string> TextWords(const std::string& folder) {
+// A word of the text as each side gets it: Tarnik the word finder's cp1250 text,
+// hunspell the same characters as they stand (UTF-8, converted to ISO 8859-2).
+struct TextWord {
+    std::string cp1250;
+    std::string utf8;
+    bool operator<(const TextWord& o) const { return utf8 < o.utf8; }
+};
+
+// The distinct words of the catalogues, cut as the spell check cuts them.
+std::set<TextWord> TextWords(const std::string& folder) {
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         if (entry.path().extension() == ".mo")
             files.push_back(entry.path().string());
     }
     std::sort(files.begin(), files.end());
-    std::set<std::string> words;
+    std::set<TextWord> words;
     for (const std::string& file : files) {
-        std::u16string text = Utf8ToUtf16(CatalogueText(file)) + u" ";
-        std::u16string word;
-        for (char16_t c : text) {
-            if (IsWordCharacter(c)) {
-                word += c;
-                continue;
+        std::string text = CatalogueText(file);
+        std::u16string units = Utf8ToUtf16(text);
+        std::u16string codes = Utf8ToInternal(text);
+        TextSource source{codes};
+        int32_t current = 0, start = 0, end = static_cast<int32_t>(codes.size());
+        std::string cp1250;
+        while (FindNextWord(source, current, end, start, cp1250)) {
+            std::u16string original;
+            for (int32_t i = start; i < current; ++i) {
+                if (codes[static_cast<size_t>(i)] != DiscretionaryHyphen)
+                    original += units[static_cast<size_t>(i)];
             }
-            while (!word.empty() && (word.back() == '-' || word.back() == '\''))
-                word.pop_back();
-            size_t first = word.find_first_not_of(u"-'");
-            if (first != std::u16string::npos)
-                words.insert(Utf16ToUtf8(word.substr(first)));
-            word.clear();
+            words.insert({cp1250, Utf16ToUtf8(original)});
         }
     }
     return words;
 }
 
-enum class TextClass { kCompared, kHyphen, kOutsideAlphabet, kMixed };
+// Classes of words, which tell where the two checkers may part.
+enum class TextClass { kPlain, kHyphen, kMixed, kDigit, kForeign };
 
 TextClass Classify(const std::string& cp1250) {
+    for (char c : cp1250) {
+        if (c >= '0' && c <= '9')
+            return TextClass::kDigit;
+    }
+    if (WordLetterCount(cp1250) != LetterCount(cp1250) || StopsAtUnheldLetter(cp1250))
+        return TextClass::kForeign;
     if (cp1250.find('-') != std::string::npos)
         return TextClass::kHyphen;
-    if (LetterCount(cp1250) != cp1250.size())
-        return TextClass::kOutsideAlphabet;
-    return WordCasePattern(cp1250) == CasePattern::kMixed ? TextClass::kMixed
-                                                          : TextClass::kCompared;
+    return WordCasePattern(cp1250) == CasePattern::kMixed ? TextClass::kMixed : TextClass::kPlain;
+}
+
+const char* ClassName(TextClass c) {
+    switch (c) {
+        case TextClass::kPlain:
+            return "plain words";
+        case TextClass::kHyphen:
+            return "with hyphens";
+        case TextClass::kMixed:
+            return "mixed case";
+        case TextClass::kDigit:
+            return "with digits";
+        case TextClass::kForeign:
+            return "with letters outside the Polish alphabet";
+    }
+    return "";
 }
 
 // --- Agreement --------------------------------------------------------------------
@@ -225,41 +288,38 @@ void CompareExpandedForms(const Options& options, Hunspell& hunspell) {
         agreement.Add(w, SpellerCheckWord(w.cp1250) == 1, hunspell.spell(w.iso));
     }
     agreement.Print("Expanded forms of hunspell-pl");
-    size_t mixedByHunspell =
-        static_cast<size_t>(std::count_if(mixed.begin(), mixed.end(), [&](const std::string& w) {
-            return hunspell.spell(ToIso(w));
-        }));
+    Agreement mixedAgreement;
+    for (const std::string& form : mixed) {
+        Word w = MakeWord(form);
+        mixedAgreement.Add(w, SpellerCheckWord(w.cp1250) == 1, hunspell.spell(w.iso));
+    }
+    mixedAgreement.Print("Mixed-case forms of hunspell-pl (through mixedcase.dic)");
     std::printf(
-        "  by design apart: %zu mixed-case forms (hunspell accepts %zu, Tarnik only "
-        "from a user dictionary)\n",
-        mixed.size(), mixedByHunspell);
+        "Every form of hunspell-pl: %zu, Tarnik accepts %zu\n", compared.size() + mixed.size(),
+        agreement.both + agreement.oursOnly + mixedAgreement.both + mixedAgreement.oursOnly);
 }
 
-std::vector<Word> CompareText(const std::set<std::string>& textWords, Hunspell& hunspell) {
-    Agreement agreement;
-    std::map<TextClass, std::pair<size_t, size_t>> apart;  // words, hunspell accepts
-    std::vector<Word> compared;
-    for (const std::string& utf8 : textWords) {
-        Word w = MakeWord(Utf8ToCp1250(utf8));
+// Agreement on every distinct word of the text, overall and by class. Returns
+// the plain words, for the misspellings and the benchmarks.
+std::vector<Word> CompareText(const std::set<TextWord>& textWords, Hunspell& hunspell) {
+    Agreement all;
+    std::map<TextClass, Agreement> byClass;
+    std::vector<Word> plain;
+    for (const TextWord& t : textWords) {
+        Word w{t.cp1250, Convert("UTF-8", t.utf8)};
+        bool ours = SpellerCheckWord(w.cp1250) == 1;
+        bool theirs = !w.iso.empty() && hunspell.spell(w.iso);
         TextClass c = Classify(w.cp1250);
-        if (c != TextClass::kCompared) {
-            ++apart[c].first;
-            if (hunspell.spell(ToIso(w.cp1250)))
-                ++apart[c].second;
-            continue;
-        }
-        compared.push_back(w);
-        agreement.Add(w, SpellerCheckWord(w.cp1250) == 1, hunspell.spell(w.iso));
+        Word shown{Utf8ToCp1250(t.utf8), w.iso};
+        all.Add(shown, ours, theirs);
+        byClass[c].Add(shown, ours, theirs);
+        if (c == TextClass::kPlain)
+            plain.push_back(w);
     }
-    agreement.Print("Distinct words of the Polish message catalogues");
-    const std::pair<TextClass, const char*> names[] = {
-        {TextClass::kMixed, "mixed case"},
-        {TextClass::kHyphen, "with hyphens"},
-        {TextClass::kOutsideAlphabet, "with characters outside the Polish alphabet"}};
-    for (const auto& [c, name] : names)
-        std::printf("  by design apart: %zu words %s (hunspell accepts %zu)\n", apart[c].first,
-                    name, apart[c].second);
-    return compared;
+    all.Print("Distinct words of the Polish message catalogues, every class");
+    for (auto& [c, agreement] : byClass)
+        agreement.Print((std::string("  ") + ClassName(c)).c_str());
+    return plain;
 }
 
 // --- Suggestions ------------------------------------------------------------------
@@ -267,42 +327,62 @@ std::vector<Word> CompareText(const std::set<std::string>& textWords, Hunspell& 
 constexpr uint8_t kDiacritics[] = {0xB9, 0xE6, 0xEA, 0xB3, 0xF1, 0xF3, 0x9C, 0x9F, 0xBF};
 constexpr char kPlain[] = "acelnoszz";
 
-// One typical error of kind `kind`, or "" when the word has no place for it.
+// The kinds of error of the test sets.
+enum ErrorKind { kDiacriticsRemoved, kSwapped, kDropped, kDoubled, kOU, kRzZ, kChH, kKinds };
+constexpr const char* kKindNames[] = {"all diacritics removed",
+                                      "two letters swapped",
+                                      "a letter dropped",
+                                      "a letter doubled",
+                                      "\xC3\xB3 / u",
+                                      "rz / \xC5\xBC",
+                                      "ch / h"};
+
+// A place in the word that depends on the word, so that errors spread over it.
+size_t Place(const std::string& w, size_t count) {
+    uint32_t h = 2166136261u;
+    for (char c : w)
+        h = (h ^ static_cast<uint8_t>(c)) * 16777619u;
+    return count ? h % count : 0;
+}
+
+// One error of `kind` in `w`, or "" when the word has no place for it.
 std::string Misspell(const std::string& w, int kind) {
-    size_t middle = w.size() / 2;
-    auto replaceFirst = [&](const std::string& from, const std::string& to) -> std::string {
-        size_t at = w.find(from);
-        return at == std::string::npos ? "" : w.substr(0, at) + to + w.substr(at + from.size());
+    auto replaceOne = [&](const std::string& from, const std::string& to) -> std::string {
+        std::vector<size_t> places;
+        for (size_t at = w.find(from); at != std::string::npos; at = w.find(from, at + 1))
+            places.push_back(at);
+        if (places.empty())
+            return "";
+        size_t at = places[Place(w, places.size())];
+        return w.substr(0, at) + to + w.substr(at + from.size());
     };
     auto either = [](std::string a, std::string b) { return a.empty() ? b : a; };
+    size_t at = Place(w, w.size() - 1);
     switch (kind) {
-        case 0:  // a missing diacritic
-            for (size_t i = 0; i < w.size(); ++i) {
+        case kDiacriticsRemoved: {
+            std::string out = w;
+            for (char& c : out) {
                 const uint8_t* d = std::find(std::begin(kDiacritics), std::end(kDiacritics),
-                                             static_cast<uint8_t>(w[i]));
-                if (d != std::end(kDiacritics)) {
-                    std::string out = w;
-                    out[i] = kPlain[d - kDiacritics];
-                    return out;
-                }
+                                             static_cast<uint8_t>(c));
+                if (d != std::end(kDiacritics))
+                    c = kPlain[d - kDiacritics];
             }
-            return "";
-        case 1:
-            return either(replaceFirst("\xF3", "u"), replaceFirst("u", "\xF3"));
-        case 2:
-            return either(replaceFirst("rz", "\xBF"), replaceFirst("\xBF", "rz"));
-        case 3:
-            return either(replaceFirst("ch", "h"), replaceFirst("h", "ch"));
-        case 4:  // a letter dropped
-            return w.substr(0, middle) + w.substr(middle + 1);
-        case 5:  // a letter doubled
-            return w.substr(0, middle + 1) + w.substr(middle);
-        case 6:  // two letters swapped
-            if (w[middle - 1] == w[middle])
+            return out == w ? "" : out;
+        }
+        case kSwapped:
+            if (w[at] == w[at + 1])
                 return "";
-            return w.substr(0, middle - 1) + w[middle] + w[middle - 1] + w.substr(middle + 1);
-        default:  // a letter replaced
-            return w.substr(0, middle) + (w[middle] == 'e' ? 'a' : 'e') + w.substr(middle + 1);
+            return w.substr(0, at) + w[at + 1] + w[at] + w.substr(at + 2);
+        case kDropped:
+            return w.substr(0, at) + w.substr(at + 1);
+        case kDoubled:
+            return w.substr(0, at + 1) + w.substr(at);
+        case kOU:
+            return either(replaceOne("\xF3", "u"), replaceOne("u", "\xF3"));
+        case kRzZ:
+            return either(replaceOne("rz", "\xBF"), replaceOne("\xBF", "rz"));
+        default:
+            return either(replaceOne("ch", "h"), replaceOne("h", "ch"));
     }
 }
 
@@ -311,36 +391,33 @@ struct Misspelling {
     Word intended;
 };
 
-// One misspelling per word of the text that both accept, the kinds of error in
-// turn, kept only when both reject it.
+// Up to `wanted` misspellings of `kind`, from words of the text that both accept
+// (small, four letters or more, no hyphen), kept only when both reject them.
 std::vector<Misspelling> MakeMisspellings(const std::vector<Word>& words, Hunspell& hunspell,
-                                          size_t wanted) {
+                                          int kind, size_t wanted) {
+    std::vector<Misspelling> out;
     std::vector<Word> candidates;
     for (const Word& w : words) {
         if (w.cp1250.size() >= 4 && WordCasePattern(w.cp1250) == CasePattern::kSmall &&
-            SpellerCheckWord(w.cp1250) && hunspell.spell(w.iso))
+            !Misspell(w.cp1250, kind).empty())
             candidates.push_back(w);
     }
-    std::vector<Misspelling> out;
     size_t stride = std::max<size_t>(1, candidates.size() / (wanted * 2));
-    int kind = 0;
     for (size_t i = 0; i < candidates.size() && out.size() < wanted; i += stride) {
-        for (int attempt = 0; attempt < 8; ++attempt, kind = (kind + 1) % 8) {
-            std::string wrong = Misspell(candidates[i].cp1250, kind);
-            if (wrong.empty())
-                continue;
-            Word w = MakeWord(wrong);
-            if (!SpellerCheckWord(w.cp1250) && !hunspell.spell(w.iso)) {
-                out.push_back({w, candidates[i]});
-                kind = (kind + 1) % 8;
-                break;
-            }
-        }
+        const Word& intended = candidates[i];
+        Word wrong = MakeWord(Misspell(intended.cp1250, kind));
+        if (SpellerCheckWord(intended.cp1250) && hunspell.spell(intended.iso) &&
+            !SpellerCheckWord(wrong.cp1250) && !hunspell.spell(wrong.iso))
+            out.push_back({wrong, intended});
     }
     return out;
 }
 
 std::vector<std::string> OurSuggestions(const std::string& cp1250) {
+    return SpellerSuggestRanked(cp1250);
+}
+
+std::vector<std::string> AlphabeticalSuggestions(const std::string& cp1250) {
     std::vector<std::string> out;
     SuggestionList list = SpellerSuggest(cp1250);
     for (SuggestionNode* node = list; node; node = node->next)
@@ -356,28 +433,65 @@ double Percentile(std::vector<double> values, double p) {
     return values[static_cast<size_t>(p * (values.size() - 1) + 0.5)];
 }
 
-void CompareSuggestions(const std::vector<Misspelling>& misspellings, Hunspell& hunspell) {
-    size_t ourHits = 0, theirHits = 0;
-    std::vector<double> ourTimes, theirTimes;
+struct Times {
+    std::vector<double> ranked, alphabetical, hunspell;
+};
+
+void CompareSuggestions(const std::vector<Misspelling>& misspellings, const char* name,
+                        Hunspell& hunspell, Times& times) {
+    size_t ourFirst = 0, ourOffered = 0, theirFirst = 0, theirOffered = 0;
+    std::vector<std::string> missed, behind;
     for (const Misspelling& m : misspellings) {
-        Clock::time_point start = Clock::now();
+        double start = ThreadCpuMilliseconds();
         std::vector<std::string> ours = OurSuggestions(m.wrong.cp1250);
-        ourTimes.push_back(Milliseconds(Clock::now() - start));
-        start = Clock::now();
+        times.ranked.push_back(ThreadCpuMilliseconds() - start);
+        start = ThreadCpuMilliseconds();
+        AlphabeticalSuggestions(m.wrong.cp1250);
+        times.alphabetical.push_back(ThreadCpuMilliseconds() - start);
+        start = ThreadCpuMilliseconds();
         std::vector<std::string> theirs = hunspell.suggest(m.wrong.iso);
-        theirTimes.push_back(Milliseconds(Clock::now() - start));
-        ourHits += std::count(ours.begin(), ours.end(), m.intended.cp1250) > 0;
-        theirHits += std::count(theirs.begin(), theirs.end(), m.intended.iso) > 0;
+        times.hunspell.push_back(ThreadCpuMilliseconds() - start);
+        bool offered = std::count(ours.begin(), ours.end(), m.intended.cp1250) > 0;
+        ourFirst += !ours.empty() && ours.front() == m.intended.cp1250;
+        ourOffered += offered;
+        theirFirst += !theirs.empty() && theirs.front() == m.intended.iso;
+        theirOffered += std::count(theirs.begin(), theirs.end(), m.intended.iso) > 0;
+        if ((ours.empty() || ours.front() != m.intended.cp1250) && !theirs.empty() &&
+            theirs.front() == m.intended.iso)
+            behind.push_back(Cp1250ToUtf8(m.wrong.cp1250) + "->" +
+                             Cp1250ToUtf8(ours.empty() ? "" : ours.front()));
+        if (!offered)
+            missed.push_back(Cp1250ToUtf8(m.wrong.cp1250) + "->" + Cp1250ToUtf8(m.intended.cp1250));
     }
     size_t n = misspellings.size();
+    auto pct = [n](size_t k) {
+        return n ? 100.0 * static_cast<double>(k) / static_cast<double>(n) : 0.0;
+    };
     std::printf(
-        "Suggestion recall on %zu misspellings: Tarnik %zu (%.1f%%), hunspell %zu (%.1f%%)\n", n,
-        ourHits, n ? 100.0 * ourHits / n : 0.0, theirHits, n ? 100.0 * theirHits / n : 0.0);
+        "Suggestions, %-24s %3zu words: intended first Tarnik %3zu (%5.1f%%), hunspell %3zu "
+        "(%5.1f%%); offered Tarnik %3zu (%5.1f%%), hunspell %3zu (%5.1f%%)\n",
+        name, n, ourFirst, pct(ourFirst), theirFirst, pct(theirFirst), ourOffered, pct(ourOffered),
+        theirOffered, pct(theirOffered));
+    auto list = [](const char* title, const std::vector<std::string>& words) {
+        if (words.empty())
+            return;
+        std::printf("  %s:", title);
+        for (const std::string& w : words)
+            std::printf(" %s", w.c_str());
+        std::printf("\n");
+    };
+    list("not offered by Tarnik (typed->intended)", missed);
+    list("first with hunspell, not with Tarnik (typed->Tarnik's first)", behind);
+}
+
+void PrintTimes(const Times& times) {
     std::printf(
-        "Suggestion time per word: Tarnik median %.3f ms, 95th percentile %.3f ms; "
-        "hunspell median %.3f ms, 95th percentile %.3f ms\n",
-        Percentile(ourTimes, 0.5), Percentile(ourTimes, 0.95), Percentile(theirTimes, 0.5),
-        Percentile(theirTimes, 0.95));
+        "Suggestion CPU time per word (%zu words): Tarnik ranked median %.3f ms, 95th percentile "
+        "%.3f ms; Tarnik alphabetical median %.3f ms, 95th percentile %.3f ms; hunspell median "
+        "%.3f ms, 95th percentile %.3f ms\n",
+        times.ranked.size(), Percentile(times.ranked, 0.5), Percentile(times.ranked, 0.95),
+        Percentile(times.alphabetical, 0.5), Percentile(times.alphabetical, 0.95),
+        Percentile(times.hunspell, 0.5), Percentile(times.hunspell, 0.95));
 }
 
 // --- Open time and memory -----------------------------------------------------------
@@ -445,7 +559,7 @@ void CompareMemory(const Options& options, const std::vector<Word>& words) {
         for (const Word& w : words)
             benchmark::DoNotOptimize(SpellerCheckWord(w.cp1250));
         for (size_t i = 0; i < words.size() && i < 20; ++i)
-            OurSuggestions(Misspell(words[i].cp1250, 4));
+            OurSuggestions(Misspell(words[i].cp1250, kDropped));
         SpellerClose();
     });
     long theirs = PeakMemory([&] {
@@ -453,7 +567,7 @@ void CompareMemory(const Options& options, const std::vector<Word>& words) {
         for (const Word& w : words)
             benchmark::DoNotOptimize(h.spell(w.iso));
         for (size_t i = 0; i < words.size() && i < 20; ++i)
-            h.suggest(ToIso(Misspell(words[i].cp1250, 4)));
+            h.suggest(ToIso(Misspell(words[i].cp1250, kDropped)));
     });
     std::printf(
         "Peak memory above the process's start (open, %zu checks, 20 suggestions): "
@@ -551,12 +665,11 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::set<std::string> textWords = TextWords(options.catalogues);
+    std::set<TextWord> textWords = TextWords(options.catalogues);
     std::vector<Word> allText;
-    for (const std::string& w : textWords) {
-        std::string cp1250 = Utf8ToCp1250(w);
-        if (Classify(cp1250) == TextClass::kCompared)
-            allText.push_back(MakeWord(cp1250));
+    for (const TextWord& w : textWords) {
+        if (Classify(w.cp1250) == TextClass::kPlain)
+            allText.push_back(MakeWord(w.cp1250));
     }
     CompareMemory(options, allText);
     CompareOpenTime(options);
@@ -567,10 +680,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "speller_compare: cannot open %s\n", options.dictionary.c_str());
         return 1;
     }
+    OpenMixedCase(options);
     CompareExpandedForms(options, *shared.hunspell);
     shared.words = CompareText(textWords, *shared.hunspell);
-    shared.misspellings = MakeMisspellings(shared.words, *shared.hunspell, options.misspellings);
-    CompareSuggestions(shared.misspellings, *shared.hunspell);
+    Times times;
+    for (int kind = 0; kind < kKinds; ++kind) {
+        std::vector<Misspelling> set =
+            MakeMisspellings(shared.words, *shared.hunspell, kind, options.misspellings);
+        CompareSuggestions(set, kKindNames[kind], *shared.hunspell, times);
+        shared.misspellings.insert(shared.misspellings.end(), set.begin(), set.end());
+    }
+    PrintTimes(times);
     SpellerClose();
     std::fflush(stdout);
 

@@ -48,29 +48,30 @@ int16_t CheckWhole(std::string_view word, bool beforeStop) {
 
 // A word with hyphens that the whole check refuses: the source dictionary holds
 // no compounds and leaves them to a check of their parts, so it is correct when
-// each part is (each with its own capitals: Bielsko-Biała, SMS-a). A hyphen at
-// either end (dwu-, a dash typed as a hyphen) is checked without it. Empty parts
-// (a double hyphen) are never correct.
+// each part is (each with its own capitals: Bielsko-Biała, SMS-a). Hyphens at
+// either end (dwu-, a dash typed as hyphens after a word) are checked without
+// them, and a run of hyphens inside (a dash typed as "--") parts two words.
 int16_t CheckParts(std::string_view word, bool beforeStop) {
     std::string_view letters = word.substr(0, WordLetterCount(word));
     if (letters.find('-') == std::string_view::npos || StopsAtUnheldLetter(word))
         return 0;
-    size_t whole = letters.size();
-    if (letters.size() > 1 && letters.front() == '-')
-        letters.remove_prefix(1);
-    if (letters.size() > 1 && letters.back() == '-')
-        letters.remove_suffix(1);
-    if (letters.size() < whole && CheckWhole(letters, beforeStop) == 1)
+    size_t first = letters.find_first_not_of('-');
+    if (first == std::string_view::npos)
+        return 0;
+    letters = letters.substr(first, letters.find_last_not_of('-') + 1 - first);
+    if (letters.find('-') == std::string_view::npos)
+        return CheckWhole(letters, beforeStop);
+    if (CheckWhole(letters, beforeStop) == 1)
         return 1;
     for (size_t start = 0;;) {
         size_t end = letters.find('-', start);
         bool last = end == std::string_view::npos;
         std::string_view part = letters.substr(start, last ? std::string_view::npos : end - start);
-        if (part.empty() || CheckWhole(part, beforeStop && last) != 1)
+        if (CheckWhole(part, beforeStop && last) != 1)
             return 0;
         if (last)
             return 1;
-        start = end + 1;
+        start = letters.find_first_not_of('-', end);
     }
 }
 

@@ -10,8 +10,9 @@
 //     written.
 // A word with hyphens that is not correct as a whole is correct when each of
 // its parts is, each with its own capitals ("biało-czerwony", "Bielsko-Biała",
-// "SMS-a"); a hyphen at its start or end is checked without it ("dwu-"). The
-// dictionary holds no compounds and leaves them to this check of their parts.
+// "SMS-a"); hyphens at its start or end are checked without them ("dwu-"), and
+// a run of hyphens inside parts it like one. The dictionary holds no compounds
+// and leaves them to this check of their parts.
 // A word is cut at its first character outside the alphabet: "abc1" is checked
 // as "abc", and "1abc" is not correct. Letters of cp1250 outside the Polish
 // alphabet (é, ü, ř ...) belong to the word, which only a user dictionary can
