@@ -17,6 +17,7 @@ namespace {
 constexpr double kDiacriticCost = 0.12;
 constexpr double kOrthographicCost = 0.3;
 constexpr double kDoubledCost = 0.5;
+constexpr double kVowelCost = 0.5;
 constexpr double kSwapCost = 0.6;
 constexpr double kNeighbourCost = 0.7;
 constexpr double kHyphenCost = 0.6;
@@ -80,6 +81,8 @@ double SubstitutionCost(uint8_t typed, uint8_t meant) {
         return kDiacriticCost;
     if ((typed == 'u' && meant == 0xF3) || (typed == 0xF3 && meant == 'u'))
         return kOrthographicCost;
+    if ((typed == 'y' && meant == 'i') || (typed == 'i' && meant == 'y'))
+        return kVowelCost;
     return AreNeighbours(t, m) ? kNeighbourCost : 1.0;
 }
 

@@ -34,7 +34,7 @@ std::vector<std::string> ShownSuggestions(std::string_view word, bool ranked);
 
 // How far `candidate` lies from what was typed (both cp1250): a weighted edit
 // distance in which a missing or wrong diacritic costs 0.12, ó/u, rz/ż and ch/h
-// 0.3, a doubled or dropped double letter 0.5, two neighbours swapped 0.6, a
+// 0.3, i/y and a doubled or dropped double letter 0.5, two neighbours swapped 0.6, a
 // key next to the intended one (QWERTY) 0.7, a letter left out 0.9, any other
 // letter 1; letters in the wrong case add 0.1 each.
 double SuggestionDistance(std::string_view typed, std::string_view candidate);

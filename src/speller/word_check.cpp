@@ -1,6 +1,7 @@
 #include "speller/word_check.h"
 
 #include <array>
+#include <vector>
 
 #include "speller/main_dictionary.h"
 #include "speller/user_dictionary.h"
@@ -48,9 +49,11 @@ int16_t CheckWhole(std::string_view word, bool beforeStop) {
 
 // A word with hyphens that the whole check refuses: the source dictionary holds
 // no compounds and leaves them to a check of their parts, so it is correct when
-// each part is (each with its own capitals: Bielsko-Biała, SMS-a). Hyphens at
-// either end (dwu-, a dash typed as hyphens after a word) are checked without
-// them, and a run of hyphens inside (a dash typed as "--") parts two words.
+// it splits at hyphens into correct words (biało-czerwony, each part with its
+// own capitals: Bielsko-Biała, SMS-a; a part may hold a hyphen itself:
+// e-mail-owy). Hyphens at either end (dwu-, a dash typed as hyphens after a
+// word) are checked without them, and a run of hyphens inside (a dash typed as
+// "--") splits like one.
 int16_t CheckParts(std::string_view word, bool beforeStop) {
     std::string_view letters = word.substr(0, WordLetterCount(word));
     if (letters.find('-') == std::string_view::npos || StopsAtUnheldLetter(word))
@@ -59,20 +62,28 @@ int16_t CheckParts(std::string_view word, bool beforeStop) {
     if (first == std::string_view::npos)
         return 0;
     letters = letters.substr(first, letters.find_last_not_of('-') + 1 - first);
-    if (letters.find('-') == std::string_view::npos)
-        return CheckWhole(letters, beforeStop);
-    if (CheckWhole(letters, beforeStop) == 1)
-        return 1;
-    for (size_t start = 0;;) {
-        size_t end = letters.find('-', start);
-        bool last = end == std::string_view::npos;
-        std::string_view part = letters.substr(start, last ? std::string_view::npos : end - start);
-        if (CheckWhole(part, beforeStop && last) != 1)
-            return 0;
-        if (last)
-            return 1;
-        start = letters.find_first_not_of('-', end);
+    // The parts' bounds: part i runs from starts[i] to ends[i].
+    std::vector<size_t> starts{0}, ends;
+    for (size_t at = letters.find('-'); at != std::string_view::npos;
+         at = letters.find('-', starts.back())) {
+        ends.push_back(at);
+        starts.push_back(letters.find_first_not_of('-', at));
     }
+    ends.push_back(letters.size());
+    constexpr size_t kMaxParts = 32;  // bounds the quadratic number of checks
+    size_t n = starts.size();
+    if (n > kMaxParts)
+        return 0;
+    // covered[i]: parts i to the last split into correct words.
+    std::vector<bool> covered(n + 1, false);
+    covered[n] = true;
+    for (size_t i = n; i-- > 0;) {
+        for (size_t j = i; j < n && !covered[i]; ++j) {
+            std::string_view run = letters.substr(starts[i], ends[j] - starts[i]);
+            covered[i] = covered[j + 1] && CheckWhole(run, beforeStop && j + 1 == n) == 1;
+        }
+    }
+    return covered[0] ? 1 : 0;
 }
 
 int16_t Check(std::string_view word, bool beforeStop) {

@@ -8,10 +8,10 @@
 //   - all-capitals words ("KOT", "PKP") also capitalised and in capitals;
 //   - mixed words ("McDonald", "GHz") only in the user dictionaries, exactly as
 //     written.
-// A word with hyphens that is not correct as a whole is correct when each of
-// its parts is, each with its own capitals ("biało-czerwony", "Bielsko-Biała",
-// "SMS-a"); hyphens at its start or end are checked without them ("dwu-"), and
-// a run of hyphens inside parts it like one. The dictionary holds no compounds
+// A word with hyphens that is not correct as a whole is correct when it splits
+// at hyphens into correct words, each with its own capitals ("biało-czerwony",
+// "Bielsko-Biała", "SMS-a", "e-mail-owy"); hyphens at its start or end are
+// checked without them ("dwu-"), and a run of hyphens inside splits like one. The dictionary holds no compounds
 // and leaves them to this check of their parts.
 // A word is cut at its first character outside the alphabet: "abc1" is checked
 // as "abc", and "1abc" is not correct. Letters of cp1250 outside the Polish

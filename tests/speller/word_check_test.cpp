@@ -108,6 +108,44 @@ TEST_F(WordCheckTest, UserDictionaryWordsPassInTheFormTheirCapitalsAllow) {
     EXPECT_EQ(SpellerCheckWord(Cp("Kowalski")), 0);
 }
 
+TEST_F(WordCheckTest, HyphenatedWordsPassWhenEveryPartDoes) {
+    const CheckCase cases[] = {
+        {"kot-dom", 1},
+        {"Kot-Dom", 1},  // each part with its own capitals
+        {"PKP-kot", 1},
+        {"Warszawa-Kraków", 1},
+        {"KOT-DOM", 1},
+        {"e-mail-kot", 1},
+        {"kot-", 1},  // a hyphen at the end is checked without it
+        {"kot--", 1},
+        {"kot--dom", 1},  // a dash typed as two hyphens
+        {"kot-1", 1},     // checked by its letters, as kot1 is
+        {"kot-xyz", 0},
+        {"xyz-kot", 0},
+        {"warszawa-kot", 0},  // a name needs its capital in a compound too
+        {"kot-tzw", 0},       // an abbreviation needs its full stop
+        {"-", 0},
+        {"--", 0},
+    };
+    for (const CheckCase& c : cases) {
+        EXPECT_EQ(SpellerCheckWord(Cp(c.word)), c.correct) << c.word;
+    }
+    EXPECT_EQ(SpellerCheckWordBeforeStop(Cp("kot-tzw")), 1);
+    EXPECT_EQ(SpellerCheckWordBeforeStop(Cp("tzw-kot")), 0);  // only the last part ends before it
+}
+
+TEST_F(WordCheckTest, ForeignLettersAreNeverCutOff) {
+    // Each of these would pass as "kot" if the word were cut at its foreign letter.
+    for (const char* word : {"kotü", "Koté", "KOTŘ", "kotß", "kot\x81", "kot-dom\x81"}) {
+        std::string cp = std::string_view(word).find('\x81') == std::string_view::npos
+                             ? Cp(word)
+                             : std::string(word);
+        EXPECT_EQ(SpellerCheckWord(cp), 0) << word;
+    }
+    EXPECT_EQ(WordCasePattern(Cp("MÜLLER")), CasePattern::kAllCapitals);
+    EXPECT_EQ(WordCasePattern(Cp("Müller")), CasePattern::kCapitalised);
+}
+
 TEST(CasePatternTest, ClassifiesByCapitals) {
     const std::pair<const char*, CasePattern> cases[] = {
         {"", CasePattern::kSmall},
