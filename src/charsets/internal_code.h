@@ -22,7 +22,7 @@ inline constexpr char16_t kNoUnicode = 0xEFEF;
 // The code for a UTF-16 unit 0x80-0xFF that has no cp1250 byte: kNoInternalLetter
 // for the letters (à, ñ, ø ...), kNoInternalCode for the other characters.
 inline constexpr uint16_t kNoInternalCode = 0xFFFD;
-inline constexpr uint16_t kNoInternalLetter = 0xFFFC;
+inline constexpr uint16_t kNoInternalLetter = 0xFDD0;  // a noncharacter: never text
 
 // Units below 0x80 pass unchanged; cp1250 characters give their byte; any other
 // unit gives itself (or kNoInternalLetter / kNoInternalCode, as above).

@@ -27,6 +27,7 @@ DictSettings LoadDictSettings() {
     s.checkStoryShortcut = ReadShortcut("9SprawdzLancuchSkrot");
     s.checkDocumentShortcutOn = GetInt("ASprawdzDokumentSkrotAktywny", 1) != 0;
     s.checkDocumentShortcut = ReadShortcut("BSprawdzDokumentSkrot");
+    s.rankSuggestions = GetInt("CSugestieWgTrafnosci", 1) != 0;
     return s;
 }
 
@@ -42,6 +43,7 @@ void SaveDictSettings(const DictSettings& s) {
     PutString("9SprawdzLancuchSkrot", s.checkStoryShortcut.substr(0, kMaxShortcutText));
     PutInt("ASprawdzDokumentSkrotAktywny", s.checkDocumentShortcutOn ? 1 : 0);
     PutString("BSprawdzDokumentSkrot", s.checkDocumentShortcut.substr(0, kMaxShortcutText));
+    PutInt("CSugestieWgTrafnosci", s.rankSuggestions ? 1 : 0);
     FlushStore();
 }
 

@@ -10,9 +10,12 @@
 //   9SprawdzLancuchSkrot          checkStoryShortcut  ("Brak")
 //   ASprawdzDokumentSkrotAktywny  checkDocumentShortcutOn (1)
 //   BSprawdzDokumentSkrot         checkDocumentShortcut ("Brak")
+//   CSugestieWgTrafnosci          rankSuggestions     (1)
 //
 // The shortcut keys are kept for the file's sake: they are read and written
 // with the others, and nothing acts on them. "Brak" means no shortcut.
+// rankSuggestions puts the likeliest suggestion first (speller/ranked_suggestions.h);
+// 0 gives the speller's whole list in alphabetical order.
 #pragma once
 
 #include <cstddef>
@@ -36,12 +39,13 @@ struct DictSettings {
     std::string checkStoryShortcut = kNoShortcut;
     bool checkDocumentShortcutOn = true;
     std::string checkDocumentShortcut = kNoShortcut;
+    bool rankSuggestions = true;
 };
 
 // Every key, a missing one as its default.
 DictSettings LoadDictSettings();
 
-// Writes all ten keys in the order above, then completes the write.
+// Writes all eleven keys in the order above, then completes the write.
 void SaveDictSettings(const DictSettings& settings);
 
 }  // namespace tarnik

@@ -32,6 +32,19 @@ std::string MainDictionaryPath() {
     return path;
 }
 
+// The source's mixed-case words (GHz, JavaScript), which son.dic cannot hold, lie
+// beside it in a dictionary of their own, consulted like the user's and never
+// written. Without it the command goes on and refuses those words.
+void OpenMixedCaseDictionary(const std::string& mainPath) {
+    std::string path = (fs::path(mainPath).parent_path() / kMixedCaseDictionaryName).string();
+    std::error_code error;
+    if (!fs::exists(path, error))
+        return;
+    UserDictionary* mixed = nullptr;
+    if (int16_t result = UserDictOpen(path, mixed); result != kUserDictOk)
+        ShowFileMessage("Can't load user dictionary file.", result, path);
+}
+
 // Creates the file and opens it; the result of the step that failed.
 int16_t CreateAndOpen(const std::string& path, UserDictionary*& user) {
     if (UserDictCreate(path) != kUserDictOk) {
@@ -105,6 +118,7 @@ int16_t OpenSpellDictionaries() {
         state.user = nullptr;
         return result;
     }
+    OpenMixedCaseDictionary(mainPath);
     return 0;
 }
 

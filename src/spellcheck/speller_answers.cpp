@@ -1,7 +1,7 @@
 #include "spellcheck/speller_answers.h"
 
 #include "spellcheck/spell_check_state.h"
-#include "speller/suggestions.h"
+#include "speller/ranked_suggestions.h"
 #include "speller/word_check.h"
 #include "text/word_scanner.h"
 
@@ -13,12 +13,10 @@ bool WordPasses(std::string_view word, bool beforeStop) {
 }
 
 std::vector<std::string> DialogSuggestions(std::string_view text) {
-    SuggestionList list = SpellerSuggest(text);
-    WordScanner::ApplyCaseToList(list, WordScanner::CaseClass(text));
-    std::vector<std::string> words;
-    for (SuggestionNode* node = list; node; node = node->next)
-        words.emplace_back(node->word);
-    SpellerFreeSuggestions(list);
+    std::vector<std::string> words = ShownSuggestions(text, SpellCheck().settings.rankSuggestions);
+    uint16_t caseClass = WordScanner::CaseClass(text);
+    for (std::string& word : words)
+        WordScanner::ApplyCase(word.data(), caseClass);
     return words;
 }
 

@@ -13,7 +13,8 @@ namespace tarnik {
 // command's user dictionary.
 bool WordPasses(std::string_view word, bool beforeStop);
 
-// The suggestions for a text (cp1250) in the order the dialog lists them, with
+// The suggestions for a text (cp1250) in the order the dialog lists them (the
+// likeliest first, or alphabetical when ranking is off in the settings), with
 // the text's capitalisation (all capitals, or an initial capital).
 std::vector<std::string> DialogSuggestions(std::string_view text);
 

@@ -11,6 +11,7 @@
 
 #include "plugin_document.h"
 #include "spell_fixture.h"
+#include "speller/ranked_suggestions.h"
 #include "speller/user_dictionary.h"
 
 namespace tarnik {
@@ -147,6 +148,14 @@ const WalkCase kWalkCases[] = {
      {std::string(49, 'x')},
      "a kot b",
      {"No more errors."}},
+    {"compounds, the source's mixed-case words and foreign words",
+     OneBox("biało-czerwony SMS-a GHz JavaScript dwu- i Müller, José"),
+     kSkipNothing,
+     "Check Story...",
+     [](host::ScriptedDialogDriver& s) { s.Press(1046).Press(1046).Answer(XT_ANSWER_OK); },
+     {"Müller", "José"},  // whole words, never cut at their foreign letters
+     "biało-czerwony SMS-a GHz JavaScript dwu- i Müller, José",
+     {"No more errors."}},
     {"the misspelt word clicked goes into Change To",
      OneBox("krul"),
      "",
@@ -251,6 +260,24 @@ TEST(CheckWalkTest, SuggestListsForTheTypedTextOrSaysItIsCorrect) {
               (std::vector<std::string>{"Word is spelled correctly"}));
     EXPECT_FALSE(dialog.state.Find(1044)->enabled);
     EXPECT_FALSE(dialog.state.Find(1048)->enabled) << "Change needs a Change To text";
+}
+
+TEST(CheckWalkTest, SuggestionsComeLikeliestFirstUnlessRankingIsOff) {
+    PluginDocument d(OneBox("dlugosc zle"));
+    d.driver.Press(1).Press(1);
+    ASSERT_EQ(d.Choose("Check Story..."), 0);
+    const host::DialogItemState* list = d.host.dialogs.at(0).state.Find(1044);
+    ASSERT_FALSE(list->rows.empty());
+    EXPECT_EQ(list->rows.front(), "długość");  // three diacritics missing at once
+    EXPECT_EQ(d.host.dialogs.at(0).state.Find(1045)->text, "długość");
+
+    PluginDocument e(OneBox("zle"), "[1Slownik]\nCSugestieWgTrafnosci=0\n");
+    e.driver.Press(1);
+    ASSERT_EQ(e.Choose("Check Story..."), 0);
+    std::vector<std::string> rows = e.host.dialogs.at(0).state.Find(1044)->rows;
+    EXPECT_GT(rows.size(), kMaxRankedSuggestions);  // the whole list, in Polish order
+    EXPECT_EQ(rows.front(), "ale");
+    EXPECT_EQ(rows.back(), "źle");
 }
 
 TEST(CheckWalkTest, PolishHostGetsThePolishDialogAndTexts) {

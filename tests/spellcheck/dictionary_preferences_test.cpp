@@ -59,7 +59,7 @@ const host::DialogItemState& ItemOf(const host::ShownDialog& dialog, int16_t num
     return item ? *item : none;
 }
 
-TEST(DictPrefsTest, AbsentKeysReadAsOnAndOkWritesAllTenInOrder) {
+TEST(DictPrefsTest, AbsentKeysReadAsOnAndOkWritesEveryKeyInOrder) {
     PluginDocument d(OneBox("kot"));
     d.driver.Press(1021).Press(1);
     ASSERT_EQ(d.Choose("Dictionary Preferences..."), 0);
@@ -73,7 +73,8 @@ TEST(DictPrefsTest, AbsentKeysReadAsOnAndOkWritesAllTenInOrder) {
               "[1Slownik]\n2SlownikiUzytkownika=1\n3PominWERSALIKI=1\n4PominCYFRY=0\n"
               "5ZawszeSugeruj=1\n6SprawdzSlowoSkrotAktywny=1\n7SprawdzSlowoSkrot=Brak\n"
               "8SprawdzLancuchSkrotAktywny=1\n9SprawdzLancuchSkrot=Brak\n"
-              "ASprawdzDokumentSkrotAktywny=1\nBSprawdzDokumentSkrot=Brak\n");
+              "ASprawdzDokumentSkrotAktywny=1\nBSprawdzDokumentSkrot=Brak\n"
+              "CSugestieWgTrafnosci=1\n");
 }
 
 TEST(DictPrefsTest, StoredSettingsAreShownAndCancelStoresNothing) {

@@ -43,8 +43,10 @@ PluginDocument::PluginDocument(const std::string& json, const std::string& setti
     host.SetDialogDriver(&driver);
     std::filesystem::copy_file(std::filesystem::path(TARNIK_SOURCE_DIR) / "data" / "PLHYPH.DAT",
                                std::filesystem::path(folder_) / "PLHYPH.DAT");
-    std::filesystem::create_symlink(std::filesystem::path(TARNIK_SOURCE_DIR) / "data" / "son.dic",
-                                    std::filesystem::path(folder_) / "son.dic");
+    for (const char* name : {"son.dic", "mixedcase.dic"}) {
+        std::filesystem::create_symlink(std::filesystem::path(TARNIK_SOURCE_DIR) / "data" / name,
+                                        std::filesystem::path(folder_) / name);
+    }
     StartFolder() = folder_;
     EXPECT_EQ(host.Start(EntryInStartFolder), 0);
     FlushStore();

@@ -2,7 +2,7 @@
 // entry, as the host starts it. The plug-in's folder, the per-user data folder
 // and the settings file are fresh temporary files, so nothing reaches the
 // user's own settings or dictionaries; the plug-in's folder holds the bundled
-// "PLHYPH.DAT" and "son.dic" (linked).
+// "PLHYPH.DAT", "son.dic" and "mixedcase.dic" (both linked).
 #pragma once
 
 #include <string>
