@@ -38,8 +38,9 @@ constexpr char kHelp[] =
     "  --user FILE, -p FILE\n"
     "                 the user dictionary (default: user.dic beside son.dic, or in\n"
     "                 the per-user data folder when that folder is read-only)\n\n"
-    "A word may hold the letters of the Polish alphabet and the hyphen, at most 255\n"
-    "of them, and starts with a letter.\n\n"
+    "A word may hold letters (those of the Polish alphabet and the others that\n"
+    "Windows-1250 has: é, ü, ř ...) and the hyphen, at most 255 of them, and starts\n"
+    "with a letter.\n\n"
     "Exit status: 0 on success; 1 when a word was refused, is not there to remove,\n"
     "or a line of an import was skipped (the rest is done); 2 for bad usage or a\n"
     "file that cannot be read or written.\n";

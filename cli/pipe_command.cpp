@@ -142,7 +142,7 @@ class PipeSession {
     void Accept(const std::string& word) {
         if (!accepted_ && UserDictOpenForRun(accepted_) != 0)
             return;
-        UserDictAddWord(accepted_, Utf8ToCp1250(word));
+        UserDictAddWord(accepted_, SpellerText(word));
     }
 
     void Check(std::string_view piece, bool lineEnds) {

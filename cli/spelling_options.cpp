@@ -221,6 +221,17 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
     return std::nullopt;
 }
 
+std::string SpellerText(std::string_view utf8) {
+    std::string text;
+    for (char16_t code : Utf8ToInternal(utf8)) {
+        if (IsWordChar(code))
+            AppendWordChar(text, code);
+        else
+            text.push_back(code < 256 ? static_cast<char>(code) : '?');
+    }
+    return text;
+}
+
 void WordCutter::Cut(std::string_view piece, bool lineEnds, int64_t& lineOffset,
                      const std::function<void(const LineWord&)>& found) {
     units_ = Utf8ToUtf16(piece);
@@ -280,13 +291,13 @@ int SpellingSession::Open(const std::string& command, const SpellingOptions& opt
 }
 
 std::string UserWordProblem(const std::string& word, std::string& cp1250) {
-    cp1250 = Utf8ToCp1250(word);
-    if (Cp1250ToUtf8(cp1250) != word)
-        return "it holds a character outside the Polish alphabet or is not UTF-8";
-    uint8_t first = cp1250.empty() ? 0 : TextToCode(static_cast<uint8_t>(cp1250[0]));
+    cp1250 = SpellerText(word);
+    if (cp1250.find(static_cast<char>(kUnheldLetter)) != std::string::npos)
+        return "it holds a letter that Windows-1250 lacks";
+    uint8_t first = cp1250.empty() ? 0 : TextToWordCode(static_cast<uint8_t>(cp1250[0]));
     if (first == 0 || first == kHyphenCode)
         return "a word starts with a letter";
-    if (LetterCount(cp1250) != cp1250.size())
+    if (WordLetterCount(cp1250) != cp1250.size())
         return "only letters and the hyphen can be stored";
     if (cp1250.size() > kMaxUserWordLetters)
         return "it is longer than 255 letters";

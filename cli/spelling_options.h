@@ -50,6 +50,12 @@ struct LineWord {
     bool beforeStop = false;  // a full stop follows right after it
 };
 
+// A word given by name (a pipe command, a word to add) in the speller's cp1250,
+// as the word finder would read it from text: decomposed letters composed, a
+// letter without a cp1250 byte as the letter no code holds (so the word is
+// refused whole, never stored cut), any other such character as '?'.
+std::string SpellerText(std::string_view utf8);
+
 // Finds the words of a text as the spell check finds them, a piece of a line at
 // a time (see TextInput), after `filter` has blanked what is not prose.
 class WordCutter {

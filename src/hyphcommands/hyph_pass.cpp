@@ -2,11 +2,16 @@
 
 #include "charsets/char_classes.h"
 #include "text/story_text.h"
-#include "text/word_finder.h"
 
 namespace tarnik {
 
 namespace {
+
+// Hyphenation words start at a letter of the Polish alphabet and run over its
+// letters and digits: the patterns know no other letters.
+bool IsHyphLetter(uint16_t code) {
+    return code < 256 && IsAlpha(static_cast<uint8_t>(code));
+}
 
 bool IsHyphWordChar(uint16_t code) {
     return code == DiscretionaryHyphen || (code < 256 && IsAlnum(static_cast<uint8_t>(code)));
@@ -20,7 +25,7 @@ int HyphPass::NextHyphWord(HyphWord& word) {
     if (current_ >= end_)
         return 0;
     HostApi& host = Host();
-    while (!IsLetterCode(GetChar(story_, current_))) {
+    while (!IsHyphLetter(GetChar(story_, current_))) {
         int32_t next = host.NextCharPosition(story_, current_, XT_FORWARD);
         if (next <= current_ || next >= end_) {
             current_ = end_;

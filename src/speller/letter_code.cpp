@@ -78,19 +78,12 @@ bool StopsAtUnheldLetter(std::string_view word) {
     return count < word.size() && static_cast<uint8_t>(word[count]) == kUnheldLetter;
 }
 
-std::vector<uint8_t> TranslateUserWord(std::string_view word) {
+std::vector<uint8_t> TranslateWord(std::string_view word) {
     if (StopsAtUnheldLetter(word))
         return {};
     std::vector<uint8_t> codes(WordLetterCount(word));
     for (size_t i = 0; i < codes.size(); ++i)
         codes[i] = TextToWordCode(static_cast<uint8_t>(word[i]));
-    return codes;
-}
-
-std::vector<uint8_t> TranslateWord(std::string_view word) {
-    std::vector<uint8_t> codes(LetterCount(word));
-    for (size_t i = 0; i < codes.size(); ++i)
-        codes[i] = TextToCode(static_cast<uint8_t>(word[i]));
     return codes;
 }
 

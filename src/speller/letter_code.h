@@ -84,7 +84,9 @@ uint8_t CodeToText(uint8_t code);
 // cut at its first byte outside the alphabet.
 size_t LetterCount(std::string_view word);
 
-// The letter codes of `word` up to that cut, case kept. No end mark is appended.
+// The letter codes of `word` as a user dictionary stores it: its WordLetterCount
+// letters, case kept, foreign ones included (Müller whole); empty when they stop
+// at a letter no code holds, which is never cut off. No end mark is appended.
 std::vector<uint8_t> TranslateWord(std::string_view word);
 
 // The same count with the letters outside the alphabet (codes 128-255) taken in:
@@ -94,10 +96,6 @@ size_t WordLetterCount(std::string_view word);
 // Whether the letters of `word` stop at a letter that no letter code holds
 // (kUnheldLetter, a letter without a cp1250 byte): such a word is never cut.
 bool StopsAtUnheldLetter(std::string_view word);
-
-// The letter codes of a word for a user dictionary: its WordLetterCount letters,
-// case kept; empty when they stop at a letter no code holds.
-std::vector<uint8_t> TranslateUserWord(std::string_view word);
 
 // The cp1250 text of letter codes, case kept, up to the first code that is not a
 // letter or the hyphen (the end mark among them).

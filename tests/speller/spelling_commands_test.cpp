@@ -16,6 +16,7 @@
 namespace tarnik {
 namespace {
 
+using testing::Cp;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -97,6 +98,33 @@ TEST_F(SpellingCommandsTest, PipeChecksWordsAsTheSpellCheckDoes) {
              "warszawa Bielsko-Biała\n"),
         ElementsAre("*", "# tzw 5", "",  //
                     "*", "*", "*", "*", "", "& warszawa 1 0: Warszawa", "# Bielsko-Biała 9", ""));
+}
+
+TEST_F(SpellingCommandsTest, PipeKeepsForeignWordsWholeAndStoresThemWhole) {
+    std::string user = dir_.File("mine.dic");
+    Result result = Run("pipe --data " + data_ + " --user " + user,
+                        "kotü Peña kot-dom\n"
+                        "*Müller\n*Jose\u0301\n*Peña\n"
+                        "Müller MÜLLER José kotx\n");
+    ASSERT_EQ(result.status, 0) << result.errors;
+    EXPECT_THAT(result.lines,
+                ElementsAre(StartsWith("@(#) "),
+                            // never cut at the foreign letter into the word kot
+                            "& kotü 3 0: koty, kot, kota", "# Peña 5", "*", "",
+                            // added whole (the decomposed é composed), or refused whole
+                            "*", "*", "*", "& kotx 3 19: kot, kota, koty", ""));
+    EXPECT_THAT(result.errors, HasSubstr("'Peña' was not added"));
+    EXPECT_TRUE(Holds(user, Cp("Müller")));
+    EXPECT_TRUE(Holds(user, Cp("José")));
+    EXPECT_FALSE(Holds(user, "Pe"));
+}
+
+TEST_F(SpellingCommandsTest, PipeSuggestsTheLikeliestFirstOrAlphabetically) {
+    // z lies next to a on the keyboard; książką needs three changes at once
+    EXPECT_THAT(Pipe("ksiazka kotz\n"),
+                ElementsAre("& ksiazka 2 0: książka, książką", "& kotz 3 8: kota, kot, koty", ""));
+    EXPECT_THAT(Pipe("ksiazka kotz\n", "--alphabetical"),
+                ElementsAre("& ksiazka 1 0: książka", "& kotz 3 8: kot, kota, koty", ""));
 }
 
 TEST_F(SpellingCommandsTest, PipeCommands) {

@@ -11,7 +11,7 @@ namespace tarnik::tools {
 Bytes UserWordListFile(const std::vector<std::string>& words) {
     std::vector<std::vector<uint8_t>> coded;
     for (const std::string& word : words) {
-        std::vector<uint8_t> codes = TranslateUserWord(word);
+        std::vector<uint8_t> codes = TranslateWord(word);
         if (codes.empty() || codes.size() != word.size() || codes.size() > kMaxUserWordLetters)
             throw std::invalid_argument("a user dictionary cannot hold the word '" + word + "'");
         coded.push_back(std::move(codes));
