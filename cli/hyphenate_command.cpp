@@ -10,6 +10,7 @@
 
 #include "cli/command.h"
 #include "cli/text_file_run.h"
+#include "host/safe_save.h"
 #include "hyphcommands/hyph_service.h"
 
 namespace tarnik::cli {
@@ -155,11 +156,10 @@ int Run(const std::vector<std::string>& args) {
 
     const std::string story = run.StoryText();
     if (options.inPlace) {
-        if ((options.backup && !KeepBackup(options.input, error)) ||
-            !WriteTextOutput(options.input, story, error))
+        if (!host::SaveFileSafely(options.input, story, error, options.backup))
             return Error(1, error);
     } else if (!options.output.empty()) {
-        if (!WriteTextOutput(options.output, story, error))
+        if (!host::SaveFileSafely(options.output, story, error))
             return Error(1, error);
     } else if (!WriteStandardOutput(story)) {
         return Error(1, "cannot write to standard output");

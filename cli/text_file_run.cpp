@@ -118,60 +118,6 @@ bool ReadTextInput(const std::string& file, std::u16string& text, std::string& e
     return true;
 }
 
-bool WriteTextOutput(const std::string& path, const std::string& bytes, std::string& error) {
-    std::error_code ec;
-    fs::path target = path;
-    if (fs::is_symlink(target, ec)) {
-        fs::path resolved = fs::weakly_canonical(target, ec);
-        if (ec) {
-            error = path + ": " + ec.message();
-            return false;
-        }
-        target = resolved;
-    }
-    struct stat old {};
-    const bool existed = stat(target.c_str(), &old) == 0;
-    if (existed && S_ISDIR(old.st_mode)) {
-        error = path + ": " + std::strerror(EISDIR);
-        return false;
-    }
-    fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temporary =
-        (folder / std::string(".").append(target.filename().string()).append(".tarnik-XXXXXX"))
-            .string();
-    int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        error = path + ": " + Reason();
-        return false;
-    }
-    mode_t mode = existed ? old.st_mode & 07777 : 0;
-    if (!existed) {
-        mode_t mask = umask(0);
-        umask(mask);
-        mode = 0666 & ~mask;
-    }
-    bool written = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
-    std::string reason = written ? "" : Reason();
-    if (close(fd) != 0 && written) {
-        written = false;
-        reason = Reason();
-    }
-    if (written && std::rename(temporary.c_str(), target.c_str()) != 0) {
-        written = false;
-        reason = Reason();
-    }
-    if (!written) {
-        unlink(temporary.c_str());
-        error = path + ": " + reason;
-        return false;
-    }
-    if (int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
-    return true;
-}
-
 std::optional<std::string> ParseSettingNames(const std::string& names,
                                              std::span<const SettingName> known,
                                              const char* section, const char* value,
@@ -193,14 +139,6 @@ std::optional<std::string> ParseSettingNames(const std::string& names,
         start = comma + 1;
     }
     return std::nullopt;
-}
-
-bool KeepBackup(const std::string& path, std::string& error) {
-    std::error_code failure;
-    fs::copy_file(path, path + ".bak", fs::copy_options::overwrite_existing, failure);
-    if (failure)
-        error = path + ".bak: " + failure.message();
-    return !failure;
 }
 
 bool WriteStandardOutput(const std::string& bytes) {

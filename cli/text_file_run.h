@@ -38,12 +38,6 @@ namespace tarnik::cli {
 // directory", "notes.txt: not UTF-8 text (bad byte at offset 17)").
 bool ReadTextInput(const std::string& file, std::u16string& text, std::string& error);
 
-// Writes `bytes` to `path` so that a reader sees the old file or the new one and
-// never a part: beside the target (a link is followed), flushed to disk, then
-// renamed over it, keeping an existing file's permissions. False with a message
-// naming the file and the reason; the old file is then untouched.
-bool WriteTextOutput(const std::string& path, const std::string& bytes, std::string& error);
-
 // Writes `bytes` to standard output; false when they could not all be written.
 bool WriteStandardOutput(const std::string& bytes);
 
@@ -68,10 +62,6 @@ std::optional<std::string> ParseSettingNames(const std::string& names,
                                              std::span<const SettingName> known,
                                              const char* section, const char* value,
                                              std::vector<SettingValue>& settings);
-
-// Copies `path` to `path`.bak (replacing an older backup) before the file is
-// replaced; false with the reason in `error`.
-bool KeepBackup(const std::string& path, std::string& error);
 
 struct TextRunOptions {
     std::string xtensionsDir;            // empty: the XTensions folder beside tarnik

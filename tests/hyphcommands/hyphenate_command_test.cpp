@@ -117,11 +117,13 @@ TEST_F(HyphenateCommand, InPlaceReplacesTheFileWholeAndKeepsItsMode) {
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, "");
     EXPECT_EQ(Tilde(Read("story.txt")), "nie~bie~ski\n");
-    EXPECT_EQ(Read("story.txt.bak"), "niebieski\n");
+    // The older backup is kept; the replaced text takes the next free name.
+    EXPECT_EQ(Read("story.txt.bak"), "an older backup");
+    EXPECT_EQ(Read("story.txt.bak.1"), "niebieski\n");
     EXPECT_EQ(fs::status(Path("story.txt")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Files(), (std::vector<std::string>{".stderr", ".stdin", ".stdout", "data",
-                                                 "story.txt", "story.txt.bak"}));
+                                                 "story.txt", "story.txt.bak", "story.txt.bak.1"}));
 
     Write("other.txt", "kotek");
     o = Hyphenate("--in-place --no-backup other.txt");
@@ -153,7 +155,8 @@ TEST_F(HyphenateCommand, RefusesWhatItCannotDoAndWritesNothing) {
         {"missing.txt -o out.txt", 2, "missing.txt: No such file or directory"},
         {"folder -o out.txt", 2, "folder: Is a directory"},
         {"good.txt -o nowhere/out.txt", 1, "nowhere/out.txt: No such file or directory"},
-        {"good.txt -o folder", 1, "folder: Is a directory"},
+        {"good.txt -o folder", 1,
+         "cannot replace folder (the file is left as it was): Is a directory"},
         {"--in-place", 2, "--in-place needs an input file"},
         {"good.txt --in-place -o out.txt", 2, "exclude each other"},
         {"good.txt --settings missing.ini -o out.txt", 2,
