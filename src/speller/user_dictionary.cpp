@@ -176,8 +176,8 @@ class EntryWalker {
     std::vector<uint8_t> word_;
 };
 
-// Whether `list` is a whole word list: every entry shares no more letters than
-// the word before it has and ends with its end mark, the words ascend strictly
+// Whether `list` is a whole word list: every entry shares exactly the letters
+// it has in common with the word before it and ends with its end mark, the words ascend strictly
 // in letter-code order, and the list ends with 0, 0. Bytes after the end are
 // ignored. A list that fails was cut or damaged: searching it would miss words
 // and saving over it would lose them.
@@ -200,6 +200,11 @@ bool IsWholeList(List list) {
             word.push_back(list[at]);
         }
         if (at >= list.size() || (!first && !std::ranges::lexicographical_compare(previous, word)))
+            return false;
+        // The shared count is the whole common start: a lookup skips an entry
+        // by it, so an entry that shares more than it says hides the words
+        // after it.
+        if (shared < previous.size() && word[shared] == previous[shared])
             return false;
         previous.swap(word);
         pos = at + 1;

@@ -207,12 +207,13 @@ TEST_F(UserDictionaryTest, DamagedListsAreRefusedWhenOpenedAndLeftAlone) {
         bool cut;  // the list lost its closing 0, 0
     };
     const Case damaged[] = {
-        {"[0]kot[1][3]ek", true},       // cut inside an entry
-        {"[0]kot[1][9]", true},         // cut after a shared-prefix byte
-        {"[0]kot[1]", true},            // cut after a whole entry
-        {"[0]ab[1][7]c[1]", false},     // shares more letters than the word before has
-        {"[0]kot[1][0]ala[1]", false},  // out of order: searches would miss words
-        {"[0]kot[1][3][1]", false},     // the same word twice
+        {"[0]kot[1][3]ek", true},         // cut inside an entry
+        {"[0]kot[1][9]", true},           // cut after a shared-prefix byte
+        {"[0]kot[1]", true},              // cut after a whole entry
+        {"[0]ab[1][7]c[1]", false},       // shares more letters than the word before has
+        {"[0]kot[1][0]ala[1]", false},    // out of order: searches would miss words
+        {"[0]kot[1][3][1]", false},       // the same word twice
+        {"[0]kot[1][0]kotek[1]", false},  // shares more letters than it says: lookups skip it
     };
     for (const auto& [notation, cut] : damaged) {
         std::vector<uint8_t> list = List(notation);
