@@ -5,6 +5,7 @@
 
 #include "speller/letter_code.h"
 #include "speller/user_dictionary.h"
+#include "tools/container/byte_order.h"
 
 namespace tarnik::tools {
 
@@ -16,7 +17,7 @@ Bytes UserWordListFile(const std::vector<std::string>& words) {
             throw std::invalid_argument("a user dictionary cannot hold the word '" + word + "'");
         coded.push_back(std::move(codes));
     }
-    std::sort(coded.begin(), coded.end());
+    std::sort(coded.begin(), coded.end(), ByteOrder{});
     coded.erase(std::unique(coded.begin(), coded.end()), coded.end());
     Bytes list;
     const std::vector<uint8_t>* previous = nullptr;
