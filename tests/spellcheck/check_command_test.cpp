@@ -15,31 +15,15 @@
 #include <fstream>
 #include <string>
 
-#include "tests/support/private_tarnik.h"
+#include "tarnik_folder_test.h"
 
 namespace tarnik {
 namespace {
 
 namespace fs = std::filesystem;
 
-class CheckCommandTest : public ::testing::Test {
+class CheckCommandTest : public TarnikFolderTest {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tarnik-check-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-        tarnik_ = testsupport::PrivateTarnik(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-    void Write(const std::string& name, const std::string& text) const {
-        std::ofstream(Path(name), std::ios::binary) << text;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
     // Runs `tarnik check ARGS` in the folder with standard input from /dev/null;
     // standard output is returned, standard error kept in Errors().
     std::string Check(const std::string& args, int& status) const {
@@ -56,9 +40,6 @@ class CheckCommandTest : public ::testing::Test {
         return out;
     }
     std::string Errors() const { return Read("stderr"); }
-
-    fs::path folder_;
-    std::string tarnik_;
 };
 
 TEST_F(CheckCommandTest, ChangesAreWrittenBackWithABackupAndChangeAllHoldsAcrossFiles) {

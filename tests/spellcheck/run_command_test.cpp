@@ -11,31 +11,15 @@
 
 #include "spell_fixture.h"
 #include "speller/user_dictionary.h"
-#include "tests/support/private_tarnik.h"
+#include "tarnik_folder_test.h"
 
 namespace tarnik {
 namespace {
 
 namespace fs = std::filesystem;
 
-class RunCommandTest : public ::testing::Test {
+class RunCommandTest : public TarnikFolderTest {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tarnik-spell-run-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-        tarnik_ = testsupport::PrivateTarnik(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-    void Write(const std::string& name, const std::string& text) const {
-        std::ofstream(Path(name), std::ios::binary) << text;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
     // Runs tarnik with `input` on standard input; standard output is returned,
     // standard error kept in the file "stderr".
     std::string Tarnik(const std::string& args, const std::string& input, int& status) const {
@@ -52,9 +36,6 @@ class RunCommandTest : public ::testing::Test {
         status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         return out;
     }
-
-    fs::path folder_;
-    std::string tarnik_;
 };
 
 TEST_F(RunCommandTest, ScriptedCheckStoryChangesAddsAndSaves) {
