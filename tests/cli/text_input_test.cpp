@@ -2,6 +2,7 @@
 #include "cli/text_input.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -18,7 +19,9 @@ struct Piece {
 };
 
 std::vector<Piece> Pieces(const std::string& content) {
-    std::string path = ::testing::TempDir() + "/text_input_test.txt";
+    // Named per process: the cases run side by side under ctest.
+    std::string path =
+        ::testing::TempDir() + "/text_input_test-" + std::to_string(getpid()) + ".txt";
     std::ofstream(path, std::ios::binary) << content;
     TextInput input;
     std::string error;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -14,7 +15,8 @@ namespace {
 using tools::ContainerWriter;
 
 std::string TempPath(const std::string& name) {
-    return ::testing::TempDir() + "/" + name;
+    // Named per process, so that test programs running at once never share one.
+    return ::testing::TempDir() + "/" + std::to_string(getpid()) + "-" + name;
 }
 
 TEST(ContainerRoundTrip, ResourcesAreFoundByNumberNameAndPosition) {
