@@ -28,41 +28,9 @@
 #include "host/memory_host.h"
 #include "host/plugin_module.h"
 
+#include "bench/typography/prose_corpus.h"
+
 namespace {
-
-// The corpus files, made once in a temporary folder.
-class Corpus {
-  public:
-    Corpus() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarnik-hyphenate-bench-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-        for (int mebibytes : {1, 2}) {
-            std::string command = std::string(TARNIK_PROSE_SCRIPT) + " " +
-                                  std::to_string(mebibytes << 20) + " > " + Input(mebibytes);
-            if (std::system(command.c_str()) != 0 ||
-                std::filesystem::file_size(Input(mebibytes)) + 4 < (size_t(mebibytes) << 20))
-                throw std::runtime_error("too little Polish prose on this machine");
-        }
-    }
-    ~Corpus() { std::filesystem::remove_all(folder_); }
-
-    std::string Input(int mebibytes) const {
-        return (folder_ / ("polish-" + std::to_string(mebibytes) + ".txt")).string();
-    }
-    std::string Text(int mebibytes) const {
-        std::ifstream in(Input(mebibytes), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-  private:
-    std::filesystem::path folder_;
-};
-
-const Corpus& TheCorpus() {
-    static Corpus corpus;
-    return corpus;
-}
 
 double ChildrenCpuSeconds() {
     rusage usage{};

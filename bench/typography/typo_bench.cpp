@@ -12,40 +12,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "prose_corpus.h"
+
 namespace {
 
-// The corpus files, made once in a temporary folder.
-class Corpus {
-  public:
-    Corpus() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarnik-typo-bench-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-        for (int mebibytes : {1, 2}) {
-            std::string command = std::string(TARNIK_PROSE_SCRIPT) + " " +
-                                  std::to_string(mebibytes << 20) + " > " + Input(mebibytes);
-            if (std::system(command.c_str()) != 0 ||
-                std::filesystem::file_size(Input(mebibytes)) + 4 < (size_t(mebibytes) << 20))
-                throw std::runtime_error("too little Polish prose on this machine");
-        }
-    }
-    ~Corpus() { std::filesystem::remove_all(folder_); }
-
-    std::string Input(int mebibytes) const {
-        return (folder_ / ("polish-" + std::to_string(mebibytes) + ".txt")).string();
-    }
-
-  private:
-    std::filesystem::path folder_;
-};
-
-const Corpus& TheCorpus() {
-    static Corpus corpus;
-    return corpus;
-}
-
 void BM_TarnikTypo(benchmark::State& state) {
-    const Corpus& corpus = TheCorpus();
+    const ProseCorpus& corpus = TheCorpus();
     int mebibytes = static_cast<int>(state.range(0));
     std::string command = std::string(TARNIK_BIN_DIR) + "/tarnik typo " + corpus.Input(mebibytes) +
                           " > /dev/null 2>&1";
