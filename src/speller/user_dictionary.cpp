@@ -211,6 +211,17 @@ bool IsWholeList(List list) {
     }
 }
 
+// Gives `record` the list `list` and the index of its words.
+void Store(UserDictionary& record, std::vector<uint8_t> list) {
+    record.list = std::move(list);
+    record.words.clear();
+    EntryWalker walker(record.list);
+    while (walker.Next()) {
+        const std::vector<uint8_t>& word = walker.Word();
+        record.words.emplace(word.begin(), word.end());
+    }
+}
+
 enum class ListFile { kRead, kMissing, kEmpty, kUnreadable, kNoList, kDamaged };
 
 // Reads the word list of the file at `path`. A stated length beyond the file
@@ -258,8 +269,13 @@ std::string FileBytes(const std::vector<uint8_t>& list) {
 // then holds what the file holds. `change` returns false to save nothing.
 template <typename Change>
 int16_t ChangeAndSave(UserDictionary& record, Change change) {
-    if (record.path.empty())
-        return change(record.list) ? kUserDictOk : kUserDictFailed;  // a dictionary for one run
+    if (record.path.empty()) {  // a dictionary for one run
+        std::vector<uint8_t> list = record.list;
+        if (!change(list))
+            return kUserDictFailed;
+        Store(record, std::move(list));
+        return kUserDictOk;
+    }
     FileLock lock(record.path);
     std::vector<uint8_t> list;
     switch (ReadListFile(record.path, list)) {
@@ -277,13 +293,18 @@ int16_t ChangeAndSave(UserDictionary& record, Change change) {
     }
     std::vector<uint8_t> saved = list;
     if (!change(list)) {
-        record.list = std::move(saved);
+        Store(record, std::move(saved));
         return kUserDictFailed;
     }
     record.lastSave = SaveFileSafely(record.path, FileBytes(list));
     // The record holds what the file holds: without the change when it failed.
-    record.list = std::move(record.lastSave.Ok() ? list : saved);
+    Store(record, std::move(record.lastSave.Ok() ? list : saved));
     return record.lastSave.Ok() ? kUserDictOk : kUserDictFailed;
+}
+
+// The index key of a word's letter codes.
+std::string_view CodesKey(std::span<const uint8_t> codes) {
+    return {reinterpret_cast<const char*>(codes.data()), codes.size()};
 }
 
 // Puts `record` at the head of the chain.
@@ -332,8 +353,10 @@ int16_t UserDictOpen(const std::string& path, UserDictionary*& record) {
     try {
         auto opened = std::make_unique<UserDictionary>();
         opened->path = path;
-        switch (ReadListFile(path, opened->list)) {
+        std::vector<uint8_t> list;
+        switch (ReadListFile(path, list)) {
             case ListFile::kRead:
+                Store(*opened, std::move(list));
                 record = Link(std::move(opened));
                 return kUserDictOk;
             case ListFile::kMissing:
@@ -355,7 +378,7 @@ int16_t UserDictOpenForRun(UserDictionary*& record) {
     record = nullptr;
     try {
         auto opened = std::make_unique<UserDictionary>();
-        opened->list = {0, 0};
+        Store(*opened, {0, 0});
         record = Link(std::move(opened));
         return kUserDictOk;
     } catch (const std::bad_alloc&) {
@@ -440,7 +463,7 @@ int16_t UserDictContains(const UserDictionary* record, std::string_view word) {
     if (!record)
         return 0;
     std::optional<std::vector<uint8_t>> letters = StoredForm(word);
-    return letters && FindEntry(record->list, *letters) != kNotFound ? 1 : 0;
+    return letters && record->words.contains(CodesKey(*letters)) ? 1 : 0;
 }
 
 int16_t UserDictNextWord(UserDictionary* record, std::string& word, bool restart) {
@@ -467,8 +490,9 @@ bool AnyUserDictContains(LetterWord word) {
     size_t letters = 0;
     while (letters < word.size() && word[letters] != kEndMark)
         ++letters;
+    std::string_view key = CodesKey(word.first(letters));
     for (const UserDictionary* d = State().head.get(); d; d = d->next.get()) {
-        if (FindEntry(d->list, word.first(letters)) != kNotFound)
+        if (d->words.contains(key))
             return true;
     }
     return false;

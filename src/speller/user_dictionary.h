@@ -26,9 +26,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "files/safe_save.h"
@@ -53,11 +55,20 @@ enum UserDictResult : int16_t {
     kUserDictNoRecord = -51,  // UserDictClose of a record that is not open
 };
 
+// Hashes a word's letter codes; looked up by string_view without a copy.
+struct LetterCodesHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view codes) const { return std::hash<std::string_view>{}(codes); }
+};
+
 struct UserDictionary {
     std::unique_ptr<UserDictionary> next;  // the chain owns its records
     std::string path;                      // empty for a dictionary of one run
     std::vector<uint8_t> list;             // exactly as in the file after the length
-    int position = 1;                      // enumeration: 1-based entry number
+    // Every word of `list` in letter codes, rebuilt whenever `list` changes: the
+    // word check looks words up here instead of walking the list.
+    std::unordered_set<std::string, LetterCodesHash, std::equal_to<>> words;
+    int position = 1;  // enumeration: 1-based entry number
     // How the last save ended; after a failed add or remove,
     // lastSave.Describe(path) tells the user why (a read-only file, a full disk).
     SaveResult lastSave;
