@@ -66,6 +66,7 @@ constexpr ItemSource kDictionaryPreferencesItems[] = {
     Check(1022, "Always Suggest", "Sugeruj poprawki"),
     Check(1023, "Use user dictionary", "Użyj słownika użytkownika"),
     Button(1024, "Edit User Dictionary", "Edycja słownika użytkownika"),
+    Check(1025, "Rank suggestions by likelihood", "Sortuj sugestie według trafności"),
     kOk,
     kCancel,
 };

@@ -20,6 +20,7 @@ constexpr SettingControl kControls[] = {
     {CDictPrefsDialog::kSkipDigitsItem, &DictSettings::skipDigits},
     {CDictPrefsDialog::kAlwaysSuggestItem, &DictSettings::alwaysSuggest},
     {CDictPrefsDialog::kUseUserItem, &DictSettings::useUserDictionary},
+    {CDictPrefsDialog::kRankItem, &DictSettings::rankSuggestions},
 };
 
 }  // namespace

@@ -4,7 +4,8 @@
 //   1020 Skip CAPITALIZED words     1021 Skip words with numbers
 //   1022 Always Suggest             1023 Use user dictionary
 //   1024 Edit User Dictionary: the user-dictionary editor (CdlgDictExc)
-//   1    OK: the four check boxes into the settings, all ten keys saved
+//   1025 Rank suggestions by likelihood (off: the alphabetical list)
+//   1    OK: the five check boxes into the settings, every key saved
 //   2    Cancel: nothing stored
 //
 // It runs inside a command that has the dictionaries open: its own, or a
@@ -28,6 +29,7 @@ class CDictPrefsDialog : public XT40xdlog {
     static constexpr int16_t kAlwaysSuggestItem = 1022;
     static constexpr int16_t kUseUserItem = 1023;
     static constexpr int16_t kEditUserItem = 1024;
+    static constexpr int16_t kRankItem = 1025;
 
     CDictPrefsDialog();
 

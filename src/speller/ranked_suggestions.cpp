@@ -8,6 +8,7 @@
 
 #include "speller/letter_code.h"
 #include "speller/suggestions.h"
+#include "speller/user_dictionary.h"
 #include "speller/word_check.h"
 
 namespace tarnik {
@@ -18,11 +19,14 @@ constexpr double kDiacriticCost = 0.12;
 constexpr double kOrthographicCost = 0.3;
 constexpr double kDoubledCost = 0.5;
 constexpr double kVowelCost = 0.5;
-constexpr double kSwapCost = 0.6;
+constexpr double kSwapCost = 0.45;
 constexpr double kNeighbourCost = 0.7;
 constexpr double kHyphenCost = 0.6;
 constexpr double kMissingLetterCost = 0.9;
 constexpr double kCaseCost = 0.1;
+// A word typed in small letters that is meant as a name: most small words a
+// writer mistypes are common words, so a name comes after them.
+constexpr double kNameCost = 0.35;
 
 // The deeper search tries at most this many spellings of one word; a word of
 // twelve letters that may each take a diacritic needs about as many.
@@ -150,9 +154,9 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
     }
     double cases = 0;
     for (size_t i = 0; i < std::min(typedWord.size(), candidate.size()); ++i) {
-        if (IsCapitalByte(static_cast<uint8_t>(typedWord[i])) !=
-            IsCapitalByte(static_cast<uint8_t>(candidate[i])))
-            cases += kCaseCost;
+        bool typedCapital = IsCapitalByte(static_cast<uint8_t>(typedWord[i]));
+        if (typedCapital != IsCapitalByte(static_cast<uint8_t>(candidate[i])))
+            cases += i == 0 && !typedCapital ? kNameCost : kCaseCost;
     }
     return at(n, m) + cases;
 }
@@ -249,6 +253,10 @@ class DeepSearch {
             if (CapitalisedLookup(form))
                 Keep(w, CasePattern::kAllCapitals);
         }
+        // Words the user dictionaries hold in other capitals (GHz, JavaScript).
+        for (const std::string& codes : UserDictCaseForms(spelling_))
+            out_.Add(CodesToText(
+                std::span(reinterpret_cast<const uint8_t*>(codes.data()), codes.size())));
     }
 
     // Keeps the found form with the capitals of `pattern` added.

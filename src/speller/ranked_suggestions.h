@@ -3,7 +3,8 @@
 // The candidates are SpellerSuggest's, plus those of a deeper search that it
 // does not make: any number of missing Polish diacritics at once (dlugosc ->
 // długość), ó/u, rz/ż and ch/h anywhere in the same word, and the word in
-// capitals (Pkp -> PKP). A word with hyphens also gets its faulty part's
+// capitals (Pkp -> PKP), and the forms the user dictionaries hold in other
+// capitals (Ghz -> GHz). A word with hyphens also gets its faulty part's
 // suggestions with the other parts kept (biało-czerwny -> biało-czerwony); a
 // word with letters outside the Polish alphabet gets those of the same word on
 // plain letters (José -> Jose), and a word with a letter that no cp1250 byte
@@ -34,9 +35,10 @@ std::vector<std::string> ShownSuggestions(std::string_view word, bool ranked);
 
 // How far `candidate` lies from what was typed (both cp1250): a weighted edit
 // distance in which a missing or wrong diacritic costs 0.12, ó/u, rz/ż and ch/h
-// 0.3, i/y and a doubled or dropped double letter 0.5, two neighbours swapped 0.6, a
-// key next to the intended one (QWERTY) 0.7, a letter left out 0.9, any other
-// letter 1; letters in the wrong case add 0.1 each.
+// 0.3, two neighbours swapped 0.45, i/y and a doubled or dropped double letter
+// 0.5, a key next to the intended one (QWERTY) 0.7, a letter left out 0.9, any
+// other letter 1; letters in the wrong case add 0.1 each, except a capital first
+// letter where a small one was typed (a name), which adds 0.35.
 double SuggestionDistance(std::string_view typed, std::string_view candidate);
 
 }  // namespace tarnik

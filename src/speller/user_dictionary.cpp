@@ -215,10 +215,15 @@ bool IsWholeList(List list) {
 void Store(UserDictionary& record, std::vector<uint8_t> list) {
     record.list = std::move(list);
     record.words.clear();
+    record.bySmall.clear();
     EntryWalker walker(record.list);
     while (walker.Next()) {
         const std::vector<uint8_t>& word = walker.Word();
+        std::string small;
+        for (uint8_t code : word)
+            small.push_back(static_cast<char>(ToSmallCode(code)));
         record.words.emplace(word.begin(), word.end());
+        record.bySmall.emplace(std::move(small), std::string(word.begin(), word.end()));
     }
 }
 
@@ -496,6 +501,20 @@ bool AnyUserDictContains(LetterWord word) {
             return true;
     }
     return false;
+}
+
+std::vector<std::string> UserDictCaseForms(LetterWord small) {
+    size_t letters = 0;
+    while (letters < small.size() && small[letters] != kEndMark)
+        ++letters;
+    std::string_view key = CodesKey(small.first(letters));
+    std::vector<std::string> forms;
+    for (const UserDictionary* d = State().head.get(); d; d = d->next.get()) {
+        auto [first, last] = d->bySmall.equal_range(key);
+        for (auto it = first; it != last; ++it)
+            forms.push_back(it->second);
+    }
+    return forms;
 }
 
 }  // namespace tarnik

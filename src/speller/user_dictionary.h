@@ -30,6 +30,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -68,6 +69,9 @@ struct UserDictionary {
     // Every word of `list` in letter codes, rebuilt whenever `list` changes: the
     // word check looks words up here instead of walking the list.
     std::unordered_set<std::string, LetterCodesHash, std::equal_to<>> words;
+    // The same words keyed by their small letters, for suggestions that mend
+    // only the case (Ghz -> GHz).
+    std::unordered_multimap<std::string, std::string, LetterCodesHash, std::equal_to<>> bySmall;
     int position = 1;  // enumeration: 1-based entry number
     // How the last save ended; after a failed add or remove,
     // lastSave.Describe(path) tells the user why (a read-only file, a full disk).
@@ -127,5 +131,10 @@ int16_t UserDictNextWord(UserDictionary* record, std::string& word, bool restart
 
 // Whether some open user dictionary holds exactly `word`.
 bool AnyUserDictContains(LetterWord word);
+
+// The forms (letter codes, without the end mark) that the open user
+// dictionaries hold of `small` (small letter codes, with or without the end
+// mark) in any capitals: for "ghz", "GHz".
+std::vector<std::string> UserDictCaseForms(LetterWord small);
 
 }  // namespace tarnik

@@ -61,7 +61,7 @@ const host::DialogItemState& ItemOf(const host::ShownDialog& dialog, int16_t num
 
 TEST(DictPrefsTest, AbsentKeysReadAsOnAndOkWritesEveryKeyInOrder) {
     PluginDocument d(OneBox("kot"));
-    d.driver.Press(1021).Press(1);
+    d.driver.Press(1021).Press(1025).Press(1);
     ASSERT_EQ(d.Choose("Dictionary Preferences..."), 0);
     const host::ShownDialog& dialog = d.host.dialogs.at(0);
     EXPECT_EQ(dialog.state.resourceId, 31102);
@@ -69,12 +69,13 @@ TEST(DictPrefsTest, AbsentKeysReadAsOnAndOkWritesEveryKeyInOrder) {
     EXPECT_FALSE(ItemOf(dialog, 1021).checked);
     EXPECT_TRUE(ItemOf(dialog, 1022).checked);
     EXPECT_TRUE(ItemOf(dialog, 1023).checked);
+    EXPECT_FALSE(ItemOf(dialog, 1025).checked);
     EXPECT_EQ(d.SettingsFile(),
               "[1Slownik]\n2SlownikiUzytkownika=1\n3PominWERSALIKI=1\n4PominCYFRY=0\n"
               "5ZawszeSugeruj=1\n6SprawdzSlowoSkrotAktywny=1\n7SprawdzSlowoSkrot=Brak\n"
               "8SprawdzLancuchSkrotAktywny=1\n9SprawdzLancuchSkrot=Brak\n"
               "ASprawdzDokumentSkrotAktywny=1\nBSprawdzDokumentSkrot=Brak\n"
-              "CSugestieWgTrafnosci=1\n");
+              "CSugestieWgTrafnosci=0\n");
 }
 
 TEST(DictPrefsTest, StoredSettingsAreShownAndCancelStoresNothing) {

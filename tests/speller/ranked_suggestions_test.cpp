@@ -127,6 +127,11 @@ TEST_F(BundledDictionaryTest, WordsTypedWithoutDiacriticsAndAcronyms) {
         {"biało-czrwony", "biało-czerwony"},
         {"gazty", "gazety"},
         {"polsko-niemiecky", "polsko-niemiecki"},
+        {"Ghz", "GHz"},  // a mixed-case word of the bundled list
+        {"javascript", "JavaScript"},
+        {"korekcij", "korekcji"},    // a swap before i/y
+        {"komorkami", "komórkami"},  // a common word before a name
+        {"kawałkó", "kawałku"},
     };
     for (const auto& [typed, first] : cases) {
         std::vector<std::string> ranked = Ranked(typed);
