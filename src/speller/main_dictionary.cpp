@@ -41,11 +41,14 @@ struct MainDictionaryState {
     std::vector<PrefixNode> nodes;
     DoubleArrayTrie endings;
     std::array<std::vector<DoubleArrayTrie>, 3> specialLists;
+    std::string path;       // of the open dictionary
+    uint64_t openings = 0;  // dictionaries opened so far
 
     void Release() {
         if (container != 0)
             reader.Close(container);
         container = 0;
+        path.clear();
         nodes.clear();
         endings = {};
         for (auto& lists : specialLists)
@@ -140,8 +143,11 @@ int16_t SpellerOpen(const std::string& path) {
     if (s.container == 0)
         return s.reader.LastError();
     try {
-        if (ReadNodes(s) && ReadEndingTable(s) && ReadSpecialLists(s))
+        if (ReadNodes(s) && ReadEndingTable(s) && ReadSpecialLists(s)) {
+            s.path = path;
+            ++s.openings;
             return 0;
+        }
     } catch (const std::bad_alloc&) {
     }
     s.Release();
@@ -155,6 +161,14 @@ void SpellerClose() {
 
 bool SpellerIsOpen() {
     return State().container != 0;
+}
+
+const std::string& OpenDictionaryPath() {
+    return State().path;
+}
+
+uint64_t MainDictionaryOpenings() {
+    return State().openings;
 }
 
 bool SpecialListContains(SpecialList kind, LetterWord word) {

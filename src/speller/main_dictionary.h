@@ -52,6 +52,13 @@ void SpellerClose();
 
 bool SpellerIsOpen();
 
+// The path the open main dictionary was opened from; empty while none is open.
+const std::string& OpenDictionaryPath();
+
+// How many main dictionaries have opened so far: what is read beside a
+// dictionary is read again after each opening.
+uint64_t MainDictionaryOpenings();
+
 // Whether a special list of `kind` holds `word`; false while no dictionary is open.
 bool SpecialListContains(SpecialList kind, LetterWord word);
 

@@ -10,7 +10,7 @@
 // plain letters (José -> Jose), and a word with a letter that no cp1250 byte
 // holds gets none.
 //
-// They are ordered by SuggestionDistance, then alphabetically, and cut to the
+// They are ordered by SuggestionScore, then alphabetically, and cut to the
 // length a list can show.
 #pragma once
 
@@ -40,5 +40,10 @@ std::vector<std::string> ShownSuggestions(std::string_view word, bool ranked);
 // other letter 1; letters in the wrong case add 0.1 each, except a capital first
 // letter where a small one was typed (a name), which adds 0.35.
 double SuggestionDistance(std::string_view typed, std::string_view candidate);
+
+// SuggestionDistance less a little for a word that occurs often in prose (the
+// bundled word frequencies, word_frequencies.h): 0.025 for each doubling of
+// its count, at most 0.25. Lower is likelier.
+double SuggestionScore(std::string_view typed, std::string_view candidate);
 
 }  // namespace tarnik

@@ -132,6 +132,7 @@ TEST_F(BundledDictionaryTest, WordsTypedWithoutDiacriticsAndAcronyms) {
         {"korekcij", "korekcji"},    // a swap before i/y
         {"komorkami", "komórkami"},  // a common word before a name
         {"kawałkó", "kawałku"},
+        {"chelp", "help"},  // the frequent word of two as far away
     };
     for (const auto& [typed, first] : cases) {
         std::vector<std::string> ranked = Ranked(typed);

@@ -1,0 +1,87 @@
+// tarnik-freq: counts how often each word of Polish text (UTF-8, on standard
+// input) occurs, and writes the words the main dictionary accepts as the word
+// frequencies a suggestion ranking reads (word_frequencies.h):
+//
+//   tarnik-freq --dictionary son.dic [--min N] < text > frequency.txt
+//
+// A word is a run of letters; it is counted in small letters. Words seen fewer
+// than N times (default 2) are left out. The lines come most frequent first,
+// then in byte order of the words, so the same text always gives the same file.
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "charsets/char_classes.h"
+#include "charsets/utf8.h"
+#include "speller/letter_code.h"
+#include "speller/main_dictionary.h"
+#include "speller/word_check.h"
+
+namespace {
+
+int Usage() {
+    std::cerr << "usage: tarnik-freq --dictionary son.dic [--min N] < text > frequency.txt\n";
+    return 2;
+}
+
+bool IsWordLetter(char ch) {
+    return ch != '-' && tarnik::TextToWordCode(static_cast<uint8_t>(ch)) != 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string dictionary;
+    unsigned long least = 2;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--dictionary" && i + 1 < argc)
+            dictionary = argv[++i];
+        else if (arg == "--min" && i + 1 < argc)
+            least = std::stoul(argv[++i]);
+        else
+            return Usage();
+    }
+    if (dictionary.empty())
+        return Usage();
+    if (int16_t error = tarnik::SpellerOpen(dictionary); error != 0) {
+        std::cerr << "tarnik-freq: cannot open the dictionary " << dictionary << " (error " << error
+                  << ")\n";
+        return 1;
+    }
+    std::map<std::string, unsigned long> counts;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        std::string text = tarnik::Utf8ToCp1250(line);
+        for (size_t at = 0; at < text.size();) {
+            if (!IsWordLetter(text[at])) {
+                ++at;
+                continue;
+            }
+            size_t end = at;
+            while (end < text.size() && IsWordLetter(text[end]))
+                ++end;
+            std::string word = text.substr(at, end - at);
+            at = end;
+            tarnik::ToLowerInPlace(word);
+            if (!counts.contains(word) && tarnik::SpellerCheckWord(word) != 1)
+                continue;
+            ++counts[word];
+        }
+    }
+    std::vector<std::pair<std::string, unsigned long>> lines(counts.begin(), counts.end());
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::cout << "# How often each word occurs in the Polish manual pages of Debian, counted by\n"
+                 "# tarnik-freq; the words the main dictionary accepts, seen at least "
+              << least << " times.\n";
+    for (const auto& [word, count] : lines) {
+        if (count >= least)
+            std::cout << count << ' ' << tarnik::Cp1250ToUtf8(word) << '\n';
+    }
+    return std::cout.good() ? 0 : 1;
+}
