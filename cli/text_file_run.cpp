@@ -1,17 +1,21 @@
 #include "cli/text_file_run.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <thread>
 
 #include "cli/command.h"
 #include "cli/plugin_session.h"
@@ -145,7 +149,57 @@ bool WriteStandardOutput(const std::string& bytes) {
     return WriteAll(STDOUT_FILENO, bytes);
 }
 
+// While it lives, SIGINT, SIGHUP and SIGTERM are taken by a thread of their own
+// instead of ending the program where it stands: the thread removes the run's
+// folder, then lets the signal end the program as it would have, so callers
+// still see the program die of it.
+class TextFileRun::InterruptWatch {
+  public:
+    explicit InterruptWatch(std::string folder) : folder_(std::move(folder)) {
+        sigemptyset(&signals_);
+        for (int signal : {SIGINT, SIGHUP, SIGTERM, kStop})
+            sigaddset(&signals_, signal);
+        pthread_sigmask(SIG_BLOCK, &signals_, &before_);  // the thread inherits the mask
+        thread_ = std::thread([this] { Watch(); });
+    }
+    ~InterruptWatch() {
+        pthread_kill(thread_.native_handle(), kStop);
+        thread_.join();
+        pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+    }
+    InterruptWatch(const InterruptWatch&) = delete;
+    InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+  private:
+    // Ends the watch; never sent from outside the program.
+    static constexpr int kStop = SIGUSR2;
+
+    void Watch() {
+        int signal = 0;
+        while (sigwait(&signals_, &signal) != 0) {
+        }
+        if (signal == kStop)
+            return;
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+        sigset_t only;
+        sigemptyset(&only);
+        sigaddset(&only, signal);
+        std::signal(signal, SIG_DFL);
+        pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
+        raise(signal);
+    }
+
+    std::string folder_;
+    sigset_t signals_;
+    sigset_t before_;
+    std::thread thread_;
+};
+
+TextFileRun::TextFileRun() = default;
+
 TextFileRun::~TextFileRun() {
+    interruptWatch_.reset();
     if (started_)
         host_.Quit();
     if (!settingsFolder_.empty()) {
@@ -163,6 +217,7 @@ bool TextFileRun::Start(const std::u16string& text, const TextRunOptions& option
         return false;
     }
     settingsFolder_ = pattern;
+    interruptWatch_ = std::make_unique<InterruptWatch>(settingsFolder_);
 
     std::string settings;
     if (!options.settingsFile.empty()) {

@@ -10,7 +10,8 @@
 // what lets a file run choose its settings: a module loaded from the XTensions
 // folder reads the settings file of that installation, and every file run would
 // then depend on (and a preferences dialog write into) the user's own settings.
-// Here the settings are a private copy, made for the run and removed after it:
+// Here the settings are a private copy, made for the run and removed after it
+// (also when the program is interrupted by SIGINT, SIGHUP or SIGTERM):
 // the --settings FILE given (never written to), or nothing (the defaults), with
 // the command's options laid over it. At start-up the plug-in chooses a settings
 // file as it always does; that choice is made with an empty per-user folder, so
@@ -23,6 +24,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -77,7 +79,7 @@ class TextFileRun {
         kDisabled,  // the item is disabled for this story (an empty one, say)
     };
 
-    TextFileRun() = default;
+    TextFileRun();
     ~TextFileRun();
     TextFileRun(const TextFileRun&) = delete;
     TextFileRun& operator=(const TextFileRun&) = delete;
@@ -103,8 +105,13 @@ class TextFileRun {
     size_t StartMessages() const { return startMessages_; }
 
   private:
+    class InterruptWatch;
+
     host::MemoryHost host_;
     std::string settingsFolder_;  // the private settings copy lies here
+    // Removes the folder when the program is interrupted (Ctrl-C, a closed
+    // terminal, kill) before the run ends.
+    std::unique_ptr<InterruptWatch> interruptWatch_;
     bool started_ = false;
     size_t startMessages_ = 0;
 };

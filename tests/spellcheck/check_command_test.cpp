@@ -176,14 +176,16 @@ bool ReadUntil(int fd, std::string& seen, const std::string& wanted) {
     return true;
 }
 
-// Starts `tarnik check --user user.dic FILE` on a new pseudo-terminal; the
-// terminal's side in `terminal`.
+// Starts `tarnik check --user user.dic FILE` on a new pseudo-terminal, with
+// FOLDER/tmp as its temporary folder; the terminal's side in `terminal`.
 pid_t StartAtTerminal(const fs::path& folder, const std::string& file, int& terminal) {
     std::string tarnik = testsupport::PrivateTarnik(folder);
     std::string user = (folder / "user.dic").string();
+    fs::create_directories(folder / "tmp");
     pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
     if (child == 0) {
         setenv("XDG_DATA_HOME", folder.c_str(), 1);
+        setenv("TMPDIR", (folder / "tmp").c_str(), 1);
         execl(tarnik.c_str(), tarnik.c_str(), "check", "--user", user.c_str(), file.c_str(),
               static_cast<char*>(nullptr));
         _exit(127);
@@ -232,6 +234,7 @@ TEST_F(CheckCommandTest, CtrlCAtTheTerminalLeavesTheFileWhole) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << seen;
     EXPECT_EQ(Read("a.txt"), "krul i zmija\n");
     EXPECT_FALSE(fs::exists(Path("a.txt.bak")));
+    EXPECT_TRUE(fs::is_empty(folder_ / "tmp")) << "the run's settings folder is left";
 }
 
 }  // namespace
