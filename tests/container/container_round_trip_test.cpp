@@ -14,10 +14,20 @@ namespace {
 
 using tools::ContainerWriter;
 
-std::string TempPath(const std::string& name) {
-    // Named per process, so that test programs running at once never share one.
-    return ::testing::TempDir() + "/" + std::to_string(getpid()) + "-" + name;
-}
+// A scratch file named per process, so that test programs running at once never
+// share one; removed when the test ends.
+class ScratchFile {
+  public:
+    explicit ScratchFile(const std::string& name)
+        : path_(::testing::TempDir() + "/" + std::to_string(getpid()) + "-" + name) {}
+    ~ScratchFile() { std::remove(path_.c_str()); }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+    operator const std::string&() const { return path_; }
+
+  private:
+    std::string path_;
+};
 
 TEST(ContainerRoundTrip, ResourcesAreFoundByNumberNameAndPosition) {
     ResourceContainer reader;
@@ -28,7 +38,7 @@ TEST(ContainerRoundTrip, ResourcesAreFoundByNumberNameAndPosition) {
     writer.Add("szli", 1, {6});  // same type and number as the first
     writer.Add("BAZA", 8, {}, "abcdefghijklmnopqr");
     writer.SetDataArea({42, 43});
-    std::string path = TempPath("round_trip.dat");
+    ScratchFile path("round_trip.dat");
     writer.Write(path);
 
     ContainerHandle handle = reader.Open(path);
@@ -54,7 +64,7 @@ TEST(ContainerRoundTrip, UnusedSlotEndsTheIndexAndMissesKeepTheLastError) {
     ContainerWriter writer;
     writer.Add("HYPd", 100, {1});
     writer.SetSpareSlots(2);
-    std::string path = TempPath("spare.dat");
+    ScratchFile path("spare.dat");
     writer.Write(path);
     ContainerHandle handle = reader.Open(path);
     ASSERT_NE(handle, 0);
@@ -71,7 +81,7 @@ TEST(ContainerRoundTrip, MissInAFullIndexAndDamagedFilesReportErrors) {
     ResourceContainer reader;
     ContainerWriter writer;
     writer.Add("HYPd", 100, {1, 2, 3, 4});
-    std::string path = TempPath("full.dat");
+    ScratchFile path("full.dat");
     writer.Write(path);
     ContainerHandle handle = reader.Open(path);
     ASSERT_NE(handle, 0);
@@ -82,7 +92,7 @@ TEST(ContainerRoundTrip, MissInAFullIndexAndDamagedFilesReportErrors) {
     // Cut the last two bytes: the resource now lies past the end of the file.
     Bytes bytes = writer.Build();
     bytes.resize(bytes.size() - 2);
-    std::string cut = TempPath("cut.dat");
+    ScratchFile cut("cut.dat");
     std::ofstream(cut, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     handle = reader.Open(cut);
@@ -96,7 +106,7 @@ TEST(ContainerRoundTrip, MissInAFullIndexAndDamagedFilesReportErrors) {
         .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     EXPECT_EQ(reader.Open(cut), 0);
     EXPECT_EQ(reader.LastError(), kContainerIndexShort);
-    EXPECT_EQ(reader.Open(TempPath("missing.dat")), 0);
+    EXPECT_EQ(reader.Open(ScratchFile("missing.dat")), 0);
     EXPECT_EQ(reader.LastError(), kContainerCannotOpen);
 }
 
