@@ -18,8 +18,10 @@ bool IsCapitalByte(char byte) {
 int16_t CheckWhole(std::string_view word, bool beforeStop) {
     if (word.empty())
         return 1;
-    CasePattern pattern = WordCasePattern(word);
     size_t count = WordLetterCount(word);
+    // The case of the letters checked: a digit after them makes no word mixed,
+    // so PKP1 is checked as PKP is.
+    CasePattern pattern = WordCasePattern(word.substr(0, count));
     if (count == 0 || count > kMaxWordLetters || StopsAtUnheldLetter(word))
         return 0;
 

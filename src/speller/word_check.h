@@ -11,14 +11,16 @@
 // A word with hyphens that is not correct as a whole is correct when it splits
 // at hyphens into correct words, each with its own capitals ("biało-czerwony",
 // "Bielsko-Biała", "SMS-a", "e-mail-owy"); hyphens at its start or end are
-// checked without them ("dwu-"), and a run of hyphens inside splits like one. The dictionary holds
-// no compounds and leaves them to this check of their parts. A word is cut at its first character
-// outside the alphabet: "abc1" is checked as "abc", and "1abc" is not correct. Letters of cp1250
-// outside the Polish alphabet (é, ü, ř ...) belong to the word, which only a user dictionary can
-// then hold ("Müller"); a word with a letter that cp1250 lacks (kUnheldLetter)
-// is never correct. The empty word is correct. A word whose letters before that
-// cut run past 278 (the check's 279-byte copy with its end mark) is not correct:
-// it is never cut into a shorter word that could pass.
+// checked without them ("dwu-"), and a run of hyphens inside splits like one.
+// The dictionary holds no compounds and leaves them to this check of their
+// parts. A word is cut at its first character outside the alphabet: "abc1" is
+// checked as "abc", "PKP1" as "PKP" (its case is that of the letters checked),
+// and "1abc" is not correct. Letters of cp1250 outside the Polish alphabet (é,
+// ü, ř ...) belong to the word, which only a user dictionary can then hold
+// ("Müller"); a word with a letter that cp1250 lacks (kUnheldLetter) is never
+// correct. The empty word is correct. A word whose letters before that cut run
+// past 278 (the check's 279-byte copy with its end mark) is not correct: it is
+// never cut into a shorter word that could pass.
 #pragma once
 
 #include <cstdint>

@@ -69,6 +69,9 @@ TEST_F(WordCheckTest, ChecksWordsByTheirCapitalisation) {
         {"Kraków", 1},
         {"KRAKÓW", 1},
         {"kot1", 1},
+        {"KOT1", 1},  // the case of the letters before the digit
+        {"PKP2", 1},
+        {"Pkp2", 0},
         {"1kot", 0},
         {"kot's", 1},
         {"x", 0},
