@@ -32,6 +32,7 @@
 #include "cli/command.h"
 #include "cli/text_file_run.h"
 #include "host/dialog_script.h"
+#include "host/dialogs.h"
 #include "host/encoding.h"
 #include "host/safe_save.h"
 #include "host/terminal_dialog_driver.h"
@@ -165,7 +166,7 @@ class CheckDriver : public host::DialogDriver {
 
     int16_t AnswerMessage(int16_t style, const std::string&, const std::string& text) override {
         if (!kRoutineMessages.count(text))
-            std::cerr << "tarnik " << kName << ": " << text << "\n";
+            std::cerr << "tarnik " << kName << ": " << host::MessageOnOneLine(text) << "\n";
         return host::DeclineAnswer(style);
     }
 

@@ -10,6 +10,7 @@
 
 #include "cli/command.h"
 #include "cli/text_file_run.h"
+#include "host/dialogs.h"
 #include "host/safe_save.h"
 #include "hyphcommands/hyph_service.h"
 
@@ -117,14 +118,6 @@ int ParseOptions(const std::vector<std::string>& args, Options& options) {
 }
 
 // A message box's text on one line.
-std::string OneLine(std::string text) {
-    for (char& c : text) {
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    }
-    return text;
-}
-
 int Run(const std::vector<std::string>& args) {
     Options options;
     if (int status = ParseOptions(args, options))
@@ -146,7 +139,8 @@ int Run(const std::vector<std::string>& args) {
     const std::vector<host::ShownMessage>& messages = run.Host().messages;
     for (size_t i = 0; i < messages.size(); ++i) {
         if (i >= run.StartMessages() || messages[i].text.find("hyphenation") != std::string::npos)
-            std::cerr << "tarnik " << kName << ": " << OneLine(messages[i].text) << "\n";
+            std::cerr << "tarnik " << kName << ": " << host::MessageOnOneLine(messages[i].text)
+                      << "\n";
     }
     if (result == TextFileRun::CommandResult::kNoItem)
         return Error(1, std::string("the plug-in has no menu item \"") + title + "\"");

@@ -7,6 +7,7 @@
 #include "cli/command.h"
 #include "cli/plugin_session.h"
 #include "host/dialog_script.h"
+#include "host/dialogs.h"
 #include "host/document_file.h"
 #include "host/terminal_dialog_driver.h"
 
@@ -120,7 +121,7 @@ int Run(const std::vector<std::string>& args) {
 
     memoryHost.ChooseMenuItem(item->number);
     for (const host::ShownMessage& message : memoryHost.messages)
-        std::cerr << message.title << ": " << message.text << "\n";
+        std::cerr << message.title << ": " << host::MessageOnOneLine(message.text) << "\n";
     if (scripted) {
         for (const std::string& problem : scripted->Problems())
             std::cerr << "tarnik " << kName << ": " << options.script << ": " << problem << "\n";

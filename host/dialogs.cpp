@@ -1,5 +1,7 @@
 #include "host/dialogs.h"
 
+#include <algorithm>
+
 namespace tarnik::host {
 
 DialogItemState* DialogState::Find(int16_t number) {
@@ -20,6 +22,22 @@ void DialogState::ChooseRadio(DialogItemState& radio) {
             other.checked = false;
     }
     radio.checked = true;
+}
+
+std::string MessageAsLines(std::string text) {
+    for (size_t at = text.find('\r'); at != std::string::npos; at = text.find('\r', at)) {
+        if (at + 1 < text.size() && text[at + 1] == '\n')
+            text.erase(at, 1);  // a CR LF pair is one break
+        else
+            text[at] = '\n';
+    }
+    return text;
+}
+
+std::string MessageOnOneLine(std::string text) {
+    text = MessageAsLines(std::move(text));
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
 }
 
 int16_t DeclineAnswer(int16_t style) {

@@ -101,4 +101,11 @@ class ScriptedDialogDriver : public DialogDriver {
 // message, else Cancel, or No for a yes/no question.
 int16_t DeclineAnswer(int16_t style);
 
+// A message box's text for a terminal. The box breaks lines at carriage returns
+// ("Error: 510\rThe file..."), which on a terminal would write over the line:
+// as lines, each carriage return becomes a line feed; on one line (a report on
+// standard error), every line break becomes a space.
+std::string MessageAsLines(std::string text);
+std::string MessageOnOneLine(std::string text);
+
 }  // namespace tarnik::host

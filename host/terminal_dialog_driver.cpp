@@ -103,7 +103,7 @@ std::optional<DialogAction> TerminalDialogDriver::NextAction(const DialogState& 
 
 int16_t TerminalDialogDriver::AnswerMessage(int16_t style, const std::string& title,
                                             const std::string& text) {
-    out_ << "== " << title << " ==\n" << text << "\n";
+    out_ << "== " << title << " ==\n" << MessageAsLines(text) << "\n";
     std::string line;
     for (;;) {
         out_ << "answer (" << AnswerWords(style) << ")> " << std::flush;

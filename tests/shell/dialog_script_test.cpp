@@ -117,4 +117,21 @@ TEST(TerminalDriver, AnswersMessageBoxesWithTheWordsTheyOffer) {
     EXPECT_EQ(driver.AnswerMessage(XT_MB_YESNO, "T", "Czy?"), XT_ANSWER_NO);  // end of input
 }
 
+TEST(TerminalDriver, ShowsTheLinesOfAMessageOnLinesOfTheirOwn) {
+    std::istringstream in("ok\n");
+    std::ostringstream out;
+    tarnik::host::TerminalDialogDriver driver(in, out);
+    driver.AnswerMessage(XT_MB_OK, "T", "Error: 510\rNie mo\xC5\xBCna");
+    EXPECT_NE(out.str().find("== T ==\nError: 510\nNie mo\xC5\xBCna\n"), std::string::npos)
+        << out.str();
+    const std::pair<const char*, const char*> oneLine[] = {
+        {"Error: 510\rThe file", "Error: 510 The file"},
+        {"a\r\nb\nc", "a b c"},
+        {"no break", "no break"},
+        {"end\r", "end "},
+    };
+    for (const auto& [text, shown] : oneLine)
+        EXPECT_EQ(tarnik::host::MessageOnOneLine(text), shown) << text;
+}
+
 }  // namespace
