@@ -155,7 +155,7 @@ TEST_F(CommandLine, AFailedCopyOfTheSettingsIsReportedAtStart) {
         "--xtensions XTensions");
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_NE(
-        o.err.find(")-: Error: 1\rNie udała się próba przekopiowania poprzednich ustawień "
+        o.err.find(")-: Error: 1 Nie udała się próba przekopiowania poprzednich ustawień "
                    "rozszerzenia ('" +
                    folder_ + "/Tarnik/Tarnik11.ini', '" + xtensions.string() + "/Tarnik11.ini')."),
         std::string::npos)
