@@ -299,12 +299,60 @@ void CompareExpandedForms(const Options& options, Hunspell& hunspell) {
         agreement.both + agreement.oursOnly + mixedAgreement.both + mixedAgreement.oursOnly);
 }
 
-// Agreement on every distinct word of the text, overall and by class. Returns
-// the plain words, for the misspellings and the benchmarks.
-std::vector<Word> CompareText(const std::set<TextWord>& textWords, Hunspell& hunspell) {
-    Agreement all;
-    std::map<TextClass, Agreement> byClass;
+// The verdicts of the hunspell program on `words` (UTF-8), one a line: true
+// where `hunspell -L` (the lines that hold a wrong word) leaves the line out.
+// The program cuts text into words as its pipe (-a) does: at hyphens, digits
+// and every other character that is no letter, checking each piece on its own
+// (MP3 is MP, CD-ROM is CD and ROM). Empty when the program cannot be run.
+std::vector<bool> HunspellProgramVerdicts(const std::vector<std::string>& words,
+                                          const Options& options) {
+    char scratch[] = "/tmp/speller_compare-XXXXXX";
+    int fd = mkstemp(scratch);
+    if (fd < 0)
+        return {};
+    close(fd);
+    {
+        std::ofstream out(scratch);
+        for (const std::string& w : words)
+            out << w << '\n';
+    }
+    std::string command =
+        "hunspell -d '" + options.hunspell + "' -i utf-8 -L < '" + scratch + "' 2>/dev/null";
+    std::set<std::string> wrong;
+    bool ran = false;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char line[4096];
+        while (std::fgets(line, sizeof line, pipe)) {
+            std::string text(line);
+            if (!text.empty() && text.back() == '\n')
+                text.pop_back();
+            wrong.insert(text);
+        }
+        ran = pclose(pipe) == 0;
+    }
+    std::remove(scratch);
+    if (!ran)
+        return {};
+    std::vector<bool> verdicts;
+    for (const std::string& w : words)
+        verdicts.push_back(!wrong.contains(w));
+    return verdicts;
+}
+
+// Agreement on every distinct word of the text, overall and by class, against
+// hunspell's word check (the library, on the whole word) and against what the
+// hunspell program reports for the same word. Returns the plain words, for the
+// misspellings and the benchmarks.
+std::vector<Word> CompareText(const std::set<TextWord>& textWords, Hunspell& hunspell,
+                              const Options& options) {
+    Agreement all, allProgram;
+    std::map<TextClass, Agreement> byClass, byClassProgram;
     std::vector<Word> plain;
+    std::vector<std::string> utf8;
+    for (const TextWord& t : textWords)
+        utf8.push_back(t.utf8);
+    std::vector<bool> program = HunspellProgramVerdicts(utf8, options);
+    size_t i = 0;
     for (const TextWord& t : textWords) {
         Word w{t.cp1250, Convert("UTF-8", t.utf8)};
         bool ours = SpellerCheckWord(w.cp1250) == 1;
@@ -313,11 +361,25 @@ std::vector<Word> CompareText(const std::set<TextWord>& textWords, Hunspell& hun
         Word shown{Utf8ToCp1250(t.utf8), w.iso};
         all.Add(shown, ours, theirs);
         byClass[c].Add(shown, ours, theirs);
+        if (!program.empty()) {
+            allProgram.Add(shown, ours, program[i]);
+            byClassProgram[c].Add(shown, ours, program[i]);
+        }
+        ++i;
         if (c == TextClass::kPlain)
             plain.push_back(w);
     }
-    all.Print("Distinct words of the Polish message catalogues, every class");
+    all.Print(
+        "Distinct words of the Polish message catalogues, every class, against "
+        "hunspell's word check");
     for (auto& [c, agreement] : byClass)
+        agreement.Print((std::string("  ") + ClassName(c)).c_str());
+    if (program.empty()) {
+        std::printf("hunspell -L could not be run: no comparison with the program\n");
+        return plain;
+    }
+    allProgram.Print("The same words, every class, against the hunspell program (hunspell -L)");
+    for (auto& [c, agreement] : byClassProgram)
         agreement.Print((std::string("  ") + ClassName(c)).c_str());
     return plain;
 }
@@ -682,7 +744,7 @@ int main(int argc, char** argv) {
     }
     OpenMixedCase(options);
     CompareExpandedForms(options, *shared.hunspell);
-    shared.words = CompareText(textWords, *shared.hunspell);
+    shared.words = CompareText(textWords, *shared.hunspell, options);
     Times times;
     for (int kind = 0; kind < kKinds; ++kind) {
         std::vector<Misspelling> set =
