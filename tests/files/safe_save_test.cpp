@@ -171,10 +171,16 @@ TEST_F(SafeSaveTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewWholeFile) {
         (now == a ? sawA : sawB)++;
     }
     EXPECT_GT(sawA + sawB, 0);
-    // Killed saves leave their temporary files (nothing can remove them), never
-    // anything under the file's own name.
+    // Killed saves leave their temporary files, never anything under the file's
+    // own name; the next holder of the file's lock removes them, and only them.
     for (const std::string& name : dir_.Names())
         EXPECT_TRUE(name == "user.dic" || name.starts_with("user.dic.tmp-")) << name;
+    testing::WriteFile(dir_.File("user.dic.tmp-Ab12Cd"), "left");  // at least one
+    testing::WriteFile(dir_.File("user.dic.tmp-notes.txt"), "kept");
+    testing::WriteFile(dir_.File("other.dic.tmp-abc123"), "kept");
+    { FileLock lock(path_); }
+    EXPECT_THAT(dir_.Names(), ElementsAre("other.dic.tmp-abc123", "user.dic", "user.dic.lock",
+                                          "user.dic.tmp-notes.txt"));
 }
 
 TEST_F(SafeSaveTest, BackupsNeverReplaceAnOlderOne) {
