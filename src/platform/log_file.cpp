@@ -10,6 +10,7 @@ namespace {
 
 struct LogState {
     std::string path;
+    std::string fallback;
     int32_t level = 0;
 };
 
@@ -36,6 +37,8 @@ void WriteLine(const char* format, va_list arguments) {
     if (state.level == 0 || state.path.empty())
         return;
     std::FILE* file = std::fopen(state.path.c_str(), "ab");
+    if (file == nullptr && !state.fallback.empty())
+        file = std::fopen(state.fallback.c_str(), "ab");
     if (file == nullptr)
         return;
     std::string text = Format(format, arguments);
@@ -53,8 +56,9 @@ void WriteLine(const char* format, va_list arguments) {
 
 }  // namespace
 
-void SetLogFile(const std::string& path) {
+void SetLogFile(const std::string& path, const std::string& fallback) {
     State().path = path;
+    State().fallback = fallback;
 }
 
 const std::string& LogFile() {

@@ -5,9 +5,10 @@
 // that the code forces (WriteForcedLogLine), whatever the level.
 //
 // A line: the universal time as "YYYY-MM-DD hh:mm:ss: " (left out when the text
-// starts with a tab), the formatted text, then "\r\n". A log file that cannot
-// be opened for appending loses the line silently: logging never fails a
-// command.
+// starts with a tab), the formatted text, then "\r\n". A line that cannot be
+// appended to the log file (a program folder the user may not write, as under
+// /usr) goes to the fallback file; when neither can be opened the line is lost
+// silently: logging never fails a command.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +16,7 @@
 
 namespace tarnik {
 
-void SetLogFile(const std::string& path);
+void SetLogFile(const std::string& path, const std::string& fallback = {});
 const std::string& LogFile();
 
 void SetLogLevel(int32_t level);

@@ -33,7 +33,10 @@ SettingsFileChoice ChooseSettingsFile(const std::string& xtensionName, const Hos
     choice.moduleName = xtensionName;
     if (!choice.moduleName.ends_with("Win"))
         choice.moduleName += "Win";
-    SetLogFile((fs::path(folders.program) / (xtensionName + ".log")).string());
+    const std::string logName = xtensionName + ".log";
+    const std::string userFolder = UserDataFolder();
+    SetLogFile((fs::path(folders.program) / logName).string(),
+               userFolder.empty() ? std::string() : (fs::path(userFolder) / logName).string());
 
     const std::string fileName = xtensionName + ".ini";
     if (writable && !IsFolderWritable(folders.xtensions)) {

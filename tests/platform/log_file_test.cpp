@@ -47,6 +47,9 @@ TEST(LogFileTest, NonZeroLevelWritesEveryLineAndAnUnopenableFileLosesIt) {
     WriteLogLine("\tone");
     WriteLogLine("\ttwo");
     EXPECT_EQ(ReadFile(folder.Path("x.log")), "\tone\r\n\ttwo\r\n");
+    SetLogFile(folder.Path("missing/x.log"), folder.Path("fallback.log"));
+    WriteForcedLogLine("\tto the fallback");
+    EXPECT_EQ(ReadFile(folder.Path("fallback.log")), "\tto the fallback\r\n");
     SetLogFile(folder.Path("missing/x.log"));
     WriteForcedLogLine("lost");
     EXPECT_FALSE(std::filesystem::exists(folder.Path("missing")));
