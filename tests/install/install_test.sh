@@ -20,7 +20,8 @@ fail() {
 mv "$scratch/staged" "$scratch/prefix"
 prefix=$scratch/prefix
 for file in "$bindir/tarnik" "$xtensions/Tarnik11.so" "$xtensions/son.dic" "$xtensions/PLHYPH.DAT" \
-    "$mandir/man1/tarnik.1" "$datadir/bash-completion/completions/tarnik"; do
+    "$xtensions/mixedcase.dic" "$xtensions/frequency.txt" "$mandir/man1/tarnik.1" \
+    "$datadir/bash-completion/completions/tarnik"; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
 [ -x "$prefix/$bindir/tarnik" ] || fail "tarnik is not executable"
@@ -35,6 +36,10 @@ tarnik=$prefix/$bindir/tarnik
 out=$(printf 'kot\nksiazka\n' | "$tarnik" pipe) || fail "tarnik pipe failed: $out"
 grep -qx '\*' <<<"$out" || fail "tarnik pipe did not accept 'kot': $out"
 grep -q '^& ksiazka .*książka' <<<"$out" || fail "tarnik pipe did not suggest 'książka': $out"
+# The mixed-case list and the word frequencies beside it rank the first suggestion.
+out=$(printf 'Ghz chelp\n' | "$tarnik" pipe) || fail "tarnik pipe failed: $out"
+grep -q '^& Ghz [0-9]* [0-9]*: GHz,' <<<"$out" || fail "tarnik pipe did not offer 'GHz' first: $out"
+grep -q '^& chelp [0-9]* [0-9]*: help,' <<<"$out" || fail "tarnik pipe did not offer 'help' first: $out"
 
 # Hyphenation: the installed PLHYPH.DAT.
 out=$("$tarnik" hyph konstantynopolitańczykowianeczka) || fail "tarnik hyph failed: $out"
