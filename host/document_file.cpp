@@ -284,7 +284,9 @@ class Reader {
     }
 
     void ReadAnchors() {
-        const json& stories = root_["stories"];
+        if (pendingAnchors_.empty())
+            return;  // a document without stories has none
+        const json& stories = root_.at("stories");
         for (const auto& pending : pendingAnchors_) {
             std::string place = "stories[" + std::to_string(pending.story) + "].anchors[" +
                                 std::to_string(pending.anchor) + "].item";
