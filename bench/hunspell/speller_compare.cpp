@@ -37,7 +37,6 @@
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
 #include "speller/ranked_suggestions.h"
-#include "speller/suggestions.h"
 #include "speller/user_dictionary.h"
 #include "speller/word_check.h"
 #include "text/word_finder.h"
@@ -479,15 +478,6 @@ std::vector<std::string> OurSuggestions(const std::string& cp1250) {
     return SpellerSuggestRanked(cp1250);
 }
 
-std::vector<std::string> AlphabeticalSuggestions(const std::string& cp1250) {
-    std::vector<std::string> out;
-    SuggestionList list = SpellerSuggest(cp1250);
-    for (SuggestionNode* node = list; node; node = node->next)
-        out.push_back(node->word);
-    SpellerFreeSuggestions(list);
-    return out;
-}
-
 double Percentile(std::vector<double> values, double p) {
     if (values.empty())
         return 0;
@@ -508,7 +498,7 @@ void CompareSuggestions(const std::vector<Misspelling>& misspellings, const char
         std::vector<std::string> ours = OurSuggestions(m.wrong.cp1250);
         times.ranked.push_back(ThreadCpuMilliseconds() - start);
         start = ThreadCpuMilliseconds();
-        AlphabeticalSuggestions(m.wrong.cp1250);
+        ShownSuggestions(m.wrong.cp1250, false);  // the alphabetical list
         times.alphabetical.push_back(ThreadCpuMilliseconds() - start);
         start = ThreadCpuMilliseconds();
         std::vector<std::string> theirs = hunspell.suggest(m.wrong.iso);
