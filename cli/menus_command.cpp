@@ -3,6 +3,7 @@
 
 #include "cli/command.h"
 #include "cli/plugin_session.h"
+#include "host/dialogs.h"
 #include "host/menu_listing.h"
 
 namespace tarnik::cli {
@@ -42,6 +43,10 @@ int Run(const std::vector<std::string>& args) {
         std::cerr << "tarnik " << kName << ": " << error << "\n";
         return kUsageError;
     }
+    // What the plug-in said while it started (a damaged user file kept aside,
+    // a missing data file) is no less true for a listing.
+    for (const host::ShownMessage& message : session.Host().messages)
+        std::cerr << "tarnik " << kName << ": " << host::MessageOnOneLine(message.text) << "\n";
     std::cout << host::MenuListing(session.Host().menus);
     return 0;
 }

@@ -227,7 +227,7 @@ void Store(UserDictionary& record, std::vector<uint8_t> list) {
     }
 }
 
-enum class ListFile { kRead, kMissing, kEmpty, kUnreadable, kNoList, kDamaged };
+enum class ListFile { kRead, kMissing, kEmpty, kUnreadable, kDamaged };
 
 // Reads the word list of the file at `path`. A stated length beyond the file
 // takes the rest of the file.
@@ -254,8 +254,10 @@ ListFile ReadListFile(const std::string& path, std::vector<uint8_t>& list) {
         if (stated <= available)
             length = stated;
     }
+    // A file with bytes but no list (cut to a few bytes, its length zeroed, all
+    // zeros) may still hold the user's words: it is damaged, never "new".
     if (length == 0)
-        return ListFile::kNoList;
+        return ListFile::kDamaged;
     list.assign(bytes.begin() + 4, bytes.begin() + 4 + static_cast<std::ptrdiff_t>(length));
     return IsWholeList(list) ? ListFile::kRead : ListFile::kDamaged;
 }
@@ -293,7 +295,6 @@ int16_t ChangeAndSave(UserDictionary& record, Change change) {
         case ListFile::kDamaged:
             return kUserDictDamaged;
         case ListFile::kUnreadable:
-        case ListFile::kNoList:
             return kUserDictFailed;
     }
     std::vector<uint8_t> saved = list;
@@ -338,8 +339,7 @@ int16_t UserDictCreate(const std::string& path, SaveResult* save) {
             case ListFile::kRead:
                 return kUserDictOk;  // made meanwhile by another program: its words stay
             case ListFile::kMissing:
-            case ListFile::kEmpty:
-            case ListFile::kNoList: {  // no words to lose
+            case ListFile::kEmpty: {  // no words to lose
                 SaveResult saved = SaveFileSafely(path, FileBytes({0, 0}));
                 if (save)
                     *save = saved;
@@ -370,7 +370,6 @@ int16_t UserDictOpen(const std::string& path, UserDictionary*& record) {
             case ListFile::kDamaged:
                 return kUserDictDamaged;
             case ListFile::kEmpty:
-            case ListFile::kNoList:
                 return kUserDictFailed;
         }
         return kUserDictFailed;

@@ -162,4 +162,29 @@ TEST_F(CommandLine, AFailedCopyOfTheSettingsIsReportedAtStart) {
         << o.err;
 }
 
+// A user dictionary that is no longer what it claims to be (its stated length
+// zeroed, cut to a few bytes, all zeros) may still hold the user's words: even a
+// command that never edits it keeps it aside and says so before starting anew.
+TEST_F(CommandLine, ADamagedUserDictionaryIsKeptAsideWithAMessage) {
+    const std::string damaged[] = {
+        std::string("\0\0\0\0\0kot\1\0\0", 11),
+        std::string("\x02", 1),
+        std::string(300, '\0'),
+    };
+    Write("doc.json", shelltest::OneBox("kot"));
+    const std::string userFile = folder_ + "/.tarnik/XTensions/user.dic";
+    for (const std::string& bytes : damaged) {
+        std::error_code ignored;
+        fs::remove(userFile + ".bak", ignored);
+        std::ofstream(userFile, std::ios::binary) << bytes;
+        Outcome o = Tarnik("menus doc.json");
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(Read(userFile + ".bak"), bytes);
+        EXPECT_NE(o.err.find("The user dictionary was damaged. It has been kept as " + userFile +
+                             ".bak"),
+                  std::string::npos)
+            << o.err;
+    }
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <string>
@@ -176,10 +177,8 @@ TEST_F(UserDictionaryTest, OpenAndCloseResults) {
     EXPECT_EQ(UserDictOpen(dir_.File("absent.dic"), record), 2);
     EXPECT_EQ(record, nullptr);
     EXPECT_EQ(UserDictClose(nullptr), -50);
-    for (const tools::Bytes& unreadable : {tools::Bytes{}, tools::Bytes{2, 0}, File(0, {})}) {
-        testing::WriteFile(path_, unreadable);
-        EXPECT_EQ(UserDictOpen(path_, record), 1);
-    }
+    testing::WriteFile(path_, tools::Bytes{});
+    EXPECT_EQ(UserDictOpen(path_, record), 1);
     UserDictionary* first = OpenNew();
     UserDictionary* second = nullptr;
     ASSERT_EQ(UserDictOpen(path_, second), 0);
@@ -227,6 +226,23 @@ TEST_F(UserDictionaryTest, DamagedListsAreRefusedWhenOpenedAndLeftAlone) {
         // Never emptied behind the user's back.
         EXPECT_EQ(UserDictCreate(path_), kUserDictFailed) << notation;
         EXPECT_EQ(testing::ReadFile(path_), bytes) << notation;
+    }
+}
+
+TEST_F(UserDictionaryTest, FilesWithBytesButNoListAreDamagedNotNew) {
+    std::vector<uint8_t> list = List("[0]kot[1][0]pies[1]");
+    tools::Bytes zeroedLength = File(static_cast<uint32_t>(list.size()), list);
+    std::fill_n(zeroedLength.begin(), 4, 0);
+    const tools::Bytes files[] = {
+        zeroedLength, tools::Bytes{2}, tools::Bytes{2, 0}, tools::Bytes{2, 0, 0},
+        File(0, {}),  tools::Bytes(3000, 0),
+    };
+    for (const tools::Bytes& bytes : files) {
+        testing::WriteFile(path_, bytes);
+        UserDictionary* record = nullptr;
+        EXPECT_EQ(UserDictOpen(path_, record), kUserDictDamaged) << bytes.size();
+        EXPECT_EQ(UserDictCreate(path_), kUserDictFailed) << bytes.size();
+        EXPECT_EQ(testing::ReadFile(path_), bytes) << bytes.size();
     }
 }
 
