@@ -33,11 +33,10 @@
 #include "cli/text_file_run.h"
 #include "host/dialog_script.h"
 #include "host/dialogs.h"
-#include "host/encoding.h"
-#include "host/safe_save.h"
 #include "host/terminal_dialog_driver.h"
 #include "spellcheck/dict_settings.h"
 #include "spellcheck/spell_dictionaries.h"
+#include "tarnik/safe_save.h"
 #include "text/word_scanner.h"
 
 namespace tarnik::cli {
@@ -212,7 +211,7 @@ class CheckDriver : public host::DialogDriver {
         }
         std::u16string text = story.Text();
         auto piece = [&](int32_t from, int32_t to) {
-            return host::Utf16ToUtf8(text.substr(size_t(from), size_t(to - from)));
+            return Utf16ToUtf8(text.substr(size_t(from), size_t(to - from)));
         };
         std::string before = piece(lineStart, start);
         size_t column = 1 + Width(before);
@@ -446,7 +445,7 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         Error(error);
         return false;
     }
-    const std::string original = host::Utf16ToUtf8(text);
+    const std::string original = Utf16ToUtf8(text);
     driver.Begin(file, run.Host());
     TextFileRun::CommandResult result = run.RunCommand("Check Story...");
     carried = DictionarySettingsOfTheRun();
@@ -463,11 +462,13 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         std::cerr << file << ": no changes\n";
         return true;
     }
-    std::string backup;
-    if (!host::SaveFileSafely(file, checked, error, options.backup, &backup)) {
-        Error(error);
+    SaveResult saved =
+        SaveFileSafely(file, checked, {.keepBackup = options.backup, .regularFileOnly = true});
+    if (!saved.Ok()) {
+        Error(saved.Describe(file));
         return false;
     }
+    const std::string& backup = saved.backupPath;
     std::cerr << file << ": changes written"
               << (backup.empty() ? "" : " (the original is " + backup + ")") << "\n";
     return true;

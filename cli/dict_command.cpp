@@ -9,8 +9,8 @@
 #include "cli/command.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
-#include "files/safe_save.h"
 #include "speller/user_dictionary.h"
+#include "tarnik/safe_save.h"
 
 namespace tarnik::cli {
 namespace {

@@ -11,8 +11,8 @@
 #include "cli/command.h"
 #include "cli/text_file_run.h"
 #include "host/dialogs.h"
-#include "host/safe_save.h"
 #include "hyphcommands/hyph_service.h"
+#include "tarnik/safe_save.h"
 
 namespace tarnik::cli {
 namespace {
@@ -150,11 +150,13 @@ int Run(const std::vector<std::string>& args) {
 
     const std::string story = run.StoryText();
     if (options.inPlace) {
-        if (!host::SaveFileSafely(options.input, story, error, options.backup))
-            return Error(1, error);
+        SaveResult saved = SaveFileSafely(options.input, story,
+                                          {.keepBackup = options.backup, .regularFileOnly = true});
+        if (!saved.Ok())
+            return Error(1, saved.Describe(options.input));
     } else if (!options.output.empty()) {
-        if (!host::SaveFileSafely(options.output, story, error))
-            return Error(1, error);
+        if (SaveResult saved = SaveFileSafely(options.output, story); !saved.Ok())
+            return Error(1, saved.Describe(options.output));
     } else if (!WriteStandardOutput(story)) {
         return Error(1, "cannot write to standard output");
     }

@@ -27,10 +27,6 @@ struct PieceSource {
     int32_t NextPosition(int32_t position) const { return position + 1; }
 };
 
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 std::string Lower(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z')

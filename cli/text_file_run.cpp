@@ -19,10 +19,10 @@
 
 #include "cli/command.h"
 #include "cli/plugin_session.h"
-#include "host/encoding.h"
 #include "platform/plugin_folder.h"
 #include "platform/settings_store.h"
 #include "shell/plugin_entry.h"
+#include "tarnik/text_codec.h"
 
 namespace fs = std::filesystem;
 
@@ -112,13 +112,11 @@ bool ReadTextInput(const std::string& file, std::u16string& text, std::string& e
     }
     if (!standardInput)
         close(fd);
-    size_t offset = 0;
-    std::optional<std::u16string> decoded = host::Utf8ToUtf16(bytes, &offset);
-    if (!decoded) {
-        error = name + ": not UTF-8 text (bad byte at offset " + std::to_string(offset) + ")";
+    if (std::optional<size_t> offset = FindBadUtf8(bytes)) {
+        error = name + ": not UTF-8 text (bad byte at offset " + std::to_string(*offset) + ")";
         return false;
     }
-    text = std::move(*decoded);
+    text = Utf8ToUtf16(bytes);
     return true;
 }
 
@@ -273,7 +271,7 @@ TextFileRun::CommandResult TextFileRun::RunCommand(const std::string& title) {
 }
 
 std::string TextFileRun::StoryText() const {
-    return host::Utf16ToUtf8(host_.document->stories[0].Text());
+    return Utf16ToUtf8(host_.document->stories[0].Text());
 }
 
 }  // namespace tarnik::cli

@@ -28,9 +28,9 @@
 
 #include "cli/command.h"
 #include "cli/text_file_run.h"
-#include "host/encoding.h"
 #include "host/memory_host.h"
-#include "host/safe_save.h"
+#include "tarnik/safe_save.h"
+#include "tarnik/text_codec.h"
 #include "typography/run_typography.h"
 #include "typography/typo_settings_store.h"
 #include "typography/typography_state.h"
@@ -286,18 +286,17 @@ bool FileRun::Read(int fd) {
         pending_.append(buffer, static_cast<size_t>(n));
     }
     size_t whole = atEnd_ ? pending_.size() : WholeSequences(pending_);
-    size_t bad = 0;
-    std::optional<std::u16string> units =
-        host::Utf8ToUtf16(std::string_view(pending_).substr(0, whole), &bad);
-    if (!units) {
+    std::string_view piece = std::string_view(pending_).substr(0, whole);
+    if (std::optional<size_t> bad = FindBadUtf8(piece)) {
         error_ =
-            name_ + ": not UTF-8 text (bad byte at offset " + std::to_string(offset_ + bad) + ")";
+            name_ + ": not UTF-8 text (bad byte at offset " + std::to_string(offset_ + *bad) + ")";
         return false;
     }
+    std::u16string units = Utf8ToUtf16(piece);
     if (copyRest_)
         rest_.append(pending_, 0, whole);
     else
-        story_.Insert(story_.Length(), units->data(), static_cast<int32_t>(units->size()), 0);
+        story_.Insert(story_.Length(), units.data(), static_cast<int32_t>(units.size()), 0);
     pending_.erase(0, whole);
     offset_ += whole;
     return true;
@@ -333,7 +332,7 @@ void FileRun::Emit(int32_t end, std::string& out) {
                 ++column_;
         }
     }
-    out += host::Utf16ToUtf8(units);
+    out += Utf16ToUtf8(units);
     emitted_ = end;
 }
 
@@ -429,7 +428,10 @@ int Run(const std::vector<std::string>& args) {
             status = kMarksLeft;
         bool written = true;
         if (options.inPlace) {
-            written = host::SaveFileSafely(input, out, error, options.backup);
+            SaveResult saved =
+                SaveFileSafely(input, out, {.keepBackup = options.backup, .regularFileOnly = true});
+            written = saved.Ok();
+            error = saved.Describe(input);
         } else if (!options.output.empty()) {
             if (collected.empty())
                 collected = std::move(out);  // one copy of a long text, not two
@@ -445,8 +447,8 @@ int Run(const std::vector<std::string>& args) {
         }
     }
     if (!options.output.empty() && status != kUsageError) {
-        if (!host::SaveFileSafely(options.output, collected, error)) {
-            std::cerr << "tarnik " << kName << ": " << error << "\n";
+        if (SaveResult saved = SaveFileSafely(options.output, collected); !saved.Ok()) {
+            std::cerr << "tarnik " << kName << ": " << saved.Describe(options.output) << "\n";
             status = kUsageError;
         }
     }

@@ -10,10 +10,10 @@
 #include <string_view>
 
 #include "fuzz/fuzz_files.h"
-#include "host/encoding.h"
 #include "host/memory_host.h"
 #include "platform/direct_entry.h"
 #include "platform/settings_store.h"
+#include "tarnik/text_codec.h"
 #include "typography/run_typography.h"
 #include "typography/typo_settings_store.h"
 #include "typography/typography_state.h"
@@ -25,7 +25,7 @@ std::u16string StoryFrom(std::string_view bytes) {
     for (size_t i = 0; i < bytes.size(); ++i) {
         auto b = static_cast<uint8_t>(bytes[i]);
         if (b < 0xF8) {
-            text += tarnik::host::Cp1250ToUtf16(bytes.substr(i, 1));
+            text += tarnik::Cp1250ToUtf16(bytes.substr(i, 1));
         } else if (i + 2 < bytes.size()) {
             text.push_back(static_cast<char16_t>(static_cast<uint8_t>(bytes[i + 1]) |
                                                  static_cast<uint8_t>(bytes[i + 2]) << 8));

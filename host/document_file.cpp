@@ -12,8 +12,8 @@
 #include <optional>
 #include <set>
 
-#include "host/encoding.h"
-#include "host/safe_save.h"
+#include "tarnik/safe_save.h"
+#include "tarnik/text_codec.h"
 
 namespace tarnik::host {
 
@@ -197,13 +197,14 @@ class Reader {
             OnlyKeys(story, place, {"text", "noBreak", "paragraphs", "anchors"});
             if (!story.contains("text"))
                 Fail(place, "no text");
-            auto text = Utf8ToUtf16(String(story["text"], place + ".text"));
-            if (!text || text->size() > (1u << 30))
+            const std::string& utf8 = String(story["text"], place + ".text");
+            if (FindBadUtf8(utf8) || utf8.size() > (1u << 30))
                 Fail(place + ".text", "not usable text");
+            std::u16string text = Utf8ToUtf16(utf8);
             std::vector<Anchor> anchors;
             if (story.contains("anchors"))
-                text = WithAnchors(*text, story["anchors"], s, place, anchors);
-            doc_.stories.emplace_back(*text, std::move(anchors));
+                text = WithAnchors(text, story["anchors"], s, place, anchors);
+            doc_.stories.emplace_back(text, std::move(anchors));
             Story& target = doc_.stories.back();
             if (story.contains("noBreak"))
                 ReadNoBreak(story["noBreak"], place + ".noBreak", target);
@@ -680,7 +681,9 @@ bool LoadDocumentFile(const std::string& path, MemoryHost& host, std::string& er
 }
 
 bool SaveDocumentFile(const std::string& path, const MemoryHost& host, std::string& error) {
-    return SaveFileSafely(path, SaveDocumentText(host), error);
+    SaveResult saved = SaveFileSafely(path, SaveDocumentText(host));
+    error = saved.Ok() ? "" : saved.Describe(path);
+    return saved.Ok();
 }
 
 }  // namespace tarnik::host

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "host/callback_groups.h"
-#include "host/encoding.h"
+#include "tarnik/text_codec.h"
 
 namespace tarnik::host {
 

@@ -1,6 +1,6 @@
 #include "host/menu_bar.h"
 
-#include "host/encoding.h"
+#include "tarnik/text_codec.h"
 
 namespace tarnik::host {
 

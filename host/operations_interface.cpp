@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "host/callback_groups.h"
-#include "host/encoding.h"
 #include "host/operation_helpers.h"
+#include "tarnik/text_codec.h"
 
 namespace tarnik::host {
 

@@ -24,9 +24,9 @@
 #include <string>
 #include <vector>
 
-#include "host/encoding.h"
 #include "host/memory_host.h"
 #include "host/plugin_module.h"
+#include "tarnik/text_codec.h"
 
 #include "bench/typography/prose_corpus.h"
 
@@ -203,7 +203,7 @@ class ModuleHost {
 
 void BM_HyphenateBox(benchmark::State& state) {
     const int mebibytes = static_cast<int>(state.range(0));
-    std::optional<std::u16string> text = tarnik::host::Utf8ToUtf16(TheCorpus().Text(mebibytes));
+    std::optional<std::u16string> text = tarnik::Utf8ToUtf16(TheCorpus().Text(mebibytes));
     static ModuleHost module;
     if (!module.ok || !text) {
         state.SkipWithError("the module did not start");

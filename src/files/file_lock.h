@@ -7,10 +7,6 @@
 // because every save renames a new file over the old one: a lock on the old
 // file would not hold back a program that opens the new one. The lock file is
 // left in place, empty; removing it could let two programs lock two files.
-//
-// Every save of a shared file runs under its lock, so the holder of the lock
-// removes the temporary files (FILE.tmp-XXXXXX) that saves killed part-way
-// left: none of them is still being written.
 #pragma once
 
 #include <string>

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "files/safe_save.h"
+#include "tarnik/safe_save.h"
 
 namespace tarnik {
 

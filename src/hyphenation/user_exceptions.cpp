@@ -10,8 +10,8 @@
 
 #include "files/byte_order.h"
 #include "files/file_lock.h"
-#include "files/safe_save.h"
 #include "hyphenation/exception_list.h"
+#include "tarnik/safe_save.h"
 
 namespace tarnik {
 namespace {

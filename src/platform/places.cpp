@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "files/safe_save.h"
+#include "tarnik/safe_save.h"
 
 namespace fs = std::filesystem;
 

@@ -5,11 +5,11 @@
 #include <iterator>
 #include <system_error>
 
-#include "files/safe_save.h"
 #include "platform/log_file.h"
 #include "platform/places.h"
 #include "platform/settings_store.h"
 #include "platform/stored_text.h"
+#include "tarnik/safe_save.h"
 
 namespace fs = std::filesystem;
 

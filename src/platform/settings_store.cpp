@@ -9,8 +9,8 @@
 #include <string>
 #include <system_error>
 
-#include "files/safe_save.h"
 #include "platform/profile_document.h"
+#include "tarnik/safe_save.h"
 
 namespace fs = std::filesystem;
 

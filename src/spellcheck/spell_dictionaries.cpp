@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "files/safe_save.h"
 #include "platform/places.h"
 #include "platform/plugin_folder.h"
 #include "platform/show_message.h"
 #include "spellcheck/spell_check_state.h"
 #include "speller/main_dictionary.h"
 #include "speller/user_dictionary.h"
+#include "tarnik/safe_save.h"
 
 namespace tarnik {
 

@@ -34,8 +34,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "files/safe_save.h"
 #include "speller/letter_code.h"
+#include "tarnik/safe_save.h"
 
 namespace tarnik {
 

@@ -1,5 +1,3 @@
-#include "files/safe_save.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -15,6 +13,7 @@
 
 #include "file_fixture.h"
 #include "files/file_lock.h"
+#include "tarnik/safe_save.h"
 
 namespace tarnik {
 namespace {
@@ -103,10 +102,10 @@ TEST_F(SafeSaveTest, FailedSavesLeaveTheOldFileWholeNoTemporaryFileAndSayWhy) {
 
     // The check refuses the written file.
     std::string checked;
-    SaveResult rejected = SaveFileSafely(path_, "new", [&](const std::string& temporary) {
-        checked = testing::ReadFile(temporary);
-        return false;
-    });
+    SaveResult rejected = SaveFileSafely(path_, "new", {.check = [&](const std::string& temporary) {
+                                             checked = testing::ReadFile(temporary);
+                                             return false;
+                                         }});
     EXPECT_EQ(rejected.step, SaveStep::kRejected);
     EXPECT_EQ(checked, "new");
 
@@ -117,7 +116,9 @@ TEST_F(SafeSaveTest, FailedSavesLeaveTheOldFileWholeNoTemporaryFileAndSayWhy) {
 
     // A folder in the target's place cannot be replaced.
     std::filesystem::create_directories(dir_.File("folder/inside"));
-    EXPECT_EQ(SaveFileSafely(dir_.File("folder"), "new").step, SaveStep::kReplace);
+    SaveResult folder = SaveFileSafely(dir_.File("folder"), "new");
+    EXPECT_EQ(folder.step, SaveStep::kTarget);
+    EXPECT_EQ(folder.osError, EISDIR);
 
     EXPECT_EQ(testing::ReadFile(path_), "old");
     EXPECT_THAT(dir_.Names(), ElementsAre("folder", "user.dic"));
@@ -172,15 +173,30 @@ TEST_F(SafeSaveTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewWholeFile) {
     }
     EXPECT_GT(sawA + sawB, 0);
     // Killed saves leave their temporary files, never anything under the file's
-    // own name; the next holder of the file's lock removes them, and only them.
+    // own name; the next save of the same file removes them, and only them.
     for (const std::string& name : dir_.Names())
         EXPECT_TRUE(name == "user.dic" || name.starts_with("user.dic.tmp-")) << name;
     testing::WriteFile(dir_.File("user.dic.tmp-Ab12Cd"), "left");  // at least one
     testing::WriteFile(dir_.File("user.dic.tmp-notes.txt"), "kept");
     testing::WriteFile(dir_.File("other.dic.tmp-abc123"), "kept");
-    { FileLock lock(path_); }
-    EXPECT_THAT(dir_.Names(), ElementsAre("other.dic.tmp-abc123", "user.dic", "user.dic.lock",
-                                          "user.dic.tmp-notes.txt"));
+    ASSERT_TRUE(SaveFileSafely(path_, "next").Ok());
+    EXPECT_THAT(dir_.Names(),
+                ElementsAre("other.dic.tmp-abc123", "user.dic", "user.dic.tmp-notes.txt"));
+}
+
+// The temporary file of a save that is still running is locked: another save
+// of the same file at that moment leaves it alone.
+TEST_F(SafeSaveTest, ARunningSavesTemporaryFileIsNeverTakenForALeftover) {
+    testing::WriteFile(path_, "old");
+    std::string seen;
+    SaveResult outer = SaveFileSafely(path_, "outer", {.check = [&](const std::string& temporary) {
+                                          EXPECT_TRUE(SaveFileSafely(path_, "inner").Ok());
+                                          seen = testing::ReadFile(temporary);
+                                          return true;
+                                      }});
+    EXPECT_TRUE(outer.Ok());
+    EXPECT_EQ(seen, "outer");
+    EXPECT_EQ(testing::ReadFile(path_), "outer");
 }
 
 TEST_F(SafeSaveTest, BackupsNeverReplaceAnOlderOne) {
@@ -206,6 +222,51 @@ TEST_F(SafeSaveTest, BackupsNeverReplaceAnOlderOne) {
     BackupResult missing = MoveFileAside(dir_.File("absent"));
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.osError, ENOENT);
+}
+
+TEST_F(SafeSaveTest, KeptBackupsNeverReplaceAnOlderOne) {
+    SaveResult first = SaveFileSafely(path_, "one", {.keepBackup = true});
+    ASSERT_TRUE(first.Ok());
+    EXPECT_EQ(first.backupPath, "");  // nothing to keep yet
+    SaveResult last;
+    for (const char* next : {"two", "three"}) {
+        last = SaveFileSafely(path_, next, {.keepBackup = true});
+        ASSERT_TRUE(last.Ok()) << last.Describe(path_);
+        EXPECT_EQ(testing::ReadFile(path_), next);
+    }
+    EXPECT_EQ(last.backupPath, path_ + ".bak.1");
+    EXPECT_EQ(testing::ReadFile(path_ + ".bak"), "one");
+    EXPECT_EQ(testing::ReadFile(path_ + ".bak.1"), "two");
+    EXPECT_THAT(dir_.Names(), ElementsAre("user.dic", "user.dic.bak", "user.dic.bak.1"));
+}
+
+// A device, a FIFO or a terminal is written into, never replaced by a file;
+// a save that must replace a file refuses them.
+TEST_F(SafeSaveTest, DevicesAndPipesAreWrittenDirectlyNeverReplaced) {
+    SaveResult null = SaveFileSafely("/dev/null", "gone");
+    EXPECT_TRUE(null.Ok()) << null.Describe("/dev/null");
+    struct stat status;
+    ASSERT_EQ(::stat("/dev/null", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+    EXPECT_EQ(null.backupPath, "");
+    EXPECT_TRUE(SaveFileSafely("/dev/null", "gone", {.keepBackup = true}).Ok());
+
+    std::string fifo = dir_.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    pid_t reader = ::fork();
+    if (reader == 0)
+        ::_exit(testing::ReadFile(fifo) == "through the pipe" ? 0 : 1);
+    EXPECT_TRUE(SaveFileSafely(fifo, "through the pipe").Ok());
+    int exitStatus = 0;
+    ::waitpid(reader, &exitStatus, 0);
+    EXPECT_TRUE(WIFEXITED(exitStatus) && WEXITSTATUS(exitStatus) == 0);
+
+    SaveResult inPlace = SaveFileSafely(fifo, "x", {.regularFileOnly = true});
+    EXPECT_EQ(inPlace.step, SaveStep::kNotAFile);
+    EXPECT_THAT(inPlace.Describe(fifo), HasSubstr("not a regular file"));
+    ASSERT_EQ(::lstat(fifo.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_THAT(dir_.Names(), ElementsAre("fifo"));
 }
 
 TEST_F(SafeSaveTest, TheLockKeepsEveryChangeOfTwoProgramsAtOnce) {

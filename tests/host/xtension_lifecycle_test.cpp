@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "host/callback_groups.h"
-#include "host/encoding.h"
 #include "host/plugin_module.h"
 #include "host_fixture.h"
+#include "tarnik/text_codec.h"
 
-using tarnik::host::Cp1250ToUtf8;
+using tarnik::Cp1250ToUtf8;
 using tarnik::host::MemoryHost;
 using tarnik::host::PluginModule;
 using tarnik::host::ScriptedDialogDriver;

@@ -1,6 +1,7 @@
 // The built tarnik program with the built module: tarnik menus and tarnik run,
 // as a user runs them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -180,11 +181,45 @@ TEST_F(CommandLine, ADamagedUserDictionaryIsKeptAsideWithAMessage) {
         Outcome o = Tarnik("menus doc.json");
         EXPECT_EQ(o.status, 0) << o.err;
         EXPECT_EQ(Read(userFile + ".bak"), bytes);
-        EXPECT_NE(o.err.find("The user dictionary was damaged. It has been kept as " + userFile +
-                             ".bak"),
-                  std::string::npos)
+        EXPECT_NE(
+            o.err.find("The user dictionary was damaged. It has been kept as " + userFile + ".bak"),
+            std::string::npos)
             << o.err;
     }
+}
+
+// Output to a device, a pipe or a terminal is written into it: no command ever
+// replaces one by a file of its own, and an in-place edit refuses anything but
+// a regular file.
+TEST_F(CommandLine, OutputIntoADeviceOrAPipeIsWrittenIntoIt) {
+    Write("a.txt", "Ala ma \"kota\".\n");
+    Write("doc.json", shelltest::OneBox("kot"));
+    Write("script.txt", "press 1\n");
+    const char* toNull[] = {
+        "typo -o /dev/null a.txt",
+        "hyphenate -o /dev/null a.txt",
+        "run doc.json --command 'About Tarnik...' --dialogs script.txt -o /dev/null",
+    };
+    for (const char* arguments : toNull) {
+        Outcome o = Tarnik(arguments);
+        EXPECT_EQ(o.status, 0) << arguments << "\n" << o.err;
+        struct stat status;
+        ASSERT_EQ(::stat("/dev/null", &status), 0);
+        ASSERT_TRUE(S_ISCHR(status.st_mode)) << arguments;
+    }
+
+    for (const char* command : {"typo", "hyphenate"}) {
+        std::string piped = folder_ + "/piped.txt";
+        std::string line = "cd '" + folder_ + "' && '" + tarnik_ + "' " + command +
+                           " -o /dev/stdout a.txt | cat >'" + piped + "'";
+        EXPECT_EQ(std::system(line.c_str()), 0) << command;
+        EXPECT_NE(Read(piped).find("Ala ma"), std::string::npos) << command;
+    }
+
+    Outcome inPlace = Tarnik("typo --in-place /dev/null");
+    EXPECT_EQ(inPlace.status, 2) << inPlace.err;
+    EXPECT_NE(inPlace.err.find("/dev/null: it is not a regular file"), std::string::npos)
+        << inPlace.err;
 }
 
 }  // namespace

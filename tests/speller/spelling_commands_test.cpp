@@ -236,7 +236,8 @@ TEST_F(SpellingCommandsTest, UnreadableUserDictionaryIsReportedAndKept) {
     testing::WriteFile(user, {0, 0, 0, 0});  // a list of no bytes
     Result result = Run("pipe --data " + data_ + " --user " + user, "kot\n");
     EXPECT_EQ(result.status, 2);
-    EXPECT_THAT(result.errors, HasSubstr(user + ": its word list cannot be read (error 1)"));
+    EXPECT_THAT(result.errors,
+                HasSubstr(user + ": its word list is damaged; it is left as it is (error 3)"));
     EXPECT_EQ(testing::ReadFile(user), (tools::Bytes{0, 0, 0, 0}));
 }
 
@@ -419,7 +420,7 @@ TEST_F(SpellingCommandsTest, DictKeepsAFileItCannotRead) {
     for (const char* action : {"list", "add kot"}) {
         Result result = Run(std::string("dict --user ") + user + " " + action, "");
         EXPECT_EQ(result.status, 2) << action;
-        EXPECT_THAT(result.errors, HasSubstr("its word list cannot be read")) << action;
+        EXPECT_THAT(result.errors, HasSubstr("its word list is damaged")) << action;
     }
     EXPECT_EQ(testing::ReadFile(user), (tools::Bytes{0, 0, 0, 0}));
     // A hunspell personal dictionary named as the user dictionary is refused, untouched.

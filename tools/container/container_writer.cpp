@@ -84,7 +84,8 @@ void ContainerWriter::Write(const std::string& path) const {
 
 void WriteFileBytes(const std::string& path, const Bytes& bytes, const SaveCheck& check) {
     SaveResult result = SaveFileSafely(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), check);
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+        {.check = check});
     if (!result.Ok())
         throw std::runtime_error(result.Describe(path));
 }

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/safe_save.h"
+#include "tarnik/safe_save.h"
 
 namespace tarnik::tools {
 
