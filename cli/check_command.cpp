@@ -415,21 +415,11 @@ bool CanReplace(const std::string& file, std::string& error) {
     return false;
 }
 
-// The dictionary settings as the run left them ("Options" may have changed
-// them), to be laid over the settings of the next file's run.
-std::vector<SettingValue> DictionarySettingsOfTheRun() {
-    const DictSettings s = LoadDictSettings();
-    auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
-    return {{kDictSettingsSection, "2SlownikiUzytkownika", flag(s.useUserDictionary)},
-            {kDictSettingsSection, "3PominWERSALIKI", flag(s.skipCapitals)},
-            {kDictSettingsSection, "4PominCYFRY", flag(s.skipDigits)},
-            {kDictSettingsSection, "5ZawszeSugeruj", flag(s.alwaysSuggest)}};
-}
-
 // Checks one file; false when it could not be checked or written. `carried`
-// holds the settings an earlier file's Options left, and gets this file's.
+// holds the settings an earlier file's run left ("Options" may have changed
+// them), and gets this file's.
 bool CheckFile(const std::string& file, const Options& options, CheckDriver& driver,
-               std::vector<SettingValue>& carried) {
+               std::optional<std::string>& carried) {
     std::u16string text;
     std::string error;
     if (!ReadTextInput(file, text, error) || !CanReplace(file, error)) {
@@ -439,7 +429,9 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     TextRunOptions runOptions;
     runOptions.xtensionsDir = options.xtensions;
     runOptions.settingsFile = options.settingsFile;
-    runOptions.settings = carried;
+    runOptions.settingsText = carried;
+    runOptions.userDictionary = options.userFile;
+    runOptions.components = kSpellingComponent;
     TextFileRun run;
     if (!run.Start(text, runOptions, &driver, error)) {
         Error(error);
@@ -448,7 +440,7 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     const std::string original = Utf16ToUtf8(text);
     driver.Begin(file, run.Host());
     TextFileRun::CommandResult result = run.RunCommand("Check Story...");
-    carried = DictionarySettingsOfTheRun();
+    carried = run.Settings();
     if (driver.Interrupted()) {
         std::cerr << file << ": interrupted; the file is left as it was\n";
         return false;
@@ -490,12 +482,9 @@ int Run(const std::vector<std::string>& args) {
                           "standard input is not a terminal: answer from a script with --dialogs "
                           "SCRIPT");
     }
-    if (!options.userFile.empty())
-        setenv(kUserDictionaryVariable, options.userFile.c_str(), 1);
-
     CheckDriver driver(*in, std::cout, !script && isatty(STDOUT_FILENO));
     bool allDone = true;
-    std::vector<SettingValue> carried;
+    std::optional<std::string> carried;
     for (const std::string& file : options.files) {
         if (!CheckFile(file, options, driver, carried))
             allDone = false;

@@ -129,6 +129,8 @@ int Run(const std::vector<std::string>& args) {
         return Error(kUsageError, error);
 
     TextFileRun run;
+    // Typography may run first (a setting): its component opens no files.
+    options.run.components = kHyphenationComponent | kTypographyComponent;
     if (!run.Start(text, options.run, nullptr, error))
         return Error(options.run.settingsFile.empty() ? 1 : kUsageError, error);
 

@@ -5,22 +5,11 @@
 // driver of their choosing, and write the story back as UTF-8.
 //
 // The plug-in is the one Tarnik11.so is built from, linked into tarnik and
-// started through its own entry, so the command runs with every rule it has in
-// a document (menus, enabling, dispatch, dialogs, messages). Linking it in is
-// what lets a file run choose its settings: a module loaded from the XTensions
-// folder reads the settings file of that installation, and every file run would
-// then depend on (and a preferences dialog write into) the user's own settings.
-// Here the settings are a private copy, made for the run and removed after it
-// (also when the program is interrupted by SIGINT, SIGHUP or SIGTERM):
-// the --settings FILE given (never written to), or nothing (the defaults), with
-// the command's options laid over it. At start-up the plug-in chooses a settings
-// file as it always does; that choice is made with an empty per-user folder, so
-// it copies nothing anywhere, and the private copy replaces it before the menus
-// are installed, where the components read their settings.
-//
-// The data files are those of the XTensions folder (PLHYPH.DAT, son.dic), and
-// the user's files (PLHYPH.USR, user.dic) are found beside them or in the
-// per-user folder, as the plug-in finds them in a host.
+// started through the services' file-run entry (services/file_run.h), so the
+// command runs with every rule it has in a document (menus, enabling,
+// dispatch, dialogs, messages), with only the components it needs, its places
+// given as values and its settings in memory: the --settings FILE given (never
+// written to), or the defaults, with the command's options laid over it.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +21,7 @@
 
 #include "host/dialogs.h"
 #include "host/memory_host.h"
+#include "services/file_run.h"
 
 namespace tarnik::cli {
 
@@ -43,13 +33,7 @@ bool ReadTextInput(const std::string& file, std::u16string& text, std::string& e
 // Writes `bytes` to standard output; false when they could not all be written.
 bool WriteStandardOutput(const std::string& bytes);
 
-// One key of the settings, as the plug-in stores it: "1Dzielenie",
-// "2UzywajWyjatkow", "0".
-struct SettingValue {
-    std::string section;
-    std::string key;
-    std::string value;
-};
+using services::SettingValue;
 
 // A setting named as the options --on and --off name it, and its key.
 struct SettingName {
@@ -66,9 +50,14 @@ std::optional<std::string> ParseSettingNames(const std::string& names,
                                              std::vector<SettingValue>& settings);
 
 struct TextRunOptions {
-    std::string xtensionsDir;            // empty: the XTensions folder beside tarnik
-    std::string settingsFile;            // empty: the defaults
-    std::vector<SettingValue> settings;  // laid over the settings file, in order
+    std::string xtensionsDir;  // empty: the XTensions folder beside tarnik
+    std::string settingsFile;  // empty: the defaults
+    // The settings to start from instead of the file's: what an earlier run
+    // left (TextFileRun::Settings).
+    std::optional<std::string> settingsText;
+    std::vector<SettingValue> settings;    // laid over the settings, in order
+    std::string userDictionary;            // empty: user.dic in its usual place
+    unsigned components = kAllComponents;  // the plug-in components the command needs
 };
 
 class TextFileRun {
@@ -98,6 +87,10 @@ class TextFileRun {
     // The story as UTF-8; a discretionary hyphen is U+00AD.
     std::string StoryText() const;
 
+    // The run's settings as they stand now (a dialog may have changed them), as
+    // a settings file holds them.
+    std::string Settings() const;
+
     host::MemoryHost& Host() { return host_; }
 
     // How many of Host().messages the plug-in showed while it started (the
@@ -105,13 +98,7 @@ class TextFileRun {
     size_t StartMessages() const { return startMessages_; }
 
   private:
-    class InterruptWatch;
-
     host::MemoryHost host_;
-    std::string settingsFolder_;  // the private settings copy lies here
-    // Removes the folder when the program is interrupted (Ctrl-C, a closed
-    // terminal, kill) before the run ends.
-    std::unique_ptr<InterruptWatch> interruptWatch_;
     bool started_ = false;
     size_t startMessages_ = 0;
 };

@@ -395,6 +395,7 @@ int Run(const std::vector<std::string>& args) {
 
     TextFileRun session;
     std::string error;
+    options.run.components = kTypographyComponent;
     if (!session.Start(u"", options.run, nullptr, error)) {
         std::cerr << "tarnik " << kName << ": " << error << "\n";
         return kUsageError;

@@ -35,7 +35,7 @@
 #include <vector>
 
 #include "tarnik/error.h"
-#include "tarnik/read_file.h"
+#include "tarnik/file_io.h"
 
 namespace tarnik {
 
@@ -139,21 +139,6 @@ class Descriptor {
     int fd_;
 };
 
-inline bool WriteAll(int fd, std::string_view contents) {
-    while (!contents.empty()) {
-        ssize_t written = ::write(fd, contents.data(), contents.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = EIO;
-            return false;
-        }
-        contents.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
 // Makes the new file look like the old one: its permissions and, where the
 // system lets us, its owner and group; a new file gets what the process's
 // file-creation mask gives.
@@ -246,7 +231,7 @@ inline SaveResult WriteDirectly(const std::string& path, std::string_view conten
     Descriptor device(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
     if (device.Get() < 0)
         return {SaveStep::kTarget, errno, {}};
-    if (!WriteAll(device.Get(), contents) || !device.Close())
+    if (!WriteWholeDescriptor(device.Get(), contents) || !device.Close())
         return {SaveStep::kWrite, errno, {}};
     return {};
 }
@@ -363,7 +348,7 @@ inline SaveResult SaveFileSafely(const std::string& path, std::string_view conte
     };
     if (!TakeOverAttributes(file.Get(), target))
         return fail(SaveStep::kCreate, errno);
-    if (!WriteAll(file.Get(), contents) || ::fsync(file.Get()) != 0 || !file.Close())
+    if (!WriteWholeDescriptor(file.Get(), contents) || ::fsync(file.Get()) != 0 || !file.Close())
         return fail(SaveStep::kWrite, errno);
     if (options.check && !options.check(temporary))
         return fail(SaveStep::kRejected, 0);

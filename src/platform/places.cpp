@@ -11,8 +11,28 @@ namespace fs = std::filesystem;
 
 namespace tarnik {
 
+namespace {
+
+std::optional<std::string>& GivenUserFolder() {
+    static std::optional<std::string> folder;
+    return folder;
+}
+
+}  // namespace
+
+void SetUserDataFolder(std::optional<std::string> folder) {
+    GivenUserFolder() = std::move(folder);
+}
+
 std::string UserDataFolder() {
     fs::path base;
+    if (const std::optional<std::string>& given = GivenUserFolder()) {
+        if (given->empty())
+            return {};
+        std::error_code error;
+        fs::create_directories(*given, error);
+        return fs::is_directory(*given, error) ? *given : std::string();
+    }
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
         base = xdg;
     } else if (const char* home = std::getenv("HOME"); home && *home) {

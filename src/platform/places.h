@@ -1,13 +1,19 @@
 // Where the plug-in keeps its files on this platform.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tarnik {
 
 // The per-user local application-data folder: $XDG_DATA_HOME/Tarnik, or
-// ~/.local/share/Tarnik. Created when missing; empty when it cannot be.
+// ~/.local/share/Tarnik, unless a run gave one (SetUserDataFolder). Created
+// when missing; empty when it cannot be, or when the run gave none.
 std::string UserDataFolder();
+
+// The per-user folder of a run that is given its places as values (a file
+// run); nullopt goes back to finding it from the environment.
+void SetUserDataFolder(std::optional<std::string> folder);
 
 // True when a probe file "__xxXXXxx__.test" can be created in `folder`; the
 // probe is removed again.

@@ -27,12 +27,14 @@ bool CarryUserCopy(const std::string& from, const std::string& to) {
 
 }  // namespace
 
+std::string ModuleNameOf(const std::string& xtensionName) {
+    return xtensionName.ends_with("Win") ? xtensionName : xtensionName + "Win";
+}
+
 SettingsFileChoice ChooseSettingsFile(const std::string& xtensionName, const HostFolders& folders,
                                       bool writable) {
     SettingsFileChoice choice;
-    choice.moduleName = xtensionName;
-    if (!choice.moduleName.ends_with("Win"))
-        choice.moduleName += "Win";
+    choice.moduleName = ModuleNameOf(xtensionName);
     const std::string logName = xtensionName + ".log";
     const std::string userFolder = UserDataFolder();
     SetLogFile((fs::path(folders.program) / logName).string(),

@@ -28,6 +28,9 @@ struct SettingsFileChoice {
     bool copyFailed = false;
 };
 
+// N with "Win" appended unless N ends with it.
+std::string ModuleNameOf(const std::string& xtensionName);
+
 // Makes the choice and applies it: sets the settings store's file (the section
 // is left as it is) and the log file. `writable` is the shell's flag on entry;
 // the flag after the probe of the XTensions folder comes back in the result.

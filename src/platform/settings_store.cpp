@@ -52,8 +52,9 @@ class SettingsStore {
     ~SettingsStore() { Flush(); }
 
     void SetTarget(const char* file, const char* section) {
-        if (file && file_ != file) {
+        if (file && (file_ != file || inMemory_)) {
             Flush();
+            EndMemory();
             file_ = file;
         }
         if (section)
@@ -69,8 +70,16 @@ class SettingsStore {
         return Copy(loaded.document.Find(section_, key));
     }
 
+    void UseInMemory(std::string_view text) {
+        Flush();
+        EndMemory();
+        file_.clear();
+        pending_ = ProfileDocument(std::string(text));
+        inMemory_ = true;
+    }
+
     void Put(std::string_view key, std::string_view value) {
-        if (file_.empty() || section_.empty())
+        if ((file_.empty() && !inMemory_) || section_.empty())
             return;
         if (!pending_) {
             LoadedFile loaded = Load(file_);
@@ -81,11 +90,25 @@ class SettingsStore {
         pending_->Set(section_, key, value);
     }
 
+    // Writes nothing while the store is in memory: that store has no file.
     void Flush() {
-        if (!pending_)
+        if (inMemory_ || !pending_)
             return;
         SaveFileSafely(file_, pending_->Text());
         pending_.reset();
+    }
+
+    void EndMemory() {
+        if (inMemory_)
+            pending_.reset();
+        inMemory_ = false;
+    }
+
+    std::string Text() const {
+        if (pending_)
+            return pending_->Text();
+        LoadedFile loaded = Load(file_);
+        return loaded.state == FileState::kRead ? loaded.document.Text() : std::string();
     }
 
     const std::string& File() const { return file_; }
@@ -101,6 +124,7 @@ class SettingsStore {
     std::string file_;
     std::string section_;
     std::optional<ProfileDocument> pending_;
+    bool inMemory_ = false;  // pending_ is the whole store, and no file is behind it
 };
 
 SettingsStore& Store() {
@@ -109,6 +133,14 @@ SettingsStore& Store() {
 }
 
 }  // namespace
+
+std::string StoreText() {
+    return Store().Text();
+}
+
+void UseSettingsInMemory(std::string_view text) {
+    Store().UseInMemory(text);
+}
 
 void SetStoreTarget(const char* file, const char* section) {
     Store().SetTarget(file, section);

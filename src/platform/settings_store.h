@@ -52,4 +52,14 @@ void PutInt(std::string_view key, int32_t value);
 // Writes what is pending to the current file.
 void FlushStore();
 
+// A store of one run, with no file behind it: it starts from `text` (a
+// settings file's contents) and keeps every write in memory until a file is
+// set as the target again. A file run uses it, so that neither the settings
+// it was given nor the user's own are ever written.
+void UseSettingsInMemory(std::string_view text);
+
+// The whole store as a settings file holds it: the file's text with what is
+// pending laid over it.
+std::string StoreText();
+
 }  // namespace tarnik

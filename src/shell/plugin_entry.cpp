@@ -18,20 +18,28 @@ std::unique_ptr<Component> TryCreate() {
     }
 }
 
-int32_t Start(XTRegistrationRecord* record) {
-    PluginObjects& plugin = Plugin();
-    plugin.main.reset();
-    plugin.hyph = TryCreate<HyphXT>();
-    plugin.dict = TryCreate<DictXT>();
-    plugin.typo = TryCreate<TypoXT>();
-    plugin.main =
-        std::make_unique<TarnikXT>(plugin.hyph.get(), plugin.dict.get(), plugin.typo.get());
-    plugin.main->AttachConfig(std::make_unique<CConfigPrefsData>());
-    SetPluginFolder(ModuleFolder());
-    return plugin.main->Register(record);
+template <class Component>
+std::unique_ptr<Component> TryCreate(const PluginStart& start, PluginComponent which) {
+    return start.components & which ? TryCreate<Component>() : nullptr;
 }
 
 }  // namespace
+
+int32_t StartPlugin(XTRegistrationRecord* record, const PluginStart& start) {
+    int32_t result = GuardedCall("Start-up", [record, &start] {
+        PluginObjects& plugin = Plugin();
+        plugin.main.reset();
+        plugin.hyph = TryCreate<HyphXT>(start, kHyphenationComponent);
+        plugin.dict = TryCreate<DictXT>(start, kSpellingComponent);
+        plugin.typo = TryCreate<TypoXT>(start, kTypographyComponent);
+        plugin.main = std::make_unique<TarnikXT>(plugin.hyph.get(), plugin.dict.get(),
+                                                 plugin.typo.get(), start.chooseSettings);
+        plugin.main->AttachConfig(std::make_unique<CConfigPrefsData>());
+        SetPluginFolder(start.pluginFolder.empty() ? ModuleFolder() : start.pluginFolder);
+        return plugin.main->Register(record);
+    });
+    return result == XT_ERR_STATE ? kRegistrationRefused : result;
+}
 
 PluginObjects& Plugin() {
     static PluginObjects objects;
@@ -41,8 +49,7 @@ PluginObjects& Plugin() {
 }  // namespace tarnik
 
 extern "C" int32_t XTActivateCallback(XTRegistrationRecord* record) {
-    int32_t result = tarnik::GuardedCall("Start-up", [record] { return tarnik::Start(record); });
-    return result == XT_ERR_STATE ? tarnik::kRegistrationRefused : result;
+    return tarnik::StartPlugin(record, {});
 }
 
 extern "C" int32_t aa() {

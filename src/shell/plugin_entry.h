@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "hyphcommands/hyph_xt.h"
 #include "shell/tarnik_xt.h"
@@ -35,5 +36,24 @@ struct PluginObjects {
 };
 
 PluginObjects& Plugin();
+
+// The components a start creates.
+enum PluginComponent : unsigned {
+    kHyphenationComponent = 1,
+    kSpellingComponent = 2,
+    kTypographyComponent = 4,
+    kAllComponents = 7,
+};
+
+// How the plug-in starts: as a host starts it (every component, its own folder,
+// its settings file chosen), or as a run that gives its places as values.
+struct PluginStart {
+    unsigned components = kAllComponents;
+    std::string pluginFolder;    // empty: the folder of the module file
+    bool chooseSettings = true;  // false: the caller sets the settings store
+};
+
+// What XTActivateCallback does, with the start given.
+int32_t StartPlugin(XTRegistrationRecord* record, const PluginStart& start);
 
 }  // namespace tarnik

@@ -7,10 +7,10 @@
 
 namespace tarnik {
 
-TarnikXT::TarnikXT(HyphXT* hyph, DictXT* dict, TypoXT* typo)
+TarnikXT::TarnikXT(HyphXT* hyph, DictXT* dict, TypoXT* typo, bool chooseSettings)
     : hyph_(hyph), dict_(dict), typo_(typo) {
     SetDeveloperCode(kTarnikDeveloperCode);
-    SetXTensionName("Tarnik11");
+    SetXTensionName("Tarnik11", chooseSettings);
     SetIdCode("TRNk");
 }
 

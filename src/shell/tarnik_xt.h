@@ -22,7 +22,8 @@ inline constexpr uint32_t kTarnikDeveloperCode = 0x414E5244;
 
 class TarnikXT : public XT40shell {
   public:
-    TarnikXT(HyphXT* hyph, DictXT* dict, TypoXT* typo);
+    // `chooseSettings`: see XT40shell::SetXTensionName.
+    TarnikXT(HyphXT* hyph, DictXT* dict, TypoXT* typo, bool chooseSettings = true);
 
     // The numbers of the command items the menu update acts on.
     MenuItemNumbers CommandItems() const;

@@ -108,9 +108,13 @@ void XT40shell::AttachConfig(std::unique_ptr<CConfigPrefsData> config) {
     config_ = std::move(config);
 }
 
-void XT40shell::SetXTensionName(const std::string& name) {
+void XT40shell::SetXTensionName(const std::string& name, bool chooseSettings) {
     xtensionName_ = name.substr(0, kMaxXTensionName);
     SetMessageSource(xtensionName_, ModuleFileVersion());
+    if (!chooseSettings) {
+        moduleName_ = ModuleNameOf(xtensionName_);
+        return;
+    }
     SettingsFileChoice choice = ChooseSettingsFile(xtensionName_, CurrentHostFolders(), writable_);
     moduleName_ = choice.moduleName;
     writable_ = choice.writable;

@@ -83,8 +83,10 @@ class XT40shell : public XT40Root {
   protected:
     void SetDeveloperCode(uint32_t code) { developerCode_ = code; }
     // Sets the name (cut to kMaxXTensionName characters) and with it the module
-    // name, the settings file, the log file and the title of message boxes.
-    void SetXTensionName(const std::string& name);
+    // name and the title of message boxes; with `chooseSettings`, also the
+    // settings file and the log file (a run given its settings as values sets
+    // the settings store itself and keeps no log).
+    void SetXTensionName(const std::string& name, bool chooseSettings);
 
     // The main object's part of each event.
     virtual void Quit() {}

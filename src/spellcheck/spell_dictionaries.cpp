@@ -1,7 +1,6 @@
 #include "spellcheck/spell_dictionaries.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/places.h"
@@ -90,9 +89,22 @@ int16_t OpenUserDictionary(SpellCheckState& state) {
 
 }  // namespace
 
+namespace {
+
+std::string& GivenUserDictionary() {
+    static std::string path;
+    return path;
+}
+
+}  // namespace
+
+void SetUserDictionaryFile(std::string path) {
+    GivenUserDictionary() = std::move(path);
+}
+
 std::string UserDictionaryPath() {
-    if (const char* chosen = std::getenv(kUserDictionaryVariable); chosen && *chosen)
-        return chosen;
+    if (!GivenUserDictionary().empty())
+        return GivenUserDictionary();
     return WritableFilePath(PluginFolder(), kUserDictionaryFile);
 }
 

@@ -3,8 +3,8 @@
 // the user dictionary "user.dic".
 //
 // user.dic lies in the plug-in's folder, or in the per-user folder when the
-// plug-in's folder cannot be written (platform/places.h); the environment
-// variable TARNIK_USER_DICTIONARY, when set, names another file. A missing file
+// plug-in's folder cannot be written (platform/places.h), unless a run names
+// another file (SetUserDictionaryFile). A missing file
 // is created. A damaged one is moved aside (user.dic.bak, never over an older
 // backup), the user is told where it went, and a new one is started. One that
 // exists but cannot be read is left as it is: the user is told, and the command
@@ -18,7 +18,6 @@ namespace tarnik {
 
 inline constexpr char kMainDictionaryFile[] = "son.dic";
 inline constexpr char kUserDictionaryFile[] = "user.dic";
-inline constexpr char kUserDictionaryVariable[] = "TARNIK_USER_DICTIONARY";
 
 // Results of OpenSpellDictionaries.
 inline constexpr int16_t kSpellOpenNoSpeller = -10;
@@ -40,5 +39,9 @@ void ReportUnsavedChange(const char* english);
 
 // Where user.dic is looked for.
 std::string UserDictionaryPath();
+
+// The user dictionary a run names instead of user.dic; empty goes back to
+// user.dic in its usual place.
+void SetUserDictionaryFile(std::string path);
 
 }  // namespace tarnik

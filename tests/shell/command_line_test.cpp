@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "plugin_fixture.h"
 #include "tests/support/private_tarnik.h"
@@ -220,6 +222,24 @@ TEST_F(CommandLine, OutputIntoADeviceOrAPipeIsWrittenIntoIt) {
     EXPECT_EQ(inPlace.status, 2) << inPlace.err;
     EXPECT_NE(inPlace.err.find("/dev/null: it is not a regular file"), std::string::npos)
         << inPlace.err;
+}
+
+// A command writes only the files it owns: a typography run starts neither
+// the spell check nor the hyphenation, so it makes no user dictionary, no
+// exceptions file and no lock; no run writes settings.
+TEST_F(CommandLine, ACommandLeavesNoFileItDoesNotOwn) {
+    Write("a.txt", "Ala ma \"kota\" -- i psa.\n");
+    Outcome typo = Tarnik("typo a.txt");
+    EXPECT_EQ(typo.status, 0) << typo.err;
+    EXPECT_NE(typo.out.find("„kota”"), std::string::npos) << typo.out;
+    std::vector<std::string> made;
+    for (const auto& entry : fs::recursive_directory_iterator(folder_))
+        made.push_back(entry.path().string().substr(folder_.size() + 1));
+    std::sort(made.begin(), made.end());
+    EXPECT_EQ(made, (std::vector<std::string>{
+                        ".tarnik", ".tarnik/XTensions", ".tarnik/XTensions/PLHYPH.DAT",
+                        ".tarnik/XTensions/Tarnik11.so", ".tarnik/XTensions/son.dic",
+                        ".tarnik/tarnik", "a.txt", "stderr.txt", "stdin.txt", "stdout.txt"}));
 }
 
 }  // namespace

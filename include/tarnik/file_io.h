@@ -1,5 +1,5 @@
 // Reading a whole file or stream into memory, as every reader of Tarnik's
-// files does before it checks a single byte.
+// files does before it checks a single byte, and writing a whole buffer.
 #pragma once
 
 #include <fcntl.h>
@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "tarnik/error.h"
 
@@ -28,6 +29,23 @@ inline bool ReadWholeDescriptor(int fd, std::string& bytes) {
         }
         bytes.append(buffer, static_cast<size_t>(n));
     }
+}
+
+// Writes all of `bytes` to the open descriptor `fd`; false with errno set when
+// a write fails.
+inline bool WriteWholeDescriptor(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
 }
 
 // Reads the file at `path` whole into `bytes`; the error ("PATH: REASON") when
