@@ -142,6 +142,7 @@ class CheckDriver : public host::DialogDriver {
 
     // The file being checked and the host that shows it.
     void Begin(const std::string& file, host::MemoryHost& host) {
+        KeepAnswered();
         file_ = file;
         host_ = &host;
     }
@@ -178,6 +179,22 @@ class CheckDriver : public host::DialogDriver {
   private:
     const host::DialogItemState* Item(const host::DialogState& dialog, int16_t number) {
         return dialog.Find(number);
+    }
+
+    // Where the dialog's word starts in the story.
+    int32_t WordStart() const {
+        const host::Document& document = *host_->document;
+        return document.stories[size_t(document.items[size_t(document.current)].story)]
+            .selectionStart;
+    }
+
+    // A Change All joins the run's list only once the plug-in has made the change:
+    // a text the plug-in refuses must not answer later words (it would be refused
+    // again, and the same word would come back for ever).
+    void KeepAnswered() {
+        if (answered_ && answered_->change)
+            changed_[answered_->change->first] = answered_->change->second;
+        answered_.reset();
     }
 
     // The run-long lists answer words seen in an earlier file.
@@ -268,6 +285,11 @@ class CheckDriver : public host::DialogDriver {
         }
         if (answer.empty())
             return std::nullopt;
+        // Spaces alone would only cut the word out of the text.
+        if (answer.find_first_not_of(" \t") == std::string::npos) {
+            out_ << "A word cannot be changed to spaces alone; type the new text.\n";
+            return std::nullopt;
+        }
         queued_.push_back(Press(button));
         return Type(kChangeToItem, answer);
     }
@@ -275,8 +297,22 @@ class CheckDriver : public host::DialogDriver {
     std::optional<host::DialogAction> Answer(const host::DialogState& dialog) {
         const host::DialogItemState* wordItem = Item(dialog, kWordItem);
         std::string word = wordItem ? wordItem->text : "";
-        if (std::optional<host::DialogAction> action = FromRunLists(word))
-            return action;
+        int32_t at = WordStart();
+        // The dialog still at the word just changed: the plug-in refused the change
+        // (and said why); the user answers again.
+        bool refused =
+            answered_ && answered_->changing && answered_->word == word && answered_->at == at;
+        if (refused)
+            answered_.reset();
+        else
+            KeepAnswered();
+        if (!refused) {
+            if (std::optional<host::DialogAction> action = FromRunLists(word)) {
+                answered_ = Answered{word, at, action->kind == host::DialogAction::Kind::Type,
+                                     std::nullopt};
+                return action;
+            }
+        }
         Show(dialog, word);
         for (;;) {
             std::string line;
@@ -313,12 +349,13 @@ class CheckDriver : public host::DialogDriver {
                     auto action = ChangeTo(dialog, rest, key[0] == 'r' ? kChange : kChangeAll);
                     if (!action)
                         continue;
+                    answered_ = Answered{word, at, true, std::nullopt};
                     if (key[0] == 'R') {
                         std::string to = rest;
                         const host::DialogItemState* list = Item(dialog, kListItem);
                         if (action->kind == host::DialogAction::Kind::Choose && list)
                             to = list->rows[size_t(action->row)];
-                        changed_[Lowered(word)] = Lowered(to);
+                        answered_->change = {Lowered(word), Lowered(to)};
                     }
                     return action;
                 }
@@ -357,6 +394,15 @@ class CheckDriver : public host::DialogDriver {
     std::vector<host::DialogAction> queued_;
     std::set<std::string> ignored_;
     std::map<std::string, std::string> changed_;  // small letters -> small letters
+    // The last answer that changes the word, until the dialog shows where the walk
+    // went on.
+    struct Answered {
+        std::string word;
+        int32_t at = 0;
+        bool changing = false;
+        std::optional<std::pair<std::string, std::string>> change;  // for Change All
+    };
+    std::optional<Answered> answered_;
     bool interrupted_ = false;
 };
 

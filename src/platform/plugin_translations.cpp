@@ -113,6 +113,12 @@ constexpr StringTwin kStringTwins[] = {
     {"Can't add the word to the user dictionary.",
      "Nie można dodać wyrazu do słownika użytkownika."},
     {"Can't save the user dictionary.", "Nie można zapisać słownika użytkownika."},
+
+    // The Check Spelling dialog's refusals.
+    {"The word was not changed: the text in Change To is longer than 255 characters.",
+     "Wyrazu nie zamieniono: tekst w polu Zamień na jest dłuższy niż 255 znaków."},
+    {"The word was not changed: the text cannot be edited.",
+     "Wyrazu nie zamieniono: tekstu nie można zmieniać."},
 };
 
 }  // namespace

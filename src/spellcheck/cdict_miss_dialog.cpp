@@ -13,6 +13,15 @@
 
 namespace tarnik {
 
+namespace {
+
+constexpr char kReplacementTooLong[] =
+    "The word was not changed: the text in Change To is longer than 255 characters.";
+static_assert(kMaxReplacement == 255, "the message names the limit");
+constexpr char kReplacementRefused[] = "The word was not changed: the text cannot be edited.";
+
+}  // namespace
+
 CDictMissDialog::CDictMissDialog() : XT40xdlog(kResource) {}
 
 void CDictMissDialog::SetUp() {
@@ -80,9 +89,16 @@ void CDictMissDialog::ChangeWord(bool all) {
     std::string text = Item(kChangeToItem).Text();
     if (text.empty())
         return;
-    // A text the story cannot take leaves the dialog at the word.
-    if (!ReplaceMisspelt(text))
+    // A text the story cannot take leaves the dialog at the word, and the user is
+    // told why: without a word the same word would simply come back.
+    if (text.size() > static_cast<size_t>(kMaxReplacement)) {
+        ShowMessage(XT_MB_OK, 0, "", "%s", ShownText(kReplacementTooLong));
         return;
+    }
+    if (!ReplaceMisspelt(text)) {
+        ShowMessage(XT_MB_OK, 0, "", "%s", ShownText(kReplacementRefused));
+        return;
+    }
     if (all)
         Scanner().ReplaceAdd(state.misspelt, text);
     Continue();

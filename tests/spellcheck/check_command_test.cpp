@@ -28,7 +28,7 @@ class CheckCommandTest : public TarnikFolderTest {
     // standard output is returned, standard error kept in Errors().
     std::string Check(const std::string& args, int& status) const {
         std::string command = "cd " + folder_.string() + " && XDG_DATA_HOME=" + folder_.string() +
-                              " " + tarnik_ + " check --user user.dic " + args +
+                              " timeout 120 " + tarnik_ + " check --user user.dic " + args +
                               " </dev/null 2>stderr";
         std::string out;
         FILE* pipe = popen(command.c_str(), "r");
@@ -68,6 +68,30 @@ TEST_F(CheckCommandTest, ChangesAreWrittenBackWithABackupAndChangeAllHoldsAcross
     EXPECT_EQ(Read("a.txt.bak"), "Ala i krul.\r\nDrugi: wszystkoo!\n");
     EXPECT_EQ(Read("a.txt.bak.1"), "zmija\n");
     EXPECT_NE(Errors().find("a.txt: changes written (the original is "), std::string::npos);
+}
+
+TEST_F(CheckCommandTest, AChangeThePlugInRefusesIsExplainedAndAskedAgain) {
+    const std::string tooLong(256, 'y');
+    struct Case {
+        std::string answers;
+        const char* after;
+        const char* said;  // on standard error, or standard output
+    } cases[] = {
+        {"R\n" + tooLong + "\nR kot\n", "Ala ma kot i kot.\n", "longer than 255 characters"},
+        {"R " + tooLong + "\ni\ni\n", "Ala ma kotta i kotta.\n", "longer than 255 characters"},
+        {"r " + tooLong + "\nr kot\ni\n", "Ala ma kot i kotta.\n", "longer than 255 characters"},
+        {"r   \nR kot\n", "Ala ma kot i kot.\n", "spaces alone"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answers.substr(0, 8));
+        Write("a.txt", "Ala ma kotta i kotta.\n");
+        Write("answers", c.answers);
+        int status = -1;
+        std::string out = Check("--dialogs answers --no-backup a.txt", status);
+        EXPECT_EQ(status, 0) << Errors();
+        EXPECT_EQ(Read("a.txt"), c.after);
+        EXPECT_NE((Errors() + out).find(c.said), std::string::npos) << Errors() << out;
+    }
 }
 
 TEST_F(CheckCommandTest, IgnoreAllHoldsAcrossFilesAndAFileWithoutChangesIsNotRewritten) {

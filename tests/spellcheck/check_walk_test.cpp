@@ -335,14 +335,35 @@ TEST(CheckWalkTest, CheckDocumentFromAGroupLeavesTheGroupCurrent) {
 }
 
 TEST(CheckWalkTest, AReplacementTheStoryCannotTakeKeepsTheDialogAtTheWord) {
+    const char kWhy[] =
+        "The word was not changed: the text in Change To is longer than 255 characters.";
     PluginDocument d(OneBox("krul i zmija"));
     StopRecorder recorder(d);
-    d.driver.Type(1045, std::string(300, 'a')).Press(1048).Press(1046).Press(1046);
-    d.driver.Answer(XT_ANSWER_OK);
+    d.driver.Type(1045, std::string(300, 'a')).Press(1048).Answer(XT_ANSWER_OK);
+    d.driver.Press(1046).Press(1046).Answer(XT_ANSWER_OK);
     ASSERT_EQ(d.Choose("Check Story..."), 0);
     EXPECT_TRUE(d.driver.Problems().empty());
     EXPECT_EQ(recorder.stops, (std::vector<std::string>{"krul", "zmija"}));
     EXPECT_EQ(d.StoryText(0), "krul i zmija");
+    ASSERT_EQ(d.host.messages.size(), 2u);
+    EXPECT_EQ(d.host.messages[0].text, kWhy);
+
+    // Change All with 256 characters changes nothing and joins no list: the next
+    // answer decides, and the later occurrence follows that one.
+    for (size_t length : {size_t(255), size_t(256)}) {
+        SCOPED_TRACE(length);
+        PluginDocument e(OneBox("Ala ma kotta i kotta."));
+        e.driver.Type(1045, std::string(length, 'y')).Press(1049);
+        if (length > 255)
+            e.driver.Answer(XT_ANSWER_OK).Type(1045, "kot").Press(1049);
+        e.driver.Answer(XT_ANSWER_OK);
+        ASSERT_EQ(e.Choose("Check Story..."), 0);
+        EXPECT_TRUE(e.driver.Problems().empty()) << e.driver.Problems().front();
+        EXPECT_TRUE(e.driver.Finished());
+        std::string word = length > 255 ? "kot" : std::string(length, 'y');
+        EXPECT_EQ(e.StoryText(0), "Ala ma " + word + " i " + word + ".");
+        EXPECT_EQ(e.host.messages.front().text, length > 255 ? kWhy : "No more errors.");
+    }
 }
 
 TEST(CheckWalkTest, CheckDocumentWithoutErrorsSaysSo) {
