@@ -38,6 +38,7 @@
 #include "host/terminal_dialog_driver.h"
 #include "spellcheck/dict_settings.h"
 #include "spellcheck/spell_dictionaries.h"
+#include "text/unicode_case.h"
 #include "text/word_scanner.h"
 
 namespace tarnik::cli {
@@ -111,12 +112,16 @@ host::DialogAction Choose(int16_t item, int32_t row) {
     return {host::DialogAction::Kind::Choose, item, {}, row};
 }
 
-// The word's form with the capitals of `like` (cp1250 inside, UTF-8 outside),
-// as the plug-in's Change All gives them.
+std::u16string Units(const std::string& utf8) {
+    return host::Utf8ToUtf16(utf8).value_or(std::u16string());
+}
+
+// The word's form with the capitals of `like`, as the plug-in's Change All gives
+// them; every character kept (a word is compared and cased by its own letters).
 std::string WithCaseOf(const std::string& text, const std::string& like) {
-    std::string cased = Utf8ToCp1250(text);
-    WordScanner::ApplyCase(cased.data(), WordScanner::CaseClass(Utf8ToCp1250(like)));
-    return Cp1250ToUtf8(cased);
+    std::u16string cased = Units(text);
+    ApplyCaseToUnits(cased, UnitsCaseClass(Units(like)));
+    return host::Utf16ToUtf8(cased);
 }
 
 // The characters of a UTF-8 text.
@@ -128,9 +133,16 @@ size_t Width(const std::string& utf8) {
 }
 
 std::string Lowered(const std::string& utf8) {
-    std::string text = Utf8ToCp1250(utf8);
-    ToLowerInPlace(text);
-    return Cp1250ToUtf8(text);
+    return host::Utf16ToUtf8(LoweredUnits(Units(utf8)));
+}
+
+// The plug-in's rule for a Change All answer: a replacement in the case pattern
+// of the word it replaced follows each later word's case; any other stays as
+// given.
+bool FollowsCase(const std::string& word, const std::string& replacement) {
+    constexpr uint16_t kPattern = kCaseInitial | kCaseCapitals | kCaseSmall | kCaseMixed;
+    return (UnitsCaseClass(Units(word)) & kPattern) ==
+           (UnitsCaseClass(Units(replacement)) & kPattern);
 }
 
 // Answers the plug-in's dialogs for tarnik check: the Check Spelling dialog by
@@ -203,7 +215,8 @@ class CheckDriver : public host::DialogDriver {
             return Press(kIgnore);
         if (auto it = changed_.find(Lowered(word)); it != changed_.end()) {
             queued_.push_back(Press(kChange));
-            return Type(kChangeToItem, WithCaseOf(it->second, word));
+            const auto& [replacement, follows] = it->second;
+            return Type(kChangeToItem, follows ? WithCaseOf(replacement, word) : replacement);
         }
         return std::nullopt;
     }
@@ -231,7 +244,9 @@ class CheckDriver : public host::DialogDriver {
         auto piece = [&](int32_t from, int32_t to) {
             return host::Utf16ToUtf8(text.substr(size_t(from), size_t(to - from)));
         };
-        std::string before = piece(lineStart, start);
+        // A byte-order mark that heads the file is no column of its first line.
+        int32_t shownFrom = lineStart == 0 && !text.empty() && text[0] == u'\uFEFF' ? 1 : lineStart;
+        std::string before = piece(std::min(shownFrom, start), start);
         size_t column = 1 + Width(before);
         const char* on = terminal_ ? "\x1b[7m" : "[";
         const char* off = terminal_ ? "\x1b[0m" : "]";
@@ -355,7 +370,8 @@ class CheckDriver : public host::DialogDriver {
                         const host::DialogItemState* list = Item(dialog, kListItem);
                         if (action->kind == host::DialogAction::Kind::Choose && list)
                             to = list->rows[size_t(action->row)];
-                        answered_->change = {Lowered(word), Lowered(to)};
+                        bool follows = FollowsCase(word, to);
+                        answered_->change = {Lowered(word), {follows ? Lowered(to) : to, follows}};
                     }
                     return action;
                 }
@@ -393,14 +409,15 @@ class CheckDriver : public host::DialogDriver {
     host::MemoryHost* host_ = nullptr;
     std::vector<host::DialogAction> queued_;
     std::set<std::string> ignored_;
-    std::map<std::string, std::string> changed_;  // small letters -> small letters
+    // small letters -> the replacement and whether it follows each word's case
+    std::map<std::string, std::pair<std::string, bool>> changed_;
     // The last answer that changes the word, until the dialog shows where the walk
     // went on.
     struct Answered {
         std::string word;
         int32_t at = 0;
         bool changing = false;
-        std::optional<std::pair<std::string, std::string>> change;  // for Change All
+        std::optional<std::pair<std::string, std::pair<std::string, bool>>> change;  // Change All
     };
     std::optional<Answered> answered_;
     bool interrupted_ = false;
