@@ -11,6 +11,7 @@
 #include "cli/command.h"
 #include "cli/text_file_run.h"
 #include "host/dialogs.h"
+#include "host/encoding.h"
 #include "host/safe_save.h"
 #include "hyphcommands/hyph_service.h"
 
@@ -44,8 +45,11 @@ constexpr char kHelp[] =
     "                   folder); PLHYPH.USR is found beside it, or in the per-user\n"
     "                   folder when DIR cannot be written\n"
     "  -o, --output OUT write to OUT instead of standard output\n"
-    "  --in-place       write back to FILE, keeping the original as FILE.bak (an\n"
-    "                   older one replaced)\n"
+    "  --in-place       write back to FILE, keeping the original as FILE.bak (or\n"
+    "                   FILE.bak.1, FILE.bak.2, ... when that is taken: an older\n"
+    "                   backup is never replaced; for a link, beside the file it\n"
+    "                   points to, named after it); a FILE the run leaves\n"
+    "                   unchanged is not written, and gets no backup\n"
     "  --no-backup      with --in-place: keep no FILE.bak\n\n"
     "Options are laid over the settings file. OUT and FILE are replaced whole or\n"
     "not at all: a failed write leaves the old file as it was.\n\n"
@@ -150,7 +154,9 @@ int Run(const std::vector<std::string>& args) {
 
     const std::string story = run.StoryText();
     if (options.inPlace) {
-        if (!host::SaveFileSafely(options.input, story, error, options.backup))
+        // Nothing changed: the file is left untouched, with no backup beside it.
+        if (story != host::Utf16ToUtf8(text) &&
+            !host::SaveFileSafely(options.input, story, error, options.backup))
             return Error(1, error);
     } else if (!options.output.empty()) {
         if (!host::SaveFileSafely(options.output, story, error))
