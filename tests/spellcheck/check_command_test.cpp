@@ -94,6 +94,50 @@ TEST_F(CheckCommandTest, AChangeThePlugInRefusesIsExplainedAndAskedAgain) {
     }
 }
 
+// The run's lists and the changes keep every character of the user's text,
+// from file to file.
+TEST_F(CheckCommandTest, WordsAreKnownWholeAndWrittenAsTyped) {
+    const struct {
+        const char* a;
+        const char* b;
+        const char* answers;
+        const char* aAfter;
+        const char* bAfter;
+    } cases[] = {
+        // Change All of Кот changes no other Cyrillic word, here or in b.txt.
+        {"Pisał do Кот, Дом i Лес.\n", "Кот i Дом.\n", "R kot\ni\ni\ni\n",
+         "Pisał do kot, Дом i Лес.\n", "kot i Дом.\n"},
+        // Ignore All of Кот ignores neither Дом nor Лес.
+        {"Кот, Дом.\n", "Лес i Кот.\n", "I\ni\ni\n", "Кот, Дом.\n", "Лес i Кот.\n"},
+        // A typed piñata, and the word offered back, are written as they are.
+        {"krul i kotñ.\n", "krul.\n", "R piñata\nr kotñ\n", "piñata i kotñ.\n", "piñata.\n"},
+        // Change All to a capitalised form: every later occurrence gets it.
+        {"W polsce i znowu w polsce.\n", "polsce\n", "R Polsce\n", "W Polsce i znowu w Polsce.\n",
+         "Polsce\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answers);
+        Write("a.txt", c.a);
+        Write("b.txt", c.b);
+        Write("answers", c.answers);
+        int status = -1;
+        std::string out = Check("--dialogs answers --no-backup a.txt b.txt", status);
+        EXPECT_EQ(status, 0) << Errors() << out;
+        EXPECT_EQ(Read("a.txt"), c.aAfter) << out;
+        EXPECT_EQ(Read("b.txt"), c.bAfter) << out;
+        EXPECT_EQ(out.find("?"), out.find("? ")) << out;  // no '?' but the prompt's
+    }
+}
+
+TEST_F(CheckCommandTest, AByteOrderMarkIsNoColumn) {
+    Write("a.txt", "\xEF\xBB\xBFkrul ma kota\n");
+    Write("answers", "i\n");
+    int status = -1;
+    std::string out = Check("--dialogs answers a.txt", status);
+    EXPECT_EQ(status, 0) << Errors();
+    EXPECT_NE(out.find("a.txt:1:1: krul\n    [krul] ma kota\n"), std::string::npos) << out;
+}
+
 TEST_F(CheckCommandTest, IgnoreAllHoldsAcrossFilesAndAFileWithoutChangesIsNotRewritten) {
     Write("a.txt", "krul\n");
     Write("b.txt", "Jest krul i zmija.\n");
