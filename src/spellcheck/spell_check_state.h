@@ -36,7 +36,7 @@ struct WalkSegment {
 };
 
 struct SpellCheckState {
-    std::string misspelt;          // cp1250, for the speller and the user dictionary
+    std::string misspelt;          // cp1250 (its first 319 characters), for the speller
     std::u16string misspeltUnits;  // the word whole, as the story holds it
     std::u16string replacement;    // the first text of "Change To"
     std::vector<std::string> suggestions;
