@@ -37,6 +37,7 @@
 #include "spellcheck/dict_settings.h"
 #include "spellcheck/spell_dictionaries.h"
 #include "tarnik/safe_save.h"
+#include "text/unicode_case.h"
 #include "text/word_scanner.h"
 
 namespace tarnik::cli {
@@ -110,12 +111,16 @@ host::DialogAction Choose(int16_t item, int32_t row) {
     return {host::DialogAction::Kind::Choose, item, {}, row};
 }
 
-// The word's form with the capitals of `like` (cp1250 inside, UTF-8 outside),
-// as the plug-in's Change All gives them.
+std::u16string Units(const std::string& utf8) {
+    return Utf8ToUtf16(utf8);
+}
+
+// The word's form with the capitals of `like`, as the plug-in's Change All gives
+// them; every character kept (a word is compared and cased by its own letters).
 std::string WithCaseOf(const std::string& text, const std::string& like) {
-    std::string cased = Utf8ToCp1250(text);
-    WordScanner::ApplyCase(cased.data(), WordScanner::CaseClass(Utf8ToCp1250(like)));
-    return Cp1250ToUtf8(cased);
+    std::u16string cased = Units(text);
+    ApplyCaseToUnits(cased, UnitsCaseClass(Units(like)));
+    return Utf16ToUtf8(cased);
 }
 
 // The characters of a UTF-8 text.
@@ -127,9 +132,16 @@ size_t Width(const std::string& utf8) {
 }
 
 std::string Lowered(const std::string& utf8) {
-    std::string text = Utf8ToCp1250(utf8);
-    ToLowerInPlace(text);
-    return Cp1250ToUtf8(text);
+    return Utf16ToUtf8(LoweredUnits(Units(utf8)));
+}
+
+// The plug-in's rule for a Change All answer: a replacement in the case pattern
+// of the word it replaced follows each later word's case; any other stays as
+// given.
+bool FollowsCase(const std::string& word, const std::string& replacement) {
+    constexpr uint16_t kPattern = kCaseInitial | kCaseCapitals | kCaseSmall | kCaseMixed;
+    return (UnitsCaseClass(Units(word)) & kPattern) ==
+           (UnitsCaseClass(Units(replacement)) & kPattern);
 }
 
 // Answers the plug-in's dialogs for tarnik check: the Check Spelling dialog by
@@ -141,6 +153,7 @@ class CheckDriver : public host::DialogDriver {
 
     // The file being checked and the host that shows it.
     void Begin(const std::string& file, host::MemoryHost& host) {
+        KeepAnswered();
         file_ = file;
         host_ = &host;
     }
@@ -179,13 +192,30 @@ class CheckDriver : public host::DialogDriver {
         return dialog.Find(number);
     }
 
+    // Where the dialog's word starts in the story.
+    int32_t WordStart() const {
+        const host::Document& document = *host_->document;
+        return document.stories[size_t(document.items[size_t(document.current)].story)]
+            .selectionStart;
+    }
+
+    // A Change All joins the run's list only once the plug-in has made the change:
+    // a text the plug-in refuses must not answer later words (it would be refused
+    // again, and the same word would come back for ever).
+    void KeepAnswered() {
+        if (answered_ && answered_->change)
+            changed_[answered_->change->first] = answered_->change->second;
+        answered_.reset();
+    }
+
     // The run-long lists answer words seen in an earlier file.
     std::optional<host::DialogAction> FromRunLists(const std::string& word) {
         if (ignored_.count(word))
             return Press(kIgnore);
         if (auto it = changed_.find(Lowered(word)); it != changed_.end()) {
             queued_.push_back(Press(kChange));
-            return Type(kChangeToItem, WithCaseOf(it->second, word));
+            const auto& [replacement, follows] = it->second;
+            return Type(kChangeToItem, follows ? WithCaseOf(replacement, word) : replacement);
         }
         return std::nullopt;
     }
@@ -213,7 +243,9 @@ class CheckDriver : public host::DialogDriver {
         auto piece = [&](int32_t from, int32_t to) {
             return Utf16ToUtf8(text.substr(size_t(from), size_t(to - from)));
         };
-        std::string before = piece(lineStart, start);
+        // A byte-order mark that heads the file is no column of its first line.
+        int32_t shownFrom = lineStart == 0 && !text.empty() && text[0] == u'\uFEFF' ? 1 : lineStart;
+        std::string before = piece(std::min(shownFrom, start), start);
         size_t column = 1 + Width(before);
         const char* on = terminal_ ? "\x1b[7m" : "[";
         const char* off = terminal_ ? "\x1b[0m" : "]";
@@ -267,6 +299,11 @@ class CheckDriver : public host::DialogDriver {
         }
         if (answer.empty())
             return std::nullopt;
+        // Spaces alone would only cut the word out of the text.
+        if (answer.find_first_not_of(" \t") == std::string::npos) {
+            out_ << "A word cannot be changed to spaces alone; type the new text.\n";
+            return std::nullopt;
+        }
         queued_.push_back(Press(button));
         return Type(kChangeToItem, answer);
     }
@@ -274,8 +311,22 @@ class CheckDriver : public host::DialogDriver {
     std::optional<host::DialogAction> Answer(const host::DialogState& dialog) {
         const host::DialogItemState* wordItem = Item(dialog, kWordItem);
         std::string word = wordItem ? wordItem->text : "";
-        if (std::optional<host::DialogAction> action = FromRunLists(word))
-            return action;
+        int32_t at = WordStart();
+        // The dialog still at the word just changed: the plug-in refused the change
+        // (and said why); the user answers again.
+        bool refused =
+            answered_ && answered_->changing && answered_->word == word && answered_->at == at;
+        if (refused)
+            answered_.reset();
+        else
+            KeepAnswered();
+        if (!refused) {
+            if (std::optional<host::DialogAction> action = FromRunLists(word)) {
+                answered_ = Answered{word, at, action->kind == host::DialogAction::Kind::Type,
+                                     std::nullopt};
+                return action;
+            }
+        }
         Show(dialog, word);
         for (;;) {
             std::string line;
@@ -312,12 +363,14 @@ class CheckDriver : public host::DialogDriver {
                     auto action = ChangeTo(dialog, rest, key[0] == 'r' ? kChange : kChangeAll);
                     if (!action)
                         continue;
+                    answered_ = Answered{word, at, true, std::nullopt};
                     if (key[0] == 'R') {
                         std::string to = rest;
                         const host::DialogItemState* list = Item(dialog, kListItem);
                         if (action->kind == host::DialogAction::Kind::Choose && list)
                             to = list->rows[size_t(action->row)];
-                        changed_[Lowered(word)] = Lowered(to);
+                        bool follows = FollowsCase(word, to);
+                        answered_->change = {Lowered(word), {follows ? Lowered(to) : to, follows}};
                     }
                     return action;
                 }
@@ -355,7 +408,17 @@ class CheckDriver : public host::DialogDriver {
     host::MemoryHost* host_ = nullptr;
     std::vector<host::DialogAction> queued_;
     std::set<std::string> ignored_;
-    std::map<std::string, std::string> changed_;  // small letters -> small letters
+    // small letters -> the replacement and whether it follows each word's case
+    std::map<std::string, std::pair<std::string, bool>> changed_;
+    // The last answer that changes the word, until the dialog shows where the walk
+    // went on.
+    struct Answered {
+        std::string word;
+        int32_t at = 0;
+        bool changing = false;
+        std::optional<std::pair<std::string, std::pair<std::string, bool>>> change;  // Change All
+    };
+    std::optional<Answered> answered_;
     bool interrupted_ = false;
 };
 

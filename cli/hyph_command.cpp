@@ -9,7 +9,9 @@
 #include "cli/command.h"
 #include "cli/file_problem.h"
 #include "cli/text_input.h"
+#include "hyphenation/exception_word.h"
 #include "hyphenation/hyph_dict.h"
+#include "hyphenation/hyphenate_text.h"
 #include "hyphenation/hyphenate_word.h"
 #include "hyphenation/user_exceptions.h"
 #include "platform/places.h"
@@ -26,7 +28,9 @@ constexpr char kHelp[] =
     "Hyphenates the words given, or one word per line of the files given with\n"
     "--file (or of standard input, also given as '-'), and prints each with '-' at\n"
     "every allowed break (UTF-8, one per line). A word is hyphenated up to its\n"
-    "first digit; the rest is printed as it is.\n\n"
+    "first digit; the rest is printed as it is. Punctuation around a word and the\n"
+    "hyphen of a compound are no part of a word; a line of several words has each\n"
+    "of them hyphenated.\n\n"
     "  --file FILE    read words from FILE, one per line; the arguments after it\n"
     "                 are files too ('-' is standard input)\n"
     "  --data DIR     the folder of PLHYPH.DAT (default: the bundled XTensions folder)\n"
@@ -62,11 +66,9 @@ class Hyphenator {
     // the original characters, so none is lost, also after a digit.
     void Append(std::string_view word, std::string& result) {
         cp1250_ = Utf8ToCp1250(word);
-        out_.clear();
-        if (useUser_)
-            HyphenateWordWithUser(dict_, cp1250_, &out_);
-        else
-            HyphenateWordWithoutUser(dict_, cp1250_, &out_);
+        // Each word of the line alone, punctuation and compound hyphens kept as
+        // they are: the same words Hyphenate Box and Suggested Hyphenation see.
+        out_ = HyphenateText(dict_, cp1250_, useUser_);
         // Where each character starts: at every byte that is no continuation byte.
         starts_.clear();
         for (size_t i = 0; i < word.size(); ++i) {
@@ -178,6 +180,11 @@ int Manage(HyphDict& dict, const Options& options) {
         return 0;
     }
     std::string word = Utf8ToCp1250(options.actionWord);
+    // An exception is stored as written or not at all (the editor asks the same).
+    if (options.action == "--add") {
+        if (const char* why = HyphExceptionRefusal(Utf8ToUtf16(options.actionWord), word))
+            return Error("'" + options.actionWord + "': " + why);
+    }
     int16_t result =
         options.action == "--add" ? AddHyphException(dict, word) : RemoveHyphException(dict, word);
     if (result >= kUserFileCannotCreate && result <= kUserFileListNotWritten)

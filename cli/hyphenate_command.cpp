@@ -13,6 +13,7 @@
 #include "host/dialogs.h"
 #include "hyphcommands/hyph_service.h"
 #include "tarnik/safe_save.h"
+#include "tarnik/text_codec.h"
 
 namespace tarnik::cli {
 namespace {
@@ -44,8 +45,11 @@ constexpr char kHelp[] =
     "                   folder); PLHYPH.USR is found beside it, or in the per-user\n"
     "                   folder when DIR cannot be written\n"
     "  -o, --output OUT write to OUT instead of standard output\n"
-    "  --in-place       write back to FILE, keeping the original as FILE.bak (an\n"
-    "                   older one replaced)\n"
+    "  --in-place       write back to FILE, keeping the original as FILE.bak (or\n"
+    "                   FILE.bak.1, FILE.bak.2, ... when that is taken: an older\n"
+    "                   backup is never replaced; for a link, beside the file it\n"
+    "                   points to, named after it); a FILE the run leaves\n"
+    "                   unchanged is not written, and gets no backup\n"
     "  --no-backup      with --in-place: keep no FILE.bak\n\n"
     "Options are laid over the settings file. OUT and FILE are replaced whole or\n"
     "not at all: a failed write leaves the old file as it was.\n\n"
@@ -152,10 +156,13 @@ int Run(const std::vector<std::string>& args) {
 
     const std::string story = run.StoryText();
     if (options.inPlace) {
-        SaveResult saved = SaveFileSafely(options.input, story,
-                                          {.keepBackup = options.backup, .regularFileOnly = true});
-        if (!saved.Ok())
-            return Error(1, saved.Describe(options.input));
+        // Nothing changed: the file is left untouched, with no backup beside it.
+        if (story != Utf16ToUtf8(text)) {
+            SaveResult saved = SaveFileSafely(
+                options.input, story, {.keepBackup = options.backup, .regularFileOnly = true});
+            if (!saved.Ok())
+                return Error(1, saved.Describe(options.input));
+        }
     } else if (!options.output.empty()) {
         if (SaveResult saved = SaveFileSafely(options.output, story); !saved.Ok())
             return Error(1, saved.Describe(options.output));

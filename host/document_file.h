@@ -17,7 +17,7 @@ bool LoadDocumentText(std::string_view json, MemoryHost& host, std::string& erro
 std::string SaveDocumentText(const MemoryHost& host);
 
 bool LoadDocumentFile(const std::string& path, MemoryHost& host, std::string& error);
-// Saves through the host's safe save (host/safe_save.h), so a failed save leaves
+// Saves through the one safe save (tarnik/safe_save.h), so a failed save leaves
 // the old file whole and `error` says why.
 bool SaveDocumentFile(const std::string& path, const MemoryHost& host, std::string& error);
 

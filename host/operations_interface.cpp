@@ -170,6 +170,28 @@ int32_t SetDialogItemText(XTDialog dialog, int16_t item, const char* text) {
     return XT_OK;
 }
 
+int32_t GetDialogItemTextUtf16(XTDialog dialog, int16_t item, uint16_t* dest, int32_t capacity,
+                               int32_t* length) {
+    DialogItemState* state = ItemOf(dialog, item);
+    if (!state || !dest || capacity < 0)
+        return XT_ERR_PARAM;
+    std::u16string text = Utf8ToUtf16(state->text);
+    size_t n = std::min(text.size(), static_cast<size_t>(capacity));
+    std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(n), dest);
+    if (length)
+        *length = static_cast<int32_t>(n);
+    return XT_OK;
+}
+
+int32_t SetDialogItemTextUtf16(XTDialog dialog, int16_t item, const uint16_t* text,
+                               int32_t length) {
+    DialogItemState* state = ItemOf(dialog, item);
+    if (!state || length < 0 || (!text && length > 0))
+        return XT_ERR_PARAM;
+    state->text = Utf16ToUtf8(std::u16string(text, text + length));
+    return XT_OK;
+}
+
 int32_t EnableDialogItem(XTDialog dialog, int16_t item, int16_t enabled) {
     DialogItemState* state = ItemOf(dialog, item);
     if (!state)
@@ -341,7 +363,9 @@ CallbackGroup InterfaceCallbacks() {
              {XTCB_SetListChoice, AsCallback(SetListChoice)},
              {XTCB_ShowMessageBox, AsCallback(ShowMessageBox)},
              {XTCB_GetMainWindow, AsCallback(GetMainWindow)},
-             {XTCB_SetBusyCursor, AsCallback(SetBusyCursor)}}};
+             {XTCB_SetBusyCursor, AsCallback(SetBusyCursor)},
+             {XTCB_GetDialogItemTextUtf16, AsCallback(GetDialogItemTextUtf16)},
+             {XTCB_SetDialogItemTextUtf16, AsCallback(SetDialogItemTextUtf16)}}};
 }
 
 CallbackGroup MenuCallbacks() {

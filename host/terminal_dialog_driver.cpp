@@ -111,9 +111,15 @@ int16_t TerminalDialogDriver::AnswerMessage(int16_t style, const std::string& ti
             out_ << "\n";
             return DeclineAnswer(style);
         }
+        // The word alone, or the script's step ("answer yes"), which the
+        // documentation shows for the terminal too.
+        std::string word = line;
+        word.erase(0, word.find_first_not_of(" \t"));
+        if (word.rfind("answer ", 0) == 0 || word.rfind("answer\t", 0) == 0)
+            word.erase(0, 7);
         std::string error;
-        std::optional<DialogStep> step = ParseDialogStep("answer " + line, error);
-        if (Offers(style, step, line))
+        std::optional<DialogStep> step = ParseDialogStep("answer " + word, error);
+        if (Offers(style, step, word))
             return step->answer;
         out_ << "answer with one of: " << AnswerWords(style) << "\n";
     }

@@ -361,7 +361,13 @@ enum {
     XTCB_ShowMessageBox,       /* int32 (XTWindow owner, int16 style, const char* title,
                                   const char* text, int16* answer) */
     XTCB_GetMainWindow,        /* int32 (XTWindow* window) */
-    XTCB_SetBusyCursor         /* int32 (int16 state): -1 on, 0 off */
+    XTCB_SetBusyCursor,        /* int32 (int16 state): -1 on, 0 off */
+    /* An item's text as UTF-16, for texts cp1250 cannot hold (a word of the story
+       with letters of other scripts, a text the user types): */
+    XTCB_GetDialogItemTextUtf16, /* int32 (XTDialog, int16 item, uint16* dest, int32 capacity,
+                                    int32* length): cut to capacity, not terminated */
+    XTCB_SetDialogItemTextUtf16  /* int32 (XTDialog, int16 item, const uint16* text,
+                                    int32 length) */
 };
 typedef int32_t (*XTRunModalDialogProc)(const XTDialogTemplate*, void*, int16_t*);
 typedef int32_t (*XTDialogItemInt16Proc)(XTDialog, int16_t, int16_t);
@@ -374,6 +380,8 @@ typedef int32_t (*XTDialogItemInt32Proc)(XTDialog, int16_t, int32_t);
 typedef int32_t (*XTGetListRowProc)(XTDialog, int16_t, int32_t, char*, int32_t, int32_t*);
 typedef int32_t (*XTShowMessageBoxProc)(XTWindow, int16_t, const char*, const char*, int16_t*);
 typedef int32_t (*XTGetMainWindowProc)(XTWindow*);
+typedef int32_t (*XTDialogItemGetUtf16Proc)(XTDialog, int16_t, uint16_t*, int32_t, int32_t*);
+typedef int32_t (*XTDialogItemUtf16Proc)(XTDialog, int16_t, const uint16_t*, int32_t);
 
 /* Paragraphs, H&J specifications and hyphenation methods. */
 #define XT_GROUP_PARAGRAPHS XT_TAG('P', 'A', 'R', 'A')

@@ -6,6 +6,10 @@
 // Add leaves a listed word's breaks as they are; Change replaces them (the old
 // entry goes, the new one comes). When the new entry cannot be stored (too
 // long, too many breaks, or another listed word), Change keeps the old one.
+// Every refusal is told with its reason, as tarnik hyph --add tells it: a word
+// that cannot be stored as typed (a space or other sign, a letter Windows-1250
+// lacks, a '-' at an edge or doubled) is never stored changed, and a failed
+// save names the file and what went wrong.
 #pragma once
 
 #include <string>

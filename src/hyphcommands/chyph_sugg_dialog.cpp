@@ -5,7 +5,7 @@
 
 #include "charsets/char_classes.h"
 #include "hyphcommands/hyph_service.h"
-#include "hyphenation/hyphenate_word.h"
+#include "hyphenation/hyphenate_text.h"
 #include "platform/host_api.h"
 #include "text/story_text.h"
 
@@ -70,8 +70,10 @@ int32_t BuildHyphSuggestion(HyphSuggestion& suggestion) {
             suggestion.plain.push_back(static_cast<char>(c));
         }
     }
-    HyphenateWordWithoutUser(*service.dict, suggestion.plain, &suggestion.withoutExceptions);
-    HyphenateWordWithUser(*service.dict, suggestion.plain, &suggestion.withExceptions);
+    // A compound's parts are hyphenated each as its own word, as Hyphenate Box
+    // does: the hyphen between them is no letter of either.
+    suggestion.withoutExceptions = HyphenateText(*service.dict, suggestion.plain, false);
+    suggestion.withExceptions = HyphenateText(*service.dict, suggestion.plain, true);
     return end - start;
 }
 

@@ -20,6 +20,7 @@ struct PassRange {
     BoxTextInfo info;
     int32_t start = 0;
     int32_t end = 0;
+    bool widened = false;  // a selection taken to whole words
 };
 
 // The box and its range; none when the box's story is shorter than `minimum`.
@@ -50,8 +51,9 @@ void ClearSelectionQuietly(XTStory story, bool redraw) {
 void GiveBackSelection(const PassRange& range, int32_t newEnd) {
     HostApi& host = Host();
     const XTStory story = range.info.story;
-    const int32_t s = range.info.selectionStart;
-    if (s != range.info.selectionEnd) {
+    // A selection widened to whole words comes back over those words.
+    const int32_t s = range.widened ? range.start : range.info.selectionStart;
+    if (range.info.selectionStart != range.info.selectionEnd) {
         host.SetTextSelection(story, std::min(s, newEnd), newEnd, true);
     } else {
         int32_t caret = s < newEnd ? s : 0;
@@ -68,10 +70,16 @@ int16_t HyphenateBox(XTBox box, int32_t argument) {
         return 0;
     HostApi& host = Host();
     const XTStory story = range.info.story;
+    if (range.start != 0 || range.end != range.info.length) {
+        WidenToWholeWords(story, range.info.length, range.start, range.end);
+        range.widened = true;
+    }
     host.SetTextSelection(story, 0, 0, true);
     HyphPass pass(range.box, story, range.start, range.end);
+    // Cancel in the warning leaves the box as it was: its text, and the selection
+    // or caret the user had.
     if (AutoHyphenationCheck(range.box, range.start, range.end) == kHyphCheckCancelled) {
-        GiveBackSelection(range, pass.End());
+        host.SetTextSelection(story, range.info.selectionStart, range.info.selectionEnd, true);
         return 0;
     }
     const HyphSettings& settings = service.settings;
@@ -103,17 +111,23 @@ int16_t RemoveHyphensInBox(XTBox box, int32_t argument) {
     const XTStory story = range.info.story;
     host.SetTextSelection(story, 0, 0, true);
     int32_t end = range.end;
+    // The no-break style comes off only the hyphens whose point this pass took:
+    // those are the compound hyphens our hyphenation marked. A no-break hyphen
+    // without a point before it (tel. 22-333) is the user's, and stays.
+    bool pointTaken = false;
     for (int32_t p = range.start; p < end;) {
         uint16_t code = GetChar(story, p);
         if (code == DiscretionaryHyphen && DeleteBoxText(range.box, p, p + 1) == 0) {
             --end;
+            pointTaken = true;
             continue;
         }
-        if (code == '-') {
+        if (code == '-' && pointTaken) {
             host.SetTextSelection(story, p, p + 1, false);
             if (host.GetSelectionStyleFlags(story) & XT_STYLE_NO_BREAK)
                 host.SetSelectionStyleFlags(story, XT_STYLE_SELECTOR, XT_STYLE_NO_BREAK);
         }
+        pointTaken = false;
         ++p;
     }
     ClearSelectionQuietly(story, true);

@@ -16,7 +16,9 @@ namespace tarnik {
 inline constexpr int32_t kWholeStoryPass = 1;
 
 // Puts the hyphenation points of the open dictionary into the box (0: the
-// current box) after the auto-hyphenation check: each word not skipped by its
+// current box) after the auto-hyphenation check. A selection that cuts a word
+// takes that word whole, and is given back over the whole words. Each word not
+// skipped by its
 // case class is hyphenated, with the user's exceptions when the settings say
 // so, and its points made those of the hyphenation (ApplyHyphenation). A story
 // shorter than 2 characters is left alone; so is the box when the check is
@@ -24,7 +26,8 @@ inline constexpr int32_t kWholeStoryPass = 1;
 int16_t HyphenateBox(XTBox box, int32_t argument);
 
 // Deletes every discretionary hyphen of the range and takes the no-break style
-// off each hyphen that has it (the compound step put it there). A story shorter
+// off each hyphen whose point it deleted (the compound step put the style
+// there); the user's own no-break hyphens keep it. A story shorter
 // than 4 characters is left alone. Returns 0.
 int16_t RemoveHyphensInBox(XTBox box, int32_t argument);
 

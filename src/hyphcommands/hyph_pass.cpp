@@ -67,6 +67,25 @@ int HyphPass::NextHyphWord(HyphWord& word) {
     return 1;
 }
 
+void WidenToWholeWords(XTStory story, int32_t length, int32_t& start, int32_t& end) {
+    HostApi& host = Host();
+    // Back while the character before is one of the word's, by plain steps.
+    while (start > 0 && IsHyphWordChar(GetChar(story, start - 1)) &&
+           host.NextCharPosition(story, start, XT_BACKWARD) == start - 1) {
+        --start;
+    }
+    if (end <= start)
+        return;
+    // On while the last character taken and the next one are the word's.
+    while (end < length && IsHyphWordChar(GetChar(story, end - 1)) &&
+           IsHyphWordChar(GetChar(story, end))) {
+        int32_t next = host.NextCharPosition(story, end, XT_FORWARD);
+        if (next <= end)
+            break;
+        end = next > length ? length : next;
+    }
+}
+
 int32_t ApplyHyphenation(XTBox box, XTStory story, const HyphWord& word,
                          std::string_view hyphenated) {
     HostApi& host = Host();
@@ -119,7 +138,11 @@ int32_t ApplyHyphenation(XTBox box, XTStory story, const HyphWord& word,
         if ((host.GetSelectionStyleFlags(story) & XT_STYLE_NO_BREAK) == 0)
             host.SetSelectionStyleFlags(story, XT_STYLE_SELECTOR, XT_STYLE_NO_BREAK);
         if (GetChar(story, end - 1) != DiscretionaryHyphen) {
-            host.SetTextSelection(story, end + 1, end + 2, false);
+            // The point takes the style of the text after the hyphen, never the
+            // hyphen's no-break style; a hyphen that ends the story has nothing
+            // after it, so the point takes the word's own style.
+            if (host.SetTextSelection(story, end + 1, end + 2, false) != XT_OK)
+                host.SetTextSelection(story, end, end, false);
             if (PutChar(story, end, DiscretionaryHyphen) == XT_OK)
                 ++delta;
         }

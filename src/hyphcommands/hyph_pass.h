@@ -62,6 +62,12 @@ class HyphPass {
     int32_t end_;
 };
 
+// Widens [start, end) of a story of `length` characters to whole words: a word
+// the range cuts at either edge is taken whole, so that a pass over a selection
+// never treats a piece of a word as a word (and deletes points valid in the
+// whole one).
+void WidenToWholeWords(XTStory story, int32_t length, int32_t& start, int32_t& end);
+
 // Makes the discretionary hyphens of [word.start, word.end) those of
 // `hyphenated` (the word's letters with '-' at each allowed break): a point the
 // hyphenation confirms stays, one it does not allow is deleted, a missing one

@@ -104,7 +104,15 @@ int16_t OpenHyphenation(bool loadUserList) {
         const std::string userPath =
             WritableFilePath(HyphUserFolder(PluginFolder()), kHyphUserFile);
         if (int16_t error = LoadUserExceptions(*service.dict, userPath); error != 0) {
-            ShowFileMessage("Can't open hyphenation exceptions file [%s]", error, userPath);
+            // A damaged file was moved aside and a new one started: the user is told
+            // where the old one went, not only that it could not be read.
+            if (!service.dict->userBackupPath.empty())
+                ShowFileMessage(
+                    "The hyphenation exceptions file was damaged. It has been kept as %s and a "
+                    "new one started.",
+                    error, service.dict->userBackupPath);
+            else
+                ShowFileMessage("Can't open hyphenation exceptions file [%s]", error, userPath);
             return kHyphOpenNoExceptions;
         }
     }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "charsets/internal_code.h"
+
 namespace tarnik {
 
 namespace {
@@ -319,6 +321,33 @@ std::string HostApi::GetDialogItemText(XTDialog dialog, int16_t item) {
 
 int32_t HostApi::SetDialogItemText(XTDialog dialog, int16_t item, const char* text) {
     return Call<XTDialogItemTextProc>(dialogs_, XTCB_SetDialogItemText, dialog, item, text);
+}
+
+std::u16string HostApi::GetDialogItemTextUtf16(XTDialog dialog, int16_t item) {
+    std::vector<uint16_t> text(kTextCapacity);
+    int32_t length = 0;
+    if (Call<XTDialogItemGetUtf16Proc>(dialogs_, XTCB_GetDialogItemTextUtf16, dialog, item,
+                                       text.data(), kTextCapacity, &length) != XT_OK ||
+        length < 0 || length > kTextCapacity) {
+        // A host without the UTF-16 texts: the cp1250 text.
+        return InternalToUnicode(GetDialogItemText(dialog, item).c_str());
+    }
+    return std::u16string(text.begin(), text.begin() + length);
+}
+
+int32_t HostApi::SetDialogItemTextUtf16(XTDialog dialog, int16_t item, std::u16string_view text) {
+    std::vector<uint16_t> units(text.begin(), text.end());
+    int32_t status =
+        Call<XTDialogItemUtf16Proc>(dialogs_, XTCB_SetDialogItemTextUtf16, dialog, item,
+                                    units.data(), static_cast<int32_t>(units.size()));
+    if (status == XT_OK)
+        return status;
+    std::string bytes;
+    for (char16_t unit : text) {
+        uint16_t code = UnicodeToInternal(unit);
+        bytes.push_back(static_cast<char>(code < 256 ? code : '?'));
+    }
+    return SetDialogItemText(dialog, item, bytes.c_str());
 }
 
 int32_t HostApi::EnableDialogItem(XTDialog dialog, int16_t item, bool enabled) {

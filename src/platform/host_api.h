@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tarnik/xtabi.h"
@@ -104,6 +105,9 @@ class HostApi {
     int32_t EndModalDialog(XTDialog dialog, int16_t item);
     std::string GetDialogItemText(XTDialog dialog, int16_t item);
     int32_t SetDialogItemText(XTDialog dialog, int16_t item, const char* text);
+    // The same in UTF-16, for texts cp1250 cannot hold.
+    std::u16string GetDialogItemTextUtf16(XTDialog dialog, int16_t item);
+    int32_t SetDialogItemTextUtf16(XTDialog dialog, int16_t item, std::u16string_view text);
     int32_t EnableDialogItem(XTDialog dialog, int16_t item, bool enabled);
     bool IsDialogItemEnabled(XTDialog dialog, int16_t item);
     int32_t SetDialogItemChecked(XTDialog dialog, int16_t item, bool checked);
@@ -165,7 +169,7 @@ class HostApi {
     Group editing_{XT_GROUP_EDITING, XTCB_SetToolMode, {}};
     Group drawing_{XT_GROUP_DRAWING, XTCB_RedrawWindow, {}};
     Group menus_{XT_GROUP_MENUS, XTCB_SetMenuItemTitle, {}};
-    Group dialogs_{XT_GROUP_DIALOGS, XTCB_SetBusyCursor, {}};
+    Group dialogs_{XT_GROUP_DIALOGS, XTCB_SetDialogItemTextUtf16, {}};
     Group paragraphs_{XT_GROUP_PARAGRAPHS, XTCB_RegisterHyphenationMethod, {}};
     Group memory_{XT_GROUP_MEMORY, XTCB_DisposeHandle, {}};
     Group strings_{XT_GROUP_STRINGS, XTCB_ReleaseHostString, {}};

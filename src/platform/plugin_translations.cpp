@@ -113,6 +113,43 @@ constexpr StringTwin kStringTwins[] = {
     {"Can't add the word to the user dictionary.",
      "Nie można dodać wyrazu do słownika użytkownika."},
     {"Can't save the user dictionary.", "Nie można zapisać słownika użytkownika."},
+
+    // The Check Spelling dialog's refusals.
+    {"The word was not changed: the text in Change To is longer than 255 characters.",
+     "Wyrazu nie zamieniono: tekst w polu Zamień na jest dłuższy niż 255 znaków."},
+    {"The word was not changed: the text cannot be edited.",
+     "Wyrazu nie zamieniono: tekstu nie można zmieniać."},
+
+    // Words the user dictionary cannot hold as they are.
+    {"The word was not stored: it holds a character that Windows-1250 lacks.",
+     "Wyrazu nie zapisano: zawiera znak, którego nie ma w Windows-1250."},
+    {"The word was not stored: a word starts with a letter.",
+     "Wyrazu nie zapisano: wyraz zaczyna się od litery."},
+    {"The word was not stored: only letters and the hyphen can be stored.",
+     "Wyrazu nie zapisano: można zapisać tylko litery i dywiz."},
+    {"The word was not stored: it is longer than 255 letters.",
+     "Wyrazu nie zapisano: ma więcej niż 255 liter."},
+
+    // Hyphenation exceptions the editor cannot store as typed.
+    {"The exception was not stored: it holds a character that Windows-1250 lacks.",
+     "Wyjątku nie zapisano: zawiera znak, którego nie ma w Windows-1250."},
+    {"The exception was not stored: each '-' must stand between two letters.",
+     "Wyjątku nie zapisano: każdy znak '-' musi stać między dwiema literami."},
+    {"The exception was not stored: write only the word's letters, with '-' at each break.",
+     "Wyjątku nie zapisano: wpisz tylko litery wyrazu, z '-' w miejscach podziału."},
+    {"The exception was not stored: it may hold at most 49 breaks, and at most 251 letters "
+     "and breaks together.",
+     "Wyjątku nie zapisano: może mieć najwyżej 49 podziałów i najwyżej 251 liter i podziałów "
+     "razem."},
+    {"The exception was not stored: the word is listed already; remove it first to change its "
+     "breaks.",
+     "Wyjątku nie zapisano: wyraz już jest na liście; aby zmienić jego podziały, najpierw go "
+     "usuń."},
+    {"The hyphenation exceptions file was damaged. It has been kept as %s and a new one "
+     "started.",
+     "Plik wyjątków dzielenia wyrazów był uszkodzony. Zachowano go jako %s i założono nowy."},
+    {"Can't save the hyphenation exceptions file.",
+     "Nie można zapisać pliku wyjątków dzielenia wyrazów."},
 };
 
 }  // namespace

@@ -15,6 +15,14 @@ void XT40xdlogitem::SetText(std::string_view text) {
     Host().SetDialogItemText(dialog_, number_, std::string(text).c_str());
 }
 
+std::u16string XT40xdlogitem::UnicodeText() const {
+    return Host().GetDialogItemTextUtf16(dialog_, number_);
+}
+
+void XT40xdlogitem::SetUnicodeText(std::u16string_view text) {
+    Host().SetDialogItemTextUtf16(dialog_, number_, text);
+}
+
 bool XT40xdlogitem::IsEnabled() const {
     return Host().IsDialogItemEnabled(dialog_, number_);
 }

@@ -20,6 +20,9 @@ class XT40xdlogitem {
 
     std::string Text() const;
     void SetText(std::string_view text);
+    // The text as UTF-16: for texts cp1250 cannot hold.
+    std::u16string UnicodeText() const;
+    void SetUnicodeText(std::u16string_view text);
 
     bool IsEnabled() const;
     void Enable(bool enabled);

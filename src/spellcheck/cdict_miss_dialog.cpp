@@ -13,6 +13,15 @@
 
 namespace tarnik {
 
+namespace {
+
+constexpr char kReplacementTooLong[] =
+    "The word was not changed: the text in Change To is longer than 255 characters.";
+static_assert(kMaxReplacement == 255, "the message names the limit");
+constexpr char kReplacementRefused[] = "The word was not changed: the text cannot be edited.";
+
+}  // namespace
+
 CDictMissDialog::CDictMissDialog() : XT40xdlog(kResource) {}
 
 void CDictMissDialog::SetUp() {
@@ -22,8 +31,10 @@ void CDictMissDialog::SetUp() {
 
 void CDictMissDialog::ShowWord() {
     const SpellCheckState& state = SpellCheck();
-    Item(kWordItem).SetText(state.misspelt);
-    Item(kChangeToItem).SetText(state.replacement);
+    // The word and "Change To" carry the story's own characters: a letter that
+    // cp1250 lacks is shown, and written back, as it is.
+    Item(kWordItem).SetUnicodeText(state.misspeltUnits);
+    Item(kChangeToItem).SetUnicodeText(state.replacement);
     UpdateButtons();
     ShowTextRange(state.wordStart, state.wordEnd);
 }
@@ -38,6 +49,12 @@ void CDictMissDialog::ShowSuggestions() {
 
 void CDictMissDialog::SuggestInto(const std::string& text) {
     SpellCheckState& state = SpellCheck();
+    // No word of the dictionaries is longer: nothing to suggest.
+    if (text.size() > kMaxShownWord) {
+        state.suggestions.clear();
+        ShowSuggestions();
+        return;
+    }
     if (WordPasses(text, false)) {
         state.suggestions.clear();
         XT40xdlogitem list = Item(kSuggestionsItem);
@@ -52,7 +69,7 @@ void CDictMissDialog::SuggestInto(const std::string& text) {
 
 void CDictMissDialog::UpdateButtons() {
     const SpellCheckState& state = SpellCheck();
-    bool hasText = !Item(kChangeToItem).Text().empty();
+    bool hasText = !Item(kChangeToItem).UnicodeText().empty();
     Item(kChangeItem).Enable(hasText);
     Item(kChangeAllItem).Enable(hasText);
     Item(kAddItem).Enable(state.settings.useUserDictionary && state.user != nullptr);
@@ -77,20 +94,35 @@ void CDictMissDialog::Stop(int16_t item) {
 
 void CDictMissDialog::ChangeWord(bool all) {
     SpellCheckState& state = SpellCheck();
-    std::string text = Item(kChangeToItem).Text();
+    std::u16string text = Item(kChangeToItem).UnicodeText();
     if (text.empty())
         return;
-    // A text the story cannot take leaves the dialog at the word.
-    if (!ReplaceMisspelt(text))
+    // A text the story cannot take leaves the dialog at the word, and the user is
+    // told why: without a word the same word would simply come back.
+    if (text.size() > static_cast<size_t>(kMaxReplacement)) {
+        ShowMessage(XT_MB_OK, 0, "", "%s", ShownText(kReplacementTooLong));
         return;
+    }
+    if (!ReplaceMisspelt(text)) {
+        ShowMessage(XT_MB_OK, 0, "", "%s", ShownText(kReplacementRefused));
+        return;
+    }
     if (all)
-        Scanner().ReplaceAdd(state.misspelt, text);
+        Scanner().ReplaceAdd(state.misspeltUnits, text);
     Continue();
 }
 
 void CDictMissDialog::AddWord() {
     SpellCheckState& state = SpellCheck();
-    if (UserDictAddWord(state.user, state.misspelt) != kUserDictOk)
+    // A word the user dictionary cannot hold as it is (a letter of another
+    // script, a digit, too long) is refused with the reason, and the dialog stays
+    // at it: storing a cut form would leave the word itself flagged.
+    std::string stored;
+    if (const char* why = UserWordRefusal(state.misspeltUnits, stored)) {
+        ShowMessage(XT_MB_OK, 0, "", "%s", ShownText(why));
+        return;
+    }
+    if (UserDictAddWord(state.user, stored) != kUserDictOk)
         ReportUnsavedChange("Can't add the word to the user dictionary.");
     Continue();
 }
@@ -102,7 +134,7 @@ void CDictMissDialog::ItemHit(int16_t item, int16_t listAction) {
             Continue();
             return;
         case kIgnoreAllItem:
-            Scanner().IgnoreAdd(state.misspelt);
+            Scanner().IgnoreAdd(state.misspeltUnits);
             Continue();
             return;
         case kChangeItem:
@@ -114,7 +146,7 @@ void CDictMissDialog::ItemHit(int16_t item, int16_t listAction) {
             return;
         case kSuggestItem: {
             std::string text = Item(kChangeToItem).Text();
-            SuggestInto(text.empty() ? state.misspelt : text);
+            SuggestInto(Item(kChangeToItem).UnicodeText().empty() ? state.misspelt : text);
             return;
         }
         case kOptionsItem:
@@ -124,7 +156,7 @@ void CDictMissDialog::ItemHit(int16_t item, int16_t listAction) {
             ShowTextRange(state.wordStart, state.wordEnd);
             return;
         case kWordItem:
-            Item(kChangeToItem).SetText(state.misspelt);
+            Item(kChangeToItem).SetUnicodeText(state.misspeltUnits);
             UpdateButtons();
             return;
         case kChangeToItem:

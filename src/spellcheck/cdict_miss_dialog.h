@@ -10,9 +10,10 @@
 // act and walk on to the next misspelt word; at the end of the walk the user is
 // told "No more errors." and the dialog closes. Close stops the walk. Options
 // opens the Dictionary Preferences; the new settings apply to the rest of the
-// walk. Change and Change All are enabled while "Change To" holds text (one the
-// story cannot take, 256 bytes or more, leaves the dialog at the word); Add
-// while the user dictionary is in use and open.
+// walk. Change and Change All are enabled while "Change To" holds text; a text
+// the story cannot take (more than 255 characters) is refused with a message
+// saying why and leaves the dialog at the word, the run-long list untouched. Add
+// is enabled while the user dictionary is in use and open.
 #pragma once
 
 #include <cstdint>

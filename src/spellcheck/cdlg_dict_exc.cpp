@@ -2,8 +2,12 @@
 
 #include <vector>
 
+#include "platform/show_message.h"
+#include "platform/shown_text.h"
 #include "spellcheck/spell_check_state.h"
 #include "spellcheck/spell_dictionaries.h"
+#include "spellcheck/speller_answers.h"
+#include "speller/letter_code.h"
 #include "speller/user_dictionary.h"
 
 namespace tarnik {
@@ -14,12 +18,25 @@ UserDictionary* User() {
     return SpellCheck().user;
 }
 
+// The edit field's word as the user typed it, when the user dictionary can hold
+// it as it is; otherwise the user is told why and nothing is stored. The field
+// is read in UTF-16, so a letter cp1250 lacks is seen rather than taken for '?'.
+bool Storable(const XT40xdlogitem& field, std::string& cp1250) {
+    if (const char* why = UserWordRefusal(field.UnicodeText(), cp1250)) {
+        ShowMessage(XT_MB_OK, 0, "", "%s", ShownText(why));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 CdlgDictExc::CdlgDictExc() : CdlgListEditor(kResource) {}
 
 bool CdlgDictExc::Contains(const std::string& text) {
-    return UserDictContains(User(), text) == 1;
+    // Exactly that form: the dictionary reads a word up to its first character
+    // outside the alphabet, and "x2y" is not the stored "x".
+    return WordLetterCount(text) == text.size() && UserDictContains(User(), text) == 1;
 }
 
 void CdlgDictExc::Fill(int16_t listItem, int16_t editItem) {
@@ -41,8 +58,10 @@ void CdlgDictExc::Fill(int16_t listItem, int16_t editItem) {
 void CdlgDictExc::Add(const std::string& text) {
     if (text.empty() || !User())
         return;
-    // A word without letters is refused quietly; a save that failed is told.
-    if (UserDictAddWord(User(), text) != kUserDictOk && !User()->lastSave.Ok())
+    std::string word;
+    if (!Storable(Item(kEditItem), word))
+        return;
+    if (UserDictAddWord(User(), word) != kUserDictOk && !User()->lastSave.Ok())
         ReportUnsavedChange("Can't save the user dictionary.");
     Refresh();
 }
@@ -58,8 +77,11 @@ void CdlgDictExc::Remove(const std::string& text) {
 void CdlgDictExc::Change(const std::string& from, const std::string& to) {
     if (from.empty() || to.empty() || !User())
         return;
+    std::string word;
+    if (!Storable(Item(kEditItem), word))
+        return;
     UserDictRemoveWord(User(), from);
-    if (UserDictAddWord(User(), to) != kUserDictOk && !Contains(to))
+    if (UserDictAddWord(User(), word) != kUserDictOk && !Contains(word))
         UserDictAddWord(User(), from);
     if (!User()->lastSave.Ok())
         ReportUnsavedChange("Can't save the user dictionary.");

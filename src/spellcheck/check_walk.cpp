@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "charsets/char_classes.h"
+#include "charsets/internal_code.h"
 #include "platform/host_api.h"
 #include "platform/show_message.h"
 #include "platform/shown_text.h"
 #include "spellcheck/speller_answers.h"
 #include "text/box_visitors.h"
 #include "text/story_text.h"
+#include "text/unicode_case.h"
 #include "text/word_scanner.h"
 
 namespace tarnik {
@@ -19,50 +21,52 @@ namespace {
 
 enum class WordStep { kExhausted, kPassed, kMisspelt };
 
-void RecordMisspelt(std::string_view word, int32_t start, int32_t end) {
+void RecordMisspelt(const ScannedWord& word) {
     SpellCheckState& state = SpellCheck();
     state.errorFound = true;
-    state.misspelt = std::string(word.substr(0, kMaxShownWord));
+    // The word is kept whole: "Change To" offers it as the story holds it, and
+    // the lists take it whole.
+    state.misspelt = word.text;
+    state.misspeltUnits = word.units;
     state.suggestions.clear();
-    state.replacement = state.misspelt;
-    if (state.settings.alwaysSuggest) {
+    state.replacement = word.units;
+    if (state.settings.alwaysSuggest && word.units.size() <= kMaxShownWord) {
         state.suggestions = DialogSuggestions(state.misspelt);
         if (!state.suggestions.empty())
-            state.replacement = state.suggestions.front();
+            state.replacement = Cp1250ToUnits(state.suggestions.front());
     }
-    state.wordStart = start;
-    state.wordEnd = end;
+    state.wordStart = word.start;
+    state.wordEnd = word.end;
 }
 
 WordStep ExamineNextWord() {
     SpellCheckState& state = SpellCheck();
     WordScanner& scanner = Scanner();
-    char buffer[kWordBufferSize];
-    int32_t start = 0;
-    int32_t end = 0;
-    if (scanner.NextWord(buffer, &start, &end) != 1) {
-        state.wordStart = state.wordEnd = start;
+    ScannedWord word;
+    if (!scanner.NextWord(word)) {
+        state.wordStart = state.wordEnd = word.start;
         return WordStep::kExhausted;
     }
     ++state.wordsSeen;
-    std::string_view word(buffer);
-    if (word.empty())
+    if (word.text.empty())
         return WordStep::kPassed;
-    uint16_t flags = WordScanner::CaseClass(word);
+    uint16_t flags = UnitsCaseClass(word.units);
     if ((state.settings.skipDigits && (flags & kCaseDigit)) ||
-        (state.settings.skipCapitals && (flags & kCaseCapitals)) || scanner.IgnoreContains(word)) {
+        (state.settings.skipCapitals && (flags & kCaseCapitals)) ||
+        scanner.IgnoreContains(word.units)) {
         return WordStep::kPassed;
     }
-    std::string lower(word);
-    ToLowerInPlace(lower);
-    if (std::optional<std::string> replacement = scanner.ReplaceFind(lower)) {
-        scanner.ReplaceWordWithCase(*replacement, start, end, flags);
+    if (std::optional<ChangeAllAnswer> answer = scanner.ReplaceFind(LoweredUnits(word.units))) {
+        std::u16string replacement = answer->replacement;
+        if (answer->followsCase)
+            ApplyCaseToUnits(replacement, flags);
+        scanner.ReplaceWord(replacement, word.start, word.end);
         return WordStep::kPassed;
     }
-    bool beforeStop = end < scanner.End() && GetChar(scanner.Story(), end) == '.';
-    if (WordPasses(word, beforeStop))
+    bool beforeStop = word.end < scanner.End() && GetChar(scanner.Story(), word.end) == '.';
+    if (WordPasses(word.text, beforeStop))
         return WordStep::kPassed;
-    RecordMisspelt(word, start, end);
+    RecordMisspelt(word);
     return WordStep::kMisspelt;
 }
 
@@ -89,18 +93,12 @@ bool NextDocumentBox() {
     }
 }
 
-// The text boxes anchored in [start, end) of the box's story, in text order.
+// The text boxes anchored in [start, end) of the box's story at any depth (in
+// anchored groups, in anchored boxes), in text order.
 std::vector<XTBox> AnchoredTextBoxes(XTBox box, int32_t start, int32_t end) {
-    std::vector<XTBox> boxes;
     if (!Host().HasAnchoredBoxes(box))
-        return boxes;
-    XTStory story = Host().GetBoxTextInfo(box).story;
-    ForEachAnchoredBoxInRange(story, start, end, [&](XTBox anchored) -> int16_t {
-        if (Host().IsTextBox(anchored))
-            boxes.push_back(anchored);
-        return 0;
-    });
-    return boxes;
+        return {};
+    return TextBoxesAnchoredIn(Host().GetBoxTextInfo(box).story, start, end);
 }
 
 void BeginSegment(const WalkSegment& segment) {
@@ -170,13 +168,17 @@ bool WalkToNextError() {
     }
 }
 
-bool ReplaceMisspelt(std::string_view text) {
+bool ReplaceMisspelt(std::u16string_view text) {
     SpellCheckState& state = SpellCheck();
     MakeLayoutCurrent();
     if (!Scanner().ReplaceWord(text, state.wordStart, state.wordEnd))
         return false;
     state.wordEnd = state.wordStart + static_cast<int32_t>(text.size());
     return true;
+}
+
+std::u16string Cp1250ToUnits(std::string_view text) {
+    return InternalToUnicode(text.data(), text.size());
 }
 
 void MakeLayoutCurrent() {

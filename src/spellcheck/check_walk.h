@@ -9,15 +9,22 @@
 // part before it and the boxes anchored there. Check Document: every text box
 // of every spread in order, with the boxes anchored in it, except boxes that
 // continue a story begun in an earlier box and boxes excluded from output.
+// "Anchored in it" goes to any depth: boxes in anchored groups, boxes anchored
+// in anchored boxes.
 //
 // Each word is skipped when the settings skip its kind (all capitals, digits)
-// or "Ignore All" named it; changed when "Change All" named it (taking its
-// capitalisation); otherwise checked. At a misspelt word the walk stops with
-// the word selected and in view.
+// or "Ignore All" named it; changed when "Change All" named it; otherwise
+// checked. Both lists know a word whole by its own characters (letters cp1250
+// lacks included). A Change All replacement given in the case pattern of the
+// word it replaced takes each later word's capitalisation (krul -> król makes
+// KRUL KRÓL); one given in another pattern is written as given (polsce ->
+// Polsce). At a misspelt word the walk stops with the word selected and in
+// view.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "spellcheck/spell_check_state.h"
@@ -33,10 +40,13 @@ void StartWalk(std::optional<WalkSegment> first);
 // shown; false when the walk has ended.
 bool WalkToNextError();
 
-// Replaces the current misspelt word by `text` (cp1250) in its story, the walk
-// moving with it; false when it cannot be written (256 bytes or more, or refused
-// by the host), and then nothing changes.
-bool ReplaceMisspelt(std::string_view text);
+// Replaces the current misspelt word by `text` (UTF-16, every character kept) in
+// its story, the walk moving with it; false when it cannot be written (more than
+// kMaxReplacement characters, or refused by the host), and then nothing changes.
+bool ReplaceMisspelt(std::u16string_view text);
+
+// cp1250 text (a suggestion) as UTF-16.
+std::u16string Cp1250ToUnits(std::string_view text);
 
 // Makes the current document's layout current again, when a document is open.
 void MakeLayoutCurrent();

@@ -21,7 +21,8 @@ enum class CheckMode : int16_t {
     kDocument = 2,  // Check Document
 };
 
-// The misspelt word is shown and suggested as its first this many characters.
+// Suggestions are made for words of at most this many characters; no word of the
+// dictionaries is longer. A longer word is shown and changed whole all the same.
 inline constexpr std::size_t kMaxShownWord = 49;
 
 // A stretch of story text the walk has still to check: [start, end) of the
@@ -35,8 +36,9 @@ struct WalkSegment {
 };
 
 struct SpellCheckState {
-    std::string misspelt;     // cp1250, cut to kMaxShownWord
-    std::string replacement;  // the first text of "Change To"
+    std::string misspelt;          // cp1250 (its first 319 characters), for the speller
+    std::u16string misspeltUnits;  // the word whole, as the story holds it
+    std::u16string replacement;    // the first text of "Change To"
     std::vector<std::string> suggestions;
     DictSettings settings;
     UserDictionary* user = nullptr;  // none when user.dic could not be read

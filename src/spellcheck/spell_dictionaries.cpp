@@ -24,11 +24,16 @@ bool CanRead(const std::string& path) {
     return file != nullptr;
 }
 
+// son.dic beside the plug-in, or in an XTensions folder inside the plug-in's
+// folder. When neither can be read, the first place is the one named to the
+// user: it is where the file belongs (the other is a place of old installs, and
+// naming it gave .../XTensions/XTensions/son.dic).
 std::string MainDictionaryPath() {
     std::string path = (fs::path(PluginFolder()) / kMainDictionaryFile).string();
-    if (!CanRead(path))
-        path = (fs::path(PluginFolder()) / "XTensions" / kMainDictionaryFile).string();
-    return path;
+    if (CanRead(path))
+        return path;
+    std::string other = (fs::path(PluginFolder()) / "XTensions" / kMainDictionaryFile).string();
+    return CanRead(other) ? other : path;
 }
 
 // The source's mixed-case words (GHz, JavaScript), which son.dic cannot hold, lie

@@ -18,4 +18,10 @@ bool WordPasses(std::string_view word, bool beforeStop);
 // the text's capitalisation (all capitals, or an initial capital).
 std::vector<std::string> DialogSuggestions(std::string_view text);
 
+// Why a word (its own characters) cannot be stored in the user dictionary as it
+// is, as the English message the user is shown; null when it can. The rule is
+// the one of tarnik dict add: letters of Windows-1250 and the hyphen, a letter
+// first, at most 255 of them. On null, `cp1250` holds the word to store.
+const char* UserWordRefusal(std::u16string_view word, std::string& cp1250);
+
 }  // namespace tarnik

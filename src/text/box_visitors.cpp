@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <vector>
 
 #include "text/stmode.h"
@@ -81,6 +82,45 @@ void ForEachGroupMember(XTBox group, const std::function<void(XTBox member)>& vi
     }
 }
 
+std::vector<XTBox> TextBoxesAnchoredIn(XTStory story, int32_t start, int32_t end) {
+    HostApi& host = Host();
+    std::vector<XTBox> boxes;
+    std::set<XTBox> met;
+    // Items still to open, the next one last; an explicit stack, so that anchors
+    // nested however deep never exhaust the call stack.
+    std::vector<XTBox> pending;
+    auto pushAnchored = [&](XTStory inStory, int32_t from, int32_t to) {
+        std::vector<XTBox> found;
+        ForEachAnchoredBoxInRange(inStory, from, to, [&](XTBox anchored) -> int16_t {
+            found.push_back(anchored);
+            return 0;
+        });
+        pending.insert(pending.end(), found.rbegin(), found.rend());
+    };
+    pushAnchored(story, start, end);
+    while (!pending.empty()) {
+        XTBox item = pending.back();
+        pending.pop_back();
+        if (!met.insert(item).second)
+            continue;
+        if (host.IsTextBox(item)) {
+            boxes.push_back(item);
+            BoxTextInfo info = host.GetBoxTextInfo(item);
+            if (info.length > 0)
+                pushAnchored(info.story, 0, info.length);
+        } else if (host.IsGroup(item)) {
+            std::vector<XTBox> members;
+            ForEachGroupMember(item, [&](XTBox member) { members.push_back(member); });
+            // Members that are groups are opened through the walk above already.
+            for (auto it = members.rbegin(); it != members.rend(); ++it) {
+                if (!host.IsGroup(*it))
+                    pending.push_back(*it);
+            }
+        }
+    }
+    return boxes;
+}
+
 void ForEachTextBox(XTBox box, const BoxVisitor& callback, int32_t argument) {
     if (box == 0)
         box = Host().GetCurrentBox();
@@ -88,7 +128,11 @@ void ForEachTextBox(XTBox box, const BoxVisitor& callback, int32_t argument) {
         return;
     auto visitTextBox = [&](XTBox textBox, int32_t value) {
         callback(textBox, value);
-        ForEachAnchoredBox(textBox, callback, -1);
+        auto range = TakeWorkingRange(textBox);
+        if (!range || !Host().HasAnchoredBoxes(textBox))
+            return;
+        for (XTBox anchored : TextBoxesAnchoredIn(range->story, range->start, range->end))
+            callback(anchored, -1);
     };
     if (Host().IsTextBox(box)) {
         visitTextBox(box, argument);

@@ -24,10 +24,18 @@ std::vector<XTBox> GroupMembers(XTBox group);
 void ForEachGroupMember(XTBox group, const std::function<void(XTBox member)>& visit);
 
 // With no box given, the current box. A text box: the callback with the box and
-// `argument`, then ForEachAnchoredBox for it with argument -1. A group: each member
-// in list order with argument -1, the content tool switched on meanwhile. Any other
-// item is not visited.
+// `argument`, then with argument -1 every text box anchored in its working range
+// (TextBoxesAnchoredIn). A group: each text box among its members at any depth
+// with argument -1, each followed by the text boxes anchored in it, the content
+// tool switched on meanwhile. Any other item is not visited.
 void ForEachTextBox(XTBox box, const BoxVisitor& callback, int32_t argument);
+
+// The text boxes anchored in [start, end) of `story` at any depth, in text order,
+// depth first: an anchored text box, then the text boxes anchored anywhere in its
+// own story; an anchored group's text boxes (its members at any depth), each
+// followed by those anchored in it. Each box comes once, even where anchors would
+// lead back to a box already met.
+std::vector<XTBox> TextBoxesAnchoredIn(XTStory story, int32_t start, int32_t end);
 
 // The boxes anchored in the working range of `box` (0: the current box), in text
 // order; each anchor character is visited, even two side by side. Returns the first

@@ -105,6 +105,35 @@ bool ReplaceRange(int32_t start, int32_t end, std::string_view text, int32_t& de
     return true;
 }
 
+bool ReplaceRange(int32_t start, int32_t end, std::u16string_view units, int32_t& delta) {
+    if (units.size() > static_cast<size_t>(kMaxReplacement))
+        return false;
+    XTBox box = Host().GetCurrentBox();
+    XTStory story = Host().GetBoxTextInfo(box).story;
+    if (DeleteBoxText(box, start, end) != XT_OK)
+        return false;
+    Host().TextUpdateOff();
+    SelectInCurrentBox(start, start, true);
+    std::vector<uint16_t> copy(units.begin(), units.end());
+    Host().PutChars(story, start, static_cast<int32_t>(copy.size()), copy.data());
+    Host().TextUpdateOn();
+    delta = static_cast<int32_t>(units.size()) - (end - start);
+    return true;
+}
+
+std::u16string GetUnits(XTStory story, int32_t start, int32_t end) {
+    if (start < 0 || end <= start)
+        return {};
+    std::u16string units(static_cast<size_t>(end - start), u'\0');
+    std::vector<uint16_t> read(units.size());
+    int32_t count = 0;
+    if (Host().GetChars(story, start, end - start, read.data(), &count) != XT_OK || count < 0 ||
+        count > end - start)
+        return {};
+    units.assign(read.begin(), read.begin() + count);
+    return units;
+}
+
 void ShowTextRange(int32_t start, int32_t end) {
     XTPort saved = Host().GetDrawingPort();
     XTPort window = Host().GetFrontWindowPort();

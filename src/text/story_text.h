@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/host_api.h"
@@ -51,6 +52,13 @@ void SelectInCurrentBox(int32_t start, int32_t end, bool redraw);
 // behind `end` by it.
 inline constexpr int32_t kMaxReplacement = 255;
 bool ReplaceRange(int32_t start, int32_t end, std::string_view text, int32_t& delta);
+// The same with the story's own UTF-16 units, which keep every character (a
+// letter cp1250 lacks included) as it is.
+bool ReplaceRange(int32_t start, int32_t end, std::u16string_view units, int32_t& delta);
+
+// The UTF-16 units of [start, end) of a story as the host holds them; empty when
+// the range cannot be read.
+std::u16string GetUnits(XTStory story, int32_t start, int32_t end);
 
 // Selects [start, end) in the current box and brings the box that shows `start`
 // into view.

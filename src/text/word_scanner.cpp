@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "charsets/char_classes.h"
+#include "charsets/internal_code.h"
 #include "text/story_text.h"
+#include "text/unicode_case.h"
 
 namespace tarnik {
 
@@ -19,10 +21,31 @@ struct StorySource {
     }
 };
 
-std::string Lowered(std::string_view word) {
-    std::string lower(word);
-    ToLowerInPlace(lower);
-    return lower;
+// cp1250 bytes as the characters they stand for.
+std::u16string BytesAsUnits(std::string_view bytes) {
+    std::u16string units;
+    units.reserve(bytes.size());
+    for (char c : bytes) {
+        auto byte = static_cast<uint8_t>(c);
+        char16_t unit = InternalToUnicode(byte);
+        units.push_back(unit == kNoUnicode ? char16_t(byte) : unit);
+    }
+    return units;
+}
+
+std::string UnitsAsBytes(std::u16string_view units) {
+    std::string bytes;
+    for (char16_t unit : units) {
+        uint16_t code = UnicodeToInternal(unit);
+        bytes.push_back(static_cast<char>(code < 256 ? code : '?'));
+    }
+    return bytes;
+}
+
+// The characters of a word's range that are its own: not the discretionary
+// hyphen, nor the marks the word finder keeps out of a word's text.
+bool IsOwnUnit(char16_t unit) {
+    return unit != 0x00AD && unit != 0x001F && unit != 0x00D7;
 }
 
 }  // namespace
@@ -78,6 +101,21 @@ int WordScanner::NextWord(char* word, int32_t* start, int32_t* end) {
     *start = wordStart;
     *end = current_;
     return 1;
+}
+
+bool WordScanner::NextWord(ScannedWord& word) {
+    word = ScannedWord{};
+    StorySource source{story_};
+    if (!FindNextWord(source, current_, end_, word.start, word.text)) {
+        word.start = word.end = current_;
+        return false;
+    }
+    word.end = current_;
+    for (char16_t unit : GetUnits(story_, word.start, word.end)) {
+        if (IsOwnUnit(unit))
+            word.units.push_back(unit);
+    }
+    return true;
 }
 
 int32_t WordScanner::WordAtCaret(int32_t* start, int32_t* end) {
@@ -154,6 +192,15 @@ bool WordScanner::ReplaceWord(std::string_view replacement, int32_t start, int32
     return true;
 }
 
+bool WordScanner::ReplaceWord(std::u16string_view replacement, int32_t start, int32_t end) {
+    int32_t delta = 0;
+    if (!ReplaceRange(start, end, replacement, delta))
+        return false;
+    current_ += delta;
+    end_ += delta;
+    return true;
+}
+
 bool WordScanner::ReplaceWordWithCase(std::string_view replacement, int32_t start, int32_t end,
                                       uint16_t flags) {
     std::string cased(replacement);
@@ -161,29 +208,54 @@ bool WordScanner::ReplaceWordWithCase(std::string_view replacement, int32_t star
     return ReplaceWord(cased, start, end);
 }
 
-void WordScanner::IgnoreAdd(std::string_view word) {
-    ignore_.push_front(IgnoreEntry{Lowered(word), std::string(word)});
+void WordScanner::IgnoreAdd(std::u16string_view word) {
+    ignore_.push_front(IgnoreEntry{LoweredUnits(word), std::u16string(word)});
 }
 
-bool WordScanner::IgnoreContains(std::string_view word) const {
+bool WordScanner::IgnoreContains(std::u16string_view word) const {
     return std::any_of(ignore_.begin(), ignore_.end(), [&](const IgnoreEntry& entry) {
         return entry.lower == word || entry.word == word;
     });
+}
+
+void WordScanner::IgnoreAdd(std::string_view word) {
+    IgnoreAdd(BytesAsUnits(word));
+}
+
+bool WordScanner::IgnoreContains(std::string_view word) const {
+    return IgnoreContains(BytesAsUnits(word));
 }
 
 void WordScanner::IgnoreClear() {
     ignore_.clear();
 }
 
+void WordScanner::ReplaceAdd(std::u16string_view word, std::u16string_view replacement) {
+    // A replacement in the word's own case pattern follows each later word's case
+    // (krul -> król makes Krul Król); any other is written as the user gave it.
+    constexpr uint16_t kPattern = kCaseInitial | kCaseCapitals | kCaseSmall | kCaseMixed;
+    bool follows = (UnitsCaseClass(word) & kPattern) == (UnitsCaseClass(replacement) & kPattern);
+    ChangeAllAnswer answer{follows ? LoweredUnits(replacement) : std::u16string(replacement),
+                           follows};
+    replace_.push_front(ReplaceEntry{LoweredUnits(word), std::move(answer)});
+}
+
+std::optional<ChangeAllAnswer> WordScanner::ReplaceFind(std::u16string_view word) const {
+    for (const auto& entry : replace_) {
+        if (entry.word == word)
+            return entry.answer;
+    }
+    return std::nullopt;
+}
+
 void WordScanner::ReplaceAdd(std::string_view word, std::string_view replacement) {
-    replace_.push_front(ReplaceEntry{Lowered(word), Lowered(replacement)});
+    replace_.push_front(ReplaceEntry{LoweredUnits(BytesAsUnits(word)),
+                                     {LoweredUnits(BytesAsUnits(replacement)), true}});
 }
 
 std::optional<std::string> WordScanner::ReplaceFind(std::string_view word) const {
-    for (const auto& entry : replace_) {
-        if (entry.word == word)
-            return entry.replacement;
-    }
+    if (std::optional<ChangeAllAnswer> answer = ReplaceFind(BytesAsUnits(word)))
+        return UnitsAsBytes(answer->replacement);
     return std::nullopt;
 }
 

@@ -26,6 +26,26 @@ namespace tarnik {
 
 inline constexpr size_t kWordBufferSize = kMaxWordText + 1;
 
+// A word of the walk: its range, its cp1250 text for the speller (the first
+// kMaxWordText characters, a letter cp1250 lacks as kUnheldLetter), and its own
+// characters as the story holds them (without the discretionary hyphens and the
+// other marks that lie inside its range only), whole however long it is.
+struct ScannedWord {
+    int32_t start = 0;
+    int32_t end = 0;
+    std::string text;
+    std::u16string units;
+};
+
+// A "Change All" answer found for a word: the replacement as the user gave it,
+// and whether it takes the case of each later word (the user gave it in the
+// case pattern of the word it replaced, as krul -> król) or stays as given
+// (polsce -> Polsce).
+struct ChangeAllAnswer {
+    std::u16string replacement;
+    bool followsCase = true;
+};
+
 inline constexpr uint16_t kCaseInitial = 0x01;
 inline constexpr uint16_t kCaseCapitals = 0x02;
 inline constexpr uint16_t kCaseSmall = 0x04;
@@ -50,6 +70,8 @@ class WordScanner {
     // start and end; 1 when found. 0 when the range is exhausted: then the word is
     // empty and start = end = the end of the range. -1 for a missing buffer.
     int NextWord(char* word, int32_t* start, int32_t* end);
+    // The same with the word whole: true when found.
+    bool NextWord(ScannedWord& word);
 
     // The word (or words) touching the current box's selection: its range and length,
     // 0 when no word touches it.
@@ -69,17 +91,26 @@ class WordScanner {
     // positions by the change in length. A replacement of 256 characters or more, or
     // one the host refuses, changes nothing (positions included) and gives false.
     bool ReplaceWord(std::string_view replacement, int32_t start, int32_t end);
+    bool ReplaceWord(std::u16string_view replacement, int32_t start, int32_t end);
     bool ReplaceWordWithCase(std::string_view replacement, int32_t start, int32_t end,
                              uint16_t flags);
 
-    // Words to ignore, kept as given and in small letters; a word matches either form
-    // byte for byte.
+    // Words to ignore, kept whole by their own characters, as given and in small
+    // letters; a word matches either form exactly. The cp1250 forms take each
+    // byte as its character.
+    void IgnoreAdd(std::u16string_view word);
+    bool IgnoreContains(std::u16string_view word) const;
     void IgnoreAdd(std::string_view word);
     bool IgnoreContains(std::string_view word) const;
     void IgnoreClear();
 
-    // Misspelt word -> replacement, both kept in small letters; looked up byte for byte
-    // with the word as given.
+    // Misspelt word (kept whole, in small letters) -> the replacement as given
+    // (ChangeAllAnswer); looked up exactly with the word as given, so a caller
+    // passes the small-letter form of the word it meets.
+    void ReplaceAdd(std::u16string_view word, std::u16string_view replacement);
+    std::optional<ChangeAllAnswer> ReplaceFind(std::u16string_view word) const;
+    // The cp1250 forms: the replacement kept in small letters, as the list kept
+    // it before it kept case patterns.
     void ReplaceAdd(std::string_view word, std::string_view replacement);
     std::optional<std::string> ReplaceFind(std::string_view word) const;
     void ReplaceClear();
@@ -94,12 +125,12 @@ class WordScanner {
 
   private:
     struct IgnoreEntry {
-        std::string lower;
-        std::string word;
+        std::u16string lower;
+        std::u16string word;
     };
     struct ReplaceEntry {
-        std::string word;
-        std::string replacement;
+        std::u16string word;
+        ChangeAllAnswer answer;
     };
 
     XTStory story_ = 0;

@@ -18,7 +18,7 @@ TEST(HostApiPresets, MissingCallbacksGiveTheirPresets) {
     record.size = sizeof record;
     record.getCallbackGroup = NothingThere;
     tarnik::HostApi api;
-    EXPECT_EQ(api.FetchCallbackGroups(&record), 81);  // every callback of every group
+    EXPECT_EQ(api.FetchCallbackGroups(&record), 83);  // every callback of every group
     EXPECT_TRUE(api.IsActive());
     EXPECT_EQ(api.GetCurrentBox(), 0u);
     EXPECT_EQ(api.GetCurrentDocument(), XT_NO_DOCUMENT);
@@ -31,6 +31,8 @@ TEST(HostApiPresets, MissingCallbacksGiveTheirPresets) {
     EXPECT_EQ(info.length, 0);
     EXPECT_EQ(api.GetListChoice(1, 1), -1);
     EXPECT_EQ(api.GetDialogItemText(1, 1), "");
+    EXPECT_EQ(api.GetDialogItemTextUtf16(1, 1), u"");
+    EXPECT_NE(api.SetDialogItemTextUtf16(1, 1, u"kot"), 0);
     EXPECT_EQ(api.FindHJ("Standard"), -1);
     EXPECT_EQ(api.NewHandle(4), nullptr);
     EXPECT_NE(api.PutChars(1, 0, 0, nullptr), 0);

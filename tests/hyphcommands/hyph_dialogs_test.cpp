@@ -79,6 +79,19 @@ TEST(AutoHyphenationWarning, CancelLeavesACaretAtTheStart) {
     EXPECT_EQ(d.host.document->stories[0].selectionEnd, 0);
 }
 
+TEST(AutoHyphenationWarning, CancelGivesBackTheUsersCaretOrSelection) {
+    // Cancel leaves the box as it was, the selection included (one that cuts
+    // words, which the pass would have widened, too).
+    for (auto [start, end] : {std::pair{8, 8}, std::pair{3, 12}}) {
+        HyphDocument d(AutoDocument(start, end), kAsk);
+        d.driver.Press(2);
+        ASSERT_EQ(d.Choose(start == end ? "Hyphenate Box" : "Hyphenate Selection"), XT_OK);
+        EXPECT_EQ(d.Text(), "kotek\nniebieski");
+        EXPECT_EQ(d.host.document->stories[0].selectionStart, start);
+        EXPECT_EQ(d.host.document->stories[0].selectionEnd, end);
+    }
+}
+
 TEST(AutoHyphenationWarning, OnlyTheParagraphsOfTheRangeCount) {
     HyphDocument d(AutoDocument(0, 5), kAsk);
     ASSERT_EQ(d.Choose("Hyphenate Selection"), XT_OK);
@@ -202,7 +215,8 @@ TEST(HyphenationExceptions, AChangeThatCannotBeStoredKeepsTheOldEntry) {
         .Press(1080)
         .Choose(1078, 0)
         .Type(1079, tooMany)
-        .Press(1082)  // Change
+        .Press(1082)  // Change, refused with the reason
+        .Answer(XT_ANSWER_OK)
         .Press(1)
         .Press(1);
     ASSERT_EQ(d.Choose("Hyphenation Preferences..."), XT_OK);
@@ -229,6 +243,8 @@ TEST(SuggestHyphenation, ShowsTheWordAtTheCaret) {
         const char* without;
     } cases[] = {
         {"to biało-czerwony kolor", 5, "biało-czerwony", "biało-czerwony", "bia-ło--czer-wo-ny"},
+        // Each part of a compound is a word: no break before its last letter.
+        {"kotek-piesek", 2, "kotek-piesek", "kotek-piesek", "ko-tek--pie-sek"},
         {"ko~tek i", 6, "kotek", "ko-tek", "ko-tek"},  // the caret right after the word
         {"kotek", 0, "kotek", "kotek", "ko-tek"},
     };
@@ -301,6 +317,48 @@ TEST(RemoveHyphensFromDocument, AfterYesEveryBoxOutsideTheExcludedOnes) {
     EXPECT_EQ(d.host.UndoSteps(), 1u);
 }
 
+// Text boxes at every depth of anchoring: a group anchored in the spread's box
+// (holding a text box and a group with another), a text box anchored there that
+// anchors a group of its own. Soft hyphens written as '~'.
+const char kNested[] = R"({
+  "stories": [
+    {"text": "ko~tek ", "anchors": [
+      {"at": 7, "item": {"id": "g", "type": "group", "items": [
+        {"id": "g1", "type": "text", "story": 1},
+        {"id": "gg", "type": "group", "items": [{"id": "g2", "type": "text", "story": 2}]}]}},
+      {"at": 8, "item": {"id": "a", "type": "text", "story": 3}}]},
+    {"text": "nie~bie~ski"},
+    {"text": "zie~lo~ny"},
+    {"text": "czer~wo~ny ", "anchors": [
+      {"at": 11, "item": {"id": "h", "type": "group", "items": [
+        {"id": "h1", "type": "text", "story": 4}]}}]},
+    {"text": "po~ma~rań~czo~wy"}
+  ],
+  "spreads": [{"items": [{"id": "t", "type": "text", "story": 0}]}],
+  "current": "t"})";
+
+TEST(NestedBoxes, EveryWholeStoryAndWholeDocumentCommandReachesEveryDepth) {
+    const std::string plain[] = {"kotek \uFFFC\uFFFC", "niebieski", "zielony", "czerwony \uFFFC",
+                                 "pomarańczowy"};
+    {
+        HyphDocument d(hyphtest::Soft(kNested));
+        d.driver.Answer(XT_ANSWER_YES);
+        ASSERT_EQ(d.Choose("Remove hyphens from document"), XT_OK);
+        for (size_t story = 0; story < 5; ++story)
+            EXPECT_EQ(d.Text(story), plain[story]) << "from document, story " << story;
+    }
+    {
+        HyphDocument d(hyphtest::Soft(kNested));
+        ASSERT_EQ(d.Choose("Remove Hyphens From Box"), XT_OK);
+        for (size_t story = 0; story < 5; ++story)
+            EXPECT_EQ(d.Text(story), plain[story]) << "from box, story " << story;
+        ASSERT_EQ(d.Choose("Hyphenate Box"), XT_OK);
+        for (size_t story = 1; story < 5; ++story)
+            EXPECT_NE(d.Text(story), plain[story]) << "hyphenated, story " << story;
+        EXPECT_EQ(d.Text(4), "po~ma~rań~czo~wy");
+    }
+}
+
 TEST(RemoveHyphensFromDocument, NoChangesNothing) {
     HyphDocument d(hyphtest::Soft(kTwoSpreads));
     d.driver.Answer(XT_ANSWER_NO);
@@ -337,10 +395,15 @@ TEST(OpenHyphenation, ADamagedExceptionsFileIsToldAndTheSeedListServes) {
     std::ofstream(d.pluginFolder + "/PLHYPH.USR", std::ios::binary) << "\xff\xff\xff\x7f";
     d.Start();
     ASSERT_EQ(d.host.messages.size(), 1u);
-    EXPECT_NE(d.host.messages[0].text.find("Can't open hyphenation exceptions file [" +
-                                           d.pluginFolder + "/PLHYPH.USR]"),
+    // The message says where the damaged file went.
+    EXPECT_NE(d.host.messages[0].text.find("The hyphenation exceptions file was damaged. It has "
+                                           "been kept as " +
+                                           d.pluginFolder +
+                                           "/PLHYPH.USR.bak and a new one "
+                                           "started."),
               std::string::npos)
         << d.host.messages[0].text;
+    EXPECT_TRUE(fs::exists(d.pluginFolder + "/PLHYPH.USR.bak"));
     ASSERT_EQ(d.Choose("Hyphenate Box"), XT_OK);
     EXPECT_EQ(d.Text(), "ko~tek");
     EXPECT_EQ(d.host.messages.size(), 1u);

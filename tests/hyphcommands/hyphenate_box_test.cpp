@@ -89,16 +89,61 @@ TEST(HyphenateBox, SettingsChooseWhichWordsAreHyphenated) {
     }
 }
 
-TEST(HyphenateBox, ASelectionLimitsThePass) {
-    // "niebieski niebieski niebieski": the selection starts inside the first word
-    // and ends inside the last, whose parts inside it count as the words: "bieski"
-    // breaks as bie-ski, "nieb" not at all.
-    HyphDocument d(OneBox("niebieski niebieski niebieski", 3, 24));
-    ASSERT_EQ(d.Choose("Hyphenate Selection"), XT_OK);
-    EXPECT_EQ(d.Text(), "niebie~ski nie~bie~ski niebieski");
-    const tarnik::host::Story& story = d.host.document->stories[0];
-    EXPECT_EQ(story.selectionStart, 3);
-    EXPECT_EQ(story.selectionEnd, 27);
+TEST(HyphenateBox, ASelectionLimitsThePassToTheWholeWordsItTouches) {
+    // A word the selection cuts is hyphenated whole, never as the piece inside the
+    // selection (which would delete points valid in the whole word); the words
+    // outside stay as they are, and the selection comes back over the words taken.
+    const struct {
+        const char* text;
+        int start;
+        int end;
+        const char* hyphenated;
+        int selectionStart;
+        int selectionEnd;
+    } cases[] = {
+        {"niebieski niebieski niebieski kot", 3, 24, "nie~bie~ski nie~bie~ski nie~bie~ski kot", 0,
+         35},
+        // The selection over "przed~szko" of a word already hyphenated.
+        {"ko~tek przed~szko~le", 7, 17, "ko~tek przed~szko~le", 7, 20},
+        {"ko~tek przedszkole ab", 9, 12, "ko~tek przed~szko~le ab", 7, 20},
+        // Ending right after a word, starting right before one: no word is cut.
+        {"niebieski niebieski niebieski", 10, 19, "niebieski nie~bie~ski niebieski", 10, 21},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        HyphDocument d(OneBox(c.text, c.start, c.end));
+        ASSERT_EQ(d.Choose("Hyphenate Selection"), XT_OK);
+        EXPECT_EQ(d.Text(), c.hyphenated);
+        const tarnik::host::Story& story = d.host.document->stories[0];
+        EXPECT_EQ(story.selectionStart, c.selectionStart);
+        EXPECT_EQ(story.selectionEnd, c.selectionEnd);
+    }
+}
+
+TEST(HyphenateBox, TheCompoundPointNeverCarriesTheNoBreakStyle) {
+    // Also where the compound's hyphen is the story's last character.
+    for (const char* text : {"biało-czerwony", "biało-", "biało- i"}) {
+        SCOPED_TRACE(text);
+        HyphDocument d(OneBox(text));
+        ASSERT_EQ(d.Choose("Hyphenate Box"), XT_OK);
+        ASSERT_EQ(d.Text().rfind("bia~ło~-", 0), 0u) << d.Text();
+        EXPECT_FALSE(d.NoBreak(6)) << "the point";
+        EXPECT_TRUE(d.NoBreak(7)) << "the hyphen";
+    }
+}
+
+TEST(HyphenateBox, RemoveKeepsTheUsersOwnNoBreakHyphens) {
+    // The hyphen of "22-333" carries the user's no-break style; Tarnik never
+    // touched it, so neither hyphenating nor removing the points takes it off.
+    HyphDocument d(R"({"stories": [{"text": "tel. 22-333 i bia\u0142o-czerwony",
+        "noBreak": [[7, 8]]}], "spreads": [{"items": [{"id": "t", "type": "text", "story": 0}]}],
+        "current": "t"})");
+    ASSERT_EQ(d.Choose("Hyphenate Box"), XT_OK);
+    ASSERT_EQ(d.Text(), "tel. 22-333 i bia~ło~-czer~wo~ny");
+    ASSERT_EQ(d.Choose("Remove Hyphens From Box"), XT_OK);
+    ASSERT_EQ(d.Text(), "tel. 22-333 i biało-czerwony");
+    EXPECT_TRUE(d.NoBreak(7)) << "the user's";
+    EXPECT_FALSE(d.NoBreak(19)) << "the compound's, which Tarnik set";
 }
 
 TEST(HyphenateBox, ACaretCoversTheWholeStoryAndStaysWhereItWas) {

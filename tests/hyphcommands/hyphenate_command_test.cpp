@@ -132,6 +132,74 @@ TEST_F(HyphenateCommand, InPlaceReplacesTheFileWholeAndKeepsItsMode) {
     EXPECT_FALSE(fs::exists(Path("other.txt.bak")));
 }
 
+TEST_F(HyphenateCommand, InPlaceWithoutAChangeWritesNothing) {
+    // Already hyphenated, or nothing to hyphenate: no new file, no backup.
+    for (const char* text : {"nie\u00adbie\u00adski\n", "NATO i PKP\n", ""}) {
+        SCOPED_TRACE(text);
+        Write("story.txt", text);
+        auto before = fs::last_write_time(Path("story.txt"));
+        Outcome o = Hyphenate("--in-place story.txt");
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(Read("story.txt"), text);
+        EXPECT_EQ(fs::last_write_time(Path("story.txt")), before);
+        EXPECT_FALSE(fs::exists(Path("story.txt.bak")));
+    }
+}
+
+TEST_F(HyphenateCommand, TheHelpTellsHowBackupsAreKept) {
+    Outcome o = Tarnik("hyphenate --help");
+    EXPECT_EQ(o.out.find("older one replaced"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("FILE.bak.1"), std::string::npos) << o.out;
+}
+
+// tarnik hyph takes the words of a line as Hyphenate Box takes them: punctuation
+// and a compound's hyphen are no part of a word, each word is hyphenated alone.
+TEST_F(HyphenateCommand, HyphHyphenatesEachWordOfALine) {
+    const struct {
+        const char* line;
+        const char* hyphenated;
+    } cases[] = {
+        {"kotek-piesek", "ko-tek--pie-sek"},  // the break before the hyphen too
+        {"(przedszkole)", "(przed-szko-le)"},    {"\"rozumieć\"", "\"ro-zu-mieć\""},
+        {"Ala ma kota", "Ala ma ko-ta"},         {"kotek ", "ko-tek "},
+        {"biało–czerwony", "bia-ło–czer-wo-ny"},
+    };
+    std::string input;
+    std::string expected;
+    for (const auto& c : cases) {
+        input += std::string(c.line) + "\n";
+        expected += std::string(c.hyphenated) + "\n";
+    }
+    Outcome o = Tarnik("hyph --data data --file -", input);
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, expected);
+    o = Tarnik("hyph --data data kotek-piesek '(przedszkole)'");
+    EXPECT_EQ(o.out, "ko-tek--pie-sek\n(przed-szko-le)\n");
+}
+
+// An exception is stored as written or refused with the reason.
+TEST_F(HyphenateCommand, HyphAddRefusesWhatCannotBeStoredAsWritten) {
+    const struct {
+        const char* word;
+        const char* reason;
+    } cases[] = {
+        {"'ko tek'", "write only the word's letters"},
+        {"Москва", "Windows-1250 lacks"},
+        {"-kotek-", "between two letters"},
+        {"ko--tek", "between two letters"},
+        {"ko-tek2", "write only the word's letters"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.word);
+        Outcome o = Tarnik(std::string("hyph --data data --add ") + c.word);
+        EXPECT_EQ(o.status, 1);
+        EXPECT_NE(o.err.find(c.reason), std::string::npos) << o.err;
+    }
+    Outcome o = Tarnik("hyph --data data --list");
+    for (const char* stored : {"ko tek", "?", "\nkotek\n", "ko--tek"})
+        EXPECT_EQ(("\n" + o.out).find(stored), std::string::npos) << stored << "\n" << o.out;
+}
+
 TEST_F(HyphenateCommand, AnOutputLinkIsFollowed) {
     Write("real.txt", "old");
     fs::create_symlink("real.txt", Path("link.txt"));
@@ -286,6 +354,34 @@ TEST_F(RunCommand, ThePreferencesAndTheEditorFromAScript) {
     o = Run("--command 'Hyphenate Box' -o out.json");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(Story(), "kot~ek NA~TO");
+}
+
+TEST_F(RunCommand, TheExceptionsEditorRefusesWhatCannotBeStoredAsTyped) {
+    // Each refused word is told, and the list keeps only the word that could be.
+    Write("doc.json", hyphtest::OneBox("kotek"));
+    std::string script = "press 1019\n";
+    for (const char* word : {"ko tek", "Москва", "-kotek-", "ko-tek"})
+        script += std::string("type 1079 ") + word + "\npress 1080\n" +
+                  (word[0] == 'k' && word[2] == '-' ? "" : "answer ok\n");
+    script += "press 1\npress 1\n";
+    Write("prefs.txt", script);
+    Outcome o = Run("--command 'Hyphenation Preferences...' --dialogs prefs.txt -o out.json");
+    ASSERT_EQ(o.status, 0) << o.err;
+    for (const char* reason :
+         {"write only the word's letters", "Windows-1250 lacks", "between two letters"})
+        EXPECT_NE(o.err.find(reason), std::string::npos) << reason << "\n" << o.err;
+    o = Tarnik("hyph --data XTensions --list");
+    EXPECT_NE(o.out.find("ko-tek\n"), std::string::npos) << o.out;
+    for (const char* stored : {"ko tek", "?", "\nkotek\n"})
+        EXPECT_EQ(("\n" + o.out).find(stored), std::string::npos) << stored << "\n" << o.out;
+}
+
+TEST_F(RunCommand, SuggestionsOfACompoundAsHyphenateBoxHyphenatesIt) {
+    Write("doc.json", hyphtest::OneBox("kotek-piesek", 2, 2));
+    Outcome o = Run("--command 'Suggest Hyphenation...' -o out.json", "press 1\n");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("[1041] text ko-tek--pie-sek"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("[1042] text ko-tek--pie-sek"), std::string::npos) << o.out;
 }
 
 TEST_F(RunCommand, SuggestionsAtTheTerminal) {

@@ -117,6 +117,18 @@ TEST(TerminalDriver, AnswersMessageBoxesWithTheWordsTheyOffer) {
     EXPECT_EQ(driver.AnswerMessage(XT_MB_YESNO, "T", "Czy?"), XT_ANSWER_NO);  // end of input
 }
 
+TEST(TerminalDriver, TakesTheScriptsAnswerStepAtAMessageBox) {
+    // The word alone, or the step as a dialog script writes it.
+    std::istringstream in("answer yes\n answer no\nanswer ok\nanswer maybe\nok\n");
+    std::ostringstream out;
+    tarnik::host::TerminalDialogDriver driver(in, out);
+    EXPECT_EQ(driver.AnswerMessage(XT_MB_YESNO, "T", "Czy?"), XT_ANSWER_YES);
+    EXPECT_EQ(driver.AnswerMessage(XT_MB_YESNO, "T", "Czy?"), XT_ANSWER_NO);
+    EXPECT_EQ(driver.AnswerMessage(XT_MB_OK, "T", "Nie ma"), XT_ANSWER_OK);
+    EXPECT_EQ(driver.AnswerMessage(XT_MB_OK, "T", "Nie ma"), XT_ANSWER_OK);
+    EXPECT_NE(out.str().find("answer with one of: ok"), std::string::npos) << "maybe refused";
+}
+
 TEST(TerminalDriver, ShowsTheLinesOfAMessageOnLinesOfTheirOwn) {
     std::istringstream in("ok\n");
     std::ostringstream out;

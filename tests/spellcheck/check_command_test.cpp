@@ -28,7 +28,7 @@ class CheckCommandTest : public TarnikFolderTest {
     // standard output is returned, standard error kept in Errors().
     std::string Check(const std::string& args, int& status) const {
         std::string command = "cd " + folder_.string() + " && XDG_DATA_HOME=" + folder_.string() +
-                              " " + tarnik_ + " check --user user.dic " + args +
+                              " timeout 120 " + tarnik_ + " check --user user.dic " + args +
                               " </dev/null 2>stderr";
         std::string out;
         FILE* pipe = popen(command.c_str(), "r");
@@ -68,6 +68,74 @@ TEST_F(CheckCommandTest, ChangesAreWrittenBackWithABackupAndChangeAllHoldsAcross
     EXPECT_EQ(Read("a.txt.bak"), "Ala i krul.\r\nDrugi: wszystkoo!\n");
     EXPECT_EQ(Read("a.txt.bak.1"), "zmija\n");
     EXPECT_NE(Errors().find("a.txt: changes written (the original is "), std::string::npos);
+}
+
+TEST_F(CheckCommandTest, AChangeThePlugInRefusesIsExplainedAndAskedAgain) {
+    const std::string tooLong(256, 'y');
+    struct Case {
+        std::string answers;
+        const char* after;
+        const char* said;  // on standard error, or standard output
+    } cases[] = {
+        {"R\n" + tooLong + "\nR kot\n", "Ala ma kot i kot.\n", "longer than 255 characters"},
+        {"R " + tooLong + "\ni\ni\n", "Ala ma kotta i kotta.\n", "longer than 255 characters"},
+        {"r " + tooLong + "\nr kot\ni\n", "Ala ma kot i kotta.\n", "longer than 255 characters"},
+        {"r   \nR kot\n", "Ala ma kot i kot.\n", "spaces alone"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answers.substr(0, 8));
+        Write("a.txt", "Ala ma kotta i kotta.\n");
+        Write("answers", c.answers);
+        int status = -1;
+        std::string out = Check("--dialogs answers --no-backup a.txt", status);
+        EXPECT_EQ(status, 0) << Errors();
+        EXPECT_EQ(Read("a.txt"), c.after);
+        EXPECT_NE((Errors() + out).find(c.said), std::string::npos) << Errors() << out;
+    }
+}
+
+// The run's lists and the changes keep every character of the user's text,
+// from file to file.
+TEST_F(CheckCommandTest, WordsAreKnownWholeAndWrittenAsTyped) {
+    const struct {
+        const char* a;
+        const char* b;
+        const char* answers;
+        const char* aAfter;
+        const char* bAfter;
+    } cases[] = {
+        // Change All of Кот changes no other Cyrillic word, here or in b.txt.
+        {"Pisał do Кот, Дом i Лес.\n", "Кот i Дом.\n", "R kot\ni\ni\ni\n",
+         "Pisał do kot, Дом i Лес.\n", "kot i Дом.\n"},
+        // Ignore All of Кот ignores neither Дом nor Лес.
+        {"Кот, Дом.\n", "Лес i Кот.\n", "I\ni\ni\n", "Кот, Дом.\n", "Лес i Кот.\n"},
+        // A typed piñata, and the word offered back, are written as they are.
+        {"krul i kotñ.\n", "krul.\n", "R piñata\nr kotñ\n", "piñata i kotñ.\n", "piñata.\n"},
+        // Change All to a capitalised form: every later occurrence gets it.
+        {"W polsce i znowu w polsce.\n", "polsce\n", "R Polsce\n", "W Polsce i znowu w Polsce.\n",
+         "Polsce\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answers);
+        Write("a.txt", c.a);
+        Write("b.txt", c.b);
+        Write("answers", c.answers);
+        int status = -1;
+        std::string out = Check("--dialogs answers --no-backup a.txt b.txt", status);
+        EXPECT_EQ(status, 0) << Errors() << out;
+        EXPECT_EQ(Read("a.txt"), c.aAfter) << out;
+        EXPECT_EQ(Read("b.txt"), c.bAfter) << out;
+        EXPECT_EQ(out.find("?"), out.find("? ")) << out;  // no '?' but the prompt's
+    }
+}
+
+TEST_F(CheckCommandTest, AByteOrderMarkIsNoColumn) {
+    Write("a.txt", "\xEF\xBB\xBFkrul ma kota\n");
+    Write("answers", "i\n");
+    int status = -1;
+    std::string out = Check("--dialogs answers a.txt", status);
+    EXPECT_EQ(status, 0) << Errors();
+    EXPECT_NE(out.find("a.txt:1:1: krul\n    [krul] ma kota\n"), std::string::npos) << out;
 }
 
 TEST_F(CheckCommandTest, IgnoreAllHoldsAcrossFilesAndAFileWithoutChangesIsNotRewritten) {

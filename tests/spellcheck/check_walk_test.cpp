@@ -28,7 +28,7 @@ struct WalkCase {
     const char* command;
     std::function<void(host::ScriptedDialogDriver&)> script;
     std::vector<std::string> stops;  // the misspelt words the dialog showed, in order
-    const char* after;               // the story when the command ended
+    std::string after;               // the story when the command ended
     std::vector<std::string> messages;
 };
 
@@ -140,12 +140,12 @@ const WalkCase kWalkCases[] = {
      {"krul", "zmija"},
      "król i zmija",
      {}},
-    {"a word of 60 letters is shown as 49 and changed whole",
+    {"a word of 60 letters is shown whole and changed whole",
      OneBox("a " + std::string(60, 'x') + " b"),
      "",
      "Check Story...",
      [](host::ScriptedDialogDriver& s) { s.Type(1045, "kot").Press(1048).Answer(XT_ANSWER_OK); },
-     {std::string(49, 'x')},
+     {std::string(60, 'x')},
      "a kot b",
      {"No more errors."}},
     {"compounds, the source's mixed-case words and foreign words",
@@ -184,6 +184,110 @@ TEST(CheckWalkTest, CommandsAndButtonsWalkTheText) {
             messages.push_back(m.text);
         EXPECT_EQ(messages, c.messages);
         EXPECT_EQ(d.host.EditDepth(), 0);
+    }
+}
+
+// The user's text is never damaged: words are known whole by their own
+// characters (letters cp1250 lacks included), however long; what the user sees
+// and types keeps every character; Change All keeps the case the user gave.
+const WalkCase kTextKeptCases[] = {
+    {"change all of a Cyrillic word changes only that word",
+     OneBox("Pisał do Кот, Дом i Лес, Кот."),
+     kSkipNothing,
+     "Check Story...",
+     [](host::ScriptedDialogDriver& s) {
+         s.Type(1045, "kot").Press(1049).Press(1046).Press(1046).Answer(XT_ANSWER_OK);
+     },
+     {"Кот", "Дом", "Лес"},
+     "Pisał do kot, Дом i Лес, kot.",
+     {"No more errors."}},
+    {"ignore all of a Cyrillic word ignores only that word, in either case",
+     OneBox("Кот, Дом i Лес, кот."),
+     kSkipNothing,
+     "Check Story...",
+     [](host::ScriptedDialogDriver& s) {
+         s.Press(1047).Press(1046).Press(1046).Answer(XT_ANSWER_OK);
+     },
+     {"Кот", "Дом", "Лес"},
+     "Кот, Дом i Лес, кот.",
+     {"No more errors."}},
+    {"the word offered back is written back as it is",
+     OneBox("Ala ma kotñ."),
+     "",
+     "Check Story...",
+     [](host::ScriptedDialogDriver& s) { s.Press(1059).Press(1048).Answer(XT_ANSWER_OK); },
+     {"kotñ"},
+     "Ala ma kotñ.",
+     {"No more errors."}},
+    {"a typed replacement keeps letters and signs cp1250 lacks",
+     OneBox("krul i zmija"),
+     "",
+     "Check Story...",
+     [](host::ScriptedDialogDriver& s) {
+         s.Type(1045, "piñata").Press(1048).Type(1045, "kot😺").Press(1048).Answer(XT_ANSWER_OK);
+     },
+     {"krul", "zmija"},
+     "piñata i kot😺",
+     {"No more errors."}},
+    {"a long word is offered whole and ignored whole",
+     OneBox(std::string(60, 'x') + " b " + std::string(60, 'x') + " c " + std::string(60, 'x')),
+     "",
+     "Check Story...",
+     [](host::ScriptedDialogDriver& s) { s.Press(1048).Press(1047).Answer(XT_ANSWER_OK); },
+     {std::string(60, 'x'), std::string(60, 'x')},
+     std::string(60, 'x') + " b " + std::string(60, 'x') + " c " + std::string(60, 'x'),
+     {"No more errors."}},
+    {"change all of a long word changes every occurrence",
+     OneBox(std::string(60, 'x') + " b " + std::string(60, 'x')),
+     "",
+     "Check Story...",
+     [](host::ScriptedDialogDriver& s) { s.Type(1045, "kot").Press(1049).Answer(XT_ANSWER_OK); },
+     {std::string(60, 'x')},
+     "kot b kot",
+     {"No more errors."}},
+    {"change all to a capitalised form changes every occurrence to it",
+     OneBox("W polsce i znowu w polsce."),
+     "",
+     "Check Story...",
+     [](host::ScriptedDialogDriver& s) { s.Type(1045, "Polsce").Press(1049).Answer(XT_ANSWER_OK); },
+     {"polsce"},
+     "W Polsce i znowu w Polsce.",
+     {"No more errors."}},
+    {"add refuses a word the user dictionary cannot hold, and says why",
+     OneBox("kotñ i " + std::string(300, 'x')),
+     "",
+     "Check Story...",
+     [](host::ScriptedDialogDriver& s) {
+         s.Press(1051).Answer(XT_ANSWER_OK).Press(1046);
+         s.Press(1051).Answer(XT_ANSWER_OK).Press(1046).Answer(XT_ANSWER_OK);
+     },
+     {"kotñ", std::string(300, 'x')},
+     "kotñ i " + std::string(300, 'x'),
+     {"The word was not stored: it holds a character that Windows-1250 lacks.",
+      "The word was not stored: it is longer than 255 letters.", "No more errors."}},
+};
+
+TEST(CheckWalkTest, TheUsersTextIsNeverDamaged) {
+    for (const WalkCase& c : kTextKeptCases) {
+        SCOPED_TRACE(c.name);
+        PluginDocument d(c.json, c.settings);
+        StopRecorder recorder(d);
+        c.script(d.driver);
+        ASSERT_EQ(d.Choose(c.command), 0);
+        EXPECT_TRUE(d.driver.Problems().empty()) << d.driver.Problems().front();
+        EXPECT_TRUE(d.driver.Finished());
+        EXPECT_EQ(recorder.stops, c.stops);
+        EXPECT_EQ(d.StoryText(0), c.after);
+        std::vector<std::string> messages;
+        for (const host::ShownMessage& m : d.host.messages)
+            messages.push_back(m.text);
+        EXPECT_EQ(messages, c.messages);
+        UserDictionary* user = nullptr;
+        ASSERT_EQ(UserDictOpen(d.Folder() + "/user.dic", user), 0);
+        std::string word;
+        UserDictNextWord(user, word, true);
+        EXPECT_EQ(word, "") << "nothing is stored";
+        UserDictClose(user);
     }
 }
 
@@ -322,6 +426,40 @@ TEST(CheckWalkTest, CheckDocumentWalksTheAdmittedBoxesOfEverySpread) {
     EXPECT_EQ(d.Current(), "a");
 }
 
+// Text boxes at every depth of anchoring: a group anchored in the spread's box
+// (a text box and a group holding another), and a text box anchored there that
+// anchors a group of its own.
+const char kNested[] = R"({"stories": [
+    {"text": "raz krul ", "anchors": [
+      {"at": 9, "item": {"id": "g", "type": "group", "items": [
+        {"id": "g1", "type": "text", "story": 1},
+        {"id": "gg", "type": "group", "items": [{"id": "g2", "type": "text", "story": 2}]}]}},
+      {"at": 10, "item": {"id": "a", "type": "text", "story": 3}}]},
+    {"text": "dwa zmija"}, {"text": "trzy xyzzy"},
+    {"text": "cztery dóm ", "anchors": [
+      {"at": 11, "item": {"id": "h", "type": "group", "items": [
+        {"id": "h1", "type": "text", "story": 4}]}}]},
+    {"text": "pięć kotx"}],
+  "spreads": [{"items": [{"id": "t", "type": "text", "story": 0}]}],
+  "current": "t"})";
+
+TEST(CheckWalkTest, CheckStoryAndDocumentReachTextBoxesAtEveryDepth) {
+    for (const char* command : {"Check Story...", "Check Document..."}) {
+        SCOPED_TRACE(command);
+        PluginDocument d(kNested);
+        for (int i = 0; i < 5; ++i)
+            d.driver.Press(1047);
+        d.driver.Answer(XT_ANSWER_OK);
+        StopRecorder recorder(d);
+        ASSERT_EQ(d.Choose(command), 0);
+        EXPECT_TRUE(d.driver.Problems().empty());
+        EXPECT_EQ(recorder.stops,
+                  (std::vector<std::string>{"krul", "zmija", "xyzzy", "dóm", "kotx"}));
+        ASSERT_EQ(d.host.messages.size(), 1u);
+        EXPECT_EQ(d.host.messages[0].text, "No more errors.");
+    }
+}
+
 TEST(CheckWalkTest, CheckDocumentFromAGroupLeavesTheGroupCurrent) {
     std::string json = kDocument;
     json.replace(json.find(R"("current": "a")"), 14, R"("current": "g")");
@@ -335,14 +473,46 @@ TEST(CheckWalkTest, CheckDocumentFromAGroupLeavesTheGroupCurrent) {
 }
 
 TEST(CheckWalkTest, AReplacementTheStoryCannotTakeKeepsTheDialogAtTheWord) {
+    const char kWhy[] =
+        "The word was not changed: the text in Change To is longer than 255 characters.";
     PluginDocument d(OneBox("krul i zmija"));
     StopRecorder recorder(d);
-    d.driver.Type(1045, std::string(300, 'a')).Press(1048).Press(1046).Press(1046);
-    d.driver.Answer(XT_ANSWER_OK);
+    d.driver.Type(1045, std::string(300, 'a')).Press(1048).Answer(XT_ANSWER_OK);
+    d.driver.Press(1046).Press(1046).Answer(XT_ANSWER_OK);
     ASSERT_EQ(d.Choose("Check Story..."), 0);
     EXPECT_TRUE(d.driver.Problems().empty());
     EXPECT_EQ(recorder.stops, (std::vector<std::string>{"krul", "zmija"}));
     EXPECT_EQ(d.StoryText(0), "krul i zmija");
+    ASSERT_EQ(d.host.messages.size(), 2u);
+    EXPECT_EQ(d.host.messages[0].text, kWhy);
+
+    // Change All with 256 characters changes nothing and joins no list: the next
+    // answer decides, and the later occurrence follows that one.
+    for (size_t length : {size_t(255), size_t(256)}) {
+        SCOPED_TRACE(length);
+        PluginDocument e(OneBox("Ala ma kotta i kotta."));
+        e.driver.Type(1045, std::string(length, 'y')).Press(1049);
+        if (length > 255)
+            e.driver.Answer(XT_ANSWER_OK).Type(1045, "kot").Press(1049);
+        e.driver.Answer(XT_ANSWER_OK);
+        ASSERT_EQ(e.Choose("Check Story..."), 0);
+        EXPECT_TRUE(e.driver.Problems().empty()) << e.driver.Problems().front();
+        EXPECT_TRUE(e.driver.Finished());
+        std::string word = length > 255 ? "kot" : std::string(length, 'y');
+        EXPECT_EQ(e.StoryText(0), "Ala ma " + word + " i " + word + ".");
+        EXPECT_EQ(e.host.messages.front().text, length > 255 ? kWhy : "No more errors.");
+    }
+}
+
+TEST(CheckWalkTest, AMissingMainDictionaryIsNamedWhereItBelongs) {
+    PluginDocument d(OneBox("krul"));
+    std::filesystem::remove(d.Folder() + "/son.dic");
+    d.driver.Answer(XT_ANSWER_OK);
+    ASSERT_EQ(d.Choose("Check Story..."), 0);
+    ASSERT_FALSE(d.host.messages.empty());
+    EXPECT_NE(d.host.messages.back().text.find("[" + d.Folder() + "/son.dic]"), std::string::npos)
+        << d.host.messages.back().text;
+    EXPECT_EQ(d.host.messages.back().text.find("XTensions"), std::string::npos);
 }
 
 TEST(CheckWalkTest, CheckDocumentWithoutErrorsSaysSo) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/host/host_fixture.h"
+#include "text/unicode_case.h"
 #include "text/word_scanner.h"
 
 using namespace tarnik;
@@ -177,6 +178,67 @@ TEST(WordScanner, IgnoreAndReplaceLists) {
     scanner.ReplaceClear();
     EXPECT_FALSE(scanner.IgnoreContains("kot"));
     EXPECT_EQ(scanner.ReplaceFind("kto"), std::nullopt);
+}
+
+TEST(WordScanner, ListsKnowWordsWholeByTheirOwnCharacters) {
+    WordScanner scanner;
+    scanner.IgnoreAdd(u"Кот");
+    EXPECT_TRUE(scanner.IgnoreContains(std::u16string_view(u"Кот")));
+    EXPECT_TRUE(scanner.IgnoreContains(std::u16string_view(u"кот")));
+    EXPECT_FALSE(scanner.IgnoreContains(std::u16string_view(u"КОТ")));
+    EXPECT_FALSE(scanner.IgnoreContains(std::u16string_view(u"Дом")));  // both were ??? in cp1250
+    const std::u16string longWord(60, u'x');
+    scanner.IgnoreAdd(longWord);
+    EXPECT_TRUE(scanner.IgnoreContains(std::u16string_view(longWord)));
+    EXPECT_FALSE(scanner.IgnoreContains(std::u16string_view(longWord.substr(0, 49))));
+
+    // A replacement in the word's case pattern follows each word's case; one in
+    // another pattern stays as the user gave it.
+    const struct {
+        const char16_t* word;
+        const char16_t* replacement;
+        bool follows;
+        const char16_t* kept;
+    } cases[] = {
+        {u"krul", u"Król", false, u"Król"}, {u"krul", u"król", true, u"król"},
+        {u"Krul", u"Król", true, u"król"},  {u"polsce", u"Polsce", false, u"Polsce"},
+        {u"Кот", u"Кіт", true, u"кіт"},     {u"ZMIJA", u"żmija", false, u"żmija"},
+    };
+    for (const auto& c : cases) {
+        scanner.ReplaceClear();
+        scanner.ReplaceAdd(std::u16string_view(c.word), std::u16string_view(c.replacement));
+        std::optional<ChangeAllAnswer> answer = scanner.ReplaceFind(LoweredUnits(c.word));
+        ASSERT_TRUE(answer.has_value());
+        EXPECT_EQ(answer->followsCase, c.follows);
+        EXPECT_EQ(answer->replacement, c.kept);
+    }
+}
+
+TEST(UnicodeCase, CasesOfLatinPolishGreekAndCyrillic) {
+    EXPECT_EQ(LoweredUnits(u"ZAŻÓŁĆ GĘŚLĄ JAŹŃ ÀÑ ΑΒΓ ДОМ ЁЇ"), u"zażółć gęślą jaźń àñ αβγ дом ёї");
+    const struct {
+        const char16_t* word;
+        uint16_t flags;
+    } cases[] = {
+        {u"kot", kCaseSmall},
+        {u"Kot", kCaseInitial},
+        {u"KOT", kCaseCapitals},
+        {u"kOt", kCaseMixed},
+        {u"Łódź", kCaseInitial},
+        {u"ДОМ", kCaseCapitals},
+        {u"дом", kCaseSmall},
+        {u"x2", kCaseSmall | kCaseDigit},
+        {u"a-b", kCaseSmall | kCaseOther},
+        {u"", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UnitsCaseClass(c.word), c.flags);
+    std::u16string word = u"żółw";
+    ApplyCaseToUnits(word, kCaseCapitals);
+    EXPECT_EQ(word, u"ŻÓŁW");
+    word = u"ёж";
+    ApplyCaseToUnits(word, kCaseInitial);
+    EXPECT_EQ(word, u"Ёж");
 }
 
 TEST(WordScanner, BeginScanEmptiesTheLists) {
