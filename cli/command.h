@@ -21,12 +21,22 @@ struct CommandRegistration {
 
 const std::vector<Command>& AllCommands();
 
-// Exit status for bad usage and for data that cannot be opened.
+// The exit statuses of every command: 0 when nothing is left to do; 1 when
+// findings are left for the user (misspelt words listed, quotation marks left, a
+// word refused); 2 for bad usage and for input, data or output that cannot be
+// read or written.
+constexpr int kFindingsLeft = 1;
 constexpr int kUsageError = 2;
 
 // Reports a usage problem on stderr ("tarnik NAME: MESSAGE", then a hint to
 // --help) and returns kUsageError.
 int UsageError(const std::string& command, const std::string& message);
+
+// Reports a failure on stderr, the file first and then the reason ("tarnik
+// NAME: notes.txt: No such file or directory"; without a file, "tarnik NAME:
+// REASON"), and returns `status`.
+int ReportError(const std::string& command, const std::string& file, const std::string& reason,
+                int status = kUsageError);
 
 // The host's XTensions folder: the plug-in module and its bundled data files
 // ("son.dic", "PLHYPH.DAT") lie there. Found from the tarnik executable's own

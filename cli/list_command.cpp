@@ -1,9 +1,11 @@
 // tarnik list (tarnik -l): prints the misspelt words of a text, one per line.
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
 
@@ -15,24 +17,25 @@ constexpr char kName[] = "list";
 const std::string kHelp =
     std::string(
         "Usage: tarnik list [OPTIONS] [FILE...]    (also: tarnik -l [OPTIONS] [FILE...])\n\n"
-        "Reads UTF-8 text from the files given, or from standard input ('-' is\n"
-        "standard input too), and prints each misspelt word once per occurrence, one\n"
-        "per line, as it stands in the text. Words are found and checked as the spell\n"
-        "check does it.\n\n"
-        "Options:\n"
+        "Reads text from the files given, or from standard input ('-' is standard\n"
+        "input too), and prints each misspelt word once per occurrence, one per\n"
+        "line, as it stands in the text (UTF-8). Words are found and checked as the\n"
+        "spell check does it.\n\n"
+        "Exit status: 0 when no word is misspelt; 1 when misspelt words were\n"
+        "printed; 2 on bad usage, or a dictionary or file that cannot be read (the\n"
+        "other files are checked all the same).\n\n"
+        "Options (they may come before or after the files):\n"
         "  --locations     print FILE:LINE:COLUMN: WORD instead (lines and columns\n"
         "                  count from 1, columns in characters; '-' is standard input)\n") +
-    kSpellingOptionsHelp;
+    kSpellingOptionsHelp + kEncodingHelp;
 
-// Lists the misspelt words of one input; false when it cannot be read to its end.
-bool ListMisspelt(const std::string& path, const SpellingSession& spelling,
-                  const SpellingOptions& options) {
-    TextInput input;
+// Lists the misspelt words of one input; the exit status of the input.
+int ListMisspelt(const std::string& path, const SpellingSession& spelling,
+                 const SpellingOptions& options) {
+    TextInput input(options.encoding);
     std::string problem;
-    if (!input.Open(path, problem)) {
-        std::cerr << "tarnik " << kName << ": cannot read " << path << ": " << problem << "\n";
-        return false;
-    }
+    if (!input.Open(path, problem))
+        return ReportError(kName, MessageName(path), problem);
     std::string name = InputName(path);
     TextFilter filter(options.format, options.checkAddresses);
     WordCutter cutter(filter);
@@ -40,9 +43,11 @@ bool ListMisspelt(const std::string& path, const SpellingSession& spelling,
     int64_t offset = 0;
     std::string_view piece;
     bool lineEnds = false;
+    int status = 0;
     auto print = [&](const LineWord& word) {
         if (spelling.Passes(word))
             return;
+        status = kFindingsLeft;
         if (options.locations)
             std::cout << name << ":" << line << ":" << word.offset + 1 << ": ";
         std::cout << word.original << "\n";
@@ -52,12 +57,9 @@ bool ListMisspelt(const std::string& path, const SpellingSession& spelling,
         if (lineEnds)
             ++line;
     }
-    if (!input.Error().empty()) {
-        std::cerr << "tarnik " << kName << ": cannot read " << name << ": " << input.Error()
-                  << "\n";
-        return false;
-    }
-    return true;
+    if (!input.Error().empty())
+        return ReportError(kName, MessageName(path), input.Error());
+    return status;
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -75,10 +77,8 @@ int Run(const std::vector<std::string>& args) {
     if (options.files.empty())
         options.files.push_back("-");
     int status = 0;
-    for (const std::string& path : options.files) {
-        if (!ListMisspelt(path, spelling, options))
-            status = kUsageError;
-    }
+    for (const std::string& path : options.files)
+        status = std::max(status, ListMisspelt(path, spelling, options));
     return status;
 }
 
