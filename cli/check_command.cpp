@@ -494,10 +494,11 @@ int Run(const std::vector<std::string>& args) {
     int status = 0;
     std::vector<SettingValue> carried;
     for (const std::string& file : options.files) {
-        if (!CheckFile(file, options, driver, carried))
-            status = kUsageError;
+        const bool checked = CheckFile(file, options, driver, carried);
         if (driver.Interrupted())
             return std::max(status, kFindingsLeft);
+        if (!checked)
+            status = kUsageError;
     }
     return status;
 }

@@ -21,6 +21,9 @@ struct CommandRegistration {
 
 const std::vector<Command>& AllCommands();
 
+// What --version prints.
+inline constexpr char kVersionText[] = "tarnik " TARNIK_VERSION "\n";
+
 // The exit statuses of every command: 0 when nothing is left to do; 1 when
 // findings are left for the user (misspelt words listed, quotation marks left, a
 // word refused); 2 for bad usage and for input, data or output that cannot be

@@ -97,7 +97,7 @@ int RunCommand(std::vector<std::string> args) {
         return 0;
     }
     if (args[0] == "--version") {
-        std::cout << "tarnik " TARNIK_VERSION "\n";
+        std::cout << kVersionText;
         return 0;
     }
     std::string name = args[0];

@@ -107,7 +107,7 @@ std::optional<int> ParseCommandLine(const std::string& command,
             std::cout << (found ? found->help : "");
             return 0;
         } else if (code == kVersionCode) {
-            std::cout << "tarnik " TARNIK_VERSION "\n";
+            std::cout << kVersionText;
             return 0;
         } else if (code == ':') {
             return UsageError(command, Spelled(options, optopt, written) + " needs a value");
