@@ -75,9 +75,7 @@ constexpr char kHelp[] =
     "  --no-backup       do not keep FILE.bak\n"
     "  --settings FILE   the plug-in's settings ([1Slownik]); default: the defaults\n"
     "  --data DIR        the folder of son.dic (default: XTensions beside tarnik);\n"
-    "                    --xtensions DIR is another name for it\n"
-    "  --help            show this text\n"
-    "  --version         print tarnik's version and stop\n";
+    "                    --xtensions DIR is another name for it\n";
 
 // After kEncodingHelp.
 constexpr char kHelpEnd[] =

@@ -25,9 +25,10 @@ const std::vector<Command>& AllCommands();
 inline constexpr char kVersionText[] = "tarnik " TARNIK_VERSION "\n";
 
 // The exit statuses of every command: 0 when nothing is left to do; 1 when
-// findings are left for the user (misspelt words listed, quotation marks left, a
-// word refused); 2 for bad usage and for input, data or output that cannot be
-// read or written.
+// findings are left for the user (quotation marks left, a word refused, a check
+// interrupted); 2 for bad usage and for input, data or output that cannot be
+// read or written. pipe and list answer with their findings, as ispell and
+// hunspell do, and end with 0: editors take any other status for a failure.
 constexpr int kFindingsLeft = 1;
 constexpr int kUsageError = 2;
 

@@ -40,9 +40,7 @@ constexpr char kHelp[] =
     "  --data DIR     the folder of son.dic, beside which user.dic lies\n"
     "  --user FILE, -p FILE\n"
     "                 the user dictionary (default: user.dic beside son.dic, or in\n"
-    "                 the per-user data folder when that folder is read-only)\n"
-    "  --help         show this text\n"
-    "  --version      print tarnik's version and stop\n";
+    "                 the per-user data folder when that folder is read-only)\n";
 // After kEncodingHelp, which says how import reads its file.
 constexpr char kHelpEnd[] =
     "\nA word may hold letters (those of the Polish alphabet and the others that\n"

@@ -38,9 +38,7 @@ constexpr char kHelp[] =
     "  --no-user      hyphenate without the user exceptions\n"
     "  --add WORD     add a user exception, written with '-' at each break: ko-tek\n"
     "  --remove WORD  remove the user exception for WORD\n"
-    "  --list         print the user exceptions\n"
-    "  --help         show this text\n"
-    "  --version      print tarnik's version and stop\n";
+    "  --list         print the user exceptions\n";
 
 struct Options {
     std::string dataDir;

@@ -55,9 +55,7 @@ constexpr char kHelp[] =
     "                   write to FILE instead of standard output\n"
     "  --in-place       write back to the input FILE, keeping the original as\n"
     "                   FILE.bak (FILE.bak.1, ... when older backups are there)\n"
-    "  --no-backup      with --in-place: keep no FILE.bak\n"
-    "  --help           show this text\n"
-    "  --version        print tarnik's version and stop\n";
+    "  --no-backup      with --in-place: keep no FILE.bak\n";
 
 // After kEncodingHelp.
 constexpr char kHelpEnd[] =

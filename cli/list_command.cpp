@@ -1,5 +1,4 @@
 // tarnik list (tarnik -l): prints the misspelt words of a text, one per line.
-#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -21,21 +20,24 @@ const std::string kHelp =
         "input too), and prints each misspelt word once per occurrence, one per\n"
         "line, as it stands in the text (UTF-8). Words are found and checked as the\n"
         "spell check does it.\n\n"
-        "Exit status: 0 when no word is misspelt; 1 when misspelt words were\n"
-        "printed; 2 on bad usage, or a dictionary or file that cannot be read (the\n"
+        "Exit status: 0 when every file was read, misspelt words or not (the words\n"
+        "are the output, as of hunspell -l, and editors take any other status for a\n"
+        "failure); 2 on bad usage, or a dictionary or file that cannot be read (the\n"
         "other files are checked all the same).\n\n"
         "Options (they may come before or after the files):\n"
         "  --locations     print FILE:LINE:COLUMN: WORD instead (lines and columns\n"
         "                  count from 1, columns in characters; '-' is standard input)\n") +
     kSpellingOptionsHelp + kEncodingHelp;
 
-// Lists the misspelt words of one input; the exit status of the input.
-int ListMisspelt(const std::string& path, const SpellingSession& spelling,
-                 const SpellingOptions& options) {
+// Lists the misspelt words of one input; false when it cannot be read to its end.
+bool ListMisspelt(const std::string& path, const SpellingSession& spelling,
+                  const SpellingOptions& options) {
     TextInput input(options.encoding);
     std::string problem;
-    if (!input.Open(path, problem))
-        return ReportError(kName, MessageName(path), problem);
+    if (!input.Open(path, problem)) {
+        ReportError(kName, MessageName(path), problem);
+        return false;
+    }
     std::string name = InputName(path);
     TextFilter filter(options.format, options.checkAddresses);
     WordCutter cutter(filter);
@@ -43,11 +45,9 @@ int ListMisspelt(const std::string& path, const SpellingSession& spelling,
     int64_t offset = 0;
     std::string_view piece;
     bool lineEnds = false;
-    int status = 0;
     auto print = [&](const LineWord& word) {
         if (spelling.Passes(word))
             return;
-        status = kFindingsLeft;
         if (options.locations)
             std::cout << name << ":" << line << ":" << word.offset + 1 << ": ";
         std::cout << word.original << "\n";
@@ -57,9 +57,11 @@ int ListMisspelt(const std::string& path, const SpellingSession& spelling,
         if (lineEnds)
             ++line;
     }
-    if (!input.Error().empty())
-        return ReportError(kName, MessageName(path), input.Error());
-    return status;
+    if (!input.Error().empty()) {
+        ReportError(kName, MessageName(path), input.Error());
+        return false;
+    }
+    return true;
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -77,8 +79,10 @@ int Run(const std::vector<std::string>& args) {
     if (options.files.empty())
         options.files.push_back("-");
     int status = 0;
-    for (const std::string& path : options.files)
-        status = std::max(status, ListMisspelt(path, spelling, options));
+    for (const std::string& path : options.files) {
+        if (!ListMisspelt(path, spelling, options))
+            status = kUsageError;
+    }
     return status;
 }
 

@@ -186,6 +186,8 @@ const char kEncodingHelp[] =
     "                  the encoding of the text read: utf-8 (the default),\n"
     "                  iso-8859-2 (latin2) or windows-1250 (cp1250); output is\n"
     "                  UTF-8. Input that is not text of its encoding is refused\n"
-    "                  with the offset of its first bad byte (exit status 2)\n";
+    "                  with the offset of its first bad byte (exit status 2)\n"
+    "  --help          show this text\n"
+    "  --version       print tarnik's version and stop\n";
 
 }  // namespace tarnik::cli

@@ -55,7 +55,8 @@ Option InPlaceOption(bool& inPlace);                       // --in-place
 Option EncodingOption(TextEncoding& encoding);             // -i ENC, --encoding ENC
 Option NoBackupOption(bool& backup);                       // --no-backup
 
-// The help lines of the shared options, for the commands' help texts.
+// The last lines of the options in the help of a command that reads text:
+// -i, --help and --version.
 extern const char kEncodingHelp[];
 
 }  // namespace tarnik::cli

@@ -114,9 +114,7 @@ const char kSpellingOptionsHelp[] =
     "                  and they change nothing\n"
     "  -v, -vv         print the version line and stop\n"
     "  --alphabetical  suggestions in alphabetical order, all of them, instead of\n"
-    "                  the most likely first (at most 15)\n"
-    "  --help          show this text\n"
-    "  --version       print tarnik's version and stop\n";
+    "                  the most likely first (at most 15)\n";
 
 std::optional<int> ParseSpellingOptions(const std::string& command,
                                         const std::vector<std::string>& args, bool takesFiles,

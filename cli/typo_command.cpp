@@ -73,9 +73,7 @@ constexpr char kHelp[] =
     "                      remove-space-before, insert-space-before,\n"
     "                      remove-space-after, insert-space-after, remove-chars,\n"
     "                      after-words, after-digits, before-words,\n"
-    "                      space-exceptions, before-digits, before-roman\n"
-    "  --help              show this text\n"
-    "  --version           print tarnik's version and stop\n";
+    "                      space-exceptions, before-digits, before-roman\n";
 
 // After kEncodingHelp.
 constexpr char kHelpEnd[] =
