@@ -31,6 +31,7 @@ class CommandOptionsTest : public clitest::TarnikFolder {
         Write("clean.txt", "Ala ma kota.\n");
         Write("words.txt", "kotek\n");
         Write("quotes.txt", "Rzekł \"tak\".\n");
+        Write("-x.txt", "Rzekł \"tak\".\n");
         Write("answers.txt", "");
     }
 
@@ -69,6 +70,11 @@ TEST_F(CommandOptionsTest, EveryCommandTakesTheSharedOptionsInAnyPlace) {
         {"typo quotes.txt --output out3.txt --data " + data, "", 0, "", "", "out3.txt",
          "Rzekł „tak”.\n"},
         {"-d pl -a -i utf-8", "kota\n", 0, Run("-vv").out + "*\n\n"},
+        // Short options bundled as ispell's callers write them: -B and -t (TeX: \cite
+        // holds no prose).
+        {"-a -Bt", "\\cite{kotx} kota\n", 0, Run("-vv").out + "*\n\n"},
+        // "--" ends the options: a file whose name starts with '-'.
+        {"typo -- -x.txt", "", 0, "Rzekł „tak”.\n"},
     };
     for (const Case& c : cases)
         Check(c);
