@@ -131,7 +131,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
 // The file must be there: a run only reads it.
 std::optional<int> UseUserFile(const std::string& file) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
+    if (!std::filesystem::exists(file, error))
         return ReportError(kName, file, std::strerror(error ? error.value() : ENOENT));
     HyphDict* dict = Hyphenation().dict.get();
     if (!dict)
@@ -140,7 +140,9 @@ std::optional<int> UseUserFile(const std::string& file) {
         return ReportError(
             kName, file,
             "cannot read the hyphenation exceptions (error " + std::to_string(result) + ")" +
-                (dict->userBackupPath.empty() ? "" : "; it was kept as " + dict->userBackupPath));
+                (dict->userBackupPath.empty()
+                     ? ""
+                     : "; it was kept as " + dict->userBackupPath + " and a new list started"));
     return std::nullopt;
 }
 
