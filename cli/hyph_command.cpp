@@ -40,6 +40,12 @@ constexpr char kHelp[] =
     "  --remove WORD  remove the user exception for WORD\n"
     "  --list         print the user exceptions\n";
 
+// After kEncodingHelp.
+constexpr char kHelpEnd[] =
+    "\nExit status: 0 on success; 1 when an exception is refused (already listed,\n"
+    "not listed, too long); 2 on bad usage, or data, an exceptions file or a file\n"
+    "of words that cannot be read or written.\n";
+
 struct Options {
     std::string dataDir;
     std::string userFile;
@@ -51,7 +57,7 @@ struct Options {
     std::vector<std::string> files;
 };
 
-// A change of the exceptions that was refused or failed.
+// A change of the exceptions that was refused.
 int Error(const std::string& message) {
     return ReportError(kName, "", message, kFindingsLeft);
 }
@@ -184,7 +190,7 @@ int Manage(HyphDict& dict, const Options& options) {
     int16_t result =
         options.action == "--add" ? AddHyphException(dict, word) : RemoveHyphException(dict, word);
     if (result >= kUserFileCannotCreate && result <= kUserFileListNotWritten)
-        return Error(UserFileMessage(dict, result));
+        return ReportError(kName, "", UserFileMessage(dict, result));
     if (options.action == "--add") {
         if (result == kHyphExceptionPresent)
             return Error("'" + options.actionWord +
@@ -194,7 +200,7 @@ int Manage(HyphDict& dict, const Options& options) {
                          "' cannot be stored: it needs letters, at most 49 breaks and at most "
                          "251 letters and breaks together");
         if (result != kHyphExceptionDone)
-            return Error("no memory for the exceptions list");
+            return ReportError(kName, "", "no memory for the exceptions list");
     } else if (result == kHyphExceptionPresent) {
         return Error("'" + options.actionWord + "' is not listed");
     }
@@ -265,7 +271,7 @@ int Run(const std::vector<std::string>& args) {
             options.userFile.empty() ? WritableFilePath(dataDir, "PLHYPH.USR") : options.userFile;
         if (int16_t result = LoadUserExceptions(*dict, userPath); result != 0) {
             if (!options.action.empty())
-                return Error(UserFileMessage(*dict, result));
+                return ReportError(kName, "", UserFileMessage(*dict, result));
             std::cerr << "tarnik " << kName << ": warning: " << UserFileMessage(*dict, result)
                       << "\n";
         }
@@ -295,7 +301,7 @@ int Run(const std::vector<std::string>& args) {
 
 CommandRegistration registration({kName, "",
                                   "hyphenate Polish words; manage hyphenation exceptions",
-                                  std::string(kHelp) + kEncodingHelp, Run});
+                                  std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli
