@@ -65,6 +65,8 @@ TEST_F(CommandOptionsTest, EveryCommandTakesTheSharedOptionsInAnyPlace) {
         {"dict list -p words.dic --data " + data, "", 0, "Wąchock\n"},
         {"hyph --file words.txt --user mine.usr --no-user", "", 0, "ko-tek\n"},
         {"hyph kotek --user mine.usr", "", 0, "kot-ek\n"},
+        // An exceptions file that cannot be written is an error (2), not a refusal (1).
+        {"hyph --user nowhere/mine.usr --add ko-tek", "", 2, "", "nowhere/mine.usr"},
         // The misspelt words are list's output: status 0, as Emacs's flyspell needs of -l.
         {"list in.txt --locations", "", 0, "in.txt:1:8: kotta\n"},
         {"typo quotes.txt --output out3.txt --data " + data, "", 0, "", "", "out3.txt",
