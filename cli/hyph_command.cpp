@@ -259,11 +259,10 @@ int Run(const std::vector<std::string>& args) {
     std::unique_ptr<HyphDict> dict;
     if (int16_t result = OpenHyphDict(dataPath, dict); result != 0) {
         std::string problem = ReadProblem(dataPath);
-        std::cerr << "tarnik " << kName << ": cannot open the hyphenation data " << dataPath << ": "
-                  << (problem.empty() ? "it is not a hyphenation data file, or it is damaged"
-                                      : problem)
-                  << " (error " << result << ")\n";
-        return kUsageError;
+        return ReportError(
+            kName, dataPath,
+            (problem.empty() ? "it is not a hyphenation data file, or it is damaged" : problem) +
+                " (error " + std::to_string(result) + ")");
     }
     bool useUser = !options.noUser;
     if (useUser) {

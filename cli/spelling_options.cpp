@@ -252,9 +252,7 @@ int SpellingSession::Open(const std::string& command, const SpellingOptions& opt
     std::string dataDir = options.dataDir.empty() ? DefaultXTensionsDir() : options.dataDir;
     std::string mainPath = (std::filesystem::path(dataDir) / "son.dic").string();
     if (int16_t result = SpellerOpen(mainPath); result != 0) {
-        std::cerr << "tarnik " << command << ": cannot open the dictionary " << mainPath << ": "
-                  << DictionaryProblem(mainPath, result) << "\n";
-        return kUsageError;
+        return ReportError(command, mainPath, DictionaryProblem(mainPath, result));
     }
     userPath_ = UserDictionaryPath(dataDir, options.userFile);
     if (int status = OpenUserDictionary(command, userPath_, user_); status != 0)
@@ -323,9 +321,7 @@ int OpenUserDictionary(const std::string& command, const std::string& path,
         if (problem.empty())
             problem = result == kUserDictDamaged ? "its word list is damaged; it is left as it is"
                                                  : "its word list cannot be read";
-        std::cerr << "tarnik " << command << ": cannot open the user dictionary " << path << ": "
-                  << problem << " (error " << result << ")\n";
-        return kUsageError;
+        return ReportError(command, path, problem + " (error " + std::to_string(result) + ")");
     }
     return 0;
 }
