@@ -14,6 +14,7 @@
 // the settings chosen under "Options", which last for the run only.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -30,7 +31,9 @@
 #include "charsets/char_classes.h"
 #include "charsets/utf8.h"
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/text_file_run.h"
+#include "cli/text_input.h"
 #include "host/dialog_script.h"
 #include "host/dialogs.h"
 #include "host/terminal_dialog_driver.h"
@@ -61,7 +64,9 @@ constexpr char kHelp[] =
     "  b     Abort: stop the run; this file is left as it was\n"
     "When a file's check ends, the file is written back with the changes, the\n"
     "original kept as FILE.bak (or FILE.bak.1, ..., never over an older backup);\n"
-    "a file without changes is not written.\n\n"
+    "a file without changes is not written. A file read in another encoding (-i)\n"
+    "is written back in UTF-8.\n\n"
+    "Options (they may come before or after the files):\n"
     "  --user FILE       the user dictionary (default: user.dic, as tarnik pipe and\n"
     "                    the plug-in find it)\n"
     "  --dialogs SCRIPT  read the answers from SCRIPT, one a line, instead of the\n"
@@ -69,10 +74,15 @@ constexpr char kHelp[] =
     "                    of tarnik run's dialog scripts (press 1020, press 1, ...)\n"
     "  --no-backup       do not keep FILE.bak\n"
     "  --settings FILE   the plug-in's settings ([1Slownik]); default: the defaults\n"
-    "  --xtensions DIR   the folder of son.dic (default: XTensions beside tarnik)\n\n"
-    "Exit status: 0 when every file was checked (and written when it changed);\n"
-    "1 when a file could not be read, was not UTF-8 or could not be written (the\n"
-    "others are checked all the same), or the run was interrupted; 2 on bad usage.\n";
+    "  --data DIR        the folder of son.dic (default: XTensions beside tarnik);\n"
+    "                    --xtensions DIR is another name for it\n";
+
+// After kEncodingHelp.
+constexpr char kHelpEnd[] =
+    "\nExit status: 0 when every file was checked (and written when it changed);\n"
+    "1 when the run was interrupted (the words after it are left unchecked);\n"
+    "2 on bad usage, or a file that could not be read, was not text of its encoding\n"
+    "or could not be written (the other files are checked all the same).\n";
 
 constexpr int16_t kCheckSpelling = 31108;
 constexpr int16_t kCheckSpellingPolish = 31208;
@@ -97,6 +107,7 @@ struct Options {
     std::string script;
     std::string settingsFile;
     std::string xtensions;
+    TextEncoding encoding = TextEncoding::kUtf8;
     bool backup = true;
     std::vector<std::string> files;
 };
@@ -423,37 +434,22 @@ class CheckDriver : public host::DialogDriver {
 };
 
 int Error(const std::string& message) {
-    std::cerr << "tarnik " << kName << ": " << message << "\n";
-    return 1;
+    return ReportError(kName, "", message);
 }
 
-// Parses the arguments; 0, or the exit status of a usage error.
-int ParseOptions(const std::vector<std::string>& args, Options& options) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::string* value = arg == "--user"        ? &options.userFile
-                             : arg == "--dialogs"   ? &options.script
-                             : arg == "--settings"  ? &options.settingsFile
-                             : arg == "--xtensions" ? &options.xtensions
-                                                    : nullptr;
-        if (value) {
-            if (++i == args.size())
-                return UsageError(kName, arg + " needs a value");
-            *value = args[i];
-        } else if (arg == "--no-backup") {
-            options.backup = false;
-        } else if (arg == "--") {
-            options.files.insert(options.files.end(), args.begin() + i + 1, args.end());
-            break;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError(kName, "unknown option '" + arg + "'");
-        } else {
-            options.files.push_back(arg);
-        }
-    }
+// Parses the arguments; none to go on, or the exit status to end with.
+std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
+    const Option table[] = {
+        UserOption(options.userFile),     ValueOption("dialogs", options.script),
+        NoBackupOption(options.backup),   SettingsOption(options.settingsFile),
+        DataOption(options.xtensions),    XTensionsOption(options.xtensions),
+        EncodingOption(options.encoding),
+    };
+    if (std::optional<int> status = ParseCommandLine(kName, args, table, options.files))
+        return status;
     if (options.files.empty())
         return UsageError(kName, "no file given");
-    return 0;
+    return std::nullopt;
 }
 
 // Whether the file can be replaced: its folder takes new files, and the file
@@ -485,7 +481,7 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
                std::optional<std::string>& carried) {
     std::u16string text;
     std::string error;
-    if (!ReadTextInput(file, text, error) || !CanReplace(file, error)) {
+    if (!ReadWholeText(file, options.encoding, text, error) || !CanReplace(file, error)) {
         Error(error);
         return false;
     }
@@ -531,8 +527,8 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
 
 int Run(const std::vector<std::string>& args) {
     Options options;
-    if (int status = ParseOptions(args, options))
-        return status;
+    if (std::optional<int> status = ParseOptions(args, options))
+        return *status;
     std::unique_ptr<std::ifstream> script;
     std::istream* in = &std::cin;
     if (!options.script.empty()) {
@@ -546,19 +542,20 @@ int Run(const std::vector<std::string>& args) {
                           "SCRIPT");
     }
     CheckDriver driver(*in, std::cout, !script && isatty(STDOUT_FILENO));
-    bool allDone = true;
+    int status = 0;
     std::optional<std::string> carried;
     for (const std::string& file : options.files) {
-        if (!CheckFile(file, options, driver, carried))
-            allDone = false;
+        const bool checked = CheckFile(file, options, driver, carried);
         if (driver.Interrupted())
-            break;
+            return std::max(status, kFindingsLeft);
+        if (!checked)
+            status = kUsageError;
     }
-    return allDone ? 0 : 1;
+    return status;
 }
 
-const CommandRegistration registration({kName, "", "proofread text files interactively", kHelp,
-                                        Run});
+const CommandRegistration registration({kName, "", "proofread text files interactively",
+                                        std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli

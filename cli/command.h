@@ -21,12 +21,26 @@ struct CommandRegistration {
 
 const std::vector<Command>& AllCommands();
 
-// Exit status for bad usage and for data that cannot be opened.
+// What --version prints.
+inline constexpr char kVersionText[] = "tarnik " TARNIK_VERSION "\n";
+
+// The exit statuses of every command: 0 when nothing is left to do; 1 when
+// findings are left for the user (quotation marks left, a word refused, a check
+// interrupted); 2 for bad usage and for input, data or output that cannot be
+// read or written. pipe and list answer with their findings, as ispell and
+// hunspell do, and end with 0: editors take any other status for a failure.
+constexpr int kFindingsLeft = 1;
 constexpr int kUsageError = 2;
 
 // Reports a usage problem on stderr ("tarnik NAME: MESSAGE", then a hint to
 // --help) and returns kUsageError.
 int UsageError(const std::string& command, const std::string& message);
+
+// Reports a failure on stderr, the file first and then the reason ("tarnik
+// NAME: notes.txt: No such file or directory"; without a file, "tarnik NAME:
+// REASON"), and returns `status`.
+int ReportError(const std::string& command, const std::string& file, const std::string& reason,
+                int status = kUsageError);
 
 // The host's XTensions folder: the plug-in module and its bundled data files
 // ("son.dic", "PLHYPH.DAT") lie there. Found from the tarnik executable's own

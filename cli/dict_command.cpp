@@ -7,6 +7,7 @@
 
 #include "charsets/utf8.h"
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
 #include "speller/user_dictionary.h"
@@ -18,27 +19,31 @@ namespace {
 constexpr char kName[] = "dict";
 
 constexpr char kHelp[] =
-    "Usage: tarnik dict [--data DIR] [--user FILE] list\n"
-    "       tarnik dict [--data DIR] [--user FILE] add WORD...\n"
-    "       tarnik dict [--data DIR] [--user FILE] remove WORD...\n"
-    "       tarnik dict [--data DIR] [--user FILE] import FILE|-\n"
-    "       tarnik dict [--data DIR] [--user FILE] export [FILE|-]\n\n"
+    "Usage: tarnik dict [OPTIONS] list\n"
+    "       tarnik dict [OPTIONS] add WORD...\n"
+    "       tarnik dict [OPTIONS] remove WORD...\n"
+    "       tarnik dict [OPTIONS] import FILE|-\n"
+    "       tarnik dict [OPTIONS] export [FILE|-]\n\n"
     "Manages the user dictionary, the words you added, capitals kept. It is the\n"
     "same file the plug-in and 'tarnik pipe' use; every change is saved at once.\n\n"
     "  list           print the words, one per line, in alphabetical order\n"
     "                 (capitals first)\n"
     "  add WORD...    add words\n"
     "  remove WORD... remove words\n"
-    "  import FILE    add the words of a word list: one word a line, UTF-8, as in\n"
+    "  import FILE    add the words of a word list: one word a line, as in\n"
     "                 hunspell's personal dictionaries ('word/FLAGS' gives 'word');\n"
     "                 a line that is not a word is reported with its number and\n"
     "                 skipped; no word already stored is lost\n"
-    "  export [FILE]  write the words to FILE (or standard output) in that format\n\n"
+    "  export [FILE]  write the words to FILE (or standard output) in that format\n"
+    "                 (UTF-8)\n\n"
+    "Options (they may come before or after the action and its words):\n"
     "  --data DIR     the folder of son.dic, beside which user.dic lies\n"
     "  --user FILE, -p FILE\n"
     "                 the user dictionary (default: user.dic beside son.dic, or in\n"
-    "                 the per-user data folder when that folder is read-only)\n\n"
-    "A word may hold letters (those of the Polish alphabet and the others that\n"
+    "                 the per-user data folder when that folder is read-only)\n";
+// After kEncodingHelp, which says how import reads its file.
+constexpr char kHelpEnd[] =
+    "\nA word may hold letters (those of the Polish alphabet and the others that\n"
     "Windows-1250 has: é, ü, ř ...) and the hyphen, at most 255 of them, and starts\n"
     "with a letter.\n\n"
     "Exit status: 0 on success; 1 when a word was refused, is not there to remove,\n"
@@ -97,7 +102,7 @@ int AddWords(Dictionary& dictionary, const std::vector<std::string>& words) {
         std::string cp1250;
         if (std::string problem = UserWordProblem(word, cp1250); !problem.empty()) {
             std::cerr << "tarnik " << kName << ": '" << word << "' not added: " << problem << "\n";
-            status = 1;
+            status = kFindingsLeft;
         } else if (!dictionary.Contains(cp1250)) {
             if (int16_t result = dictionary.Add(cp1250); result != 0)
                 return NotSaved(dictionary, word, result);
@@ -113,7 +118,7 @@ int RemoveWords(Dictionary& dictionary, const std::vector<std::string>& words) {
         if (Cp1250ToUtf8(cp1250) != word || !dictionary.Contains(cp1250)) {
             std::cerr << "tarnik " << kName << ": '" << word << "' is not in " << dictionary.Path()
                       << "\n";
-            status = 1;
+            status = kFindingsLeft;
         } else if (int16_t result = dictionary.Remove(cp1250); result != 0) {
             return NotSaved(dictionary, word, result);
         }
@@ -121,13 +126,11 @@ int RemoveWords(Dictionary& dictionary, const std::vector<std::string>& words) {
     return status;
 }
 
-int Import(Dictionary& dictionary, const std::string& path) {
-    TextInput input;
+int Import(Dictionary& dictionary, const std::string& path, TextEncoding encoding) {
+    TextInput input(encoding);
     std::string problem;
-    if (!input.Open(path, problem)) {
-        std::cerr << "tarnik " << kName << ": cannot read " << path << ": " << problem << "\n";
-        return kUsageError;
-    }
+    if (!input.Open(path, problem))
+        return ReportError(kName, MessageName(path), problem);
     std::string name = InputName(path);
     int64_t lineNumber = 0;
     std::vector<std::string> words;  // the new ones, saved together at the end
@@ -185,11 +188,8 @@ int Import(Dictionary& dictionary, const std::string& path) {
         else
             words.push_back(cp1250);
     }
-    if (!input.Error().empty()) {
-        std::cerr << "tarnik " << kName << ": cannot read " << name << ": " << input.Error()
-                  << "\n";
-        return kUsageError;
-    }
+    if (!input.Error().empty())
+        return ReportError(kName, MessageName(path), input.Error());
     // All the new words are saved at once, or none is: the file keeps what it held.
     if (int16_t result = dictionary.AddAll(words); result != 0) {
         std::cerr << "tarnik " << kName << ": nothing was imported: "
@@ -200,7 +200,7 @@ int Import(Dictionary& dictionary, const std::string& path) {
     std::cout << "Imported " << added << " new word" << (added == 1 ? "" : "s") << " into "
               << dictionary.Path() << " (" << present << " already there, " << skipped << " line"
               << (skipped == 1 ? "" : "s") << " skipped)\n";
-    return skipped > 0 ? 1 : 0;
+    return skipped > 0 ? kFindingsLeft : 0;
 }
 
 int Export(Dictionary& dictionary, const std::string& path) {
@@ -224,21 +224,12 @@ int Export(Dictionary& dictionary, const std::string& path) {
 int Run(const std::vector<std::string>& args) {
     std::string dataDir;
     std::string userFile;
+    TextEncoding encoding = TextEncoding::kUtf8;
+    const Option options[] = {DataOption(dataDir), UserOption(userFile, 'p'),
+                              EncodingOption(encoding)};
     std::vector<std::string> rest;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (!rest.empty()) {
-            rest.push_back(a);
-        } else if (a == "--data" || a == "--user" || a == "-p") {
-            if (i + 1 >= args.size())
-                return UsageError(kName, a + " needs a value");
-            (a == "--data" ? dataDir : userFile) = args[++i];
-        } else if (a.size() > 1 && a[0] == '-') {
-            return UsageError(kName, "unknown option '" + a + "'");
-        } else {
-            rest.push_back(a);
-        }
-    }
+    if (std::optional<int> status = ParseCommandLine(kName, args, options, rest))
+        return *status;
     if (rest.empty())
         return UsageError(kName, "give an action: list, add, remove, import or export");
     std::string action = rest[0];
@@ -262,12 +253,12 @@ int Run(const std::vector<std::string>& args) {
         return AddWords(dictionary, operands);
     if (action == "remove")
         return RemoveWords(dictionary, operands);
-    return Import(dictionary, operands[0]);
+    return Import(dictionary, operands[0], encoding);
 }
 
 CommandRegistration registration({kName, "",
                                   "list, add, remove, import and export the user's own words",
-                                  kHelp, Run});
+                                  std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli

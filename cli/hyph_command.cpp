@@ -1,4 +1,5 @@
 // tarnik hyph: hyphenates words and manages the user's hyphenation exceptions.
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -8,6 +9,7 @@
 #include "charsets/utf8.h"
 #include "cli/command.h"
 #include "cli/file_problem.h"
+#include "cli/options.h"
 #include "cli/text_input.h"
 #include "hyphenation/exception_word.h"
 #include "hyphenation/hyph_dict.h"
@@ -22,8 +24,8 @@ namespace {
 constexpr char kName[] = "hyph";
 
 constexpr char kHelp[] =
-    "Usage: tarnik hyph [--data DIR] [--user FILE] [--no-user] [WORD...]\n"
-    "       tarnik hyph [--data DIR] [--user FILE] [--no-user] --file FILE...\n"
+    "Usage: tarnik hyph [OPTIONS] [WORD...]\n"
+    "       tarnik hyph [OPTIONS] --file FILE [FILE...]\n"
     "       tarnik hyph [--data DIR] [--user FILE] --add WORD | --remove WORD | --list\n\n"
     "Hyphenates the words given, or one word per line of the files given with\n"
     "--file (or of standard input, also given as '-'), and prints each with '-' at\n"
@@ -31,8 +33,9 @@ constexpr char kHelp[] =
     "first digit; the rest is printed as it is. Punctuation around a word and the\n"
     "hyphen of a compound are no part of a word; a line of several words has each\n"
     "of them hyphenated.\n\n"
-    "  --file FILE    read words from FILE, one per line; the arguments after it\n"
-    "                 are files too ('-' is standard input)\n"
+    "Options (they may come before or after the words):\n"
+    "  --file FILE    read words from FILE, one per line; with --file every other\n"
+    "                 argument names a file too ('-' is standard input)\n"
     "  --data DIR     the folder of PLHYPH.DAT (default: the bundled XTensions folder)\n"
     "  --user FILE    the user exceptions file (default: PLHYPH.USR beside PLHYPH.DAT,\n"
     "                 or in the per-user data folder when that folder is read-only)\n"
@@ -41,19 +44,26 @@ constexpr char kHelp[] =
     "  --remove WORD  remove the user exception for WORD\n"
     "  --list         print the user exceptions\n";
 
+// After kEncodingHelp.
+constexpr char kHelpEnd[] =
+    "\nExit status: 0 on success; 1 when an exception is refused (already listed,\n"
+    "not listed, too long); 2 on bad usage, or data, an exceptions file or a file\n"
+    "of words that cannot be read or written.\n";
+
 struct Options {
     std::string dataDir;
     std::string userFile;
     bool noUser = false;
     std::string action;  // "", "--add", "--remove", "--list"
     std::string actionWord;
+    TextEncoding encoding = TextEncoding::kUtf8;
     std::vector<std::string> words;
     std::vector<std::string> files;
 };
 
+// A change of the exceptions that was refused.
 int Error(const std::string& message) {
-    std::cerr << "tarnik " << kName << ": " << message << "\n";
-    return 1;
+    return ReportError(kName, "", message, kFindingsLeft);
 }
 
 // Hyphenates UTF-8 words, keeping its buffers from one word to the next.
@@ -102,11 +112,11 @@ class Hyphenator {
 
 // Hyphenates each line of a file; false when it cannot be read to its end. A
 // line longer than any word can be (see TextInput) is printed as it is.
-bool HyphenateLines(const std::string& path, Hyphenator& hyphenator) {
-    TextInput input;
+bool HyphenateLines(const std::string& path, TextEncoding encoding, Hyphenator& hyphenator) {
+    TextInput input(encoding);
     std::string problem;
     if (!input.Open(path, problem)) {
-        std::cerr << "tarnik " << kName << ": cannot read " << path << ": " << problem << "\n";
+        ReportError(kName, MessageName(path), problem);
         return false;
     }
     std::string result;
@@ -125,8 +135,7 @@ bool HyphenateLines(const std::string& path, Hyphenator& hyphenator) {
         whole = lineEnds;
     }
     if (!input.Error().empty()) {
-        std::cerr << "tarnik " << kName << ": cannot read " << InputName(path) << ": "
-                  << input.Error() << "\n";
+        ReportError(kName, MessageName(path), input.Error());
         return false;
     }
     return true;
@@ -188,7 +197,7 @@ int Manage(HyphDict& dict, const Options& options) {
     int16_t result =
         options.action == "--add" ? AddHyphException(dict, word) : RemoveHyphException(dict, word);
     if (result >= kUserFileCannotCreate && result <= kUserFileListNotWritten)
-        return Error(UserFileMessage(dict, result));
+        return ReportError(kName, "", UserFileMessage(dict, result));
     if (options.action == "--add") {
         if (result == kHyphExceptionPresent)
             return Error("'" + options.actionWord +
@@ -198,7 +207,7 @@ int Manage(HyphDict& dict, const Options& options) {
                          "' cannot be stored: it needs letters, at most 49 breaks and at most "
                          "251 letters and breaks together");
         if (result != kHyphExceptionDone)
-            return Error("no memory for the exceptions list");
+            return ReportError(kName, "", "no memory for the exceptions list");
     } else if (result == kHyphExceptionPresent) {
         return Error("'" + options.actionWord + "' is not listed");
     }
@@ -209,58 +218,58 @@ int Manage(HyphDict& dict, const Options& options) {
 
 int Run(const std::vector<std::string>& args) {
     Options options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        bool hasValue = i + 1 < args.size();
-        if ((a == "--data" || a == "--user") && !hasValue)
-            return UsageError(kName, a + " needs a value");
-        if (a == "--data") {
-            options.dataDir = args[++i];
-        } else if (a == "--user") {
-            options.userFile = args[++i];
-        } else if (a == "--no-user") {
-            options.noUser = true;
-        } else if (a == "--add" || a == "--remove" || a == "--list") {
-            if (!options.action.empty())
-                return UsageError(kName, "give only one of --add, --remove and --list");
-            options.action = a;
-            if (a != "--list") {
-                if (!hasValue)
-                    return UsageError(kName, a + " needs a word");
-                options.actionWord = args[++i];
-            }
-        } else if (a == "--file") {
-            if (!hasValue)
-                return UsageError(kName, "--file needs a file");
-            options.files.insert(options.files.end(), args.begin() + i + 1, args.end());
-            break;
-        } else if (a == "-") {
-            options.files.push_back(a);
-        } else if (a == "--") {
-            options.words.insert(options.words.end(), args.begin() + i + 1, args.end());
-            break;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return UsageError(kName, "unknown option '" + a + "'");
-        } else {
-            options.words.push_back(a);
-        }
-    }
+    bool fromFiles = false;
+    std::vector<std::string> operands;  // words, or with --file files, in their order
+    auto action = [&options](const char* name, bool takesWord) {
+        return Option{name, 0, takesWord,
+                      [&options, name](const std::string& word) -> std::optional<std::string> {
+                          if (!options.action.empty())
+                              return "give only one of --add, --remove and --list";
+                          options.action = std::string("--") + name;
+                          options.actionWord = word;
+                          return std::nullopt;
+                      }};
+    };
+    const Option table[] = {
+        DataOption(options.dataDir),
+        UserOption(options.userFile),
+        EncodingOption(options.encoding),
+        FlagOption("no-user", options.noUser),
+        action("add", true),
+        action("remove", true),
+        action("list", false),
+        {"file", 0, true,
+         [&](const std::string& file) {
+             fromFiles = true;
+             operands.push_back(file);
+             return std::optional<std::string>();
+         }},
+    };
+    if (std::optional<int> status = ParseCommandLine(kName, args, table, operands))
+        return *status;
+    // "-" alone is standard input; with --file every argument names a file.
+    bool onlyStandardInput =
+        !operands.empty() && std::all_of(operands.begin(), operands.end(),
+                                         [](const std::string& a) { return a == "-"; });
+    if (fromFiles || onlyStandardInput)
+        options.files = operands;
+    else if (std::find(operands.begin(), operands.end(), "-") != operands.end())
+        return UsageError(kName, "give words or files, not both");
+    else
+        options.words = operands;
     if (!options.action.empty() &&
         (options.noUser || !options.words.empty() || !options.files.empty()))
         return UsageError(kName, options.action + " takes no words to hyphenate and no --no-user");
-    if (!options.words.empty() && !options.files.empty())
-        return UsageError(kName, "give words or files, not both");
 
     std::string dataDir = options.dataDir.empty() ? DefaultXTensionsDir() : options.dataDir;
     std::string dataPath = (std::filesystem::path(dataDir) / "PLHYPH.DAT").string();
     std::unique_ptr<HyphDict> dict;
     if (int16_t result = OpenHyphDict(dataPath, dict); result != 0) {
         std::string problem = ReadProblem(dataPath);
-        std::cerr << "tarnik " << kName << ": cannot open the hyphenation data " << dataPath << ": "
-                  << (problem.empty() ? "it is not a hyphenation data file, or it is damaged"
-                                      : problem)
-                  << " (error " << result << ")\n";
-        return kUsageError;
+        return ReportError(
+            kName, dataPath,
+            (problem.empty() ? "it is not a hyphenation data file, or it is damaged" : problem) +
+                " (error " + std::to_string(result) + ")");
     }
     bool useUser = !options.noUser;
     if (useUser) {
@@ -268,7 +277,7 @@ int Run(const std::vector<std::string>& args) {
             options.userFile.empty() ? WritableFilePath(dataDir, "PLHYPH.USR") : options.userFile;
         if (int16_t result = LoadUserExceptions(*dict, userPath); result != 0) {
             if (!options.action.empty())
-                return Error(UserFileMessage(*dict, result));
+                return ReportError(kName, "", UserFileMessage(*dict, result));
             std::cerr << "tarnik " << kName << ": warning: " << UserFileMessage(*dict, result)
                       << "\n";
         }
@@ -290,15 +299,15 @@ int Run(const std::vector<std::string>& args) {
         options.files.push_back("-");
     int status = 0;
     for (const std::string& path : options.files) {
-        if (!HyphenateLines(path, hyphenator))
+        if (!HyphenateLines(path, options.encoding, hyphenator))
             status = kUsageError;
     }
     return status;
 }
 
 CommandRegistration registration({kName, "",
-                                  "hyphenate Polish words; manage hyphenation exceptions", kHelp,
-                                  Run});
+                                  "hyphenate Polish words; manage hyphenation exceptions",
+                                  std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli

@@ -3,15 +3,21 @@
 // Box" (or "Remove Hyphens From Box") runs on it, so every rule of the command
 // applies: skipped capitals and mixed-case words, compounds, the user's
 // exceptions, points already there confirmed rather than doubled.
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/text_file_run.h"
+#include "cli/text_input.h"
 #include "host/dialogs.h"
 #include "hyphcommands/hyph_service.h"
+#include "hyphenation/user_exceptions.h"
 #include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
 
@@ -21,15 +27,15 @@ namespace {
 constexpr char kName[] = "hyphenate";
 
 constexpr char kHelp[] =
-    "Usage: tarnik hyphenate [--remove] [--no-user] [--on RULE,...] [--off RULE,...]\n"
-    "                        [--settings FILE] [--data DIR]\n"
-    "                        [-o OUT | --in-place [--no-backup]] [FILE]\n\n"
-    "Puts Polish hyphenation points into UTF-8 text as soft hyphens (U+00AD), which\n"
+    "Usage: tarnik hyphenate [OPTIONS] [FILE]\n\n"
+    "Puts Polish hyphenation points into text as soft hyphens (U+00AD), which\n"
     "browsers and e-book readers break lines at. Reads FILE or standard input and\n"
-    "writes standard output. Words in capitals (NATO) and words like XPress are left\n"
-    "alone, a compound (biało-czerwony) gets a soft hyphen before its hyphen, and\n"
-    "soft hyphens already in the text are kept where the hyphenation allows them and\n"
-    "taken out where it does not, so hyphenating twice gives what once gave.\n\n"
+    "writes UTF-8 to standard output. Words in capitals (NATO) and words like XPress\n"
+    "are left alone, a compound (biało-czerwony) gets a soft hyphen before its\n"
+    "hyphen, and soft hyphens already in the text are kept where the hyphenation\n"
+    "allows them and taken out where it does not, so hyphenating twice gives what\n"
+    "once gave.\n\n"
+    "Options (they may come before or after FILE):\n"
     "  --remove         take every soft hyphen out instead\n"
     "  --no-user        hyphenate without the user's exceptions (PLHYPH.USR), as\n"
     "                   --off exceptions does\n"
@@ -44,18 +50,24 @@ constexpr char kHelp[] =
     "  --data DIR       the folder of PLHYPH.DAT (default: the bundled XTensions\n"
     "                   folder); PLHYPH.USR is found beside it, or in the per-user\n"
     "                   folder when DIR cannot be written\n"
-    "  -o, --output OUT write to OUT instead of standard output\n"
-    "  --in-place       write back to FILE, keeping the original as FILE.bak (or\n"
-    "                   FILE.bak.1, FILE.bak.2, ... when that is taken: an older\n"
-    "                   backup is never replaced; for a link, beside the file it\n"
-    "                   points to, named after it); a FILE the run leaves\n"
-    "                   unchanged is not written, and gets no backup\n"
-    "  --no-backup      with --in-place: keep no FILE.bak\n\n"
-    "Options are laid over the settings file. OUT and FILE are replaced whole or\n"
-    "not at all: a failed write leaves the old file as it was.\n\n"
-    "Exit status: 0 on success; 1 when the hyphenation data cannot be opened or the\n"
-    "output cannot be written (nothing is written then); 2 on bad usage, or input\n"
-    "that cannot be read or is not UTF-8.\n";
+    "  --user FILE      the user's exceptions from FILE instead of PLHYPH.USR (a\n"
+    "                   file tarnik hyph --user FILE keeps); it is only read\n"
+    "  -o FILE, --output FILE\n"
+    "                   write to FILE instead of standard output\n"
+    "  --in-place       write back to the input FILE, keeping the original as\n"
+    "                   FILE.bak (or FILE.bak.1, FILE.bak.2, ... when that is\n"
+    "                   taken: an older backup is never replaced; for a link,\n"
+    "                   beside the file it points to, named after it); a FILE the\n"
+    "                   run leaves unchanged is not written, and gets no backup\n"
+    "  --no-backup      with --in-place: keep no FILE.bak\n";
+
+// After kEncodingHelp.
+constexpr char kHelpEnd[] =
+    "\nOptions are laid over the settings file. The output file and FILE are replaced\n"
+    "whole or not at all: a failed write leaves the old file as it was.\n\n"
+    "Exit status: 0 on success; 2 on bad usage, input that cannot be read or is not\n"
+    "text of its encoding, hyphenation data that cannot be opened, or output that\n"
+    "cannot be written (nothing is written then).\n";
 
 // The settings by the names of the options, and the keys that hold them.
 constexpr SettingName kSettings[] = {
@@ -70,73 +82,93 @@ struct Options {
     bool inPlace = false;
     bool backup = true;
     TextRunOptions run;
+    std::string userFile;
+    TextEncoding encoding = TextEncoding::kUtf8;
     std::string output;
     std::string input;
 };
 
 int Error(int status, const std::string& message) {
-    std::cerr << "tarnik " << kName << ": " << message << "\n";
-    return status;
+    return ReportError(kName, "", message, status);
 }
 
-// Parses the arguments; 0, or the exit status of a usage error.
-int ParseOptions(const std::vector<std::string>& args, Options& options) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::string* value = arg == "--settings"                ? &options.run.settingsFile
-                             : arg == "--data"                  ? &options.run.xtensionsDir
-                             : arg == "-o" || arg == "--output" ? &options.output
-                                                                : nullptr;
-        const bool rules = arg == "--on" || arg == "--off";
-        if (value || rules) {
-            if (++i == args.size())
-                return UsageError(kName, arg + " needs a value");
-            if (value) {
-                *value = args[i];
-            } else if (std::optional<std::string> problem =
-                           ParseSettingNames(args[i], kSettings, kHyphSettingsSection,
-                                             arg == "--on" ? "1" : "0", options.run.settings)) {
-                return UsageError(kName, *problem);
-            }
-        } else if (arg == "--remove") {
-            options.remove = true;
-        } else if (arg == "--no-user") {
-            options.run.settings.push_back({kHyphSettingsSection, "2UzywajWyjatkow", "0"});
-        } else if (arg == "--no-backup") {
-            options.backup = false;
-        } else if (arg == "--in-place") {
-            options.inPlace = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError(kName, "unknown option '" + arg + "'");
-        } else if (!options.input.empty()) {
-            return UsageError(kName, "one input file at most");
-        } else {
-            options.input = arg;
-        }
-    }
+// Parses the arguments; none to go on, or the exit status to end with.
+std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
+    auto rules = [&options](const char* name, const char* value) {
+        return Option{name, 0, true, [&options, value](const std::string& names) {
+                          return ParseSettingNames(names, kSettings, kHyphSettingsSection, value,
+                                                   options.run.settings);
+                      }};
+    };
+    const Option table[] = {
+        FlagOption("remove", options.remove),
+        {"no-user", 0, false,
+         [&options](const std::string&) {
+             options.run.settings.push_back({kHyphSettingsSection, "2UzywajWyjatkow", "0"});
+             return std::optional<std::string>();
+         }},
+        rules("on", "1"),
+        rules("off", "0"),
+        SettingsOption(options.run.settingsFile),
+        DataOption(options.run.xtensionsDir),
+        UserOption(options.userFile),
+        OutputOption(options.output),
+        InPlaceOption(options.inPlace),
+        NoBackupOption(options.backup),
+        EncodingOption(options.encoding),
+    };
+    std::vector<std::string> operands;
+    if (std::optional<int> status = ParseCommandLine(kName, args, table, operands))
+        return status;
+    if (operands.size() > 1)
+        return UsageError(kName, "one input file at most");
+    if (!operands.empty())
+        options.input = operands[0];
     if (options.inPlace && !options.output.empty())
-        return UsageError(kName, "--in-place and -o exclude each other");
+        return UsageError(kName, "--in-place and --output exclude each other");
     if (options.inPlace && (options.input.empty() || options.input == "-"))
         return UsageError(kName, "--in-place needs an input file");
-    return 0;
+    return std::nullopt;
 }
 
-// A message box's text on one line.
+// Puts the exceptions of --user in place of those the plug-in read at start-up.
+// The file must be there: a run only reads it.
+std::optional<int> UseUserFile(const std::string& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return ReportError(kName, file, std::strerror(error ? error.value() : ENOENT));
+    HyphDict* dict = Hyphenation().dict.get();
+    if (!dict)
+        return std::nullopt;  // no data: reported with the run's messages
+    if (int16_t result = LoadUserExceptions(*dict, file); result != 0)
+        return ReportError(
+            kName, file,
+            "cannot read the hyphenation exceptions (error " + std::to_string(result) + ")" +
+                (dict->userBackupPath.empty()
+                     ? ""
+                     : "; it was kept as " + dict->userBackupPath + " and a new list started"));
+    return std::nullopt;
+}
+
 int Run(const std::vector<std::string>& args) {
     Options options;
-    if (int status = ParseOptions(args, options))
-        return status;
+    if (std::optional<int> status = ParseOptions(args, options))
+        return *status;
 
     std::u16string text;
     std::string error;
-    if (!ReadTextInput(options.input, text, error))
+    if (!ReadWholeText(options.input, options.encoding, text, error))
         return Error(kUsageError, error);
 
     TextFileRun run;
     // Typography may run first (a setting): its component opens no files.
     options.run.components = kHyphenationComponent | kTypographyComponent;
     if (!run.Start(text, options.run, nullptr, error))
-        return Error(options.run.settingsFile.empty() ? 1 : kUsageError, error);
+        return Error(kUsageError, error);
+    if (!options.userFile.empty()) {
+        if (std::optional<int> status = UseUserFile(options.userFile))
+            return *status;
+    }
 
     const char* title = options.remove ? "Remove Hyphens From Box" : "Hyphenate Box";
     TextFileRun::CommandResult result = run.RunCommand(title);
@@ -149,10 +181,10 @@ int Run(const std::vector<std::string>& args) {
                       << "\n";
     }
     if (result == TextFileRun::CommandResult::kNoItem)
-        return Error(1, std::string("the plug-in has no menu item \"") + title + "\"");
+        return Error(kUsageError, std::string("the plug-in has no menu item \"") + title + "\"");
     // An empty text leaves the item disabled: there is nothing to change.
     if (!options.remove && result == TextFileRun::CommandResult::kDone && !Hyphenation().dict)
-        return Error(1, "the hyphenation data could not be opened; nothing was written");
+        return Error(kUsageError, "the hyphenation data could not be opened; nothing was written");
 
     const std::string story = run.StoryText();
     if (options.inPlace) {
@@ -161,19 +193,19 @@ int Run(const std::vector<std::string>& args) {
             SaveResult saved = SaveFileSafely(
                 options.input, story, {.keepBackup = options.backup, .regularFileOnly = true});
             if (!saved.Ok())
-                return Error(1, saved.Describe(options.input));
+                return Error(kUsageError, saved.Describe(options.input));
         }
     } else if (!options.output.empty()) {
         if (SaveResult saved = SaveFileSafely(options.output, story); !saved.Ok())
-            return Error(1, saved.Describe(options.output));
+            return Error(kUsageError, saved.Describe(options.output));
     } else if (!WriteStandardOutput(story)) {
-        return Error(1, "cannot write to standard output");
+        return Error(kUsageError, "cannot write to standard output");
     }
     return 0;
 }
 
-const CommandRegistration registration({kName, "", "put soft hyphens into Polish text", kHelp,
-                                        Run});
+const CommandRegistration registration({kName, "", "put soft hyphens into Polish text",
+                                        std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
 
@@ -15,22 +16,26 @@ constexpr char kName[] = "list";
 const std::string kHelp =
     std::string(
         "Usage: tarnik list [OPTIONS] [FILE...]    (also: tarnik -l [OPTIONS] [FILE...])\n\n"
-        "Reads UTF-8 text from the files given, or from standard input ('-' is\n"
-        "standard input too), and prints each misspelt word once per occurrence, one\n"
-        "per line, as it stands in the text. Words are found and checked as the spell\n"
-        "check does it.\n\n"
-        "Options:\n"
+        "Reads text from the files given, or from standard input ('-' is standard\n"
+        "input too), and prints each misspelt word once per occurrence, one per\n"
+        "line, as it stands in the text (UTF-8). Words are found and checked as the\n"
+        "spell check does it.\n\n"
+        "Exit status: 0 when every file was read, misspelt words or not (the words\n"
+        "are the output, as of hunspell -l, and editors take any other status for a\n"
+        "failure); 2 on bad usage, or a dictionary or file that cannot be read (the\n"
+        "other files are checked all the same).\n\n"
+        "Options (they may come before or after the files):\n"
         "  --locations     print FILE:LINE:COLUMN: WORD instead (lines and columns\n"
         "                  count from 1, columns in characters; '-' is standard input)\n") +
-    kSpellingOptionsHelp;
+    kSpellingOptionsHelp + kEncodingHelp;
 
 // Lists the misspelt words of one input; false when it cannot be read to its end.
 bool ListMisspelt(const std::string& path, const SpellingSession& spelling,
                   const SpellingOptions& options) {
-    TextInput input;
+    TextInput input(options.encoding);
     std::string problem;
     if (!input.Open(path, problem)) {
-        std::cerr << "tarnik " << kName << ": cannot read " << path << ": " << problem << "\n";
+        ReportError(kName, MessageName(path), problem);
         return false;
     }
     std::string name = InputName(path);
@@ -53,8 +58,7 @@ bool ListMisspelt(const std::string& path, const SpellingSession& spelling,
             ++line;
     }
     if (!input.Error().empty()) {
-        std::cerr << "tarnik " << kName << ": cannot read " << name << ": " << input.Error()
-                  << "\n";
+        ReportError(kName, MessageName(path), input.Error());
         return false;
     }
     return true;

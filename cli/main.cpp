@@ -48,6 +48,13 @@ int UsageError(const std::string& command, const std::string& message) {
     return kUsageError;
 }
 
+int ReportError(const std::string& command, const std::string& file, const std::string& reason,
+                int status) {
+    std::cerr << "tarnik" << (command.empty() ? "" : " " + command) << ": "
+              << (file.empty() ? "" : file + ": ") << reason << "\n";
+    return status;
+}
+
 std::string DefaultXTensionsDir() {
     namespace fs = std::filesystem;
     std::error_code error;
@@ -90,7 +97,7 @@ int RunCommand(std::vector<std::string> args) {
         return 0;
     }
     if (args[0] == "--version") {
-        std::cout << "tarnik " TARNIK_VERSION "\n";
+        std::cout << kVersionText;
         return 0;
     }
     std::string name = args[0];
@@ -109,12 +116,7 @@ int RunCommand(std::vector<std::string> args) {
     }
     for (const Command& c : AllCommands()) {
         if (name == c.name || (!c.alias.empty() && name == c.alias)) {
-            std::vector<std::string> rest(args.begin() + 1, args.end());
-            if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
-                std::cout << c.help;
-                return 0;
-            }
-            return c.run(rest);
+            return c.run(std::vector<std::string>(args.begin() + 1, args.end()));
         }
     }
     return UsageError("", "unknown command '" + name + "'");

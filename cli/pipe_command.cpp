@@ -6,6 +6,7 @@
 #include "charsets/char_classes.h"
 #include "charsets/utf8.h"
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
 
@@ -18,7 +19,8 @@ const std::string kHelp =
     std::string(
         "Usage: tarnik pipe [OPTIONS]    (also: tarnik -a [OPTIONS])\n\n"
         "Speaks the ispell pipe protocol on standard input and output, so that editors\n"
-        "can use Tarnik as their Polish spell checker. Text is UTF-8.\n\n"
+        "can use Tarnik as their Polish spell checker. Text is UTF-8 (or the\n"
+        "encoding -i names); the answers are UTF-8.\n\n"
         "First a version line starting with '@(#) '. Then, for each line of text, one\n"
         "line per word and an empty line:\n"
         "  *                             the word is correct\n"
@@ -37,8 +39,8 @@ const std::string kHelp =
         "  %       back to verbose mode\n"
         "  `       correct words are answered '* WORD'\n"
         "  ^TEXT   check TEXT even if it starts with a command character\n\n"
-        "Options:\n") +
-    kSpellingOptionsHelp;
+        "Options (they may come in any order, also after -a):\n") +
+    kSpellingOptionsHelp + kEncodingHelp;
 
 std::string Trimmed(const std::string& text) {
     size_t start = text.find_first_not_of(" \t");
@@ -195,16 +197,16 @@ int Run(const std::vector<std::string>& args) {
         return status;
     std::cout << kVersionLine << "\n" << std::flush;
     PipeSession session(spelling, options);
-    TextInput input;
+    TextInput input(options.encoding);
+    std::string problem;
+    if (!input.Open("-", problem))
+        return ReportError(kName, MessageName("-"), problem);
     std::string_view piece;
     bool lineEnds = false;
     while (input.NextPiece(piece, lineEnds))
         session.Piece(piece, lineEnds);
-    if (!input.Error().empty()) {
-        std::cerr << "tarnik " << kName << ": cannot read standard input: " << input.Error()
-                  << "\n";
-        return 1;
-    }
+    if (!input.Error().empty())
+        return ReportError(kName, MessageName("-"), input.Error());
     return 0;
 }
 

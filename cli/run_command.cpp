@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/plugin_session.h"
 #include "host/dialog_script.h"
 #include "host/dialogs.h"
@@ -17,8 +18,7 @@ namespace {
 constexpr char kName[] = "run";
 
 constexpr char kHelp[] =
-    "Usage: tarnik run DOC.json --command TITLE [--dialogs SCRIPT] [-o OUT.json]\n"
-    "                  [--xtensions DIR]\n\n"
+    "Usage: tarnik run [OPTIONS] DOC.json --command TITLE\n\n"
     "Loads the document into the host, starts the plug-in and chooses the menu item\n"
     "whose title is TITLE as the menus now show it (in the document's interface\n"
     "language, e.g. \"About Tarnik...\" or \"Informacje o Tarniku...\"). Dialogs and\n"
@@ -28,11 +28,16 @@ constexpr char kHelp[] =
     "Without --dialogs they are shown on the terminal and answered there. Every\n"
     "message box the plug-in shows is printed to standard error. The document is\n"
     "then saved to OUT.json, or back to DOC.json.\n\n"
+    "Options (they may come before or after DOC.json):\n"
     "  --command TITLE  the menu item to choose\n"
     "  --dialogs SCRIPT the dialog script\n"
-    "  -o OUT.json      where to save the document (default: DOC.json itself)\n"
-    "  --xtensions DIR  the XTensions folder holding Tarnik11.so and its data files\n"
-    "                   (default: the folder XTensions beside tarnik)\n\n"
+    "  -o OUT.json, --output OUT.json\n"
+    "                   where to save the document (default: DOC.json itself)\n"
+    "  --data DIR       the XTensions folder holding Tarnik11.so and its data files\n"
+    "                   (default: the folder XTensions beside tarnik); --xtensions\n"
+    "                   DIR is another name for it\n"
+    "  --help           show this text\n"
+    "  --version        print tarnik's version and stop\n\n"
     "Exit status: 0 when the command ran and the document was saved; 1 when the item\n"
     "is disabled, or the script did not fit the dialogs the command showed (too few\n"
     "or too many steps, or a step the dialog refused), and then nothing is saved;\n"
@@ -47,8 +52,7 @@ struct Options {
 };
 
 int Error(int status, const std::string& message) {
-    std::cerr << "tarnik " << kName << ": " << message << "\n";
-    return status;
+    return ReportError(kName, "", message, status);
 }
 
 bool ReadFile(const std::string& path, std::string& text) {
@@ -59,36 +63,32 @@ bool ReadFile(const std::string& path, std::string& text) {
     return !in.bad();
 }
 
-// Parses the arguments; 0, or the exit status of a usage error.
-int ParseOptions(const std::vector<std::string>& args, Options& options) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::string* value = arg == "--command"     ? &options.command
-                             : arg == "--dialogs"   ? &options.script
-                             : arg == "-o"          ? &options.output
-                             : arg == "--xtensions" ? &options.xtensions
-                                                    : nullptr;
-        if (value) {
-            if (++i == args.size())
-                return UsageError(kName, arg + " needs a value");
-            *value = args[i];
-        } else if (arg.starts_with("-") || !options.document.empty()) {
-            return UsageError(kName, "unexpected argument '" + arg + "'");
-        } else {
-            options.document = arg;
-        }
-    }
-    if (options.document.empty())
+// Parses the arguments; none to go on, or the exit status to end with.
+std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
+    const Option table[] = {
+        ValueOption("command", options.command),
+        ValueOption("dialogs", options.script),
+        OutputOption(options.output),
+        DataOption(options.xtensions),
+        XTensionsOption(options.xtensions),
+    };
+    std::vector<std::string> operands;
+    if (std::optional<int> status = ParseCommandLine(kName, args, table, operands))
+        return status;
+    if (operands.size() > 1)
+        return UsageError(kName, "unexpected argument '" + operands[1] + "'");
+    if (operands.empty())
         return UsageError(kName, "no document given");
+    options.document = operands[0];
     if (options.command.empty())
         return UsageError(kName, "no --command given");
-    return 0;
+    return std::nullopt;
 }
 
 int Run(const std::vector<std::string>& args) {
     Options options;
-    if (int status = ParseOptions(args, options))
-        return status;
+    if (std::optional<int> status = ParseOptions(args, options))
+        return *status;
 
     std::unique_ptr<host::ScriptedDialogDriver> scripted;
     std::unique_ptr<host::TerminalDialogDriver> terminal;

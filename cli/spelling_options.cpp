@@ -7,6 +7,7 @@
 #include "charsets/utf8.h"
 #include "cli/command.h"
 #include "cli/file_problem.h"
+#include "cli/options.h"
 #include "files/resource_container.h"
 #include "platform/places.h"
 #include "speller/letter_code.h"
@@ -50,11 +51,6 @@ bool IsPolishDictionaryName(std::string name) {
             c = '_';
     }
     return name == "pl" || name == "pl_pl" || name == "polish" || name == "polski";
-}
-
-bool IsUtf8Name(const std::string& name) {
-    std::string lower = Lower(name);
-    return lower == "utf-8" || lower == "utf8";
 }
 
 // Whether the file starts with four bytes of text. A user dictionary starts with
@@ -109,111 +105,88 @@ const char kSpellingOptionsHelp[] =
     "                  they are skipped)\n"
     "  -d NAME         the dictionary: Polish is the only one, by any of its names\n"
     "                  (pl, pl_PL, polish, polski); another name is an error\n"
-    "  -i ENC, --encoding=ENC\n"
-    "                  the text's encoding: UTF-8 is the only one\n"
     "  -m, -B, -C, -P, -S, -x, -b, --check-apostrophe, -w CHARS, -W N, -T TYPE\n"
     "                  options of ispell and hunspell that editors pass; accepted,\n"
     "                  and they change nothing\n"
     "  -v, -vv         print the version line and stop\n"
     "  --alphabetical  suggestions in alphabetical order, all of them, instead of\n"
-    "                  the most likely first (at most 15)\n"
-    "  --help          show this text\n";
+    "                  the most likely first (at most 15)\n";
 
 std::optional<int> ParseSpellingOptions(const std::string& command,
                                         const std::vector<std::string>& args, bool takesFiles,
                                         SpellingOptions& options) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        // An option's value: the rest of the argument ("-dpl", "--format=tex"),
-        // or the next argument.
-        std::string value;
-        auto takeValue = [&](size_t prefix) -> bool {
-            if (a.size() > prefix) {
-                value = a.substr(a[prefix] == '=' ? prefix + 1 : prefix);
-                return true;
-            }
-            if (i + 1 >= args.size())
-                return false;
-            value = args[++i];
-            return true;
-        };
-        auto starts = [&](const char* prefix) { return a.rfind(prefix, 0) == 0; };
-        if (a == "--data" || a == "--user") {
-            if (!takeValue(a.size()))
-                return UsageError(command, a + " needs a value");
-            (a == "--data" ? options.dataDir : options.userFile) = value;
-        } else if (starts("-p") && a.rfind("--", 0) != 0) {
-            if (!takeValue(2))
-                return UsageError(command, "-p needs a file (the user dictionary)");
-            options.userFile = value;
-        } else if (starts("-d") && a.rfind("--", 0) != 0) {
-            if (!takeValue(2))
-                return UsageError(command, "-d needs a dictionary name");
-            for (size_t from = 0; from <= value.size();) {
-                size_t comma = value.find(',', from);
-                std::string name = value.substr(from, comma - from);
-                if (!IsPolishDictionaryName(name)) {
-                    std::cerr << "tarnik " << command << ": there is no dictionary '" << name
-                              << "': Tarnik checks Polish only (-d pl, pl_PL, polish or polski)\n";
-                    return kUsageError;
-                }
-                if (comma == std::string::npos)
-                    break;
-                from = comma + 1;
-            }
-        } else if ((starts("-i") && a.rfind("--", 0) != 0) || starts("--encoding")) {
-            if (!takeValue(a[1] == 'i' ? 2 : 10))
-                return UsageError(command, a + " needs an encoding");
-            if (!IsUtf8Name(value)) {
-                std::cerr << "tarnik " << command << ": the encoding '" << value
-                          << "' is not supported: Tarnik reads and writes UTF-8 only\n";
-                return kUsageError;
-            }
-        } else if (starts("--format")) {
-            if (!takeValue(8))
-                return UsageError(command, "--format needs a name (plain, tex, html, nroff)");
-            if (!TextFormatFromName(value, options.format))
-                return UsageError(command,
-                                  "unknown format '" + value + "' (plain, tex, html or nroff)");
-        } else if (a == "-t") {
-            options.format = TextFormat::kTex;
-        } else if (a == "-H" || a == "-X") {
-            options.format = TextFormat::kHtml;
-        } else if (a == "-n") {
-            options.format = TextFormat::kNroff;
-        } else if (a == "-o") {
-            options.format = TextFormat::kPlain;
-        } else if (a == "--check-url") {
-            options.checkAddresses = true;
-        } else if (a == "--skip-caps") {
-            options.skipCaps = true;
-        } else if (a == "--skip-digits") {
-            options.skipDigits = true;
-        } else if (a == "--locations" && takesFiles) {
-            options.locations = true;
-        } else if (a == "-v" || a == "-vv") {
-            options.version = true;
-        } else if (a == "-m" || a == "-B" || a == "-C" || a == "-P" || a == "-S" || a == "-x" ||
-                   a == "-b" || a == "--check-apostrophe" || (a == "-a" && !takesFiles) ||
-                   (a == "-l" && takesFiles)) {
-            // Options of ispell and hunspell that make no difference here.
-        } else if (a.size() >= 2 && a[0] == '-' && (a[1] == 'w' || a[1] == 'W' || a[1] == 'T')) {
-            if (!takeValue(2))
-                return UsageError(command, a.substr(0, 2) + " needs a value");
-        } else if (a == "--alphabetical") {
-            options.alphabetical = true;
-        } else if (a == "--" && takesFiles) {
-            options.files.insert(options.files.end(), args.begin() + i + 1, args.end());
-            break;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return UsageError(command, "unknown option '" + a + "'");
-        } else if (takesFiles) {
-            options.files.push_back(a);
-        } else {
-            return UsageError(command,
-                              "unexpected argument '" + a + "' (text comes on standard input)");
-        }
-    }
+    auto format = [&options](char letter, TextFormat value) {
+        return Option{nullptr, letter, false, [&options, value](const std::string&) {
+                          options.format = value;
+                          return std::optional<std::string>();
+                      }};
+    };
+    // Options of ispell and hunspell that make no difference here; some take a value.
+    auto ignored = [](char letter, bool takesValue = false) {
+        return Option{nullptr, letter, takesValue,
+                      [](const std::string&) { return std::optional<std::string>(); }};
+    };
+    std::vector<Option> table = {
+        DataOption(options.dataDir),
+        UserOption(options.userFile, 'p'),
+        EncodingOption(options.encoding),
+        FlagOption("skip-caps", options.skipCaps),
+        FlagOption("skip-digits", options.skipDigits),
+        FlagOption("check-url", options.checkAddresses),
+        FlagOption("alphabetical", options.alphabetical),
+        format('t', TextFormat::kTex),
+        format('H', TextFormat::kHtml),
+        format('X', TextFormat::kHtml),
+        format('n', TextFormat::kNroff),
+        format('o', TextFormat::kPlain),
+        {"format", 0, true,
+         [&options](const std::string& value) -> std::optional<std::string> {
+             if (!TextFormatFromName(value, options.format))
+                 return "unknown format '" + value + "' (plain, tex, html or nroff)";
+             return std::nullopt;
+         }},
+        {nullptr, 'd', true,
+         [](const std::string& value) -> std::optional<std::string> {
+             for (size_t from = 0; from <= value.size();) {
+                 size_t comma = value.find(',', from);
+                 std::string name = value.substr(from, comma - from);
+                 if (!IsPolishDictionaryName(name))
+                     return "there is no dictionary '" + name +
+                            "': Tarnik checks Polish only (-d pl, pl_PL, polish or polski)";
+                 if (comma == std::string::npos)
+                     break;
+                 from = comma + 1;
+             }
+             return std::nullopt;
+         }},
+        {nullptr, 'v', false,
+         [&options](const std::string&) {
+             options.version = true;
+             return std::optional<std::string>();
+         }},
+        {"check-apostrophe", 0, false,
+         [](const std::string&) { return std::optional<std::string>(); }},
+        ignored('m'),
+        ignored('B'),
+        ignored('C'),
+        ignored('P'),
+        ignored('S'),
+        ignored('x'),
+        ignored('b'),
+        ignored('w', true),
+        ignored('W', true),
+        ignored('T', true),
+        ignored(takesFiles ? 'l' : 'a'),  // the mode itself
+    };
+    if (takesFiles)
+        table.push_back(FlagOption("locations", options.locations));
+    std::vector<std::string> operands;
+    if (std::optional<int> status = ParseCommandLine(command, args, table, operands))
+        return status;
+    if (!takesFiles && !operands.empty())
+        return UsageError(
+            command, "unexpected argument '" + operands[0] + "' (text comes on standard input)");
+    options.files = std::move(operands);
     return std::nullopt;
 }
 
@@ -275,9 +248,7 @@ int SpellingSession::Open(const std::string& command, const SpellingOptions& opt
     std::string dataDir = options.dataDir.empty() ? DefaultXTensionsDir() : options.dataDir;
     std::string mainPath = (std::filesystem::path(dataDir) / "son.dic").string();
     if (int16_t result = SpellerOpen(mainPath); result != 0) {
-        std::cerr << "tarnik " << command << ": cannot open the dictionary " << mainPath << ": "
-                  << DictionaryProblem(mainPath, result) << "\n";
-        return kUsageError;
+        return ReportError(command, mainPath, DictionaryProblem(mainPath, result));
     }
     userPath_ = UserDictionaryPath(dataDir, options.userFile);
     if (int status = OpenUserDictionary(command, userPath_, user_); status != 0)
@@ -346,9 +317,7 @@ int OpenUserDictionary(const std::string& command, const std::string& path,
         if (problem.empty())
             problem = result == kUserDictDamaged ? "its word list is damaged; it is left as it is"
                                                  : "its word list cannot be read";
-        std::cerr << "tarnik " << command << ": cannot open the user dictionary " << path << ": "
-                  << problem << " (error " << result << ")\n";
-        return kUsageError;
+        return ReportError(command, path, problem + " (error " + std::to_string(result) + ")");
     }
     return 0;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/text_filter.h"
+#include "cli/text_input.h"
 #include "speller/user_dictionary.h"
 
 namespace tarnik::cli {
@@ -25,14 +26,16 @@ struct SpellingOptions {
     bool locations = false;       // list: FILE:LINE:COLUMN: WORD
     bool version = false;         // -v, -vv: print the version line and stop
     bool alphabetical = false;    // suggestions in alphabetical order, not ranked
+    TextEncoding encoding = TextEncoding::kUtf8;
     std::vector<std::string> files;
 };
 
-// The options' lines for a command's help text.
+// The options' lines for a command's help text (followed by kEncodingHelp).
 extern const char kSpellingOptionsHelp[];
 
-// Parses `args` into `options`. Returns an exit status after reporting a
-// usage error, or none. Names of files are taken only when `takesFiles`.
+// Parses `args` into `options`: none to go on, or the exit status to end with
+// (after --help, --version or a usage error). Names of files are taken only when
+// `takesFiles`.
 std::optional<int> ParseSpellingOptions(const std::string& command,
                                         const std::vector<std::string>& args, bool takesFiles,
                                         SpellingOptions& options);

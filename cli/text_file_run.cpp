@@ -14,27 +14,6 @@
 
 namespace tarnik::cli {
 
-bool ReadTextInput(const std::string& file, std::u16string& text, std::string& error) {
-    const bool standardInput = file.empty() || file == "-";
-    const std::string name = standardInput ? "standard input" : file;
-    std::string bytes;
-    int fd = standardInput ? STDIN_FILENO : open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 || !ReadWholeDescriptor(fd, bytes)) {
-        error = name + ": " + std::strerror(errno);
-        if (fd >= 0 && !standardInput)
-            close(fd);
-        return false;
-    }
-    if (!standardInput)
-        close(fd);
-    if (std::optional<size_t> offset = FindBadUtf8(bytes)) {
-        error = name + ": not UTF-8 text (bad byte at offset " + std::to_string(*offset) + ")";
-        return false;
-    }
-    text = Utf8ToUtf16(bytes);
-    return true;
-}
-
 std::optional<std::string> ParseSettingNames(const std::string& names,
                                              std::span<const SettingName> known,
                                              const char* section, const char* value,

@@ -25,11 +25,6 @@
 
 namespace tarnik::cli {
 
-// Reads `file` whole ("" or "-": standard input) and decodes it as UTF-8. False
-// with a message naming the file and the reason ("notes.txt: No such file or
-// directory", "notes.txt: not UTF-8 text (bad byte at offset 17)").
-bool ReadTextInput(const std::string& file, std::u16string& text, std::string& error);
-
 // Writes `bytes` to standard output; false when they could not all be written.
 bool WriteStandardOutput(const std::string& bytes);
 

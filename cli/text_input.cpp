@@ -1,11 +1,15 @@
 #include "cli/text_input.h"
 
 #include <fcntl.h>
+#include <iconv.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
+
+#include "tarnik/text_codec.h"
 
 namespace tarnik::cli {
 
@@ -15,14 +19,86 @@ bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
+// Bytes of `bytes` that end with a whole UTF-8 sequence; the rest may be a
+// sequence cut by the end of a read, and waits for the next one.
+size_t WholeSequences(std::string_view bytes) {
+    size_t lead = bytes.size();
+    int continuation = 0;
+    while (lead > 0 && continuation < 3 && IsContinuationByte(bytes[lead - 1])) {
+        --lead;
+        ++continuation;
+    }
+    if (lead == 0)
+        return bytes.size();
+    auto first = static_cast<unsigned char>(bytes[lead - 1]);
+    int length = first < 0xC0 ? 1 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
+    return length > continuation + 1 ? lead - 1 : bytes.size();
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+const char* IconvName(TextEncoding encoding) {
+    return encoding == TextEncoding::kIso88592 ? "ISO-8859-2" : "WINDOWS-1250";
+}
+
+const char* DisplayName(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::kUtf8:
+            return "UTF-8";
+        case TextEncoding::kIso88592:
+            return "ISO-8859-2";
+        case TextEncoding::kWindows1250:
+            return "Windows-1250";
+    }
+    return "";
+}
+
+// At most this many bytes of UTF-8 come of one input byte: ISO-8859-2 holds only
+// characters below U+0800, Windows-1250 also „ ” – — € ‰ ™ ...
+size_t Growth(TextEncoding encoding) {
+    return encoding == TextEncoding::kUtf8 ? 1 : 3;
+}
+
 }  // namespace
+
+bool TextEncodingFromName(const std::string& name, TextEncoding& encoding) {
+    const std::string lower = Lower(name);
+    if (lower == "utf-8" || lower == "utf8")
+        encoding = TextEncoding::kUtf8;
+    else if (lower == "iso-8859-2" || lower == "iso8859-2" || lower == "latin2")
+        encoding = TextEncoding::kIso88592;
+    else if (lower == "windows-1250" || lower == "cp1250")
+        encoding = TextEncoding::kWindows1250;
+    else
+        return false;
+    return true;
+}
+
+TextInput::TextInput(TextEncoding encoding) : encoding_(encoding) {}
 
 TextInput::~TextInput() {
     if (own_)
         close(fd_);
+    if (converter_)
+        iconv_close(static_cast<iconv_t>(converter_));
 }
 
 bool TextInput::Open(const std::string& path, std::string& error) {
+    if (encoding_ != TextEncoding::kUtf8) {
+        iconv_t converter = iconv_open("UTF-8", IconvName(encoding_));
+        if (converter == reinterpret_cast<iconv_t>(-1)) {
+            error =
+                std::string("cannot read ") + DisplayName(encoding_) + ": " + std::strerror(errno);
+            return false;
+        }
+        converter_ = converter;
+    }
     if (path.empty() || path == "-")
         return true;
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -35,28 +111,76 @@ bool TextInput::Open(const std::string& path, std::string& error) {
     return true;
 }
 
+// Moves the decoded text of raw_ to the end of buffer_: `taken` bytes of raw_,
+// those that end with a whole character (all of them at the end of the input).
+// False with error_ set when a byte is not text of the encoding.
+bool TextInput::Decode(size_t& taken) {
+    std::string_view raw(raw_.data(), rawEnd_);
+    if (encoding_ == TextEncoding::kUtf8) {
+        taken = eof_ ? raw.size() : WholeSequences(raw);
+        if (std::optional<size_t> bad = FindBadUtf8(raw.substr(0, taken))) {
+            error_ = "not UTF-8 text (bad byte at offset " + std::to_string(offset_ + *bad) + ")";
+            return false;
+        }
+        std::memcpy(buffer_.data() + end_, raw.data(), taken);
+        end_ += taken;
+        return true;
+    }
+    char* in = raw_.data();
+    size_t inLeft = rawEnd_;
+    char* out = buffer_.data() + end_;
+    size_t outLeft = buffer_.size() - end_;
+    size_t converted = iconv(static_cast<iconv_t>(converter_), &in, &inLeft, &out, &outLeft);
+    end_ = static_cast<size_t>(out - buffer_.data());
+    taken = static_cast<size_t>(in - raw_.data());
+    if (converted == static_cast<size_t>(-1)) {
+        error_ = std::string("not ") + DisplayName(encoding_) + " text (bad byte at offset " +
+                 std::to_string(offset_ + taken) + ")";
+        return false;
+    }
+    return true;
+}
+
 bool TextInput::Fill() {
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
     }
-    while (true) {
-        ssize_t got = read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-        if (got > 0) {
-            end_ += static_cast<size_t>(got);
-            return true;
-        }
-        if (got == 0) {
+    const size_t before = end_;
+    while (end_ == before && !eof_) {
+        size_t room = (buffer_.size() - end_) / Growth(encoding_);
+        size_t want = std::min(raw_.size(), room) - rawEnd_;
+        ssize_t got = read(fd_, raw_.data() + rawEnd_, want);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            error_ = std::strerror(errno);
             eof_ = true;
             return false;
         }
-        if (errno == EINTR)
-            continue;
-        error_ = std::strerror(errno);
-        eof_ = true;
-        return false;
+        rawEnd_ += static_cast<size_t>(got);
+        eof_ = got == 0;
+        size_t taken = 0;
+        if (!Decode(taken)) {
+            eof_ = true;
+            return false;
+        }
+        std::memmove(raw_.data(), raw_.data() + taken, rawEnd_ - taken);
+        rawEnd_ -= taken;
+        offset_ += taken;
     }
+    return end_ > before;
+}
+
+bool TextInput::NextBlock(std::string_view& block) {
+    while (begin_ == end_) {
+        if (eof_ || !Fill())
+            return false;
+    }
+    block = std::string_view(buffer_.data() + begin_, end_ - begin_);
+    begin_ = end_;
+    return true;
 }
 
 bool TextInput::NextPiece(std::string_view& piece, bool& lineEnds) {
@@ -95,7 +219,7 @@ bool TextInput::NextPiece(std::string_view& piece, bool& lineEnds) {
         }
         size_t unread = end_ - begin_;
         if (eof_ || !Fill()) {
-            if (end_ == begin_)
+            if (end_ == begin_ || !error_.empty())
                 return false;
             // The last line has no line end.
             size_t length = end_ - begin_;
@@ -112,6 +236,31 @@ bool TextInput::NextPiece(std::string_view& piece, bool& lineEnds) {
 
 std::string InputName(const std::string& path) {
     return path.empty() ? "-" : path;
+}
+
+std::string MessageName(const std::string& path) {
+    return path.empty() || path == "-" ? "standard input" : path;
+}
+
+bool ReadWholeText(const std::string& path, TextEncoding encoding, std::u16string& text,
+                   std::string& error) {
+    const std::string name = MessageName(path);
+    TextInput input(encoding);
+    std::string reason;
+    if (!input.Open(path, reason)) {
+        error = name + ": " + reason;
+        return false;
+    }
+    std::string utf8;
+    std::string_view block;
+    while (input.NextBlock(block))
+        utf8.append(block);
+    if (!input.Error().empty()) {
+        error = name + ": " + input.Error();
+        return false;
+    }
+    text = Utf8ToUtf16(utf8);
+    return true;
 }
 
 }  // namespace tarnik::cli

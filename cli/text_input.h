@@ -1,14 +1,24 @@
-// Reading text files and standard input for the word-level commands: in large
-// blocks, handing out each line in pieces of bounded size, so that a line of any
-// length is read in fixed memory.
+// Reading the text the commands work on, from files and standard input: the one
+// place where input is decoded. Text comes in as UTF-8 (the default), ISO-8859-2
+// or Windows-1250, and goes out as UTF-8; input that is not text of its encoding
+// is refused with the offset of the first bad byte. It is read in large blocks,
+// and handed out either as it comes (NextBlock) or a line at a time in pieces of
+// bounded size (NextPiece), so that a line of any length is read in fixed memory.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarnik::cli {
+
+enum class TextEncoding { kUtf8, kIso88592, kWindows1250 };
+
+// The encoding by one of its names, in any case: utf-8, utf8; iso-8859-2,
+// iso8859-2, latin2; windows-1250, cp1250. False for any other name.
+bool TextEncodingFromName(const std::string& name, TextEncoding& encoding);
 
 // A line longer than this is handed out in pieces: each piece ends after its last
 // space or tab (so no word is cut), or, when it holds none, at this length (never
@@ -18,7 +28,7 @@ constexpr size_t kMaxPiece = 64 * 1024;
 class TextInput {
   public:
     // "-" (or empty) is standard input, which is never closed.
-    TextInput() = default;
+    explicit TextInput(TextEncoding encoding = TextEncoding::kUtf8);
     ~TextInput();
     TextInput(const TextInput&) = delete;
     TextInput& operator=(const TextInput&) = delete;
@@ -26,29 +36,49 @@ class TextInput {
     // Opens `path`; false with the system's reason in `error`.
     bool Open(const std::string& path, std::string& error);
 
-    // The next piece of text: false at the end of the input or on a read error
-    // (see Error). `lineEnds` is true when the piece ends its line; the line's
-    // end (LF, or CR LF) is not part of it. Each read takes what is there at
-    // once, so a line typed or sent by an editor is handed out as soon as it
-    // is complete.
+    // The next piece of text: false at the end of the input, or on a read error
+    // or bad input (see Error). `lineEnds` is true when the piece ends its line;
+    // the line's end (LF, or CR LF) is not part of it. Each read takes what is
+    // there at once, so a line typed or sent by an editor is handed out as soon
+    // as it is complete.
     bool NextPiece(std::string_view& piece, bool& lineEnds);
 
-    // The system's reason for a failed read, or empty.
+    // The text read since the last call, line ends and all, never cut inside a
+    // character: false at the end of the input, or on an error (see Error).
+    bool NextBlock(std::string_view& block);
+
+    // Why the input could not be read to its end ("Is a directory", "not UTF-8
+    // text (bad byte at offset 17)"), or empty.
     const std::string& Error() const { return error_; }
 
   private:
     bool Fill();
+    bool Decode(size_t& taken);
 
+    TextEncoding encoding_;
+    void* converter_ = nullptr;  // iconv's, for the encodings other than UTF-8
     int fd_ = 0;
     bool own_ = false;
     bool eof_ = false;
-    std::vector<char> buffer_ = std::vector<char>(256 * 1024);
-    size_t begin_ = 0;  // the unread data is [begin_, end_)
+    std::vector<char> buffer_ = std::vector<char>(256 * 1024);  // decoded text
+    size_t begin_ = 0;                                          // the unread text is [begin_, end_)
     size_t end_ = 0;
+    std::vector<char> raw_ = std::vector<char>(64 * 1024);  // read, not yet decoded
+    size_t rawEnd_ = 0;
+    uint64_t offset_ = 0;  // of raw_[0] in the input
     std::string error_;
 };
 
-// The name a file is reported by: "-" for standard input.
+// The name a file is reported by in FILE:LINE:COLUMN: "-" for standard input.
 std::string InputName(const std::string& path);
+
+// The name a file is reported by in messages: "standard input" for "" and "-".
+std::string MessageName(const std::string& path);
+
+// Reads `path` ("" or "-": standard input) whole in `encoding`. False with a
+// message naming the file and the reason ("notes.txt: No such file or
+// directory", "standard input: not UTF-8 text (bad byte at offset 17)").
+bool ReadWholeText(const std::string& path, TextEncoding encoding, std::u16string& text,
+                   std::string& error);
 
 }  // namespace tarnik::cli

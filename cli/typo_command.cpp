@@ -13,11 +13,7 @@
 // Unlike the plug-in's command, a run does not stop at a quotation mark it cannot
 // place (unless --stop-at-quote asks it to): the mark is left as it is,
 // reported as FILE:LINE:COLUMN, and the rest of the file is corrected.
-#include <fcntl.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
 #include <deque>
 #include <fstream>
 #include <iostream>
@@ -27,7 +23,9 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/text_file_run.h"
+#include "cli/text_input.h"
 #include "host/memory_host.h"
 #include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
@@ -44,14 +42,16 @@ constexpr char kHelp[] =
     "Usage: tarnik typo [OPTIONS] [FILE...]\n\n"
     "Corrects the typography of Polish text: quotation marks, dashes, repeated\n"
     "spaces, spaces around punctuation and brackets, and no-break spaces after\n"
-    "short words, between numbers and units and before numbers. Reads UTF-8 text\n"
-    "from each FILE ('-' or none: standard input) and writes the corrected text to\n"
-    "standard output, one file after another; a space that must not break a line\n"
-    "is written as U+00A0 (no-break space).\n\n"
+    "short words, between numbers and units and before numbers. Reads text from\n"
+    "each FILE ('-' or none: standard input) and writes the corrected text to\n"
+    "standard output in UTF-8, one file after another; a space that must not break\n"
+    "a line is written as U+00A0 (no-break space).\n\n"
     "A quotation mark that cannot be placed is left as it is and reported on\n"
     "standard error as FILE:LINE:COLUMN: message (the place in the corrected text,\n"
     "columns in characters); the rest of the file is corrected.\n\n"
-    "  -o, --output FILE   write the corrected text to FILE instead (replaced\n"
+    "Options (they may come before or after the files):\n"
+    "  -o FILE, --output FILE\n"
+    "                      write the corrected text to FILE instead (replaced\n"
     "                      whole, only once everything is corrected)\n"
     "  --in-place          write each FILE's corrected text back to it; the\n"
     "                      original is kept as FILE.bak (FILE.bak.1, ... when\n"
@@ -62,6 +62,8 @@ constexpr char kHelp[] =
     "  --settings FILE     the settings file (section [1Typografia], keys as the\n"
     "                      plug-in stores them); never written to. Without it the\n"
     "                      default settings hold\n"
+    "  --data DIR          the folder of the plug-in's data files (default: the\n"
+    "                      bundled XTensions folder)\n"
     "  --inner-quotes N    marks of quotations inside quotations: 0 „ ”, 1 ’ ’,\n"
     "                      2 « », 3 » «\n"
     "  --dash en|em        the dash put between spaces: – or —\n"
@@ -71,11 +73,15 @@ constexpr char kHelp[] =
     "                      remove-space-before, insert-space-before,\n"
     "                      remove-space-after, insert-space-after, remove-chars,\n"
     "                      after-words, after-digits, before-words,\n"
-    "                      space-exceptions, before-digits, before-roman\n\n"
-    "Options are laid over the settings file. Exit status: 0 when every file was\n"
+    "                      space-exceptions, before-digits, before-roman\n";
+
+// After kEncodingHelp.
+constexpr char kHelpEnd[] =
+    "\nOptions are laid over the settings file. Exit status: 0 when every file was\n"
     "corrected whole; 1 when quotation marks were left (each one reported); 2 on\n"
-    "bad usage, a bad settings file, or a file that cannot be read, is not UTF-8\n"
-    "or cannot be written (that file's output is then not written at all).\n";
+    "bad usage, a bad settings file, or a file that cannot be read, is not text of\n"
+    "its encoding or cannot be written (that file's output is then not written at\n"
+    "all).\n";
 
 constexpr char kSection[] = "1Typografia";
 
@@ -104,94 +110,61 @@ struct Options {
     TextRunOptions run;
     std::vector<std::string> inputs;
     std::string output;
+    TextEncoding encoding = TextEncoding::kUtf8;
     bool inPlace = false;
     bool backup = true;
     bool stopAtQuote = false;
 };
-
-// Exit status when quotation marks were left for the user.
-constexpr int kMarksLeft = 1;
 
 // Input is read, and the story filled, this much at a time.
 constexpr size_t kReadSize = 1 << 20;
 // The story holds at most about this many characters to correct at once.
 constexpr int32_t kPieceLength = 1 << 20;
 
-// Parses the arguments; a message for the first one that is wrong.
-std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Options& options) {
-    bool filesOnly = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        if (filesOnly || arg == "-" || arg.empty() || arg[0] != '-') {
-            options.inputs.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            filesOnly = true;
-            continue;
-        }
-        std::optional<std::string> inlineValue;
-        if (size_t equals = arg.find('='); arg.rfind("--", 0) == 0 && equals != std::string::npos) {
-            inlineValue = arg.substr(equals + 1);
-            arg.resize(equals);
-        }
-        auto value = [&]() -> std::optional<std::string> {
-            if (inlineValue)
-                return inlineValue;
-            if (i + 1 == args.size())
-                return std::nullopt;
-            return args[++i];
-        };
-        auto flag = [&](bool& field) -> std::optional<std::string> {
-            if (inlineValue)
-                return arg + " takes no value";
-            field = true;
-            return std::nullopt;
-        };
-        std::optional<std::string> problem;
-        if (arg == "--in-place") {
-            problem = flag(options.inPlace);
-        } else if (arg == "--stop-at-quote") {
-            problem = flag(options.stopAtQuote);
-        } else if (arg == "--no-backup") {
-            bool noBackup = false;
-            problem = flag(noBackup);
-            options.backup = !noBackup;
-        } else {
-            std::optional<std::string> v = value();
-            if (!v)
-                return arg + " needs a value";
-            if (arg == "-o" || arg == "--output") {
-                options.output = *v;
-            } else if (arg == "--settings") {
-                options.run.settingsFile = *v;
-            } else if (arg == "--inner-quotes") {
-                if (v->size() != 1 || (*v)[0] < '0' || (*v)[0] > '3')
-                    return "--inner-quotes takes 0, 1, 2 or 3";
-                options.run.settings.push_back({kSection, "3Cytat", *v});
-            } else if (arg == "--dash") {
-                if (*v != "en" && *v != "em")
-                    return "--dash takes en or em";
-                options.run.settings.push_back({kSection, "9Pauza", *v == "em" ? "0" : "1"});
-            } else if (arg == "--on" || arg == "--off") {
-                problem = ParseSettingNames(*v, kRules, kSection, arg == "--on" ? "1" : "0",
-                                            options.run.settings);
-            } else {
-                return "unknown option '" + arg + "'";
-            }
-        }
-        if (problem)
-            return problem;
-    }
+// Parses the arguments; none to go on, or the exit status to end with.
+std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
+    auto rules = [&options](const char* name, const char* value) {
+        return Option{name, 0, true, [&options, value](const std::string& names) {
+                          return ParseSettingNames(names, kRules, kSection, value,
+                                                   options.run.settings);
+                      }};
+    };
+    const Option table[] = {
+        OutputOption(options.output),
+        InPlaceOption(options.inPlace),
+        NoBackupOption(options.backup),
+        FlagOption("stop-at-quote", options.stopAtQuote),
+        SettingsOption(options.run.settingsFile),
+        DataOption(options.run.xtensionsDir),
+        EncodingOption(options.encoding),
+        {"inner-quotes", 0, true,
+         [&options](const std::string& v) -> std::optional<std::string> {
+             if (v.size() != 1 || v[0] < '0' || v[0] > '3')
+                 return "--inner-quotes takes 0, 1, 2 or 3";
+             options.run.settings.push_back({kSection, "3Cytat", v});
+             return std::nullopt;
+         }},
+        {"dash", 0, true,
+         [&options](const std::string& v) -> std::optional<std::string> {
+             if (v != "en" && v != "em")
+                 return "--dash takes en or em";
+             options.run.settings.push_back({kSection, "9Pauza", v == "em" ? "0" : "1"});
+             return std::nullopt;
+         }},
+        rules("on", "1"),
+        rules("off", "0"),
+    };
+    if (std::optional<int> status = ParseCommandLine(kName, args, table, options.inputs))
+        return status;
     if (options.inputs.empty())
         options.inputs.push_back("-");
     if (options.inPlace && !options.output.empty())
-        return "--in-place and --output exclude each other";
+        return UsageError(kName, "--in-place and --output exclude each other");
     if (!options.backup && !options.inPlace)
-        return "--no-backup goes with --in-place";
+        return UsageError(kName, "--no-backup goes with --in-place");
     for (const std::string& input : options.inputs) {
         if (options.inPlace && input == "-")
-            return "--in-place needs files, not standard input";
+            return UsageError(kName, "--in-place needs files, not standard input");
     }
     return std::nullopt;
 }
@@ -211,24 +184,6 @@ bool CheckSettingsFile(const std::string& path) {
     return problems.empty();
 }
 
-// Bytes of `bytes` that end with a whole UTF-8 sequence; the rest is a sequence
-// cut by the end of a read and waits for the next one.
-size_t WholeSequences(const std::string& bytes) {
-    size_t end = bytes.size();
-    size_t lead = end;
-    int continuation = 0;
-    while (lead > 0 && continuation < 3 &&
-           (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80) {
-        --lead;
-        ++continuation;
-    }
-    if (lead == 0)
-        return end;
-    unsigned char first = static_cast<unsigned char>(bytes[lead - 1]);
-    int length = first < 0xC0 ? 1 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
-    return length > continuation + 1 ? lead - 1 : end;
-}
-
 // A quotation mark left for the user, at a position of the story.
 struct LeftMark {
     int32_t position;
@@ -245,13 +200,13 @@ class FileRun {
     FileRun& operator=(const FileRun&) = delete;
 
     // False with the reason in `error_`; otherwise the corrected text is in `out`.
-    bool Run(int fd, std::string& out);
+    bool Run(TextInput& input, std::string& out);
 
     const std::string& Error() const { return error_; }
     size_t MarksLeft() const { return reported_; }
 
   private:
-    bool Read(int fd);
+    bool Read(TextInput& input);
     void Emit(int32_t end, std::string& out);
     void DropCorrected();
 
@@ -259,8 +214,7 @@ class FileRun {
     const std::string& name_;
     const bool stopAtQuote_;
     std::string error_;
-    std::string pending_;  // bytes read and not yet in the story
-    size_t offset_ = 0;    // of pending_ in the input
+    std::string pending_;  // text read and not yet in the story
     bool atEnd_ = false;
     bool copyRest_ = false;  // stopped at a mark: the rest goes out as it is
     std::string rest_;       // with copyRest_: the input after the story's text
@@ -272,33 +226,26 @@ class FileRun {
     bool afterCr_ = false;
 };
 
-bool FileRun::Read(int fd) {
-    char buffer[1 << 16];
+bool FileRun::Read(TextInput& input) {
+    std::string_view block;
     while (pending_.size() < kReadSize && !atEnd_) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            error_ = name_ + ": " + std::strerror(errno);
-            return false;
+        if (!input.NextBlock(block)) {
+            if (!input.Error().empty()) {
+                error_ = input.Error();
+                return false;
+            }
+            atEnd_ = true;
         }
-        atEnd_ = n == 0;
-        pending_.append(buffer, static_cast<size_t>(n));
+        pending_.append(block);
+        block = {};
     }
-    size_t whole = atEnd_ ? pending_.size() : WholeSequences(pending_);
-    std::string_view piece = std::string_view(pending_).substr(0, whole);
-    if (std::optional<size_t> bad = FindBadUtf8(piece)) {
-        error_ =
-            name_ + ": not UTF-8 text (bad byte at offset " + std::to_string(offset_ + *bad) + ")";
-        return false;
-    }
-    std::u16string units = Utf8ToUtf16(piece);
-    if (copyRest_)
-        rest_.append(pending_, 0, whole);
-    else
+    if (copyRest_) {
+        rest_ += pending_;
+    } else {
+        std::u16string units = Utf8ToUtf16(pending_);
         story_.Insert(story_.Length(), units.data(), static_cast<int32_t>(units.size()), 0);
-    pending_.erase(0, whole);
-    offset_ += whole;
+    }
+    pending_.clear();
     return true;
 }
 
@@ -350,7 +297,7 @@ void FileRun::DropCorrected() {
     emitted_ -= drop;
 }
 
-bool FileRun::Run(int fd, std::string& out) {
+bool FileRun::Run(TextInput& input, std::string& out) {
     story_.Erase(0, story_.Length());
     TypoPiece piece;
     Typography().quoteLeft = [&](int32_t position, const char* message) {
@@ -359,7 +306,7 @@ bool FileRun::Run(int fd, std::string& out) {
     };
     for (;;) {
         while (!atEnd_ && story_.Length() - piece.start < kPieceLength + kTypoLookaround) {
-            if (!Read(fd))
+            if (!Read(input))
                 return false;
         }
         piece.stop = atEnd_ ? story_.Length() : story_.Length() - kTypoLookaround;
@@ -368,7 +315,7 @@ bool FileRun::Run(int fd, std::string& out) {
             // The rest as it is: the story's text, then whatever input is left.
             copyRest_ = true;
             while (!atEnd_) {
-                if (!Read(fd))
+                if (!Read(input))
                     return false;
             }
             Emit(story_.Length(), out);
@@ -388,8 +335,8 @@ bool FileRun::Run(int fd, std::string& out) {
 
 int Run(const std::vector<std::string>& args) {
     Options options;
-    if (std::optional<std::string> problem = ParseOptions(args, options))
-        return UsageError(kName, *problem);
+    if (std::optional<int> status = ParseOptions(args, options))
+        return *status;
     if (!options.run.settingsFile.empty() && !CheckSettingsFile(options.run.settingsFile))
         return kUsageError;
 
@@ -406,27 +353,20 @@ int Run(const std::vector<std::string>& args) {
     int status = 0;
     std::string collected;  // for --output: every file's text, saved at the end
     for (const std::string& input : options.inputs) {
-        const bool standardInput = input == "-";
-        const std::string name = standardInput ? "-" : input;
-        int fd = standardInput ? STDIN_FILENO : open(input.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            std::cerr << "tarnik " << kName << ": " << input << ": " << std::strerror(errno)
-                      << "\n";
-            status = kUsageError;
+        const std::string name = InputName(input);
+        TextInput text(options.encoding);
+        if (!text.Open(input, error)) {
+            status = ReportError(kName, MessageName(input), error);
             continue;
         }
         FileRun run(story, name, options.stopAtQuote);
         std::string out;
-        bool read = run.Run(fd, out);
-        if (!standardInput)
-            close(fd);
-        if (!read) {
-            std::cerr << "tarnik " << kName << ": " << run.Error() << "\n";
-            status = kUsageError;
+        if (!run.Run(text, out)) {
+            status = ReportError(kName, MessageName(input), run.Error());
             continue;
         }
         if (run.MarksLeft() > 0 && status == 0)
-            status = kMarksLeft;
+            status = kFindingsLeft;
         bool written = true;
         if (options.inPlace) {
             SaveResult saved =
@@ -456,8 +396,8 @@ int Run(const std::vector<std::string>& args) {
     return status;
 }
 
-const CommandRegistration registration({kName, "", "correct the typography of Polish text", kHelp,
-                                        Run});
+const CommandRegistration registration({kName, "", "correct the typography of Polish text",
+                                        std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli

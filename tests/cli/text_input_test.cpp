@@ -18,11 +18,16 @@ struct Piece {
     bool operator==(const Piece& other) const = default;
 };
 
-std::vector<Piece> Pieces(const std::string& content) {
-    // Named per process: the cases run side by side under ctest.
+// A file of the test's own. Named per process: the cases run side by side under ctest.
+std::string TempFile(const std::string& content) {
     std::string path =
         ::testing::TempDir() + "/text_input_test-" + std::to_string(getpid()) + ".txt";
     std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+std::vector<Piece> Pieces(const std::string& content) {
+    std::string path = TempFile(content);
     TextInput input;
     std::string error;
     EXPECT_TRUE(input.Open(path, error)) << error;
@@ -79,6 +84,81 @@ TEST(TextInputTest, AFileThatCannotBeOpenedGivesTheReason) {
     std::string error;
     EXPECT_FALSE(input.Open("/nonexistent/file.txt", error));
     EXPECT_EQ(error, "No such file or directory");
+}
+
+// The text of a file as NextBlock hands it out, and the reason it stopped.
+std::pair<std::string, std::string> Blocks(const std::string& content, TextEncoding encoding) {
+    std::string path = TempFile(content);
+    TextInput input(encoding);
+    std::string error;
+    EXPECT_TRUE(input.Open(path, error)) << error;
+    std::string text;
+    std::string_view block;
+    while (input.NextBlock(block))
+        text += block;
+    std::remove(path.c_str());
+    return {text, input.Error()};
+}
+
+TEST(TextInputTest, ACharacterCutByTheEndOfAReadIsWhole) {
+    // Reads take 64 KiB: "ż" lies across each of the first few of their ends.
+    std::string text = "a";
+    while (text.size() < 300 * 1024)
+        text += "ż";
+    EXPECT_EQ(Blocks(text, TextEncoding::kUtf8), std::make_pair(text, std::string()));
+}
+
+TEST(TextInputTest, ABadByteIsReportedAtItsOffsetInTheWholeInput) {
+    const std::string head(200 * 1024 + 7, 'a');
+    EXPECT_EQ(Blocks(head + "\xB1z", TextEncoding::kUtf8).second,
+              "not UTF-8 text (bad byte at offset 204807)");
+    // A sequence cut short by the end of the input.
+    EXPECT_EQ(Blocks(head + "\xC5", TextEncoding::kUtf8).second,
+              "not UTF-8 text (bad byte at offset 204807)");
+    EXPECT_EQ(Blocks(head + "\x98", TextEncoding::kWindows1250).second,
+              "not Windows-1250 text (bad byte at offset 204807)");
+}
+
+TEST(TextInputTest, LegacyEncodingsComeOutAsUtf8) {
+    // "Zażółć gęślą jaźń" and quotation marks, each in its own code page.
+    EXPECT_EQ(Blocks("Za\xBF\xF3\xB3\xE6 g\xEA\xB6l\xB1 ja\xBC\xF1", TextEncoding::kIso88592),
+              std::make_pair(std::string("Zażółć gęślą jaźń"), std::string()));
+    EXPECT_EQ(Blocks("Za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1 \x84x\x94 \x96",
+                     TextEncoding::kWindows1250),
+              std::make_pair(std::string("Zażółć gęślą jaźń „x” –"), std::string()));
+    // Every line of a long text, in pieces.
+    std::string line(1000, '\xB1');
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += line + "\n";
+    std::string path = TempFile(text);
+    TextInput input(TextEncoding::kIso88592);
+    std::string error;
+    ASSERT_TRUE(input.Open(path, error)) << error;
+    std::string_view piece;
+    bool lineEnds = false;
+    int lines = 0;
+    std::string expected;
+    for (int i = 0; i < 1000; ++i)
+        expected += "ą";
+    while (input.NextPiece(piece, lineEnds)) {
+        EXPECT_EQ(piece, expected);
+        ++lines;
+    }
+    EXPECT_EQ(lines, 300);
+    EXPECT_EQ(input.Error(), "");
+    std::remove(path.c_str());
+}
+
+TEST(TextInputTest, EncodingsByTheirNames) {
+    TextEncoding encoding = TextEncoding::kUtf8;
+    EXPECT_TRUE(TextEncodingFromName("ISO-8859-2", encoding));
+    EXPECT_EQ(encoding, TextEncoding::kIso88592);
+    EXPECT_TRUE(TextEncodingFromName("Windows-1250", encoding));
+    EXPECT_EQ(encoding, TextEncoding::kWindows1250);
+    EXPECT_TRUE(TextEncodingFromName("utf8", encoding));
+    EXPECT_EQ(encoding, TextEncoding::kUtf8);
+    EXPECT_FALSE(TextEncodingFromName("koi8-r", encoding));
 }
 
 }  // namespace

@@ -197,7 +197,7 @@ TEST_F(CheckCommandTest, FilesThatCannotBeCheckedAreNamedAndTheOthersGoOn) {
     Write("answers", "1\n");
     int status = -1;
     Check("--dialogs answers missing.txt latin2.txt good.txt", status);
-    EXPECT_EQ(status, 1);
+    EXPECT_EQ(status, 2);
     EXPECT_NE(Errors().find("missing.txt: No such file or directory"), std::string::npos)
         << Errors();
     EXPECT_NE(Errors().find("latin2.txt: not UTF-8 text (bad byte at offset 6)"), std::string::npos)
@@ -212,7 +212,7 @@ TEST_F(CheckCommandTest, AFileThatCannotBeWrittenIsNamedBeforeItIsChecked) {
     Write("answers", "");
     int status = -1;
     std::string out = Check("--dialogs answers a.txt", status);
-    EXPECT_EQ(status, 1);
+    EXPECT_EQ(status, 2);
     EXPECT_NE(Errors().find("a.txt: Permission denied"), std::string::npos) << Errors();
     EXPECT_EQ(out, "");
     EXPECT_EQ(Read("a.txt"), "zmija\n");

@@ -217,10 +217,10 @@ TEST_F(SpellingCommandsTest, FailuresExitWithStatusTwo) {
         {"pipe --data", "--data needs a value"},
         {"pipe --data " + data_ + " text.txt", "unexpected argument"},
         {"list --data " + data_ + " " + dir_.File("absent.txt"),
-         "cannot read " + dir_.File("absent.txt") + ": No such file or directory"},
+         "tarnik list: " + dir_.File("absent.txt") + ": No such file or directory"},
         {"pipe -d en_US --data " + data_, "there is no dictionary 'en_US'"},
         {"-d pl_PL,de_DE -a --data " + data_, "there is no dictionary 'de_DE'"},
-        {"pipe -i latin2 --data " + data_, "the encoding 'latin2' is not supported"},
+        {"pipe -i koi8-r --data " + data_, "unknown encoding 'koi8-r'"},
         {"-x", "unknown option '-x'"},
         {"lsit", "unknown command 'lsit'"},
     };

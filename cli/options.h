@@ -1,0 +1,62 @@
+// The one option parser of the tarnik commands, over glibc's getopt_long.
+//
+// getopt_long rather than a library: it is in the C library already, it takes
+// the options the ispell family's callers pass as they pass them (bundled short
+// options "-tB", values attached "-dpl" or apart "-d pl", long options with
+// "--output=FILE" or "--output FILE"), and it is asked to hand operands back in
+// their place among the options, so that options may follow operands in every
+// command whatever POSIXLY_CORRECT says. "--" ends the options.
+//
+// A command lists its options as a table of Option; the shared vocabulary
+// (--data, --user, --settings, -o/--output, --in-place, -i/--encoding) comes from
+// the functions below, so that every command spells and checks them alike.
+// --help and --version are every command's.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "cli/text_input.h"
+
+namespace tarnik::cli {
+
+struct Option {
+    const char* longName = nullptr;  // "output", or nullptr for a short option alone
+    char shortName = 0;              // 'o', or 0 for a long option alone
+    bool takesValue = false;
+    // Takes the option's value ("" for a flag); a message makes it a usage error.
+    std::function<std::optional<std::string>(const std::string& value)> apply;
+};
+
+// Parses the arguments of `command` (those after its name) by `options`: each
+// option is applied in the order given, operands are appended to `operands`.
+// None to go on; otherwise the exit status to end with: 0 after --help (the
+// command's help) or --version, kUsageError after reporting a usage error.
+std::optional<int> ParseCommandLine(const std::string& command,
+                                    const std::vector<std::string>& args,
+                                    std::span<const Option> options,
+                                    std::vector<std::string>& operands);
+
+// A long option that sets `field` to `value`.
+Option FlagOption(const char* longName, bool& field, bool value = true);
+// A long option whose value is kept in `field`.
+Option ValueOption(const char* longName, std::string& field);
+
+// The shared vocabulary.
+Option DataOption(std::string& folder);       // --data DIR
+Option XTensionsOption(std::string& folder);  // --xtensions DIR, the older name of --data
+Option UserOption(std::string& file, char shortName = 0);  // --user FILE
+Option SettingsOption(std::string& file);                  // --settings FILE
+Option OutputOption(std::string& file);                    // -o FILE, --output FILE
+Option InPlaceOption(bool& inPlace);                       // --in-place
+Option EncodingOption(TextEncoding& encoding);             // -i ENC, --encoding ENC
+Option NoBackupOption(bool& backup);                       // --no-backup
+
+// The last lines of the options in the help of a command that reads text:
+// -i, --help and --version.
+extern const char kEncodingHelp[];
+
+}  // namespace tarnik::cli
