@@ -37,6 +37,8 @@
 #include "host/dialog_script.h"
 #include "host/dialogs.h"
 #include "host/terminal_dialog_driver.h"
+#include "platform/dialog_resources.h"
+#include "spellcheck/cdict_miss_dialog.h"
 #include "spellcheck/dict_settings.h"
 #include "spellcheck/spell_dictionaries.h"
 #include "tarnik/safe_save.h"
@@ -84,19 +86,8 @@ constexpr char kHelpEnd[] =
     "2 on bad usage, or a file that could not be read, was not text of its encoding\n"
     "or could not be written (the other files are checked all the same).\n";
 
-constexpr int16_t kCheckSpelling = 31108;
-constexpr int16_t kCheckSpellingPolish = 31208;
-constexpr int16_t kWordItem = 1059;
-constexpr int16_t kChangeToItem = 1045;
-constexpr int16_t kListItem = 1044;
-constexpr int16_t kIgnore = 1046;
-constexpr int16_t kIgnoreAll = 1047;
-constexpr int16_t kChange = 1048;
-constexpr int16_t kChangeAll = 1049;
-constexpr int16_t kAdd = 1051;
-constexpr int16_t kSuggest = 1058;
-constexpr int16_t kOptions = 1050;
-constexpr int16_t kClose = 1;
+// The Check Spelling dialog's numbers, as the spell check declares them.
+using MissDialog = CDictMissDialog;
 
 // Messages the check shows at its end; the summary of each file says it better.
 const std::set<std::string> kRoutineMessages = {
@@ -173,7 +164,8 @@ class CheckDriver : public host::DialogDriver {
     std::optional<host::DialogAction> NextAction(const host::DialogState& dialog) override {
         if (interrupted_)
             return std::nullopt;
-        if (dialog.resourceId != kCheckSpelling && dialog.resourceId != kCheckSpellingPolish) {
+        if (dialog.resourceId != MissDialog::kResource &&
+            dialog.resourceId != MissDialog::kResource + kPolishDialogOffset) {
             std::optional<host::DialogAction> action = others_.NextAction(dialog);
             if (!action)
                 interrupted_ = !in_;
@@ -222,11 +214,12 @@ class CheckDriver : public host::DialogDriver {
     // The run-long lists answer words seen in an earlier file.
     std::optional<host::DialogAction> FromRunLists(const std::string& word) {
         if (ignored_.count(word))
-            return Press(kIgnore);
+            return Press(MissDialog::kIgnoreItem);
         if (auto it = changed_.find(Lowered(word)); it != changed_.end()) {
-            queued_.push_back(Press(kChange));
+            queued_.push_back(Press(MissDialog::kChangeItem));
             const auto& [replacement, follows] = it->second;
-            return Type(kChangeToItem, follows ? WithCaseOf(replacement, word) : replacement);
+            return Type(MissDialog::kChangeToItem,
+                        follows ? WithCaseOf(replacement, word) : replacement);
         }
         return std::nullopt;
     }
@@ -263,7 +256,7 @@ class CheckDriver : public host::DialogDriver {
         out_ << "\n"
              << file_ << ":" << line << ":" << column << ": " << word << "\n"
              << "    " << before << on << piece(start, end) << off << piece(end, lineEnd) << "\n";
-        const host::DialogItemState* list = Item(dialog, kListItem);
+        const host::DialogItemState* list = Item(dialog, MissDialog::kSuggestionsItem);
         if (list && list->enabled) {
             for (size_t row = 0; row < list->rows.size(); ++row) {
                 std::string entry = std::to_string(row + 1) + ") " + list->rows[row];
@@ -275,7 +268,7 @@ class CheckDriver : public host::DialogDriver {
         } else if (list && !list->rows.empty()) {
             out_ << "  (" << list->rows.front() << ")\n";
         }
-        const host::DialogItemState* add = Item(dialog, kAdd);
+        const host::DialogItemState* add = Item(dialog, MissDialog::kAddItem);
         out_ << "\n  i) Ignore     I) Ignore All   r) Change     R) Change All\n  "
              << (add && add->enabled ? "a) Add        " : "             ")
              << "s) Suggest      o) Options    x) Close      b) Abort\n";
@@ -297,7 +290,7 @@ class CheckDriver : public host::DialogDriver {
     // A change to `answer`: a suggestion's number, or a text.
     std::optional<host::DialogAction> ChangeTo(const host::DialogState& dialog,
                                                const std::string& answer, int16_t button) {
-        const host::DialogItemState* list = Item(dialog, kListItem);
+        const host::DialogItemState* list = Item(dialog, MissDialog::kSuggestionsItem);
         char* end = nullptr;
         long number = std::strtol(answer.c_str(), &end, 10);
         if (!answer.empty() && *end == '\0') {
@@ -306,7 +299,7 @@ class CheckDriver : public host::DialogDriver {
                 return std::nullopt;
             }
             queued_.push_back(Press(button));
-            return Choose(kListItem, int32_t(number - 1));
+            return Choose(MissDialog::kSuggestionsItem, int32_t(number - 1));
         }
         if (answer.empty())
             return std::nullopt;
@@ -316,11 +309,11 @@ class CheckDriver : public host::DialogDriver {
             return std::nullopt;
         }
         queued_.push_back(Press(button));
-        return Type(kChangeToItem, answer);
+        return Type(MissDialog::kChangeToItem, answer);
     }
 
     std::optional<host::DialogAction> Answer(const host::DialogState& dialog) {
-        const host::DialogItemState* wordItem = Item(dialog, kWordItem);
+        const host::DialogItemState* wordItem = Item(dialog, MissDialog::kWordItem);
         std::string word = wordItem ? wordItem->text : "";
         int32_t at = WordStart();
         // The dialog still at the word just changed: the plug-in refused the change
@@ -350,7 +343,7 @@ class CheckDriver : public host::DialogDriver {
             if (key.empty())
                 continue;
             if (std::isdigit(static_cast<unsigned char>(key[0]))) {
-                if (auto action = ChangeTo(dialog, key, kChange))
+                if (auto action = ChangeTo(dialog, key, MissDialog::kChangeItem))
                     return action;
                 continue;
             }
@@ -360,24 +353,27 @@ class CheckDriver : public host::DialogDriver {
             }
             switch (key[0]) {
                 case 'i':
-                    return Press(kIgnore);
+                    return Press(MissDialog::kIgnoreItem);
                 case 'I':
                     ignored_.insert(word);
                     ignored_.insert(Lowered(word));
-                    return Press(kIgnoreAll);
+                    return Press(MissDialog::kIgnoreAllItem);
                 case 'r':
                 case 'R': {
                     if (rest.empty() && !ReadLine("Change to: ", rest)) {
                         interrupted_ = true;
                         return std::nullopt;
                     }
-                    auto action = ChangeTo(dialog, rest, key[0] == 'r' ? kChange : kChangeAll);
+                    auto action = ChangeTo(
+                        dialog, rest,
+                        key[0] == 'r' ? MissDialog::kChangeItem : MissDialog::kChangeAllItem);
                     if (!action)
                         continue;
                     answered_ = Answered{word, at, true, std::nullopt};
                     if (key[0] == 'R') {
                         std::string to = rest;
-                        const host::DialogItemState* list = Item(dialog, kListItem);
+                        const host::DialogItemState* list =
+                            Item(dialog, MissDialog::kSuggestionsItem);
                         if (action->kind == host::DialogAction::Kind::Choose && list)
                             to = list->rows[size_t(action->row)];
                         bool follows = FollowsCase(word, to);
@@ -386,8 +382,9 @@ class CheckDriver : public host::DialogDriver {
                     return action;
                 }
                 case 'a':
-                    if (const host::DialogItemState* add = Item(dialog, kAdd); add && add->enabled)
-                        return Press(kAdd);
+                    if (const host::DialogItemState* add = Item(dialog, MissDialog::kAddItem);
+                        add && add->enabled)
+                        return Press(MissDialog::kAddItem);
                     out_ << "There is no user dictionary to add to.\n";
                     continue;
                 case 's':
@@ -395,12 +392,12 @@ class CheckDriver : public host::DialogDriver {
                         interrupted_ = true;
                         return std::nullopt;
                     }
-                    queued_.push_back(Press(kSuggest));
-                    return Type(kChangeToItem, rest.empty() ? word : rest);
+                    queued_.push_back(Press(MissDialog::kSuggestItem));
+                    return Type(MissDialog::kChangeToItem, rest.empty() ? word : rest);
                 case 'o':
-                    return Press(kOptions);
+                    return Press(MissDialog::kOptionsItem);
                 case 'x':
-                    return Press(kClose);
+                    return Press(MissDialog::kCloseItem);
                 case 'b':
                     interrupted_ = true;
                     return std::nullopt;

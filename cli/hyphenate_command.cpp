@@ -17,7 +17,6 @@
 #include "cli/text_input.h"
 #include "host/dialogs.h"
 #include "hyphcommands/hyph_service.h"
-#include "hyphenation/user_exceptions.h"
 #include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
 
@@ -69,14 +68,6 @@ constexpr char kHelpEnd[] =
     "text of its encoding, hyphenation data that cannot be opened, or output that\n"
     "cannot be written (nothing is written then).\n";
 
-// The settings by the names of the options, and the keys that hold them.
-constexpr SettingName kSettings[] = {
-    {"exceptions", "2UzywajWyjatkow"},
-    {"typography-first", "3NajpierTypografia"},
-    {"skip-capitals", "4PominWersaliki"},
-    {"skip-mixed-case", "5PominXPress"},
-};
-
 struct Options {
     bool remove = false;
     bool inPlace = false;
@@ -96,15 +87,15 @@ int Error(int status, const std::string& message) {
 std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
     auto rules = [&options](const char* name, const char* value) {
         return Option{name, 0, true, [&options, value](const std::string& names) {
-                          return ParseSettingNames(names, kSettings, kHyphSettingsSection, value,
-                                                   options.run.settings);
+                          return ParseSettingNames(names, kHyphSettingNames, kHyphSettingsSection,
+                                                   value, options.run.settings);
                       }};
     };
     const Option table[] = {
         FlagOption("remove", options.remove),
         {"no-user", 0, false,
          [&options](const std::string&) {
-             options.run.settings.push_back({kHyphSettingsSection, "2UzywajWyjatkow", "0"});
+             options.run.settings.push_back({kHyphSettingsSection, kHyphUseExceptionsKey, "0"});
              return std::optional<std::string>();
          }},
         rules("on", "1"),
@@ -131,25 +122,6 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
     return std::nullopt;
 }
 
-// Puts the exceptions of --user in place of those the plug-in read at start-up.
-// The file must be there: a run only reads it.
-std::optional<int> UseUserFile(const std::string& file) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
-        return ReportError(kName, file, std::strerror(error ? error.value() : ENOENT));
-    HyphDict* dict = Hyphenation().dict.get();
-    if (!dict)
-        return std::nullopt;  // no data: reported with the run's messages
-    if (int16_t result = LoadUserExceptions(*dict, file); result != 0)
-        return ReportError(
-            kName, file,
-            "cannot read the hyphenation exceptions (error " + std::to_string(result) + ")" +
-                (dict->userBackupPath.empty()
-                     ? ""
-                     : "; it was kept as " + dict->userBackupPath + " and a new list started"));
-    return std::nullopt;
-}
-
 int Run(const std::vector<std::string>& args) {
     Options options;
     if (std::optional<int> status = ParseOptions(args, options))
@@ -160,15 +132,17 @@ int Run(const std::vector<std::string>& args) {
     if (!ReadWholeText(options.input, options.encoding, text, error))
         return Error(kUsageError, error);
 
+    // The exceptions of --user must be there: a run only reads them.
+    std::error_code missing;
+    if (!options.userFile.empty() && !std::filesystem::exists(options.userFile, missing))
+        return ReportError(kName, options.userFile,
+                           std::strerror(missing ? missing.value() : ENOENT));
     TextFileRun run;
     // Typography may run first (a setting): its component opens no files.
     options.run.components = kHyphenationComponent | kTypographyComponent;
+    options.run.userExceptions = options.userFile;
     if (!run.Start(text, options.run, nullptr, error))
         return Error(kUsageError, error);
-    if (!options.userFile.empty()) {
-        if (std::optional<int> status = UseUserFile(options.userFile))
-            return *status;
-    }
 
     const char* title = options.remove ? "Remove Hyphens From Box" : "Hyphenate Box";
     TextFileRun::CommandResult result = run.RunCommand(title);
@@ -183,7 +157,8 @@ int Run(const std::vector<std::string>& args) {
     if (result == TextFileRun::CommandResult::kNoItem)
         return Error(kUsageError, std::string("the plug-in has no menu item \"") + title + "\"");
     // An empty text leaves the item disabled: there is nothing to change.
-    if (!options.remove && result == TextFileRun::CommandResult::kDone && !Hyphenation().dict)
+    if (!options.remove && result == TextFileRun::CommandResult::kDone &&
+        !services::FileRunHasHyphenationData())
         return Error(kUsageError, "the hyphenation data could not be opened; nothing was written");
 
     const std::string story = run.StoryText();

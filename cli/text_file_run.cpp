@@ -53,6 +53,7 @@ bool TextFileRun::Start(const std::u16string& text, const TextRunOptions& option
     services::FileRun run{
         .dataFolder = options.xtensionsDir.empty() ? DefaultXTensionsDir() : options.xtensionsDir,
         .userDictionary = options.userDictionary,
+        .userExceptions = options.userExceptions,
         .settingsFile = options.settingsText ? std::string() : options.settingsFile,
         .settingsText = options.settingsText.value_or(""),
         .settings = options.settings,

@@ -21,6 +21,7 @@
 
 #include "host/dialogs.h"
 #include "host/memory_host.h"
+#include "platform/settings_store.h"
 #include "services/file_run.h"
 
 namespace tarnik::cli {
@@ -30,11 +31,7 @@ bool WriteStandardOutput(const std::string& bytes);
 
 using services::SettingValue;
 
-// A setting named as the options --on and --off name it, and its key.
-struct SettingName {
-    const char* name;  // "skip-capitals"
-    const char* key;   // "4PominWersaliki"
-};
+using SettingName = NamedSetting;
 
 // Appends to `settings` the keys of the comma-separated `names` (of `known`) in
 // `section`, each with `value`; the problem ("unknown rule 'x'") when a name is
@@ -52,6 +49,7 @@ struct TextRunOptions {
     std::optional<std::string> settingsText;
     std::vector<SettingValue> settings;    // laid over the settings, in order
     std::string userDictionary;            // empty: user.dic in its usual place
+    std::string userExceptions;            // empty: PLHYPH.USR in its usual place
     unsigned components = kAllComponents;  // the plug-in components the command needs
 };
 

@@ -83,29 +83,6 @@ constexpr char kHelpEnd[] =
     "its encoding or cannot be written (that file's output is then not written at\n"
     "all).\n";
 
-constexpr char kSection[] = "1Typografia";
-
-// The rules by the names of the options, and the keys that hold them.
-constexpr SettingName kRules[] = {
-    {"quotes", "2Cudzyslow"},
-    {"guess-quotes", "23ZgadnijCudzyslow"},
-    {"quote-space-fix", "24CudzyslowSpacja"},
-    {"dashes", "8SpacjaLacz"},
-    {"dash-binding", "27LaczPoPauzach"},
-    {"repeated-spaces", "5WielokrotneSpacje"},
-    {"remove-space-before", "11UsunSpacjePrzed"},
-    {"insert-space-before", "12WstawSpacjePrzed"},
-    {"remove-space-after", "13UsunSpacjePo"},
-    {"insert-space-after", "14WstawSpacjePo"},
-    {"remove-chars", "AUsuwajZnaki"},
-    {"after-words", "7LaczliweSpacje"},
-    {"after-digits", "15LaczPoCyfrach"},
-    {"before-words", "22LaczPrzedSlowami"},
-    {"space-exceptions", "19insremSpcExc"},
-    {"before-digits", "25LaczPrzedCyframi"},
-    {"before-roman", "26LaczPrzedCyframiRzymskimi"},
-};
-
 struct Options {
     TextRunOptions run;
     std::vector<std::string> inputs;
@@ -125,8 +102,8 @@ constexpr int32_t kPieceLength = 1 << 20;
 std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
     auto rules = [&options](const char* name, const char* value) {
         return Option{name, 0, true, [&options, value](const std::string& names) {
-                          return ParseSettingNames(names, kRules, kSection, value,
-                                                   options.run.settings);
+                          return ParseSettingNames(names, kTypoRuleNames, kTypoSettingsSection,
+                                                   value, options.run.settings);
                       }};
     };
     const Option table[] = {
@@ -141,14 +118,15 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
          [&options](const std::string& v) -> std::optional<std::string> {
              if (v.size() != 1 || v[0] < '0' || v[0] > '3')
                  return "--inner-quotes takes 0, 1, 2 or 3";
-             options.run.settings.push_back({kSection, "3Cytat", v});
+             options.run.settings.push_back({kTypoSettingsSection, kTypoInnerQuoteKey, v});
              return std::nullopt;
          }},
         {"dash", 0, true,
          [&options](const std::string& v) -> std::optional<std::string> {
              if (v != "en" && v != "em")
                  return "--dash takes en or em";
-             options.run.settings.push_back({kSection, "9Pauza", v == "em" ? "0" : "1"});
+             options.run.settings.push_back(
+                 {kTypoSettingsSection, kTypoDashStyleKey, v == "em" ? "0" : "1"});
              return std::nullopt;
          }},
         rules("on", "1"),

@@ -35,7 +35,7 @@ struct HyphKey {
 };
 
 const HyphKey kHyphKeys[] = {
-    {"2UzywajWyjatkow", &HyphSettings::useExceptions, nullptr},
+    {kHyphUseExceptionsKey, &HyphSettings::useExceptions, nullptr},
     {"3NajpierTypografia", &HyphSettings::typographyFirst, nullptr},
     {"4PominWersaliki", &HyphSettings::skipCapitals, nullptr},
     {"5PominXPress", &HyphSettings::skipMixedCase, nullptr},
@@ -89,6 +89,19 @@ std::string HyphUserFolder(const std::string& pluginFolder) {
     return pluginFolder;
 }
 
+namespace {
+
+std::string& GivenUserFile() {
+    static std::string path;
+    return path;
+}
+
+}  // namespace
+
+void SetHyphUserFile(std::string path) {
+    GivenUserFile() = std::move(path);
+}
+
 int16_t OpenHyphenation(bool loadUserList) {
     HyphService& service = Hyphenation();
     if (service.dict)
@@ -102,7 +115,9 @@ int16_t OpenHyphenation(bool loadUserList) {
     }
     if (loadUserList) {
         const std::string userPath =
-            WritableFilePath(HyphUserFolder(PluginFolder()), kHyphUserFile);
+            GivenUserFile().empty()
+                ? WritableFilePath(HyphUserFolder(PluginFolder()), kHyphUserFile)
+                : GivenUserFile();
         if (int16_t error = LoadUserExceptions(*service.dict, userPath); error != 0) {
             // A damaged file was moved aside and a new one started: the user is told
             // where the old one went, not only that it could not be read.

@@ -15,6 +15,7 @@
 
 #include "charsets/hyph_letter_classes.h"
 #include "hyphenation/hyph_dict.h"
+#include "platform/settings_store.h"
 
 namespace tarnik {
 
@@ -25,6 +26,15 @@ inline constexpr int16_t kHyphOpenNoExceptions = -20;  // "PLHYPH.USR" could not
 inline constexpr char kHyphDataFile[] = "PLHYPH.DAT";
 inline constexpr char kHyphUserFile[] = "PLHYPH.USR";
 inline constexpr char kHyphSettingsSection[] = "1Dzielenie";
+inline constexpr char kHyphUseExceptionsKey[] = "2UzywajWyjatkow";
+
+// The settings a front end switches on and off by name (a flag each).
+inline constexpr NamedSetting kHyphSettingNames[] = {
+    {"exceptions", kHyphUseExceptionsKey},
+    {"typography-first", "3NajpierTypografia"},
+    {"skip-capitals", "4PominWersaliki"},
+    {"skip-mixed-case", "5PominXPress"},
+};
 
 // The settings of section "1Dzielenie", each under its key. The three
 // shortcuts ("Brak": none) are kept with the others and read by nothing else.
@@ -70,6 +80,10 @@ void SaveHyphSettings();
 // and no dictionary; kHyphOpenNoExceptions, and the dictionary stays open with
 // the data file's seed list in place of the user's list.
 int16_t OpenHyphenation(bool loadUserList);
+
+// The exceptions file a run names instead of "PLHYPH.USR"; empty goes back to
+// PLHYPH.USR in its usual place.
+void SetHyphUserFile(std::string path);
 
 // What HyphXT does before it installs its menu: the letter classes, the
 // settings, then the dictionary with the user's exceptions.

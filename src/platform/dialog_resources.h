@@ -27,6 +27,9 @@
 
 namespace tarnik {
 
+// The Polish twin of an English dialog number.
+inline constexpr uint16_t kPolishDialogOffset = 100;
+
 inline constexpr uint16_t kAboutDialog = 30001;
 inline constexpr uint16_t kAboutNameItem = 3;  // its first text: name and version
 

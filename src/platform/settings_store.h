@@ -25,6 +25,13 @@
 
 namespace tarnik {
 
+// A setting as a command line or an editor's configuration names it, and the
+// key that holds it in its component's section.
+struct NamedSetting {
+    const char* name;  // "skip-capitals"
+    const char* key;   // "4PominWersaliki"
+};
+
 // Sets the settings file and/or the section; a null argument leaves that part
 // unchanged. Pending writes of the previous file are flushed first.
 void SetStoreTarget(const char* file, const char* section);

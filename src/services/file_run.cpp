@@ -1,5 +1,6 @@
 #include "services/file_run.h"
 
+#include "hyphcommands/hyph_service.h"
 #include "platform/places.h"
 #include "platform/settings_store.h"
 #include "spellcheck/spell_dictionaries.h"
@@ -38,11 +39,16 @@ std::string FileRunSettings() {
     return StoreText();
 }
 
+bool FileRunHasHyphenationData() {
+    return Hyphenation().dict != nullptr;
+}
+
 int32_t FileRunEntry(XTRegistrationRecord* record) {
     const PreparedRun& prepared = Prepared();
     const FileRun& run = prepared.run;
     SetUserDataFolder(run.userFolder);
     SetUserDictionaryFile(run.userDictionary);
+    SetHyphUserFile(run.userExceptions);
     int32_t result = StartPlugin(
         record,
         {.components = run.components, .pluginFolder = run.dataFolder, .chooseSettings = false});

@@ -36,6 +36,7 @@ struct FileRun {
     // a host; empty: none.
     std::optional<std::string> userFolder = {};
     std::string userDictionary = {};          // empty: user.dic in its usual place
+    std::string userExceptions = {};          // empty: PLHYPH.USR in its usual place
     std::string settingsFile = {};            // empty: settingsText
     std::string settingsText = {};            // the settings to start from when no file is named
     std::vector<SettingValue> settings = {};  // laid over the settings, in order
@@ -50,6 +51,10 @@ std::optional<Error> PrepareFileRun(FileRun run);
 // changed them), as a settings file holds them: what a later run over another
 // file may start from.
 std::string FileRunSettings();
+
+// Whether the running file run's hyphenation has its data open (a run that
+// hyphenates without it changes nothing).
+bool FileRunHasHyphenationData();
 
 // The entry a host calls in place of XTActivateCallback to start the plug-in
 // as the last PrepareFileRun said.

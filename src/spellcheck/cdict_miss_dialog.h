@@ -36,6 +36,7 @@ class CDictMissDialog : public XT40xdlog {
     static constexpr int16_t kAddItem = 1051;
     static constexpr int16_t kSuggestItem = 1058;
     static constexpr int16_t kOptionsItem = 1050;
+    static constexpr int16_t kCloseItem = 1;
 
     CDictMissDialog();
 

@@ -13,7 +13,7 @@ namespace tarnik {
 
 namespace {
 
-constexpr const char* kSection = "1Typografia";
+constexpr const char* kSection = kTypoSettingsSection;
 // Bytes a stored word list may have: the padded list must fit its field.
 constexpr std::size_t kStoredWordListCapacity = TypoWordList::kCapacity - 2;
 
@@ -39,11 +39,11 @@ constexpr TypoKey Words(const char* name, TypoWordList TypoSettings::*field) {
 
 const TypoKey kKeys[] = {
     Flag("2Cudzyslow", &TypoSettings::fixQuotes),
-    Flag("3Cytat", &TypoSettings::innerQuoteStyle),
+    Flag(kTypoInnerQuoteKey, &TypoSettings::innerQuoteStyle),
     Flag("23ZgadnijCudzyslow", &TypoSettings::guessQuotes),
     Flag("24CudzyslowSpacja", &TypoSettings::quoteSpaceFix),
     Flag("8SpacjaLacz", &TypoSettings::fixDashes),
-    Flag("9Pauza", &TypoSettings::dashStyle),
+    Flag(kTypoDashStyleKey, &TypoSettings::dashStyle),
     Flag("27LaczPoPauzach", &TypoSettings::nbspAfterDashes),
     Flag("5WielokrotneSpacje", &TypoSettings::removeRepeatedSpaces),
     Flag("11UsunSpacjePrzed", &TypoSettings::removeSpacesBefore),

@@ -25,7 +25,34 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/settings_store.h"
+
 namespace tarnik {
+
+inline constexpr char kTypoSettingsSection[] = "1Typografia";
+inline constexpr char kTypoInnerQuoteKey[] = "3Cytat";  // 0 to 3
+inline constexpr char kTypoDashStyleKey[] = "9Pauza";   // 0 em dash, 1 en dash
+
+// The rules a front end switches on and off by name (a flag each).
+inline constexpr NamedSetting kTypoRuleNames[] = {
+    {"quotes", "2Cudzyslow"},
+    {"guess-quotes", "23ZgadnijCudzyslow"},
+    {"quote-space-fix", "24CudzyslowSpacja"},
+    {"dashes", "8SpacjaLacz"},
+    {"dash-binding", "27LaczPoPauzach"},
+    {"repeated-spaces", "5WielokrotneSpacje"},
+    {"remove-space-before", "11UsunSpacjePrzed"},
+    {"insert-space-before", "12WstawSpacjePrzed"},
+    {"remove-space-after", "13UsunSpacjePo"},
+    {"insert-space-after", "14WstawSpacjePo"},
+    {"remove-chars", "AUsuwajZnaki"},
+    {"after-words", "7LaczliweSpacje"},
+    {"after-digits", "15LaczPoCyfrach"},
+    {"before-words", "22LaczPrzedSlowami"},
+    {"space-exceptions", "19insremSpcExc"},
+    {"before-digits", "25LaczPrzedCyframi"},
+    {"before-roman", "26LaczPrzedCyframiRzymskimi"},
+};
 
 // Reads every key into Typography().settings; a missing key gives the field's
 // default. Character lists are read up to their capacity (255 bytes, 100 for
