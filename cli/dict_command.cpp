@@ -58,7 +58,9 @@ class Dictionary {
     }
     int Open(const std::string& path) {
         path_ = path;
-        return OpenUserDictionary(kName, path, record_);
+        if (std::optional<Error> problem = services::OpenUserDictionary(path, record_))
+            return ReportError(kName, "", problem->Message());
+        return 0;
     }
 
     std::vector<std::string> Words() {
@@ -91,8 +93,10 @@ class Dictionary {
 
 // Reports a change that was not saved; the words saved before it stay.
 int NotSaved(const Dictionary& dictionary, const std::string& word, int16_t result) {
-    std::cerr << "tarnik " << kName << ": '" << word << "' was not saved: "
-              << UserDictChangeProblem(dictionary.Record(), result, dictionary.Path()) << "\n";
+    std::cerr
+        << "tarnik " << kName << ": '" << word << "' was not saved: "
+        << services::UserDictChangeProblem(dictionary.Record(), result, dictionary.Path()).Message()
+        << "\n";
     return kUsageError;
 }
 
@@ -100,7 +104,7 @@ int AddWords(Dictionary& dictionary, const std::vector<std::string>& words) {
     int status = 0;
     for (const std::string& word : words) {
         std::string cp1250;
-        if (std::string problem = UserWordProblem(word, cp1250); !problem.empty()) {
+        if (std::string problem = services::UserWordProblem(word, cp1250); !problem.empty()) {
             std::cerr << "tarnik " << kName << ": '" << word << "' not added: " << problem << "\n";
             status = kFindingsLeft;
         } else if (!dictionary.Contains(cp1250)) {
@@ -179,7 +183,7 @@ int Import(Dictionary& dictionary, const std::string& path, TextEncoding encodin
             continue;
         }
         std::string cp1250;
-        if (std::string why = UserWordProblem(word, cp1250); !why.empty()) {
+        if (std::string why = services::UserWordProblem(word, cp1250); !why.empty()) {
             skip("'" + word + "': " + why);
             continue;
         }
@@ -193,7 +197,9 @@ int Import(Dictionary& dictionary, const std::string& path, TextEncoding encodin
     // All the new words are saved at once, or none is: the file keeps what it held.
     if (int16_t result = dictionary.AddAll(words); result != 0) {
         std::cerr << "tarnik " << kName << ": nothing was imported: "
-                  << UserDictChangeProblem(dictionary.Record(), result, dictionary.Path()) << "\n";
+                  << services::UserDictChangeProblem(dictionary.Record(), result, dictionary.Path())
+                         .Message()
+                  << "\n";
         return kUsageError;
     }
     size_t added = words.size();
@@ -245,7 +251,8 @@ int Run(const std::vector<std::string>& args) {
         return UsageError(kName, "wrong number of arguments for '" + action + "'");
     }
     Dictionary dictionary;
-    if (int status = dictionary.Open(UserDictionaryPath(dataDir, userFile)); status != 0)
+    if (int status = dictionary.Open(services::UserDictionaryPath(DataFolder(dataDir), userFile));
+        status != 0)
         return status;
     if (action == "list" || action == "export")
         return Export(dictionary, operands.empty() ? "" : operands[0]);

@@ -8,7 +8,6 @@
 
 #include "charsets/utf8.h"
 #include "cli/command.h"
-#include "cli/file_problem.h"
 #include "cli/options.h"
 #include "cli/text_input.h"
 #include "hyphenation/exception_word.h"
@@ -17,6 +16,7 @@
 #include "hyphenation/hyphenate_word.h"
 #include "hyphenation/user_exceptions.h"
 #include "platform/places.h"
+#include "services/file_problem.h"
 
 namespace tarnik::cli {
 namespace {
@@ -145,7 +145,7 @@ bool HyphenateLines(const std::string& path, TextEncoding encoding, Hyphenator& 
 std::string ReadFailure(int16_t result, const std::string& path) {
     switch (result) {
         case kUserFileCannotOpen: {
-            std::string reason = ReadProblem(path);
+            std::string reason = services::ReadProblem(path);
             return "it cannot be opened (" + (reason.empty() ? "it is no file" : reason) + ")";
         }
         case kUserFileSizeShort:
@@ -168,8 +168,9 @@ std::string UserFileMessage(const HyphDict& dict, int16_t result) {
             if (!dict.lastSave.Ok())
                 return "cannot save the exceptions file: " + dict.lastSave.Describe(path) +
                        " (error " + std::to_string(result) + ")";
-            return "cannot write the exceptions file " + path + Because(WriteProblem(path)) +
-                   " (error " + std::to_string(result) + ")";
+            return "cannot write the exceptions file " + path +
+                   services::Because(services::WriteProblem(path)) + " (error " +
+                   std::to_string(result) + ")";
         default:
             if (!dict.userBackupPath.empty())
                 return "the exceptions file " + path +
@@ -265,7 +266,7 @@ int Run(const std::vector<std::string>& args) {
     std::string dataPath = (std::filesystem::path(dataDir) / "PLHYPH.DAT").string();
     std::unique_ptr<HyphDict> dict;
     if (int16_t result = OpenHyphDict(dataPath, dict); result != 0) {
-        std::string problem = ReadProblem(dataPath);
+        std::string problem = services::ReadProblem(dataPath);
         return ReportError(
             kName, dataPath,
             (problem.empty() ? "it is not a hyphenation data file, or it is damaged" : problem) +

@@ -30,7 +30,7 @@ const std::string kHelp =
     kSpellingOptionsHelp + kEncodingHelp;
 
 // Lists the misspelt words of one input; false when it cannot be read to its end.
-bool ListMisspelt(const std::string& path, const SpellingSession& spelling,
+bool ListMisspelt(const std::string& path, const services::Speller& speller,
                   const SpellingOptions& options) {
     TextInput input(options.encoding);
     std::string problem;
@@ -46,7 +46,7 @@ bool ListMisspelt(const std::string& path, const SpellingSession& spelling,
     std::string_view piece;
     bool lineEnds = false;
     auto print = [&](const LineWord& word) {
-        if (spelling.Passes(word))
+        if (speller.Check(word.original, word.beforeStop))
             return;
         if (options.locations)
             std::cout << name << ":" << line << ":" << word.offset + 1 << ": ";
@@ -73,14 +73,14 @@ int Run(const std::vector<std::string>& args) {
         std::cout << kVersionLine << "\n";
         return 0;
     }
-    SpellingSession spelling;
-    if (int status = spelling.Open(kName, options); status != 0)
+    services::Speller speller;
+    if (int status = OpenSpeller(kName, options, speller); status != 0)
         return status;
     if (options.files.empty())
         options.files.push_back("-");
     int status = 0;
     for (const std::string& path : options.files) {
-        if (!ListMisspelt(path, spelling, options))
+        if (!ListMisspelt(path, speller, options))
             status = kUsageError;
     }
     return status;

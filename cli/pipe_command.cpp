@@ -51,8 +51,8 @@ std::string Trimmed(const std::string& text) {
 
 class PipeSession {
   public:
-    PipeSession(const SpellingSession& spelling, const SpellingOptions& options)
-        : spelling_(spelling),
+    PipeSession(const services::Speller& speller, const SpellingOptions& options)
+        : speller_(speller),
           startFormat_(options.format),
           filter_(options.format, options.checkAddresses),
           cutter_(filter_) {}
@@ -124,19 +124,20 @@ class PipeSession {
         if (word.empty())
             return;
         std::string cp1250;
-        std::string problem = UserWordProblem(word, cp1250);
+        std::string problem = services::UserWordProblem(word, cp1250);
         if (small) {
             for (char& c : cp1250)
                 c = static_cast<char>(ToLower(static_cast<uint8_t>(c)));
         }
         if (problem.empty()) {
-            UserDictionary* user = spelling_.User();
-            problem =
-                UserDictChangeProblem(user, UserDictAddWord(user, cp1250), spelling_.UserPath());
+            UserDictionary* user = speller_.User();
+            if (int16_t result = UserDictAddWord(user, cp1250); result != kUserDictOk)
+                problem =
+                    services::UserDictChangeProblem(user, result, speller_.UserPath()).Message();
         }
         if (!problem.empty()) {
             std::cerr << "tarnik " << kName << ": '" << word << "' was not added to "
-                      << spelling_.UserPath() << ": " << problem << "\n";
+                      << speller_.UserPath() << ": " << problem << "\n";
         }
     }
 
@@ -144,7 +145,7 @@ class PipeSession {
     void Accept(const std::string& word) {
         if (!accepted_ && UserDictOpenForRun(accepted_) != 0)
             return;
-        UserDictAddWord(accepted_, SpellerText(word));
+        UserDictAddWord(accepted_, services::SpellerText(word));
     }
 
     void Check(std::string_view piece, bool lineEnds) {
@@ -153,12 +154,12 @@ class PipeSession {
 
     // The answer line for one word.
     void Answer(const LineWord& word) {
-        if (spelling_.Passes(word)) {
+        if (speller_.Check(word.original, word.beforeStop)) {
             if (!terse_)
                 std::cout << (showCorrect_ ? "* " + word.original + "\n" : "*\n");
             return;
         }
-        std::vector<std::string> suggestions = spelling_.Suggest(word);
+        std::vector<std::string> suggestions = speller_.Suggest(word.original);
         if (suggestions.empty()) {
             std::cout << "# " << word.original << " " << word.offset << "\n";
             return;
@@ -171,7 +172,7 @@ class PipeSession {
         std::cout << "\n";
     }
 
-    const SpellingSession& spelling_;
+    const services::Speller& speller_;
     TextFormat startFormat_;
     TextFilter filter_;
     WordCutter cutter_;
@@ -192,11 +193,11 @@ int Run(const std::vector<std::string>& args) {
         std::cout << kVersionLine << "\n";
         return 0;
     }
-    SpellingSession spelling;
-    if (int status = spelling.Open(kName, options); status != 0)
+    services::Speller speller;
+    if (int status = OpenSpeller(kName, options, speller); status != 0)
         return status;
     std::cout << kVersionLine << "\n" << std::flush;
-    PipeSession session(spelling, options);
+    PipeSession session(speller, options);
     TextInput input(options.encoding);
     std::string problem;
     if (!input.Open("-", problem))

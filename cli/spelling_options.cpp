@@ -1,21 +1,12 @@
 #include "cli/spelling_options.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "charsets/utf8.h"
 #include "cli/command.h"
-#include "cli/file_problem.h"
 #include "cli/options.h"
-#include "files/resource_container.h"
-#include "platform/places.h"
-#include "speller/letter_code.h"
-#include "speller/main_dictionary.h"
-#include "speller/ranked_suggestions.h"
-#include "speller/word_check.h"
 #include "text/word_finder.h"
-#include "text/word_scanner.h"
 
 namespace tarnik::cli {
 
@@ -51,37 +42,6 @@ bool IsPolishDictionaryName(std::string name) {
             c = '_';
     }
     return name == "pl" || name == "pl_pl" || name == "polish" || name == "polski";
-}
-
-// Whether the file starts with four bytes of text. A user dictionary starts with
-// its list's length, little-endian, whose last bytes are 0 for any list it can
-// hold; a word list (a hunspell personal dictionary, say) starts with a word.
-bool LooksLikeText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    char head[4];
-    if (!file.read(head, sizeof head))
-        return false;
-    for (char c : head) {
-        auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 && c != '\n' && c != '\r' && c != '\t')
-            return false;
-    }
-    return true;
-}
-
-// The bundled dictionary of the source's mixed-case words (GHz, JavaScript),
-// which son.dic cannot hold, is consulted beside the user's own and never
-// written. Without it those words are refused, as before it shipped.
-void OpenMixedCaseDictionary(const std::string& command, const std::string& dataDir) {
-    std::string path = (std::filesystem::path(dataDir) / kMixedCaseDictionaryName).string();
-    std::error_code error;
-    if (!std::filesystem::exists(path, error))
-        return;
-    UserDictionary* mixed = nullptr;
-    if (int16_t result = UserDictOpen(path, mixed); result != 0) {
-        std::cerr << "tarnik " << command << ": cannot open the dictionary " << path << " (error "
-                  << result << "); words in mixed case are checked without it\n";
-    }
 }
 
 }  // namespace
@@ -190,17 +150,6 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
     return std::nullopt;
 }
 
-std::string SpellerText(std::string_view utf8) {
-    std::string text;
-    for (char16_t code : Utf8ToInternal(utf8)) {
-        if (IsWordChar(code))
-            AppendWordChar(text, code);
-        else
-            text.push_back(code < 256 ? static_cast<char>(code) : '?');
-    }
-    return text;
-}
-
 void WordCutter::Cut(std::string_view piece, bool lineEnds, int64_t& lineOffset,
                      const std::function<void(const LineWord&)>& found) {
     units_ = Utf8ToUtf16(piece);
@@ -224,120 +173,22 @@ void WordCutter::Cut(std::string_view piece, bool lineEnds, int64_t& lineOffset,
     lineOffset = lineEnds ? 0 : lineOffset + characterAt_.back();
 }
 
-SpellingSession::~SpellingSession() {
-    SpellerClose();
+std::string DataFolder(const std::string& dataDir) {
+    return dataDir.empty() ? DefaultXTensionsDir() : dataDir;
 }
 
-std::string DictionaryProblem(const std::string& path, int result) {
-    std::string problem = ReadProblem(path);
-    if (problem.empty()) {
-        if (result == kContainerCannotOpen)
-            problem = "it cannot be opened";
-        else if (result >= kContainerIndexShort && result <= kContainerWrongHandle)
-            problem = "it is not a dictionary file, or it is damaged";
-        else if (result == kSpellerOpenFailed)
-            problem = "it holds no usable dictionary";
-        else
-            problem = "it cannot be read";
-    }
-    return problem + " (error " + std::to_string(result) + ")";
-}
-
-int SpellingSession::Open(const std::string& command, const SpellingOptions& options) {
-    options_ = options;
-    std::string dataDir = options.dataDir.empty() ? DefaultXTensionsDir() : options.dataDir;
-    std::string mainPath = (std::filesystem::path(dataDir) / "son.dic").string();
-    if (int16_t result = SpellerOpen(mainPath); result != 0) {
-        return ReportError(command, mainPath, DictionaryProblem(mainPath, result));
-    }
-    userPath_ = UserDictionaryPath(dataDir, options.userFile);
-    if (int status = OpenUserDictionary(command, userPath_, user_); status != 0)
-        return status;
-    OpenMixedCaseDictionary(command, dataDir);
-    return 0;
-}
-
-std::string UserWordProblem(const std::string& word, std::string& cp1250) {
-    cp1250 = SpellerText(word);
-    if (cp1250.find(static_cast<char>(kUnheldLetter)) != std::string::npos)
-        return "it holds a letter that Windows-1250 lacks";
-    uint8_t first = cp1250.empty() ? 0 : TextToWordCode(static_cast<uint8_t>(cp1250[0]));
-    if (first == 0 || first == kHyphenCode)
-        return "a word starts with a letter";
-    if (WordLetterCount(cp1250) != cp1250.size())
-        return "only letters and the hyphen can be stored";
-    if (cp1250.size() > kMaxUserWordLetters)
-        return "it is longer than 255 letters";
-    return "";
-}
-
-std::string UserDictChangeProblem(const UserDictionary* user, int16_t result,
-                                  const std::string& path) {
-    if (result == kUserDictOk)
-        return "";
-    if (result == kUserDictDamaged)
-        return "the file has been damaged since it was opened; it is left as it is";
-    if (user && !user->lastSave.Ok())
-        return user->lastSave.Describe(path);
-    return "the dictionary could not be saved" + Because(WriteProblem(path));
-}
-
-std::string UserDictionaryPath(const std::string& dataDir, const std::string& userFile) {
-    if (!userFile.empty())
-        return userFile;
-    return WritableFilePath(dataDir.empty() ? DefaultXTensionsDir() : dataDir, "user.dic");
-}
-
-int OpenUserDictionary(const std::string& command, const std::string& path,
-                       UserDictionary*& record) {
-    if (LooksLikeText(path)) {
-        std::cerr << "tarnik " << command << ": " << path
-                  << " is a plain word list, not a Tarnik user dictionary; to use its words, "
-                     "import them: tarnik dict --user NEW.dic import "
-                  << path << "\n";
+int OpenSpeller(const std::string& command, const SpellingOptions& options,
+                services::Speller& speller) {
+    std::optional<Error> problem =
+        speller.Open({DataFolder(options.dataDir), options.userFile},
+                     {options.skipCaps, options.skipDigits, options.alphabetical});
+    for (const Error& warning : speller.Warnings())
+        std::cerr << "tarnik " << command << ": " << warning.Message() << "\n";
+    if (problem) {
+        std::cerr << "tarnik " << command << ": " << problem->Message() << "\n";
         return kUsageError;
     }
-    int16_t result = UserDictOpen(path, record);
-    // Only a missing or empty file is made anew: a file that cannot be read may
-    // still hold the user's words.
-    std::error_code error;
-    if (result != 0 &&
-        (!std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0)) {
-        SaveResult saved;
-        if (int16_t created = UserDictCreate(path, &saved); created != 0) {
-            std::cerr << "tarnik " << command << ": cannot create the user dictionary " << path
-                      << (saved.Ok() ? Because(WriteProblem(path)) : ": " + saved.Describe(path))
-                      << " (error " << created << ")\n";
-            return kUsageError;
-        }
-        result = UserDictOpen(path, record);
-    }
-    if (result != 0) {
-        std::string problem = ReadProblem(path);
-        if (problem.empty())
-            problem = result == kUserDictDamaged ? "its word list is damaged; it is left as it is"
-                                                 : "its word list cannot be read";
-        return ReportError(command, path, problem + " (error " + std::to_string(result) + ")");
-    }
     return 0;
-}
-
-bool SpellingSession::Passes(const LineWord& word) const {
-    uint16_t caseClass = WordScanner::CaseClass(word.cp1250);
-    if (options_.skipDigits && (caseClass & kCaseDigit))
-        return true;
-    if (options_.skipCaps && (caseClass & kCaseCapitals))
-        return true;
-    int16_t correct =
-        word.beforeStop ? SpellerCheckWordBeforeStop(word.cp1250) : SpellerCheckWord(word.cp1250);
-    return correct == 1 || UserDictContains(user_, word.cp1250) == 1;
-}
-
-std::vector<std::string> SpellingSession::Suggest(const LineWord& word) const {
-    std::vector<std::string> words = ShownSuggestions(word.cp1250, !options_.alphabetical);
-    for (std::string& w : words)
-        w = Cp1250ToUtf8(w);
-    return words;
 }
 
 }  // namespace tarnik::cli

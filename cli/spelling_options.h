@@ -12,7 +12,7 @@
 
 #include "cli/text_filter.h"
 #include "cli/text_input.h"
-#include "speller/user_dictionary.h"
+#include "services/speller.h"
 
 namespace tarnik::cli {
 
@@ -53,12 +53,6 @@ struct LineWord {
     bool beforeStop = false;  // a full stop follows right after it
 };
 
-// A word given by name (a pipe command, a word to add) in the speller's cp1250,
-// as the word finder would read it from text: decomposed letters composed, a
-// letter without a cp1250 byte as the letter no code holds (so the word is
-// refused whole, never stored cut), any other such character as '?'.
-std::string SpellerText(std::string_view utf8);
-
 // Finds the words of a text as the spell check finds them, a piece of a line at
 // a time (see TextInput), after `filter` has blanked what is not prose.
 class WordCutter {
@@ -78,58 +72,13 @@ class WordCutter {
     LineWord word_;
 };
 
-// The main dictionary and the user dictionary, open for one run.
-class SpellingSession {
-  public:
-    SpellingSession() = default;
-    SpellingSession(const SpellingSession&) = delete;
-    SpellingSession& operator=(const SpellingSession&) = delete;
-    ~SpellingSession();
+// Opens `speller` as the options say (the bundled data folder when none is
+// given), reporting what it could not open, and what it opened without, under
+// the command's name. 0, or the exit status to end with.
+int OpenSpeller(const std::string& command, const SpellingOptions& options,
+                services::Speller& speller);
 
-    // Opens both dictionaries; a missing user dictionary is created. Returns 0,
-    // or reports the dictionary that cannot be opened (path and reason) and
-    // returns the exit status.
-    int Open(const std::string& command, const SpellingOptions& options);
-
-    // Whether the word is skipped by the options or correct, as the spell
-    // check decides it: with the abbreviation lists before a full stop, and
-    // accepted when the user dictionary holds its exact form.
-    bool Passes(const LineWord& word) const;
-
-    // The suggestions for a misspelt word (UTF-8): ranked, best first, or the
-    // whole alphabetical list with --alphabetical.
-    std::vector<std::string> Suggest(const LineWord& word) const;
-
-    UserDictionary* User() const { return user_; }
-    const std::string& UserPath() const { return userPath_; }
-
-  private:
-    SpellingOptions options_;
-    UserDictionary* user_ = nullptr;
-    std::string userPath_;
-};
-
-// Why `word` (UTF-8) cannot be stored in a user dictionary exactly as it is
-// written, or empty when it can; `cp1250` receives the word as it would be stored.
-std::string UserWordProblem(const std::string& word, std::string& cp1250);
-
-// Why adding or removing a word gave `result` (not 0): the file was damaged
-// meanwhile, or the save failed and why.
-std::string UserDictChangeProblem(const UserDictionary* user, int16_t result,
-                                  const std::string& path);
-
-// The user dictionary's file: `userFile` when given, else user.dic beside son.dic
-// in `dataDir` (empty: the bundled folder), or in the per-user folder when that
-// folder is read-only.
-std::string UserDictionaryPath(const std::string& dataDir, const std::string& userFile);
-
-// Opens the user dictionary `path`, creating it when it is missing or empty (never
-// when it holds something that cannot be read). 0, or the exit status after the
-// reason was reported.
-int OpenUserDictionary(const std::string& command, const std::string& path,
-                       UserDictionary*& record);
-
-// Why a dictionary file did not open, in words, from its open's result.
-std::string DictionaryProblem(const std::string& path, int result);
+// The data folder the options name, or the bundled one.
+std::string DataFolder(const std::string& dataDir);
 
 }  // namespace tarnik::cli

@@ -5,14 +5,13 @@
 #include "speller/letter_code.h"
 #include "speller/ranked_suggestions.h"
 #include "speller/user_dictionary.h"
-#include "speller/word_check.h"
+#include "speller/word_verdict.h"
 #include "text/word_scanner.h"
 
 namespace tarnik {
 
 bool WordPasses(std::string_view word, bool beforeStop) {
-    int16_t correct = beforeStop ? SpellerCheckWordBeforeStop(word) : SpellerCheckWord(word);
-    return correct == 1 || UserDictContains(SpellCheck().user, word) == 1;
+    return WordIsCorrect(word, beforeStop, SpellCheck().user);
 }
 
 std::vector<std::string> DialogSuggestions(std::string_view text) {

@@ -1,10 +1,10 @@
 // Why a file cannot be read or written, in the operating system's words, for the
-// messages of the tarnik commands.
+// messages of the front ends.
 #pragma once
 
 #include <string>
 
-namespace tarnik::cli {
+namespace tarnik::services {
 
 // The system's reason why `path` cannot be opened for reading; empty when it can.
 std::string ReadProblem(const std::string& path);
@@ -16,4 +16,4 @@ std::string WriteProblem(const std::string& path);
 // ": REASON" for a message, or nothing when the reason is not known.
 std::string Because(const std::string& reason);
 
-}  // namespace tarnik::cli
+}  // namespace tarnik::services

@@ -1,4 +1,4 @@
-#include "cli/file_problem.h"
+#include "services/file_problem.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
-namespace tarnik::cli {
+namespace tarnik::services {
 
 std::string ReadProblem(const std::string& path) {
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -33,4 +33,4 @@ std::string Because(const std::string& reason) {
     return text;
 }
 
-}  // namespace tarnik::cli
+}  // namespace tarnik::services

@@ -1,0 +1,193 @@
+#include "services/speller.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "charsets/utf8.h"
+#include "files/resource_container.h"
+#include "platform/places.h"
+#include "services/file_problem.h"
+#include "speller/letter_code.h"
+#include "speller/main_dictionary.h"
+#include "speller/ranked_suggestions.h"
+#include "speller/word_verdict.h"
+#include "text/word_finder.h"
+#include "text/word_scanner.h"
+
+namespace tarnik::services {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Whether the file starts with four bytes of text. A user dictionary starts with
+// its list's length, little-endian, whose last bytes are 0 for any list it can
+// hold; a word list (a hunspell personal dictionary, say) starts with a word.
+bool LooksLikeText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    char head[4];
+    if (!file.read(head, sizeof head))
+        return false;
+    for (char c : head) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && c != '\n' && c != '\r' && c != '\t')
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string SpellerText(std::string_view utf8) {
+    std::string text;
+    for (char16_t code : Utf8ToInternal(utf8)) {
+        if (IsWordChar(code))
+            AppendWordChar(text, code);
+        else
+            text.push_back(code < 256 ? static_cast<char>(code) : '?');
+    }
+    return text;
+}
+
+Error DictionaryProblem(const std::string& path, int result) {
+    std::string problem = ReadProblem(path);
+    if (problem.empty()) {
+        if (result == kContainerCannotOpen)
+            problem = "it cannot be opened";
+        else if (result >= kContainerIndexShort && result <= kContainerWrongHandle)
+            problem = "it is not a dictionary file, or it is damaged";
+        else if (result == kSpellerOpenFailed)
+            problem = "it holds no usable dictionary";
+        else
+            problem = "it cannot be read";
+    }
+    return {path + ": " + problem + " (error " + std::to_string(result) + ")", path, 0};
+}
+
+std::string UserWordProblem(std::string_view word, std::string& cp1250) {
+    cp1250 = SpellerText(word);
+    if (cp1250.find(static_cast<char>(kUnheldLetter)) != std::string::npos)
+        return "it holds a letter that Windows-1250 lacks";
+    uint8_t first = cp1250.empty() ? 0 : TextToWordCode(static_cast<uint8_t>(cp1250[0]));
+    if (first == 0 || first == kHyphenCode)
+        return "a word starts with a letter";
+    if (WordLetterCount(cp1250) != cp1250.size())
+        return "only letters and the hyphen can be stored";
+    if (cp1250.size() > kMaxUserWordLetters)
+        return "it is longer than 255 letters";
+    return "";
+}
+
+Error UserDictChangeProblem(const UserDictionary* user, int16_t result, const std::string& path) {
+    if (result == kUserDictDamaged)
+        return {"the file has been damaged since it was opened; it is left as it is", path, 0};
+    if (user && !user->lastSave.Ok())
+        return user->lastSave.ToError(path);
+    return {"the dictionary could not be saved" + Because(WriteProblem(path)), path, 0};
+}
+
+std::string UserDictionaryPath(const std::string& dataFolder, const std::string& userFile) {
+    if (!userFile.empty())
+        return userFile;
+    return WritableFilePath(dataFolder, "user.dic");
+}
+
+std::optional<Error> OpenUserDictionary(const std::string& path, UserDictionary*& record) {
+    if (LooksLikeText(path)) {
+        return Error{path +
+                         " is a plain word list, not a Tarnik user dictionary; to use its words, "
+                         "import them: tarnik dict --user NEW.dic import " +
+                         path,
+                     path, 0};
+    }
+    int16_t result = UserDictOpen(path, record);
+    // Only a missing or empty file is made anew: a file that cannot be read may
+    // still hold the user's words.
+    std::error_code error;
+    if (result != 0 && (!fs::exists(path, error) || fs::file_size(path, error) == 0)) {
+        SaveResult saved;
+        if (int16_t created = UserDictCreate(path, &saved); created != 0) {
+            return Error{
+                "cannot create the user dictionary " + path +
+                    (saved.Ok() ? Because(WriteProblem(path)) : ": " + saved.Describe(path)) +
+                    " (error " + std::to_string(created) + ")",
+                path, 0};
+        }
+        result = UserDictOpen(path, record);
+    }
+    if (result != 0) {
+        std::string problem = ReadProblem(path);
+        if (problem.empty())
+            problem = result == kUserDictDamaged ? "its word list is damaged; it is left as it is"
+                                                 : "its word list cannot be read";
+        return Error{path + ": " + problem + " (error " + std::to_string(result) + ")", path, 0};
+    }
+    return std::nullopt;
+}
+
+Speller::~Speller() {
+    if (open_) {
+        UserDictCloseAll();
+        SpellerClose();
+    }
+}
+
+std::optional<Error> Speller::Open(const SpellerPlaces& places, const SpellerOptions& options) {
+    options_ = options;
+    warnings_.clear();
+    std::string mainPath = (fs::path(places.dataFolder) / "son.dic").string();
+    if (int16_t result = SpellerOpen(mainPath); result != 0)
+        return DictionaryProblem(mainPath, result);
+    open_ = true;
+    userPath_ = UserDictionaryPath(places.dataFolder, places.userDictionary);
+    if (std::optional<Error> problem = OpenUserDictionary(userPath_, user_))
+        return problem;
+    // The source's mixed-case words (GHz, JavaScript), which son.dic cannot
+    // hold, are consulted beside the user's own and never written; without them
+    // those words are refused.
+    std::string mixedPath = (fs::path(places.dataFolder) / kMixedCaseDictionaryName).string();
+    std::error_code error;
+    UserDictionary* mixed = nullptr;
+    if (fs::exists(mixedPath, error)) {
+        if (int16_t result = UserDictOpen(mixedPath, mixed); result != 0)
+            warnings_.push_back({"cannot open the dictionary " + mixedPath + " (error " +
+                                     std::to_string(result) +
+                                     "); words in mixed case are checked without it",
+                                 mixedPath, 0});
+    }
+    return std::nullopt;
+}
+
+bool Speller::Check(std::string_view word, bool beforeStop) const {
+    const std::string text = SpellerText(word);
+    uint16_t caseClass = WordScanner::CaseClass(text);
+    if (options_.skipDigits && (caseClass & kCaseDigit))
+        return true;
+    if (options_.skipCapitals && (caseClass & kCaseCapitals))
+        return true;
+    return WordIsCorrect(text, beforeStop, user_);
+}
+
+std::vector<std::string> Speller::Suggest(std::string_view word) const {
+    std::vector<std::string> words = ShownSuggestions(SpellerText(word), !options_.alphabetical);
+    for (std::string& w : words)
+        w = Cp1250ToUtf8(w);
+    return words;
+}
+
+std::optional<Error> Speller::Add(std::string_view word) {
+    std::string cp1250;
+    if (std::string problem = UserWordProblem(word, cp1250); !problem.empty())
+        return Error{std::string(word) + ": " + problem, userPath_, 0};
+    if (int16_t result = UserDictAddWord(user_, cp1250); result != kUserDictOk)
+        return UserDictChangeProblem(user_, result, userPath_);
+    return std::nullopt;
+}
+
+std::optional<Error> Speller::Remove(std::string_view word) {
+    if (int16_t result = UserDictRemoveWord(user_, SpellerText(word)); result != kUserDictOk)
+        return UserDictChangeProblem(user_, result, userPath_);
+    return std::nullopt;
+}
+
+}  // namespace tarnik::services
