@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test. Pass extra CMake
+# Checks that every include points down a floor (scripts/check_floors.sh), then
+# builds everything with warnings as errors and runs every test. Pass extra CMake
 # options as arguments. The build is a Release build in build/, as users build it;
 # with -DTARNIK_SANITIZE=ON (AddressSanitizer and UndefinedBehaviorSanitizer) it is
 # a RelWithDebInfo build in a folder of its own, build-sanitize/, so that a finding
@@ -7,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
+./scripts/check_floors.sh
 dir=build
 type=Release
 for option in "$@"; do
