@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "speller/letter_code.h"
+#include "speller/suggestion_work.h"
 #include "speller/suggestions.h"
 #include "speller/user_dictionary.h"
 #include "speller/word_check.h"
@@ -40,6 +41,10 @@ constexpr double kMaxFrequencyBonus = 0.25;
 constexpr int kDeepSearchTrials = 6000;
 // Words at most this long are also tried in capitals (acronyms are short).
 constexpr size_t kMaxAcronymLetters = 8;
+// A hyphenated word longer than this gets no suggestions from its parts: the
+// distance of each candidate costs the product of the two lengths, and no
+// compound a writer types is this long.
+constexpr size_t kMaxHyphenatedLetters = 100;
 
 // Small cp1250 letter of a cp1250 byte, and the plain letter it is written on.
 uint8_t Small(uint8_t byte) {
@@ -214,8 +219,9 @@ std::vector<Alternative> BuildAlternatives() {
 // keeps the spellings the lookups accept, in the capitals they were found with.
 class DeepSearch {
   public:
-    DeepSearch(const std::vector<uint8_t>& word, CasePattern pattern, Candidates& out)
-        : word_(word), pattern_(pattern), out_(out) {}
+    DeepSearch(const std::vector<uint8_t>& word, CasePattern pattern, Candidates& out,
+               SuggestionWork& work)
+        : word_(word), pattern_(pattern), out_(out), work_(work) {}
 
     void Run() {
         spelling_.clear();
@@ -223,8 +229,12 @@ class DeepSearch {
     }
 
   private:
+    // Every node of the walk is a step of the work: the trials alone do not bound
+    // it, since a walk over a word of many alternatives ("hhhh...") may visit
+    // countless spellings that grow too long before they end in a trial.
     void Walk(size_t at, bool changed) {
-        if (trials_ >= kDeepSearchTrials || spelling_.size() > kMaxSuggestionLetters)
+        if (trials_ >= kDeepSearchTrials || spelling_.size() > kMaxSuggestionLetters ||
+            !work_.Take())
             return;
         if (at == word_.size()) {
             Try(changed);
@@ -249,18 +259,20 @@ class DeepSearch {
         std::vector<uint8_t> w = spelling_;
         w.push_back(kEndMark);
         LetterWord form(w.data(), w.size());
-        if (changed && SmallLetterLookup(form))
+        if (changed && work_.Take() && SmallLetterLookup(form))
             Keep(w, pattern_);
         w[0] = ToCapitalCode(w[0]);
-        if (changed && CapitalisedLookup(form))
+        if (changed && work_.Take() && CapitalisedLookup(form))
             Keep(w, pattern_ == CasePattern::kAllCapitals ? pattern_ : CasePattern::kCapitalised);
-        if (spelling_.size() <= kMaxAcronymLetters && spelling_.size() > 1) {
+        if (spelling_.size() <= kMaxAcronymLetters && spelling_.size() > 1 && work_.Take()) {
             for (uint8_t& code : w)
                 code = ToCapitalCode(code);
             if (CapitalisedLookup(form))
                 Keep(w, CasePattern::kAllCapitals);
         }
         // Words the user dictionaries hold in other capitals (GHz, JavaScript).
+        if (!work_.Take())
+            return;
         for (const std::string& codes : UserDictCaseForms(spelling_))
             out_.Add(CodesToText(
                 std::span(reinterpret_cast<const uint8_t*>(codes.data()), codes.size())));
@@ -279,6 +291,7 @@ class DeepSearch {
     const std::vector<uint8_t>& word_;
     CasePattern pattern_;
     Candidates& out_;
+    SuggestionWork& work_;
     std::vector<uint8_t> spelling_;
     int trials_ = 0;
 };
@@ -298,9 +311,9 @@ std::string OnPolishLetters(std::string_view word) {
     return out;
 }
 
-void Gather(std::string_view word, Candidates& out) {
+void Gather(std::string_view word, Candidates& out, SuggestionWork& work) {
     std::string polish = OnPolishLetters(word);
-    SuggestionList list = SpellerSuggest(polish);
+    SuggestionList list = SpellerSuggest(polish, work);
     for (SuggestionNode* node = list; node; node = node->next)
         out.Add(node->word);
     SpellerFreeSuggestions(list);
@@ -313,13 +326,13 @@ void Gather(std::string_view word, Candidates& out) {
     CasePattern pattern = WordCasePattern(polish);
     if (pattern == CasePattern::kMixed)
         pattern = CasePattern::kSmall;
-    DeepSearch(codes, pattern, out).Run();
+    DeepSearch(codes, pattern, out, work).Run();
 }
 
 // A word with hyphens: its first faulty part's suggestions with the other parts
 // kept, every other faulty part replaced by its best suggestion.
-void GatherFromParts(std::string_view word, Candidates& out) {
-    if (word.find('-') == std::string_view::npos)
+void GatherFromParts(std::string_view word, Candidates& out, SuggestionWork& work) {
+    if (word.find('-') == std::string_view::npos || word.size() > kMaxHyphenatedLetters)
         return;
     std::vector<std::string> parts;
     for (size_t start = 0;;) {
@@ -332,9 +345,12 @@ void GatherFromParts(std::string_view word, Candidates& out) {
     std::vector<std::vector<std::string>> options(parts.size());
     int firstFaulty = -1;
     for (size_t i = 0; i < parts.size(); ++i) {
+        // The check of a part without hyphens makes at most three lookups.
+        if (!work.Take(3))
+            return;
         if (parts[i].empty() || SpellerCheckWord(parts[i]) == 1)
             continue;
-        options[i] = SpellerSuggestRanked(parts[i]);
+        options[i] = SpellerSuggestRanked(parts[i], kMaxRankedSuggestions, work);
         if (options[i].empty())
             return;  // a part nothing can mend
         if (firstFaulty < 0)
@@ -365,12 +381,18 @@ double SuggestionScore(std::string_view typedWord, std::string_view candidate) {
 }
 
 std::vector<std::string> SpellerSuggestRanked(std::string_view word, size_t limit) {
+    SuggestionWork work;
+    return SpellerSuggestRanked(word, limit, work);
+}
+
+std::vector<std::string> SpellerSuggestRanked(std::string_view word, size_t limit,
+                                              SuggestionWork& work) {
     if (StopsAtUnheldLetter(word))
         return {};
     word = word.substr(0, WordLetterCount(word));
     Candidates candidates;
-    Gather(word, candidates);
-    GatherFromParts(word, candidates);
+    Gather(word, candidates, work);
+    GatherFromParts(word, candidates, work);
     std::vector<std::string>& words = candidates.Words();
     std::vector<std::pair<double, size_t>> order;  // distance, place in the alphabetical list
     std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {

@@ -4,20 +4,24 @@
 // does not make: any number of missing Polish diacritics at once (dlugosc ->
 // długość), ó/u, rz/ż and ch/h anywhere in the same word, and the word in
 // capitals (Pkp -> PKP), and the forms the user dictionaries hold in other
-// capitals (Ghz -> GHz). A word with hyphens also gets its faulty part's
-// suggestions with the other parts kept (biało-czerwny -> biało-czerwony); a
+// capitals (Ghz -> GHz). A word with hyphens of at most 100 letters also gets
+// its faulty part's suggestions with the other parts kept (biało-czerwny ->
+// biało-czerwony); a
 // word with letters outside the Polish alphabet gets those of the same word on
 // plain letters (José -> Jose), and a word with a letter that no cp1250 byte
 // holds gets none.
 //
 // They are ordered by SuggestionScore, then alphabetically, and cut to the
-// length a list can show.
+// length a list can show. All the searches of one request share one bound of
+// work (suggestion_work.h), the parts of a hyphenated word included.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "speller/suggestion_work.h"
 
 namespace tarnik {
 
@@ -28,6 +32,11 @@ constexpr size_t kMaxRankedSuggestions = 15;
 // dictionary, as SpellerSuggest does.
 std::vector<std::string> SpellerSuggestRanked(std::string_view word,
                                               size_t limit = kMaxRankedSuggestions);
+
+// The same within `work`: at its bound the searches stop, and the candidates
+// found by then are ranked.
+std::vector<std::string> SpellerSuggestRanked(std::string_view word, size_t limit,
+                                              SuggestionWork& work);
 
 // The suggestions a user is shown: ranked, or with `ranked` false
 // SpellerSuggest's whole list in alphabetical order.

@@ -10,6 +10,16 @@ namespace tarnik {
 
 namespace {
 
+// The lookups made so far, for SpellerLookupCount.
+struct LookupStatistics {
+    uint64_t count = 0;
+};
+
+LookupStatistics& Statistics() {
+    static LookupStatistics statistics;
+    return statistics;
+}
+
 bool IsCapitalByte(char byte) {
     return IsCapitalCode(TextToWordCode(static_cast<uint8_t>(byte)));
 }
@@ -120,13 +130,19 @@ int16_t SpellerCheckWordBeforeStop(std::string_view word) {
 }
 
 bool SmallLetterLookup(LetterWord word, bool withAbbreviations) {
+    ++Statistics().count;
     return SpecialListContains(SpecialList::kAlwaysAccepted, word) ||
            (withAbbreviations && SpecialListContains(SpecialList::kAbbreviations, word)) ||
            AnyUserDictContains(word) || MainDictionaryContains(word);
 }
 
 bool CapitalisedLookup(LetterWord word) {
+    ++Statistics().count;
     return SpecialListContains(SpecialList::kCapitals, word) || AnyUserDictContains(word);
+}
+
+uint64_t SpellerLookupCount() {
+    return Statistics().count;
 }
 
 }  // namespace tarnik

@@ -50,4 +50,9 @@ int16_t SpellerCheckWordBeforeStop(std::string_view word);
 bool SmallLetterLookup(LetterWord word, bool withAbbreviations = false);
 bool CapitalisedLookup(LetterWord word);
 
+// How many small-letter and capitalised lookups the process has made. A search
+// for suggestions takes a step of its work for each one (suggestion_work.h); its
+// tests and fuzzing harness hold the two counts against each other.
+uint64_t SpellerLookupCount();
+
 }  // namespace tarnik
