@@ -56,7 +56,13 @@ int16_t CheckWhole(std::string_view word, bool beforeStop) {
         return 0;
     for (size_t i = 1; i < count; ++i)
         codes[i] = ToCapitalCode(codes[i]);
-    return CapitalisedLookup(form) ? 1 : 0;
+    if (CapitalisedLookup(form))
+        return 1;
+    // A word in capitals may stand for any case form a user dictionary holds
+    // (MCDONALD for McDonald, GHZ for GHz), as it does for the main dictionary's.
+    for (size_t i = 0; i < count; ++i)
+        codes[i] = ToSmallCode(codes[i]);
+    return UserDictCaseForms(form).empty() ? 0 : 1;
 }
 
 // A word with hyphens that the whole check refuses: the source dictionary holds

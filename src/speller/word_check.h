@@ -5,7 +5,9 @@
 // the form its capitalisation requires:
 //   - small words ("kot") are looked up as they are;
 //   - capitalised words ("Kot", "Warszawa") also in the capitalised lookup;
-//   - all-capitals words ("KOT", "PKP") also capitalised and in capitals;
+//   - all-capitals words ("KOT", "PKP") also capitalised and in capitals, and
+//     in any case form an open user dictionary holds ("MCDONALD" for
+//     "McDonald", "GHZ" for "GHz");
 //   - mixed words ("McDonald", "GHz") only in the user dictionaries, exactly as
 //     written.
 // A word with hyphens that is not correct as a whole is correct when it splits
