@@ -4,9 +4,12 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <tuple>
 #include <utility>
 
+#include "charsets/char_classes.h"
 #include "speller/letter_code.h"
+#include "speller/replacements.h"
 #include "speller/suggestion_work.h"
 #include "speller/suggestions.h"
 #include "speller/user_dictionary.h"
@@ -26,9 +29,27 @@ constexpr double kNeighbourCost = 0.7;
 constexpr double kHyphenCost = 0.6;
 constexpr double kMissingLetterCost = 0.9;
 constexpr double kCaseCost = 0.1;
-// A word typed in small letters that is meant as a name: most small words a
-// writer mistypes are common words, so a name comes after them.
-constexpr double kNameCost = 0.35;
+// A capital first letter where a small one was typed (Pkp -> PKP, javascript ->
+// JavaScript).
+constexpr double kFirstCapitalCost = 0.35;
+// A name (capitalised, the rest small) for a word typed in small letters: most
+// small words a writer mistypes are common words, so a name comes after a
+// common word up to a doubled letter away (kotta: kota before Kotta).
+constexpr double kNameCost = 0.6;
+// Two words run together (napewno -> na pewno, pozatym -> poza tym): what runs
+// into the next word is nearly always a short word (a preposition, nie, co),
+// and the next word a longer one. Such a split costs a little more than a
+// doubled letter; any other split (gazty -> "gaz ty") a little more than a
+// letter left out (gazety), so a typing error comes first.
+constexpr double kSplitCost = 0.6;
+constexpr double kOtherSplitCost = 0.95;
+constexpr size_t kMaxShortWordLetters = 4;
+constexpr size_t kMinNextWordLetters = 3;
+// A pair of the source dictionary's replacements (replacements.h): less than
+// an ordinary edit.
+constexpr double kReplacementCost = 0.5;
+// The one-letter words of Polish: the only ones a split may leave on one side.
+constexpr std::string_view kOneLetterWords = "aiouwz";
 
 // A word that occurs often in prose comes before a rarer one about as far
 // away: each doubling of its count takes 0.025 off its distance, at most 0.25
@@ -128,6 +149,12 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
         t.push_back(static_cast<char>(Small(static_cast<uint8_t>(ch))));
     for (char ch : candidate)
         c.push_back(static_cast<char>(Small(static_cast<uint8_t>(ch))));
+    // The replacement pairs that can apply: FROM written, TO meant.
+    std::vector<Spelling> replacements;
+    for (const ReplacementPair& pair : BundledReplacements()) {
+        if (t.find(pair.from) != std::string::npos && c.find(pair.to) != std::string::npos)
+            replacements.push_back({pair.from, pair.to, kReplacementCost});
+    }
     size_t n = t.size(), m = c.size();
     std::vector<double> d((n + 1) * (m + 1));
     auto at = [&](size_t i, size_t j) -> double& { return d[i * (m + 1) + j]; };
@@ -148,7 +175,11 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
                 bool doubled = j > 1 && c[j - 1] == c[j - 2];
                 double cost = doubled           ? kDoubledCost
                               : c[j - 1] == '-' ? kHyphenCost
-                                                : kMissingLetterCost;
+                              : c[j - 1] == ' '
+                                  ? (j - 1 <= kMaxShortWordLetters && m - j >= kMinNextWordLetters
+                                         ? kSplitCost
+                                         : kOtherSplitCost)
+                                  : kMissingLetterCost;
                 best = std::min(best, at(i, j - 1) + cost);
             }
             if (i > 0 && j > 0)
@@ -161,14 +192,28 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
                 if (EndsWith(t, i, s.a) && EndsWith(c, j, s.b))
                     best = std::min(best, at(i - s.a.size(), j - s.b.size()) + s.cost);
             }
+            for (const Spelling& s : replacements) {
+                if (EndsWith(t, i, s.a) && EndsWith(c, j, s.b))
+                    best = std::min(best, at(i - s.a.size(), j - s.b.size()) + s.cost);
+            }
+            // A preposition written as it sounds, run into the next word:
+            // spowrotem -> z powrotem, fszkole -> w szkole.
+            if (i == 1 && j == 2 && c[1] == ' ' &&
+                ((t[0] == 's' && c[0] == 'z') || (t[0] == 'f' && c[0] == 'w')))
+                best = std::min(best, kSplitCost);
             at(i, j) = best;
         }
     }
     double cases = 0;
     for (size_t i = 0; i < std::min(typedWord.size(), candidate.size()); ++i) {
         bool typedCapital = IsCapitalByte(static_cast<uint8_t>(typedWord[i]));
-        if (typedCapital != IsCapitalByte(static_cast<uint8_t>(candidate[i])))
-            cases += i == 0 && !typedCapital ? kNameCost : kCaseCost;
+        if (typedCapital == IsCapitalByte(static_cast<uint8_t>(candidate[i])))
+            continue;
+        if (i > 0 || typedCapital)
+            cases += kCaseCost;
+        else
+            cases += WordCasePattern(candidate) == CasePattern::kCapitalised ? kNameCost
+                                                                             : kFirstCapitalCost;
     }
     return at(n, m) + cases;
 }
@@ -372,10 +417,89 @@ void GatherFromParts(std::string_view word, Candidates& out, SuggestionWork& wor
     }
 }
 
+// Whether `word` (cp1250, no hyphens) is correct; the check makes at most three
+// lookups. A one-letter word must be one of Polish.
+bool IsCorrectPart(std::string_view word, SuggestionWork& work) {
+    if (word.empty() || !work.Take(3))
+        return false;
+    if (word.size() == 1 && kOneLetterWords.find(static_cast<char>(
+                                ToLower(static_cast<uint8_t>(word[0])))) == std::string_view::npos)
+        return false;
+    return SpellerCheckWord(word) == 1;
+}
+
+// Two correct words run together (napewno -> na pewno, Wogóle -> W ogóle), in
+// the capitals they were typed with. A voiceless one-letter preposition is
+// also read as the voiced one that is written (spowrotem -> z powrotem).
+void GatherSplits(std::string_view word, Candidates& out, SuggestionWork& work) {
+    if (word.size() < 2 || word.size() > kMaxSuggestInputLetters ||
+        word.find('-') != std::string_view::npos)
+        return;
+    static constexpr std::pair<char, char> kVoiced[] = {{'s', 'z'}, {'f', 'w'}};
+    for (size_t at = 1; at < word.size(); ++at) {
+        std::string_view right = word.substr(at);
+        std::string left(word.substr(0, at));
+        if (!IsCorrectPart(right, work))
+            continue;
+        if (IsCorrectPart(left, work))
+            out.Add(left + ' ' + std::string(right));
+        if (at != 1)
+            continue;
+        for (auto [written, meant] : kVoiced) {
+            auto typed = static_cast<uint8_t>(left[0]);
+            if (ToLower(typed) != static_cast<uint8_t>(written))
+                continue;
+            left[0] = ToLower(typed) == typed ? meant : static_cast<char>(ToUpper(meant));
+            out.Add(left + ' ' + std::string(right));
+        }
+    }
+}
+
+// The word with one pair of the source dictionary's replacements applied at
+// one place, in the capitals it was typed with; a pair that writes a space
+// yields two words, each of which must be correct.
+void GatherReplacements(std::string_view word, Candidates& out, SuggestionWork& work) {
+    if (word.empty() || word.size() > kMaxSuggestInputLetters)
+        return;
+    std::string small(word);
+    ToLowerInPlace(small);
+    CasePattern pattern = WordCasePattern(word);
+    for (const ReplacementPair& pair : BundledReplacements()) {
+        for (size_t at = small.find(pair.from); at != std::string::npos;
+             at = small.find(pair.from, at + 1)) {
+            std::string to = pair.to;
+            if (pattern == CasePattern::kAllCapitals)
+                ToUpperInPlace(to);
+            else if (at == 0 && pattern == CasePattern::kCapitalised)
+                to[0] = static_cast<char>(ToUpper(static_cast<uint8_t>(to[0])));
+            std::string candidate = std::string(word.substr(0, at)) + to +
+                                    std::string(word.substr(at + pair.from.size()));
+            bool correct = true;
+            for (size_t start = 0; correct && start <= candidate.size();) {
+                size_t end = std::min(candidate.find(' ', start), candidate.size());
+                correct =
+                    IsCorrectPart(std::string_view(candidate).substr(start, end - start), work);
+                start = end + 1;
+            }
+            if (correct)
+                out.Add(std::move(candidate));
+            if (work.Stopped())
+                return;
+        }
+    }
+}
+
 }  // namespace
 
 double SuggestionScore(std::string_view typedWord, std::string_view candidate) {
-    double seen = std::log2(1.0 + static_cast<double>(WordFrequency(candidate)));
+    // Words run together count as often as the rarer of the two.
+    uint32_t count = UINT32_MAX;
+    for (size_t start = 0; start <= candidate.size();) {
+        size_t end = std::min(candidate.find(' ', start), candidate.size());
+        count = std::min(count, WordFrequency(candidate.substr(start, end - start)));
+        start = end + 1;
+    }
+    double seen = std::log2(1.0 + static_cast<double>(count));
     return SuggestionDistance(typedWord, candidate) -
            std::min(kMaxFrequencyBonus, kFrequencyWeight * seen);
 }
@@ -393,20 +517,26 @@ std::vector<std::string> SpellerSuggestRanked(std::string_view word, size_t limi
     Candidates candidates;
     Gather(word, candidates, work);
     GatherFromParts(word, candidates, work);
+    GatherSplits(word, candidates, work);
+    GatherReplacements(word, candidates, work);
     std::vector<std::string>& words = candidates.Words();
-    std::vector<std::pair<double, size_t>> order;  // distance, place in the alphabetical list
+    // Score, a name after a common word as far away, place in the alphabetical list.
+    std::vector<std::tuple<double, bool, size_t>> order;
     std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
         return std::lexicographical_compare(
             a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
                 return ToSmallCode(TextToWordCode(x)) < ToSmallCode(TextToWordCode(y));
             });
     });
-    for (size_t i = 0; i < words.size(); ++i)
-        order.emplace_back(SuggestionScore(word, words[i]), i);
+    bool typedCapital = !word.empty() && IsCapitalByte(static_cast<uint8_t>(word[0]));
+    for (size_t i = 0; i < words.size(); ++i) {
+        bool name = !typedCapital && WordCasePattern(words[i]) == CasePattern::kCapitalised;
+        order.emplace_back(SuggestionScore(word, words[i]), name, i);
+    }
     std::sort(order.begin(), order.end());
     std::vector<std::string> ranked;
     for (size_t i = 0; i < order.size() && ranked.size() < limit; ++i)
-        ranked.push_back(words[order[i].second]);
+        ranked.push_back(words[std::get<2>(order[i])]);
     return ranked;
 }
 

@@ -175,15 +175,34 @@ TEST_F(BundledDictionaryTest, WordsTypedWithoutDiacriticsAndAcronyms) {
         ASSERT_THAT(ranked, Not(IsEmpty())) << typed;
         EXPECT_EQ(ranked.front(), first) << typed;
     }
+    // Words run together, and names after common words for a small word typed.
+    const std::pair<const char*, const char*> together[] = {
+        {"napewno", "na pewno"},
+        {"wogóle", "w ogóle"},
+        {"niewiem", "nie wiem"},
+        {"pozatym", "poza tym"},
+        {"conajmniej", "co najmniej"},
+        {"spowrotem", "z powrotem"},
+        {"Narazie", "Na razie"},
+        {"NAPEWNO", "NA PEWNO"},
+        {"kotta", "kota"},
+        {"gazty", "gazety"},
+        {"bogno", "bongo"},
+    };
+    for (const auto& [typed, first] : together) {
+        std::vector<std::string> ranked = Ranked(typed);
+        ASSERT_THAT(ranked, Not(IsEmpty())) << typed;
+        EXPECT_EQ(ranked.front(), first) << typed;
+    }
     std::vector<std::string> zle = Ranked("zle");
     ASSERT_GE(zle.size(), 2u);
     EXPECT_THAT(std::vector<std::string>(zle.begin(), zle.begin() + 2), Contains("źle"));
 }
 
 TEST_F(BundledDictionaryTest, HyphenatedAndMixedCaseWordsOfTheSourcePass) {
-    for (const char* word :
-         {"biało-czerwony", "polsko-niemiecki", "e-mail", "SMS-a", "non-stop", "Curie-Skłodowska",
-          "Bielsko-Biała", "dwu-", "atomu-", "GHz", "MHz", "kB", "pH", "JavaScript", "tRNA"}) {
+    for (const char* word : {"biało-czerwony", "polsko-niemiecki", "e-mail", "SMS-a", "non-stop",
+                             "Curie-Skłodowska", "Bielsko-Biała", "dwu-", "atomu-", "GHz", "MHz",
+                             "kB", "pH", "JavaScript", "tRNA", "GHZ", "JAVASCRIPT"}) {
         EXPECT_EQ(SpellerCheckWord(Cp(word)), 1) << word;
     }
     for (const char* word : {"biało-czerwny", "Ghz", "ghz", "javascript", "klikajšc"})
