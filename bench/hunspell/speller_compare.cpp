@@ -163,7 +163,14 @@ struct TextWord {
     bool operator<(const TextWord& o) const { return utf8 < o.utf8; }
 };
 
-// The distinct words of the catalogues, cut as the spell check cuts them.
+// Two words that follow each other in the text with one space between, cp1250.
+std::set<std::pair<std::string, std::string>>& TextPairs() {
+    static std::set<std::pair<std::string, std::string>> pairs;
+    return pairs;
+}
+
+// The distinct words of the catalogues, cut as the spell check cuts them; the
+// pairs of words one space apart go to TextPairs.
 std::set<TextWord> TextWords(const std::string& folder) {
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -178,8 +185,13 @@ std::set<TextWord> TextWords(const std::string& folder) {
         std::u16string codes = Utf8ToInternal(text);
         TextSource source{codes};
         int32_t current = 0, start = 0, end = static_cast<int32_t>(codes.size());
-        std::string cp1250;
+        std::string cp1250, previous;
+        int32_t previousEnd = -2;
         while (FindNextWord(source, current, end, start, cp1250)) {
+            if (start == previousEnd + 1 && codes[static_cast<size_t>(previousEnd)] == u' ')
+                TextPairs().insert({previous, cp1250});
+            previous = cp1250;
+            previousEnd = current;
             std::u16string original;
             for (int32_t i = start; i < current; ++i) {
                 if (codes[static_cast<size_t>(i)] != DiscretionaryHyphen)
@@ -451,6 +463,44 @@ struct Misspelling {
     Word wrong;
     Word intended;
 };
+
+bool IsSmallPlainWord(const std::string& cp1250) {
+    return !cp1250.empty() && WordCasePattern(cp1250) == CasePattern::kSmall &&
+           std::all_of(cp1250.begin(), cp1250.end(), [](char c) {
+               return c != '-' && TextToWordCode(static_cast<uint8_t>(c)) != 0;
+           });
+}
+
+// Up to `wanted` pairs of words of the text run together, from pairs of small
+// words both accept (of two letters or more, or one of the one-letter words of
+// Polish: "%d plików" gives no pair), kept only when both reject the pair written
+// as one word;
+// with `shortFirst`, only pairs whose first word has at most four letters (a
+// preposition, nie, co: the usual case), else only the others.
+std::vector<Misspelling> MakeRunTogether(Hunspell& hunspell, bool shortFirst, size_t wanted) {
+    std::vector<std::pair<std::string, std::string>> candidates;
+    for (const auto& [a, b] : TextPairs()) {
+        auto isWord = [](const std::string& w) {
+            return IsSmallPlainWord(w) &&
+                   (w.size() >= 2 || std::string_view("aiouwz").find(w[0]) != std::string::npos);
+        };
+        if (isWord(a) && isWord(b) && (a.size() <= 4) == shortFirst)
+            candidates.push_back({a, b});
+    }
+    std::vector<Misspelling> out;
+    size_t stride = std::max<size_t>(1, candidates.size() / (wanted * 3));
+    for (size_t i = 0; i < candidates.size() && out.size() < wanted; i += stride) {
+        const auto& [a, b] = candidates[i];
+        Word wrong = MakeWord(a + b);
+        Word intended = MakeWord(a + " " + b);
+        Word first = MakeWord(a), second = MakeWord(b);
+        if (SpellerCheckWord(a) && SpellerCheckWord(b) && hunspell.spell(first.iso) &&
+            hunspell.spell(second.iso) && !SpellerCheckWord(wrong.cp1250) &&
+            !hunspell.spell(wrong.iso))
+            out.push_back({wrong, intended});
+    }
+    return out;
+}
 
 // Up to `wanted` misspellings of `kind`, from words of the text that both accept
 // (small, four letters or more, no hyphen), kept only when both reject them.
@@ -742,6 +792,12 @@ int main(int argc, char** argv) {
         CompareSuggestions(set, kKindNames[kind], *shared.hunspell, times);
         shared.misspellings.insert(shared.misspellings.end(), set.begin(), set.end());
     }
+    std::printf("Words run together: %zu pairs of words one space apart in the catalogues\n",
+                TextPairs().size());
+    CompareSuggestions(MakeRunTogether(*shared.hunspell, true, options.misspellings),
+                       "run together, short first", *shared.hunspell, times);
+    CompareSuggestions(MakeRunTogether(*shared.hunspell, false, options.misspellings),
+                       "run together, longer first", *shared.hunspell, times);
     PrintTimes(times);
     SpellerClose();
     std::fflush(stdout);

@@ -37,14 +37,17 @@ constexpr double kFirstCapitalCost = 0.35;
 // common word up to a doubled letter away (kotta: kota before Kotta).
 constexpr double kNameCost = 0.6;
 // Two words run together (napewno -> na pewno, pozatym -> poza tym): what runs
-// into the next word is nearly always a short word (a preposition, nie, co),
-// and the next word a longer one. Such a split costs a little more than a
-// doubled letter; any other split (gazty -> "gaz ty") a little more than a
-// letter left out (gazety), so a typing error comes first.
+// into the next word is nearly always a short common word (a preposition, nie,
+// co: seen at least 100 times in the word frequencies), and the next word a
+// longer one that writers use (seen at all). Such a split costs a little more
+// than a doubled letter; any other split (gazty -> "gaz ty", fotorafia ->
+// "foto rafia") a little more than a letter left out, so that the typing error
+// comes first (gazety, fotografia).
 constexpr double kSplitCost = 0.6;
 constexpr double kOtherSplitCost = 0.95;
 constexpr size_t kMaxShortWordLetters = 4;
 constexpr size_t kMinNextWordLetters = 3;
+constexpr uint32_t kMinShortWordCount = 100;
 // A pair of the source dictionary's replacements (replacements.h): less than
 // an ordinary edit.
 constexpr double kReplacementCost = 0.5;
@@ -155,6 +158,15 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
         if (t.find(pair.from) != std::string::npos && c.find(pair.to) != std::string::npos)
             replacements.push_back({pair.from, pair.to, kReplacementCost});
     }
+    double splitCost = kOtherSplitCost;
+    if (size_t space = c.find(' ');
+        space != std::string::npos && c.find(' ', space + 1) == std::string::npos) {
+        std::string_view left = std::string_view(c).substr(0, space);
+        std::string_view right = std::string_view(c).substr(space + 1);
+        if (left.size() <= kMaxShortWordLetters && right.size() >= kMinNextWordLetters &&
+            WordFrequency(left) >= kMinShortWordCount && WordFrequency(right) > 0)
+            splitCost = kSplitCost;
+    }
     size_t n = t.size(), m = c.size();
     std::vector<double> d((n + 1) * (m + 1));
     auto at = [&](size_t i, size_t j) -> double& { return d[i * (m + 1) + j]; };
@@ -175,11 +187,8 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
                 bool doubled = j > 1 && c[j - 1] == c[j - 2];
                 double cost = doubled           ? kDoubledCost
                               : c[j - 1] == '-' ? kHyphenCost
-                              : c[j - 1] == ' '
-                                  ? (j - 1 <= kMaxShortWordLetters && m - j >= kMinNextWordLetters
-                                         ? kSplitCost
-                                         : kOtherSplitCost)
-                                  : kMissingLetterCost;
+                              : c[j - 1] == ' ' ? splitCost
+                                                : kMissingLetterCost;
                 best = std::min(best, at(i, j - 1) + cost);
             }
             if (i > 0 && j > 0)
@@ -200,7 +209,7 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
             // spowrotem -> z powrotem, fszkole -> w szkole.
             if (i == 1 && j == 2 && c[1] == ' ' &&
                 ((t[0] == 's' && c[0] == 'z') || (t[0] == 'f' && c[0] == 'w')))
-                best = std::min(best, kSplitCost);
+                best = std::min(best, splitCost);
             at(i, j) = best;
         }
     }
