@@ -2,7 +2,8 @@
 // son.dic compiled from hunspell-pl, and hunspell-pl itself.
 //
 //   speller_compare [--dictionary son.dic] [--hunspell /usr/share/hunspell/pl_PL]
-//                   [--catalogues DIR] [--misspellings N] [benchmark options]
+//                   [--catalogues DIR] [--misspellings N] [--misspellings-out FILE]
+//                   [benchmark options]
 //
 // The report: agreement of the verdicts on every form the expansion of the
 // source yields (the mixed-case ones through mixedcase.dic beside son.dic), and
@@ -13,7 +14,8 @@
 // often the intended word comes first and how often it is offered at all by the
 // ranked suggestions and by hunspell; open time; suggestion time per misspelt
 // word; peak memory of each library in a process of its own. Then Google
-// Benchmark times opening, checking and suggesting.
+// Benchmark times opening, checking and suggesting. --misspellings-out writes
+// every misspelt word of the sets, UTF-8, one a line (for suggest_process.sh).
 #include <benchmark/benchmark.h>
 #include <iconv.h>
 #include <sys/wait.h>
@@ -53,6 +55,7 @@ struct Options {
     std::string hunspell = "/usr/share/hunspell/pl_PL";
     std::string catalogues = "/usr/share/locale/pl/LC_MESSAGES";
     size_t misspellings = 100;  // per kind of error
+    std::string misspellingsOut;
 };
 
 // The bundled dictionary of mixed-case forms beside the main dictionary.
@@ -542,7 +545,7 @@ struct Times {
 void CompareSuggestions(const std::vector<Misspelling>& misspellings, const char* name,
                         Hunspell& hunspell, Times& times) {
     size_t ourFirst = 0, ourOffered = 0, theirFirst = 0, theirOffered = 0;
-    std::vector<std::string> missed, behind;
+    std::vector<std::string> missed, behind, notFirst;
     for (const Misspelling& m : misspellings) {
         double start = ThreadCpuMilliseconds();
         std::vector<std::string> ours = OurSuggestions(m.wrong.cp1250);
@@ -562,6 +565,10 @@ void CompareSuggestions(const std::vector<Misspelling>& misspellings, const char
             theirs.front() == m.intended.iso)
             behind.push_back(Cp1250ToUtf8(m.wrong.cp1250) + "->" +
                              Cp1250ToUtf8(ours.empty() ? "" : ours.front()));
+        if (ours.empty() || ours.front() != m.intended.cp1250)
+            notFirst.push_back(Cp1250ToUtf8(m.wrong.cp1250) + "->" +
+                               Cp1250ToUtf8(ours.empty() ? "" : ours.front()) + " (" +
+                               Cp1250ToUtf8(m.intended.cp1250) + ")");
         if (!offered)
             missed.push_back(Cp1250ToUtf8(m.wrong.cp1250) + "->" + Cp1250ToUtf8(m.intended.cp1250));
     }
@@ -584,6 +591,7 @@ void CompareSuggestions(const std::vector<Misspelling>& misspellings, const char
     };
     list("not offered by Tarnik (typed->intended)", missed);
     list("first with hunspell, not with Tarnik (typed->Tarnik's first)", behind);
+    list("not first with Tarnik (typed->Tarnik's first (intended))", notFirst);
 }
 
 void PrintTimes(const Times& times) {
@@ -758,6 +766,8 @@ int main(int argc, char** argv) {
             options.catalogues = argv[++i];
         else if (arg == "--misspellings" && hasValue)
             options.misspellings = std::stoul(argv[++i]);
+        else if (arg == "--misspellings-out" && hasValue)
+            options.misspellingsOut = argv[++i];
         else
             rest.push_back(argv[i]);
     }
@@ -794,11 +804,21 @@ int main(int argc, char** argv) {
     }
     std::printf("Words run together: %zu pairs of words one space apart in the catalogues\n",
                 TextPairs().size());
-    CompareSuggestions(MakeRunTogether(*shared.hunspell, true, options.misspellings),
-                       "run together, short first", *shared.hunspell, times);
-    CompareSuggestions(MakeRunTogether(*shared.hunspell, false, options.misspellings),
-                       "run together, longer first", *shared.hunspell, times);
+    std::vector<Misspelling> all = shared.misspellings;
+    for (bool shortFirst : {true, false}) {
+        std::vector<Misspelling> set =
+            MakeRunTogether(*shared.hunspell, shortFirst, options.misspellings);
+        CompareSuggestions(set,
+                           shortFirst ? "run together, short first" : "run together, longer first",
+                           *shared.hunspell, times);
+        all.insert(all.end(), set.begin(), set.end());
+    }
     PrintTimes(times);
+    if (!options.misspellingsOut.empty()) {
+        std::ofstream out(options.misspellingsOut);
+        for (const Misspelling& m : all)
+            out << Cp1250ToUtf8(m.wrong.cp1250) << '\n';
+    }
     SpellerClose();
     std::fflush(stdout);
 
