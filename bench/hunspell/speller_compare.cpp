@@ -2,7 +2,8 @@
 // son.dic compiled from hunspell-pl, and hunspell-pl itself.
 //
 //   speller_compare [--dictionary son.dic] [--hunspell /usr/share/hunspell/pl_PL]
-//                   [--catalogues DIR] [--misspellings N] [benchmark options]
+//                   [--catalogues DIR] [--misspellings N] [--misspellings-out FILE]
+//                   [benchmark options]
 //
 // The report: agreement of the verdicts on every form the expansion of the
 // source yields (the mixed-case ones through mixedcase.dic beside son.dic), and
@@ -13,7 +14,8 @@
 // often the intended word comes first and how often it is offered at all by the
 // ranked suggestions and by hunspell; open time; suggestion time per misspelt
 // word; peak memory of each library in a process of its own. Then Google
-// Benchmark times opening, checking and suggesting.
+// Benchmark times opening, checking and suggesting. --misspellings-out writes
+// every misspelt word of the sets, UTF-8, one a line (for suggest_process.sh).
 #include <benchmark/benchmark.h>
 #include <iconv.h>
 #include <sys/wait.h>
@@ -53,6 +55,7 @@ struct Options {
     std::string hunspell = "/usr/share/hunspell/pl_PL";
     std::string catalogues = "/usr/share/locale/pl/LC_MESSAGES";
     size_t misspellings = 100;  // per kind of error
+    std::string misspellingsOut;
 };
 
 // The bundled dictionary of mixed-case forms beside the main dictionary.
@@ -163,7 +166,14 @@ struct TextWord {
     bool operator<(const TextWord& o) const { return utf8 < o.utf8; }
 };
 
-// The distinct words of the catalogues, cut as the spell check cuts them.
+// Two words that follow each other in the text with one space between, cp1250.
+std::set<std::pair<std::string, std::string>>& TextPairs() {
+    static std::set<std::pair<std::string, std::string>> pairs;
+    return pairs;
+}
+
+// The distinct words of the catalogues, cut as the spell check cuts them; the
+// pairs of words one space apart go to TextPairs.
 std::set<TextWord> TextWords(const std::string& folder) {
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -178,8 +188,13 @@ std::set<TextWord> TextWords(const std::string& folder) {
         std::u16string codes = Utf8ToInternal(text);
         TextSource source{codes};
         int32_t current = 0, start = 0, end = static_cast<int32_t>(codes.size());
-        std::string cp1250;
+        std::string cp1250, previous;
+        int32_t previousEnd = -2;
         while (FindNextWord(source, current, end, start, cp1250)) {
+            if (start == previousEnd + 1 && codes[static_cast<size_t>(previousEnd)] == u' ')
+                TextPairs().insert({previous, cp1250});
+            previous = cp1250;
+            previousEnd = current;
             std::u16string original;
             for (int32_t i = start; i < current; ++i) {
                 if (codes[static_cast<size_t>(i)] != DiscretionaryHyphen)
@@ -452,6 +467,44 @@ struct Misspelling {
     Word intended;
 };
 
+bool IsSmallPlainWord(const std::string& cp1250) {
+    return !cp1250.empty() && WordCasePattern(cp1250) == CasePattern::kSmall &&
+           std::all_of(cp1250.begin(), cp1250.end(), [](char c) {
+               return c != '-' && TextToWordCode(static_cast<uint8_t>(c)) != 0;
+           });
+}
+
+// Up to `wanted` pairs of words of the text run together, from pairs of small
+// words both accept (of two letters or more, or one of the one-letter words of
+// Polish: "%d plików" gives no pair), kept only when both reject the pair written
+// as one word;
+// with `shortFirst`, only pairs whose first word has at most four letters (a
+// preposition, nie, co: the usual case), else only the others.
+std::vector<Misspelling> MakeRunTogether(Hunspell& hunspell, bool shortFirst, size_t wanted) {
+    std::vector<std::pair<std::string, std::string>> candidates;
+    for (const auto& [a, b] : TextPairs()) {
+        auto isWord = [](const std::string& w) {
+            return IsSmallPlainWord(w) &&
+                   (w.size() >= 2 || std::string_view("aiouwz").find(w[0]) != std::string::npos);
+        };
+        if (isWord(a) && isWord(b) && (a.size() <= 4) == shortFirst)
+            candidates.push_back({a, b});
+    }
+    std::vector<Misspelling> out;
+    size_t stride = std::max<size_t>(1, candidates.size() / (wanted * 3));
+    for (size_t i = 0; i < candidates.size() && out.size() < wanted; i += stride) {
+        const auto& [a, b] = candidates[i];
+        Word wrong = MakeWord(a + b);
+        Word intended = MakeWord(a + " " + b);
+        Word first = MakeWord(a), second = MakeWord(b);
+        if (SpellerCheckWord(a) && SpellerCheckWord(b) && hunspell.spell(first.iso) &&
+            hunspell.spell(second.iso) && !SpellerCheckWord(wrong.cp1250) &&
+            !hunspell.spell(wrong.iso))
+            out.push_back({wrong, intended});
+    }
+    return out;
+}
+
 // Up to `wanted` misspellings of `kind`, from words of the text that both accept
 // (small, four letters or more, no hyphen), kept only when both reject them.
 std::vector<Misspelling> MakeMisspellings(const std::vector<Word>& words, Hunspell& hunspell,
@@ -492,7 +545,7 @@ struct Times {
 void CompareSuggestions(const std::vector<Misspelling>& misspellings, const char* name,
                         Hunspell& hunspell, Times& times) {
     size_t ourFirst = 0, ourOffered = 0, theirFirst = 0, theirOffered = 0;
-    std::vector<std::string> missed, behind;
+    std::vector<std::string> missed, behind, notFirst;
     for (const Misspelling& m : misspellings) {
         double start = ThreadCpuMilliseconds();
         std::vector<std::string> ours = OurSuggestions(m.wrong.cp1250);
@@ -512,6 +565,10 @@ void CompareSuggestions(const std::vector<Misspelling>& misspellings, const char
             theirs.front() == m.intended.iso)
             behind.push_back(Cp1250ToUtf8(m.wrong.cp1250) + "->" +
                              Cp1250ToUtf8(ours.empty() ? "" : ours.front()));
+        if (ours.empty() || ours.front() != m.intended.cp1250)
+            notFirst.push_back(Cp1250ToUtf8(m.wrong.cp1250) + "->" +
+                               Cp1250ToUtf8(ours.empty() ? "" : ours.front()) + " (" +
+                               Cp1250ToUtf8(m.intended.cp1250) + ")");
         if (!offered)
             missed.push_back(Cp1250ToUtf8(m.wrong.cp1250) + "->" + Cp1250ToUtf8(m.intended.cp1250));
     }
@@ -534,6 +591,7 @@ void CompareSuggestions(const std::vector<Misspelling>& misspellings, const char
     };
     list("not offered by Tarnik (typed->intended)", missed);
     list("first with hunspell, not with Tarnik (typed->Tarnik's first)", behind);
+    list("not first with Tarnik (typed->Tarnik's first (intended))", notFirst);
 }
 
 void PrintTimes(const Times& times) {
@@ -708,6 +766,8 @@ int main(int argc, char** argv) {
             options.catalogues = argv[++i];
         else if (arg == "--misspellings" && hasValue)
             options.misspellings = std::stoul(argv[++i]);
+        else if (arg == "--misspellings-out" && hasValue)
+            options.misspellingsOut = argv[++i];
         else
             rest.push_back(argv[i]);
     }
@@ -742,7 +802,23 @@ int main(int argc, char** argv) {
         CompareSuggestions(set, kKindNames[kind], *shared.hunspell, times);
         shared.misspellings.insert(shared.misspellings.end(), set.begin(), set.end());
     }
+    std::printf("Words run together: %zu pairs of words one space apart in the catalogues\n",
+                TextPairs().size());
+    std::vector<Misspelling> all = shared.misspellings;
+    for (bool shortFirst : {true, false}) {
+        std::vector<Misspelling> set =
+            MakeRunTogether(*shared.hunspell, shortFirst, options.misspellings);
+        CompareSuggestions(set,
+                           shortFirst ? "run together, short first" : "run together, longer first",
+                           *shared.hunspell, times);
+        all.insert(all.end(), set.begin(), set.end());
+    }
     PrintTimes(times);
+    if (!options.misspellingsOut.empty()) {
+        std::ofstream out(options.misspellingsOut);
+        for (const Misspelling& m : all)
+            out << Cp1250ToUtf8(m.wrong.cp1250) << '\n';
+    }
     SpellerClose();
     std::fflush(stdout);
 

@@ -4,9 +4,13 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <tuple>
 #include <utility>
 
+#include "charsets/char_classes.h"
 #include "speller/letter_code.h"
+#include "speller/replacements.h"
+#include "speller/suggestion_work.h"
 #include "speller/suggestions.h"
 #include "speller/user_dictionary.h"
 #include "speller/word_check.h"
@@ -25,9 +29,30 @@ constexpr double kNeighbourCost = 0.7;
 constexpr double kHyphenCost = 0.6;
 constexpr double kMissingLetterCost = 0.9;
 constexpr double kCaseCost = 0.1;
-// A word typed in small letters that is meant as a name: most small words a
-// writer mistypes are common words, so a name comes after them.
-constexpr double kNameCost = 0.35;
+// A capital first letter where a small one was typed (Pkp -> PKP, javascript ->
+// JavaScript).
+constexpr double kFirstCapitalCost = 0.35;
+// A name (capitalised, the rest small) for a word typed in small letters: most
+// small words a writer mistypes are common words, so a name comes after a
+// common word up to a doubled letter away (kotta: kota before Kotta).
+constexpr double kNameCost = 0.6;
+// Two words run together (napewno -> na pewno, pozatym -> poza tym): what runs
+// into the next word is nearly always a short common word (a preposition, nie,
+// co: seen at least 100 times in the word frequencies), and the next word a
+// longer one that writers use (seen at all). Such a split costs a little more
+// than a doubled letter; any other split (gazty -> "gaz ty", fotorafia ->
+// "foto rafia") a little more than a letter left out, so that the typing error
+// comes first (gazety, fotografia).
+constexpr double kSplitCost = 0.6;
+constexpr double kOtherSplitCost = 0.95;
+constexpr size_t kMaxShortWordLetters = 4;
+constexpr size_t kMinNextWordLetters = 3;
+constexpr uint32_t kMinShortWordCount = 100;
+// A pair of the source dictionary's replacements (replacements.h): less than
+// an ordinary edit.
+constexpr double kReplacementCost = 0.5;
+// The one-letter words of Polish: the only ones a split may leave on one side.
+constexpr std::string_view kOneLetterWords = "aiouwz";
 
 // A word that occurs often in prose comes before a rarer one about as far
 // away: each doubling of its count takes 0.025 off its distance, at most 0.25
@@ -40,6 +65,10 @@ constexpr double kMaxFrequencyBonus = 0.25;
 constexpr int kDeepSearchTrials = 6000;
 // Words at most this long are also tried in capitals (acronyms are short).
 constexpr size_t kMaxAcronymLetters = 8;
+// A hyphenated word longer than this gets no suggestions from its parts: the
+// distance of each candidate costs the product of the two lengths, and no
+// compound a writer types is this long.
+constexpr size_t kMaxHyphenatedLetters = 100;
 
 // Small cp1250 letter of a cp1250 byte, and the plain letter it is written on.
 uint8_t Small(uint8_t byte) {
@@ -123,6 +152,21 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
         t.push_back(static_cast<char>(Small(static_cast<uint8_t>(ch))));
     for (char ch : candidate)
         c.push_back(static_cast<char>(Small(static_cast<uint8_t>(ch))));
+    // The replacement pairs that can apply: FROM written, TO meant.
+    std::vector<Spelling> replacements;
+    for (const ReplacementPair& pair : BundledReplacements()) {
+        if (t.find(pair.from) != std::string::npos && c.find(pair.to) != std::string::npos)
+            replacements.push_back({pair.from, pair.to, kReplacementCost});
+    }
+    double splitCost = kOtherSplitCost;
+    if (size_t space = c.find(' ');
+        space != std::string::npos && c.find(' ', space + 1) == std::string::npos) {
+        std::string_view left = std::string_view(c).substr(0, space);
+        std::string_view right = std::string_view(c).substr(space + 1);
+        if (left.size() <= kMaxShortWordLetters && right.size() >= kMinNextWordLetters &&
+            WordFrequency(left) >= kMinShortWordCount && WordFrequency(right) > 0)
+            splitCost = kSplitCost;
+    }
     size_t n = t.size(), m = c.size();
     std::vector<double> d((n + 1) * (m + 1));
     auto at = [&](size_t i, size_t j) -> double& { return d[i * (m + 1) + j]; };
@@ -143,6 +187,7 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
                 bool doubled = j > 1 && c[j - 1] == c[j - 2];
                 double cost = doubled           ? kDoubledCost
                               : c[j - 1] == '-' ? kHyphenCost
+                              : c[j - 1] == ' ' ? splitCost
                                                 : kMissingLetterCost;
                 best = std::min(best, at(i, j - 1) + cost);
             }
@@ -156,14 +201,28 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
                 if (EndsWith(t, i, s.a) && EndsWith(c, j, s.b))
                     best = std::min(best, at(i - s.a.size(), j - s.b.size()) + s.cost);
             }
+            for (const Spelling& s : replacements) {
+                if (EndsWith(t, i, s.a) && EndsWith(c, j, s.b))
+                    best = std::min(best, at(i - s.a.size(), j - s.b.size()) + s.cost);
+            }
+            // A preposition written as it sounds, run into the next word:
+            // spowrotem -> z powrotem, fszkole -> w szkole.
+            if (i == 1 && j == 2 && c[1] == ' ' &&
+                ((t[0] == 's' && c[0] == 'z') || (t[0] == 'f' && c[0] == 'w')))
+                best = std::min(best, splitCost);
             at(i, j) = best;
         }
     }
     double cases = 0;
     for (size_t i = 0; i < std::min(typedWord.size(), candidate.size()); ++i) {
         bool typedCapital = IsCapitalByte(static_cast<uint8_t>(typedWord[i]));
-        if (typedCapital != IsCapitalByte(static_cast<uint8_t>(candidate[i])))
-            cases += i == 0 && !typedCapital ? kNameCost : kCaseCost;
+        if (typedCapital == IsCapitalByte(static_cast<uint8_t>(candidate[i])))
+            continue;
+        if (i > 0 || typedCapital)
+            cases += kCaseCost;
+        else
+            cases += WordCasePattern(candidate) == CasePattern::kCapitalised ? kNameCost
+                                                                             : kFirstCapitalCost;
     }
     return at(n, m) + cases;
 }
@@ -214,8 +273,9 @@ std::vector<Alternative> BuildAlternatives() {
 // keeps the spellings the lookups accept, in the capitals they were found with.
 class DeepSearch {
   public:
-    DeepSearch(const std::vector<uint8_t>& word, CasePattern pattern, Candidates& out)
-        : word_(word), pattern_(pattern), out_(out) {}
+    DeepSearch(const std::vector<uint8_t>& word, CasePattern pattern, Candidates& out,
+               SuggestionWork& work)
+        : word_(word), pattern_(pattern), out_(out), work_(work) {}
 
     void Run() {
         spelling_.clear();
@@ -223,8 +283,12 @@ class DeepSearch {
     }
 
   private:
+    // Every node of the walk is a step of the work: the trials alone do not bound
+    // it, since a walk over a word of many alternatives ("hhhh...") may visit
+    // countless spellings that grow too long before they end in a trial.
     void Walk(size_t at, bool changed) {
-        if (trials_ >= kDeepSearchTrials || spelling_.size() > kMaxSuggestionLetters)
+        if (trials_ >= kDeepSearchTrials || spelling_.size() > kMaxSuggestionLetters ||
+            !work_.Take())
             return;
         if (at == word_.size()) {
             Try(changed);
@@ -249,18 +313,20 @@ class DeepSearch {
         std::vector<uint8_t> w = spelling_;
         w.push_back(kEndMark);
         LetterWord form(w.data(), w.size());
-        if (changed && SmallLetterLookup(form))
+        if (changed && work_.Take() && SmallLetterLookup(form))
             Keep(w, pattern_);
         w[0] = ToCapitalCode(w[0]);
-        if (changed && CapitalisedLookup(form))
+        if (changed && work_.Take() && CapitalisedLookup(form))
             Keep(w, pattern_ == CasePattern::kAllCapitals ? pattern_ : CasePattern::kCapitalised);
-        if (spelling_.size() <= kMaxAcronymLetters && spelling_.size() > 1) {
+        if (spelling_.size() <= kMaxAcronymLetters && spelling_.size() > 1 && work_.Take()) {
             for (uint8_t& code : w)
                 code = ToCapitalCode(code);
             if (CapitalisedLookup(form))
                 Keep(w, CasePattern::kAllCapitals);
         }
         // Words the user dictionaries hold in other capitals (GHz, JavaScript).
+        if (!work_.Take())
+            return;
         for (const std::string& codes : UserDictCaseForms(spelling_))
             out_.Add(CodesToText(
                 std::span(reinterpret_cast<const uint8_t*>(codes.data()), codes.size())));
@@ -279,6 +345,7 @@ class DeepSearch {
     const std::vector<uint8_t>& word_;
     CasePattern pattern_;
     Candidates& out_;
+    SuggestionWork& work_;
     std::vector<uint8_t> spelling_;
     int trials_ = 0;
 };
@@ -298,9 +365,9 @@ std::string OnPolishLetters(std::string_view word) {
     return out;
 }
 
-void Gather(std::string_view word, Candidates& out) {
+void Gather(std::string_view word, Candidates& out, SuggestionWork& work) {
     std::string polish = OnPolishLetters(word);
-    SuggestionList list = SpellerSuggest(polish);
+    SuggestionList list = SpellerSuggest(polish, work);
     for (SuggestionNode* node = list; node; node = node->next)
         out.Add(node->word);
     SpellerFreeSuggestions(list);
@@ -313,13 +380,13 @@ void Gather(std::string_view word, Candidates& out) {
     CasePattern pattern = WordCasePattern(polish);
     if (pattern == CasePattern::kMixed)
         pattern = CasePattern::kSmall;
-    DeepSearch(codes, pattern, out).Run();
+    DeepSearch(codes, pattern, out, work).Run();
 }
 
 // A word with hyphens: its first faulty part's suggestions with the other parts
 // kept, every other faulty part replaced by its best suggestion.
-void GatherFromParts(std::string_view word, Candidates& out) {
-    if (word.find('-') == std::string_view::npos)
+void GatherFromParts(std::string_view word, Candidates& out, SuggestionWork& work) {
+    if (word.find('-') == std::string_view::npos || word.size() > kMaxHyphenatedLetters)
         return;
     std::vector<std::string> parts;
     for (size_t start = 0;;) {
@@ -332,9 +399,12 @@ void GatherFromParts(std::string_view word, Candidates& out) {
     std::vector<std::vector<std::string>> options(parts.size());
     int firstFaulty = -1;
     for (size_t i = 0; i < parts.size(); ++i) {
+        // The check of a part without hyphens makes at most three lookups.
+        if (!work.Take(3))
+            return;
         if (parts[i].empty() || SpellerCheckWord(parts[i]) == 1)
             continue;
-        options[i] = SpellerSuggestRanked(parts[i]);
+        options[i] = SpellerSuggestRanked(parts[i], kMaxRankedSuggestions, work);
         if (options[i].empty())
             return;  // a part nothing can mend
         if (firstFaulty < 0)
@@ -356,35 +426,126 @@ void GatherFromParts(std::string_view word, Candidates& out) {
     }
 }
 
+// Whether `word` (cp1250, no hyphens) is correct; the check makes at most three
+// lookups. A one-letter word must be one of Polish.
+bool IsCorrectPart(std::string_view word, SuggestionWork& work) {
+    if (word.empty() || !work.Take(3))
+        return false;
+    if (word.size() == 1 && kOneLetterWords.find(static_cast<char>(
+                                ToLower(static_cast<uint8_t>(word[0])))) == std::string_view::npos)
+        return false;
+    return SpellerCheckWord(word) == 1;
+}
+
+// Two correct words run together (napewno -> na pewno, Wogóle -> W ogóle), in
+// the capitals they were typed with. A voiceless one-letter preposition is
+// also read as the voiced one that is written (spowrotem -> z powrotem).
+void GatherSplits(std::string_view word, Candidates& out, SuggestionWork& work) {
+    if (word.size() < 2 || word.size() > kMaxSuggestInputLetters ||
+        word.find('-') != std::string_view::npos)
+        return;
+    static constexpr std::pair<char, char> kVoiced[] = {{'s', 'z'}, {'f', 'w'}};
+    for (size_t at = 1; at < word.size(); ++at) {
+        std::string_view right = word.substr(at);
+        std::string left(word.substr(0, at));
+        if (!IsCorrectPart(right, work))
+            continue;
+        if (IsCorrectPart(left, work))
+            out.Add(left + ' ' + std::string(right));
+        if (at != 1)
+            continue;
+        for (auto [written, meant] : kVoiced) {
+            auto typed = static_cast<uint8_t>(left[0]);
+            if (ToLower(typed) != static_cast<uint8_t>(written))
+                continue;
+            left[0] = ToLower(typed) == typed ? meant : static_cast<char>(ToUpper(meant));
+            out.Add(left + ' ' + std::string(right));
+        }
+    }
+}
+
+// The word with one pair of the source dictionary's replacements applied at
+// one place, in the capitals it was typed with; a pair that writes a space
+// yields two words, each of which must be correct.
+void GatherReplacements(std::string_view word, Candidates& out, SuggestionWork& work) {
+    if (word.empty() || word.size() > kMaxSuggestInputLetters)
+        return;
+    std::string small(word);
+    ToLowerInPlace(small);
+    CasePattern pattern = WordCasePattern(word);
+    for (const ReplacementPair& pair : BundledReplacements()) {
+        for (size_t at = small.find(pair.from); at != std::string::npos;
+             at = small.find(pair.from, at + 1)) {
+            std::string to = pair.to;
+            if (pattern == CasePattern::kAllCapitals)
+                ToUpperInPlace(to);
+            else if (at == 0 && pattern == CasePattern::kCapitalised)
+                to[0] = static_cast<char>(ToUpper(static_cast<uint8_t>(to[0])));
+            std::string candidate = std::string(word.substr(0, at)) + to +
+                                    std::string(word.substr(at + pair.from.size()));
+            bool correct = true;
+            for (size_t start = 0; correct && start <= candidate.size();) {
+                size_t end = std::min(candidate.find(' ', start), candidate.size());
+                correct =
+                    IsCorrectPart(std::string_view(candidate).substr(start, end - start), work);
+                start = end + 1;
+            }
+            if (correct)
+                out.Add(std::move(candidate));
+            if (work.Stopped())
+                return;
+        }
+    }
+}
+
 }  // namespace
 
 double SuggestionScore(std::string_view typedWord, std::string_view candidate) {
-    double seen = std::log2(1.0 + static_cast<double>(WordFrequency(candidate)));
+    // Words run together count as often as the rarer of the two.
+    uint32_t count = UINT32_MAX;
+    for (size_t start = 0; start <= candidate.size();) {
+        size_t end = std::min(candidate.find(' ', start), candidate.size());
+        count = std::min(count, WordFrequency(candidate.substr(start, end - start)));
+        start = end + 1;
+    }
+    double seen = std::log2(1.0 + static_cast<double>(count));
     return SuggestionDistance(typedWord, candidate) -
            std::min(kMaxFrequencyBonus, kFrequencyWeight * seen);
 }
 
 std::vector<std::string> SpellerSuggestRanked(std::string_view word, size_t limit) {
+    SuggestionWork work;
+    return SpellerSuggestRanked(word, limit, work);
+}
+
+std::vector<std::string> SpellerSuggestRanked(std::string_view word, size_t limit,
+                                              SuggestionWork& work) {
     if (StopsAtUnheldLetter(word))
         return {};
     word = word.substr(0, WordLetterCount(word));
     Candidates candidates;
-    Gather(word, candidates);
-    GatherFromParts(word, candidates);
+    Gather(word, candidates, work);
+    GatherFromParts(word, candidates, work);
+    GatherSplits(word, candidates, work);
+    GatherReplacements(word, candidates, work);
     std::vector<std::string>& words = candidates.Words();
-    std::vector<std::pair<double, size_t>> order;  // distance, place in the alphabetical list
+    // Score, a name after a common word as far away, place in the alphabetical list.
+    std::vector<std::tuple<double, bool, size_t>> order;
     std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
         return std::lexicographical_compare(
             a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
                 return ToSmallCode(TextToWordCode(x)) < ToSmallCode(TextToWordCode(y));
             });
     });
-    for (size_t i = 0; i < words.size(); ++i)
-        order.emplace_back(SuggestionScore(word, words[i]), i);
+    bool typedCapital = !word.empty() && IsCapitalByte(static_cast<uint8_t>(word[0]));
+    for (size_t i = 0; i < words.size(); ++i) {
+        bool name = !typedCapital && WordCasePattern(words[i]) == CasePattern::kCapitalised;
+        order.emplace_back(SuggestionScore(word, words[i]), name, i);
+    }
     std::sort(order.begin(), order.end());
     std::vector<std::string> ranked;
     for (size_t i = 0; i < order.size() && ranked.size() < limit; ++i)
-        ranked.push_back(words[order[i].second]);
+        ranked.push_back(words[std::get<2>(order[i])]);
     return ranked;
 }
 

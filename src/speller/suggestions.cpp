@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "speller/letter_code.h"
+#include "speller/suggestion_work.h"
 #include "speller/word_check.h"
 
 namespace tarnik {
@@ -54,22 +55,31 @@ Letters SmallCodes(const char* text) {
 // The suggestions found so far, newest first, in letter codes.
 class Collector {
   public:
+    explicit Collector(SuggestionWork& work) : work_(work) {}
     ~Collector() { SpellerFreeSuggestions(head_); }
 
     // Keeps `candidate` (`size` letters, then the end mark) and its capitalised
-    // form when the lookups accept them.
+    // form when the lookups accept them; each lookup is a step of the work.
     void Try(uint8_t* candidate, size_t size) {
         if (size == 0 || size > kMaxSuggestionLetters)
             return;
         LetterWord word(candidate, size + 1);
+        if (!work_.Take())
+            return;
         if (SmallLetterLookup(word))
             Add(candidate, size);
+        if (!work_.Take())
+            return;
         uint8_t first = candidate[0];
         candidate[0] = ToCapitalCode(first);
         if (CapitalisedLookup(word))
             Add(candidate, size);
         candidate[0] = first;
     }
+
+    // Whether the work's bound stopped the search: the rest is not tried.
+    bool Stopped() const { return work_.Stopped(); }
+    SuggestionWork& Work() { return work_; }
 
     SuggestionList Release() { return std::exchange(head_, nullptr); }
 
@@ -84,6 +94,7 @@ class Collector {
         head_ = node;
     }
 
+    SuggestionWork& work_;
     SuggestionNode* head_ = nullptr;
 };
 
@@ -97,14 +108,18 @@ size_t Splice(const uint8_t* v, size_t size, size_t at, size_t cut, const uint8_
     return size - cut + withSize;
 }
 
+// A pass scans the word once for every pair: one step of the work, besides the
+// candidates it tries.
 void OrthographicPass(Collector& collector, const uint8_t* v, size_t size, int depth) {
+    if (!collector.Work().Take())
+        return;
     for (const Pair& pair : kOrthographicPairs) {
         Letters left = SmallCodes(pair.left);
         Letters right = SmallCodes(pair.right);
         for (int direction = 0; direction < 2; ++direction) {
             const Letters& from = direction == 0 ? left : right;
             const Letters& to = direction == 0 ? right : left;
-            for (size_t at = 0; at + from.size <= size; ++at) {
+            for (size_t at = 0; at + from.size <= size && !collector.Stopped(); ++at) {
                 if (!std::equal(from.codes.begin(), from.codes.begin() + from.size, v + at))
                     continue;
                 Candidate changed;
@@ -131,7 +146,7 @@ void Generate(Collector& collector, Candidate& w, size_t size) {
     }
     c = w;
     collector.Try(c.data(), size);
-    for (size_t i = 0; i <= size; ++i) {
+    for (size_t i = 0; i <= size && !collector.Stopped(); ++i) {
         for (uint8_t code = kFirstSmall; code <= kHyphenCode; ++code) {
             if (code == w[i])
                 continue;
@@ -142,7 +157,7 @@ void Generate(Collector& collector, Candidate& w, size_t size) {
             collector.Try(c.data(), i == size ? size + 1 : size);
         }
     }
-    for (size_t i = 0; i <= size; ++i) {
+    for (size_t i = 0; i <= size && !collector.Stopped(); ++i) {
         for (uint8_t code = kFirstSmall; code <= kHyphenCode; ++code) {
             collector.Try(c.data(), Splice(w.data(), size, i, 0, &code, 1, c.data()));
         }
@@ -199,6 +214,11 @@ SuggestionList Finish(SuggestionList list, CasePattern pattern) {
 }  // namespace
 
 SuggestionList SpellerSuggest(std::string_view word) {
+    SuggestionWork work;
+    return SpellerSuggest(word, work);
+}
+
+SuggestionList SpellerSuggest(std::string_view word, SuggestionWork& work) {
     size_t size = LetterCount(word);
     if (size > kMaxSuggestInputLetters)
         return nullptr;
@@ -206,7 +226,7 @@ SuggestionList SpellerSuggest(std::string_view word) {
     for (size_t i = 0; i < size; ++i)
         w[i] = TextToSmallCode(static_cast<uint8_t>(word[i]));
     w[size] = kEndMark;
-    Collector collector;
+    Collector collector(work);
     Generate(collector, w, size);
     return Finish(collector.Release(), WordCasePattern(word));
 }

@@ -14,10 +14,16 @@
 // at most 50 letters (one insertion into 49), and a shortened word would give
 // suggestions for a different word. Candidates that would grow past 50 letters
 // (two orthographic substitutions that each add a letter) are not tried.
+//
+// Every lookup of a candidate is a step of the request's work
+// (suggestion_work.h): at its bound the search stops and the list holds what it
+// found by then, in the same order.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
+
+#include "speller/suggestion_work.h"
 
 namespace tarnik {
 
@@ -35,6 +41,9 @@ using SuggestionList = SuggestionNode*;
 // Requires an open main dictionary (without one, only the user dictionaries
 // can accept candidates).
 SuggestionList SpellerSuggest(std::string_view word);
+
+// The same within `work`, which may be shared with other searches of one request.
+SuggestionList SpellerSuggest(std::string_view word, SuggestionWork& work);
 
 void SpellerFreeSuggestions(SuggestionList list);
 

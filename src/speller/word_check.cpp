@@ -10,6 +10,16 @@ namespace tarnik {
 
 namespace {
 
+// The lookups made so far, for SpellerLookupCount.
+struct LookupStatistics {
+    uint64_t count = 0;
+};
+
+LookupStatistics& Statistics() {
+    static LookupStatistics statistics;
+    return statistics;
+}
+
 bool IsCapitalByte(char byte) {
     return IsCapitalCode(TextToWordCode(static_cast<uint8_t>(byte)));
 }
@@ -46,7 +56,13 @@ int16_t CheckWhole(std::string_view word, bool beforeStop) {
         return 0;
     for (size_t i = 1; i < count; ++i)
         codes[i] = ToCapitalCode(codes[i]);
-    return CapitalisedLookup(form) ? 1 : 0;
+    if (CapitalisedLookup(form))
+        return 1;
+    // A word in capitals may stand for any case form a user dictionary holds
+    // (MCDONALD for McDonald, GHZ for GHz), as it does for the main dictionary's.
+    for (size_t i = 0; i < count; ++i)
+        codes[i] = ToSmallCode(codes[i]);
+    return UserDictCaseForms(form).empty() ? 0 : 1;
 }
 
 // A word with hyphens that the whole check refuses: the source dictionary holds
@@ -120,13 +136,19 @@ int16_t SpellerCheckWordBeforeStop(std::string_view word) {
 }
 
 bool SmallLetterLookup(LetterWord word, bool withAbbreviations) {
+    ++Statistics().count;
     return SpecialListContains(SpecialList::kAlwaysAccepted, word) ||
            (withAbbreviations && SpecialListContains(SpecialList::kAbbreviations, word)) ||
            AnyUserDictContains(word) || MainDictionaryContains(word);
 }
 
 bool CapitalisedLookup(LetterWord word) {
+    ++Statistics().count;
     return SpecialListContains(SpecialList::kCapitals, word) || AnyUserDictContains(word);
+}
+
+uint64_t SpellerLookupCount() {
+    return Statistics().count;
 }
 
 }  // namespace tarnik

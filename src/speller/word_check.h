@@ -5,7 +5,9 @@
 // the form its capitalisation requires:
 //   - small words ("kot") are looked up as they are;
 //   - capitalised words ("Kot", "Warszawa") also in the capitalised lookup;
-//   - all-capitals words ("KOT", "PKP") also capitalised and in capitals;
+//   - all-capitals words ("KOT", "PKP") also capitalised and in capitals, and
+//     in any case form an open user dictionary holds ("MCDONALD" for
+//     "McDonald", "GHZ" for "GHz");
 //   - mixed words ("McDonald", "GHz") only in the user dictionaries, exactly as
 //     written.
 // A word with hyphens that is not correct as a whole is correct when it splits
@@ -49,5 +51,10 @@ int16_t SpellerCheckWordBeforeStop(std::string_view word);
 // dictionary. Capitalised: the capitals lists and every open user dictionary.
 bool SmallLetterLookup(LetterWord word, bool withAbbreviations = false);
 bool CapitalisedLookup(LetterWord word);
+
+// How many small-letter and capitalised lookups the process has made. A search
+// for suggestions takes a step of its work for each one (suggestion_work.h); its
+// tests and fuzzing harness hold the two counts against each other.
+uint64_t SpellerLookupCount();
 
 }  // namespace tarnik

@@ -33,6 +33,7 @@ TEST(AffixRules, RefusesWhatWouldChangeCorrectnessNamingTheLine) {
         {"SFX A X 1\n", "line 1: malformed SFX header"},
         {"SFX A Y 1\nSFX A 0 y [ab\n", "line 2: condition with an unclosed ["},
         {"SET NO-SUCH-ENCODING\n", "unknown encoding"},
+        {"REP 1\nREP a\n", "line 2: malformed REP line"},
     };
     for (const Case& c : cases)
         EXPECT_NE(ErrorOf(c.affix).find(c.message), std::string::npos)
@@ -41,9 +42,13 @@ TEST(AffixRules, RefusesWhatWouldChangeCorrectnessNamingTheLine) {
 
 TEST(AffixRules, ReadsConditionsAndPassesOverHintsAndComments) {
     std::istringstream in(
-        "# a comment\nSET UTF-8\nTRY ab\nREP 1\nREP a b\nMAP 1\nMAP aą\n\n"
+        "# a comment\nSET UTF-8\nTRY ab\nREP 2\nREP a b\nREP napewno na_pewno\nMAP 1\nMAP aą\n\n"
         "SFX A N 1\nSFX A ć łem [^dsz]ać\nPFX P Y 1\nPFX P 0 nie\n");
     AffixRules rules = ReadAffixRules(in);
+    ASSERT_EQ(rules.replacements.size(), 2u);
+    EXPECT_EQ(rules.replacements[0].from, U"a");
+    EXPECT_EQ(rules.replacements[0].to, U"b");
+    EXPECT_EQ(rules.replacements[1].to, U"na_pewno");
     ASSERT_EQ(rules.classes.size(), 2u);
     const AffixClass& suffix = rules.classes.at('A');
     EXPECT_FALSE(suffix.prefix);

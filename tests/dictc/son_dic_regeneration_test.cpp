@@ -1,6 +1,6 @@
-// The shipped main dictionary, and the dictionary of the mixed-case forms it
-// cannot hold, are what the compiler makes of the installed hunspell-pl
-// package, byte for byte.
+// The shipped main dictionary, the dictionary of the mixed-case forms it cannot
+// hold and the list of replacements are what the compiler makes of the
+// installed hunspell-pl package, byte for byte.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "charsets/utf8.h"
+#include "speller/replacements.h"
 #include "tools/container/user_word_list_writer.h"
 #include "tools/dictc/dictionary_compiler.h"
 
@@ -38,6 +39,13 @@ TEST(SonDicRegeneration, InstalledPackageGivesTheShippedBytes) {
     EXPECT_TRUE(UserWordListFile(mixed) == Shipped("mixedcase.dic"))
         << "data/mixedcase.dic differs from a fresh compilation: rebuild it with the target "
            "regenerate_son_dic";
+    std::string replacements = ReplacementsFileText(compiled.replacements);
+    EXPECT_EQ(compiled.replacements.size(), 64u);
+    EXPECT_TRUE(std::vector<uint8_t>(replacements.begin(), replacements.end()) ==
+                Shipped("replacements.txt"))
+        << "data/replacements.txt differs from a fresh compilation: rebuild it with the target "
+           "regenerate_son_dic";
+    EXPECT_EQ(ParseReplacements(replacements).size(), 64u);  // every pair is read back
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "charsets/utf8.h"
 #include "fixture_dictionary.h"
 #include "speller/main_dictionary.h"
+#include "speller/suggestion_work.h"
 #include "speller/suggestions.h"
 #include "speller/user_dictionary.h"
 #include "speller/word_check.h"
@@ -87,6 +88,41 @@ TEST_F(RankedSuggestionsTest, ForeignLetters) {
     EXPECT_THAT(SpellerSuggestRanked("kot\x81"), IsEmpty());
 }
 
+// Repeats a UTF-8 text.
+std::string Times(std::string_view utf8, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += utf8;
+    return out;
+}
+
+// Every lookup a request makes is a step it took within its bound; `lookups` is
+// how many it made.
+void ExpectWithinItsWork(const SuggestionWork& work, uint64_t lookups, const std::string& word) {
+    EXPECT_LE(work.Spent(), work.Bound()) << word;
+    EXPECT_LE(lookups, work.Spent()) << word;
+}
+
+TEST_F(RankedSuggestionsTest, StopsAtTheBoundOfItsWork) {
+    // A small bound stops a normal word's searches part-way, the alphabetical
+    // list's too, and the candidates found by then still come back.
+    for (uint32_t bound : {1u, 50u, 500u}) {
+        SuggestionWork work(bound);
+        uint64_t before = SpellerLookupCount();
+        SpellerSuggestRanked(Cp("ksiazka"), kMaxRankedSuggestions, work);
+        EXPECT_TRUE(work.Stopped()) << bound;
+        ExpectWithinItsWork(work, SpellerLookupCount() - before, "ksiazka");
+
+        SuggestionWork alphabetical(bound);
+        before = SpellerLookupCount();
+        SpellerFreeSuggestions(SpellerSuggest(Cp("ksiazka"), alphabetical));
+        EXPECT_TRUE(alphabetical.Stopped()) << bound;
+        ExpectWithinItsWork(alphabetical, SpellerLookupCount() - before, "ksiazka");
+    }
+    SuggestionWork work(60);
+    EXPECT_THAT(SpellerSuggestRanked(Cp("kotx"), kMaxRankedSuggestions, work), Contains("kot"));
+}
+
 TEST(SuggestionDistanceTest, OrdersTypicalErrors) {
     auto d = [](const char* typed, const char* meant) {
         return SuggestionDistance(Cp(typed), Cp(meant));
@@ -139,19 +175,71 @@ TEST_F(BundledDictionaryTest, WordsTypedWithoutDiacriticsAndAcronyms) {
         ASSERT_THAT(ranked, Not(IsEmpty())) << typed;
         EXPECT_EQ(ranked.front(), first) << typed;
     }
+    // Words run together, and names after common words for a small word typed.
+    const std::pair<const char*, const char*> together[] = {
+        {"napewno", "na pewno"},
+        {"wogóle", "w ogóle"},
+        {"niewiem", "nie wiem"},
+        {"pozatym", "poza tym"},
+        {"conajmniej", "co najmniej"},
+        {"spowrotem", "z powrotem"},
+        {"Narazie", "Na razie"},
+        {"NAPEWNO", "NA PEWNO"},
+        {"kotta", "kota"},
+        {"gazty", "gazety"},
+        {"bogno", "bongo"},
+    };
+    for (const auto& [typed, first] : together) {
+        std::vector<std::string> ranked = Ranked(typed);
+        ASSERT_THAT(ranked, Not(IsEmpty())) << typed;
+        EXPECT_EQ(ranked.front(), first) << typed;
+    }
     std::vector<std::string> zle = Ranked("zle");
     ASSERT_GE(zle.size(), 2u);
     EXPECT_THAT(std::vector<std::string>(zle.begin(), zle.begin() + 2), Contains("źle"));
 }
 
 TEST_F(BundledDictionaryTest, HyphenatedAndMixedCaseWordsOfTheSourcePass) {
-    for (const char* word :
-         {"biało-czerwony", "polsko-niemiecki", "e-mail", "SMS-a", "non-stop", "Curie-Skłodowska",
-          "Bielsko-Biała", "dwu-", "atomu-", "GHz", "MHz", "kB", "pH", "JavaScript", "tRNA"}) {
+    for (const char* word : {"biało-czerwony", "polsko-niemiecki", "e-mail", "SMS-a", "non-stop",
+                             "Curie-Skłodowska", "Bielsko-Biała", "dwu-", "atomu-", "GHz", "MHz",
+                             "kB", "pH", "JavaScript", "tRNA", "GHZ", "JAVASCRIPT"}) {
         EXPECT_EQ(SpellerCheckWord(Cp(word)), 1) << word;
     }
     for (const char* word : {"biało-czerwny", "Ghz", "ghz", "javascript", "klikajšc"})
         EXPECT_EQ(SpellerCheckWord(Cp(word)), 0) << word;
+}
+
+TEST_F(BundledDictionaryTest, RunawayWordsStopAtTheBoundOfTheirWork) {
+    // Words whose searches had no bound but the candidates they finished: the
+    // walk over the spellings of "hhh..." (h or ch at every letter) visits
+    // billions of spellings that grow too long before any is tried, and each
+    // faulty part of a hyphenated word is searched on its own.
+    const std::string runaway[] = {std::string(48, 'h'), Cp(Times("ż", 48)), Cp(Times("Ż", 48))};
+    for (const std::string& word : runaway) {
+        SuggestionWork work;
+        uint64_t before = SpellerLookupCount();
+        SpellerSuggestRanked(word, kMaxRankedSuggestions, work);
+        EXPECT_TRUE(work.Stopped()) << Cp1250ToUtf8(word);
+        ExpectWithinItsWork(work, SpellerLookupCount() - before, Cp1250ToUtf8(word));
+    }
+    // Long words of many alternatives stay within it too.
+    for (const std::string& word : {Cp(Times("rz", 24)), Cp(Times("ch", 24)), std::string(49, 'o'),
+                                    Times("kotx-", 20), Cp(Times("żółwx-", 16))}) {
+        SuggestionWork work;
+        uint64_t before = SpellerLookupCount();
+        SpellerSuggestRanked(word, kMaxRankedSuggestions, work);
+        ExpectWithinItsWork(work, SpellerLookupCount() - before, Cp1250ToUtf8(word));
+    }
+    // Normal words never come near it, so their suggestions are those of an
+    // unbounded search.
+    for (const char* word : {"ksiazka", "dlugosc", "wyciagnal", "zolty", "biało-czrwony",
+                             "niezaleznosciowego", "konstantynopolitanczykowianeczka"}) {
+        SuggestionWork work;
+        uint64_t before = SpellerLookupCount();
+        SpellerSuggestRanked(Cp(word), kMaxRankedSuggestions, work);
+        EXPECT_FALSE(work.Stopped()) << word << ": " << work.Spent();
+        ExpectWithinItsWork(work, SpellerLookupCount() - before, word);
+    }
 }
 
 }  // namespace

@@ -127,6 +127,11 @@ TEST_F(SpellingCommandsTest, PipeSuggestsTheLikeliestFirstOrAlphabetically) {
                 ElementsAre("& ksiazka 1 0: książka", "& kotz 3 8: kot, kota, koty", ""));
 }
 
+TEST_F(SpellingCommandsTest, PipeSendsTwoWordsRunTogetherWithTheirSpace) {
+    EXPECT_THAT(Pipe("kotdom Kotdom\n"),
+                ElementsAre("& kotdom 1 0: kot dom", "& Kotdom 1 7: Kot dom", ""));
+}
+
 TEST_F(SpellingCommandsTest, PipeCommands) {
     std::string user = dir_.File("mine.dic");
     EXPECT_THAT(Pipe("*Kowalski\nKowalski kowalski\n"

@@ -97,12 +97,25 @@ TEST_F(WordCheckTest, UserDictionaryWordsPassInTheFormTheirCapitalsAllow) {
     ASSERT_EQ(UserDictCreate(dir_.File("user.dic")), 0);
     UserDictionary* user = nullptr;
     ASSERT_EQ(UserDictOpen(dir_.File("user.dic"), user), 0);
-    for (const char* word : {"Kowalski", "Bielsko-Biała", "w"}) {
+    for (const char* word : {"Kowalski", "Bielsko-Biała", "w", "McDonald", "GHz"}) {
         ASSERT_EQ(UserDictAddWord(user, Cp(word)), 0);
     }
     const CheckCase cases[] = {
-        {"Kowalski", 1},      {"KOWALSKI", 1},      {"kowalski", 0}, {"Bielsko-Biała", 1},
-        {"bielsko-biała", 0}, {"BIELSKO-BIAŁA", 0}, {"W", 1},        {"w", 1},
+        {"Kowalski", 1},
+        {"KOWALSKI", 1},
+        {"kowalski", 0},
+        {"Bielsko-Biała", 1},
+        {"bielsko-biała", 0},
+        {"BIELSKO-BIAŁA", 0},
+        {"W", 1},
+        {"w", 1},
+        // capitals stand for any case form a user dictionary holds
+        {"MCDONALD", 1},
+        {"GHZ", 1},
+        {"Mcdonald", 0},
+        {"mcdonald", 0},
+        {"Ghz", 0},
+        {"MCDONALDS", 0},
     };
     for (const CheckCase& c : cases) {
         EXPECT_EQ(SpellerCheckWord(Cp(c.word)), c.correct) << c.word;

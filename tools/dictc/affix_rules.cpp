@@ -94,7 +94,16 @@ AffixRules ReadAffixRules(std::istream& in) {
         if (fields.empty() || fields[0][0] == '#')
             continue;
         const std::string& directive = fields[0];
-        if (directive == "SET" || directive == "TRY" || directive == "REP" || directive == "MAP")
+        if (directive == "REP") {
+            // "REP n" announces the pairs; "REP from to" is one of them.
+            if (fields.size() == 3)
+                rules.replacements.push_back(
+                    {decoder.Decode(fields[1]), decoder.Decode(fields[2])});
+            else if (fields.size() != 2 || !IsNumber(fields[1]))
+                Fail(lineNumber, "malformed REP line");
+            continue;
+        }
+        if (directive == "SET" || directive == "TRY" || directive == "MAP")
             continue;
         if (directive != "PFX" && directive != "SFX")
             Fail(lineNumber, "the directive " + directive +

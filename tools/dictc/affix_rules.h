@@ -2,7 +2,8 @@
 //
 // Only the directives that a dictionary of plain inflection needs are known:
 // SET (the encoding), PFX and SFX, and the suggestion hints TRY, REP and MAP,
-// which change no word's spelling and are passed over. Anything else (compounding, long flags,
+// which change no word's spelling; of the hints, the REP pairs are kept (the
+// suggestions use them) and the others passed over. Anything else (compounding, long flags,
 // forbidden words, ...) would change which words are correct in ways the main dictionary cannot
 // store, so it is refused with a message naming the line rather than guessed at. Flags are single
 // bytes of the file, as hunspell reads them by default.
@@ -37,9 +38,17 @@ struct AffixClass {
     std::vector<AffixRule> rules;
 };
 
+// A REP pair: letters often written for others ("rz" for "ż"); an underscore
+// stands for a space between two words.
+struct Replacement {
+    std::u32string from;
+    std::u32string to;
+};
+
 struct AffixRules {
     std::string encoding = "ISO8859-1";  // hunspell's default without SET
     std::map<unsigned char, AffixClass> classes;
+    std::vector<Replacement> replacements;  // in the file's order
 };
 
 // Reads an affix file. Throws std::runtime_error naming the line for an unknown

@@ -114,6 +114,8 @@ CompiledDictionary CompileDictionary(const CompileOptions& options) {
     std::vector<WordEntry> entries = ReadWordList(wordFile, rules.encoding);
 
     CompiledDictionary result;
+    for (const Replacement& pair : rules.replacements)
+        result.replacements.emplace_back(ToUtf8(pair.from), ToUtf8(pair.to));
     CompileFigures& figures = result.figures;
     figures.entries = entries.size();
     ClassTable classes;

@@ -55,6 +55,8 @@ struct CompiledDictionary {
     std::vector<std::string> mixedForms;
     std::vector<std::string> outsideAlphabet;
     std::vector<std::string> tooLong;
+    // The affix file's REP pairs, UTF-8, in its order (an underscore for a space).
+    std::vector<std::pair<std::string, std::string>> replacements;
     CompileFigures figures;
 };
 

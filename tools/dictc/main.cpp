@@ -1,19 +1,21 @@
 // tarnik-dictc: compiles a hunspell dictionary into a main dictionary.
 //
 //   tarnik-dictc --aff pl_PL.aff --dic pl_PL.dic --out son.dic
-//                [--mixed-out mixedcase.dic]
+//                [--mixed-out mixedcase.dic] [--replacements-out replacements.txt]
 //                [--always FILE] [--abbreviations FILE] [--report FILE]
 //
 // The mixed-case forms, which son.dic cannot hold, go into a user dictionary of
-// their own with --mixed-out. Each file is written beside its target under a
-// temporary name (the safe save), opened with the speller and checked word by
-// word; only files that pass replace the targets.
+// their own with --mixed-out. The affix file's REP pairs go into the list of
+// replacements the suggestions read (replacements.h) with --replacements-out. Each file is written
+// beside its target under a temporary name (the safe save), opened with the speller and checked
+// word by word; only files that pass replace the targets.
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <set>
 
 #include "charsets/utf8.h"
+#include "speller/replacements.h"
 #include "tools/container/container_writer.h"
 #include "tools/container/user_word_list_writer.h"
 #include "tools/dictc/dictionary_compiler.h"
@@ -23,7 +25,8 @@ namespace {
 
 int Usage() {
     std::cerr << "usage: tarnik-dictc --aff FILE --dic FILE --out FILE [--mixed-out FILE]"
-                 " [--always FILE] [--abbreviations FILE] [--report FILE]\n";
+                 " [--replacements-out FILE] [--always FILE] [--abbreviations FILE]"
+                 " [--report FILE]\n";
     return 2;
 }
 
@@ -33,8 +36,9 @@ int main(int argc, char** argv) {
     std::map<std::string, std::string> args;
     for (int i = 1; i + 1 < argc; i += 2)
         args[argv[i]] = argv[i + 1];
-    const std::set<std::string> known = {"--aff",    "--dic",           "--out",   "--mixed-out",
-                                         "--always", "--abbreviations", "--report"};
+    const std::set<std::string> known = {
+        "--aff",    "--dic",           "--out",    "--mixed-out",
+        "--always", "--abbreviations", "--report", "--replacements-out"};
     if (argc % 2 == 0 || !args.count("--aff") || !args.count("--dic") || !args.count("--out"))
         return Usage();
     for (const auto& [name, value] : args) {
@@ -77,6 +81,17 @@ int main(int argc, char** argv) {
             for (const std::string& failure : failures)
                 std::cerr << "  " << failure << "\n";
             return 1;
+        }
+        if (args.count("--replacements-out")) {
+            std::string text = tarnik::ReplacementsFileText(dictionary.replacements);
+            tarnik::tools::WriteFileBytes(args["--replacements-out"],
+                                          std::vector<uint8_t>(text.begin(), text.end()),
+                                          [](const std::string& written) {
+                                              std::ifstream in(written, std::ios::binary);
+                                              std::string back((std::istreambuf_iterator<char>(in)),
+                                                               std::istreambuf_iterator<char>());
+                                              return !tarnik::ParseReplacements(back).empty();
+                                          });
         }
         if (args.count("--report")) {
             std::ofstream report(args["--report"]);
