@@ -66,16 +66,9 @@ bool ListMisspelt(const std::string& path, const services::Speller& speller,
 
 int Run(const std::vector<std::string>& args) {
     SpellingOptions options;
-    if (std::optional<int> status = ParseSpellingOptions(kName, args, true, options)) {
-        return *status;
-    }
-    if (options.version) {
-        std::cout << kVersionLine << "\n";
-        return 0;
-    }
     services::Speller speller;
-    if (int status = OpenSpeller(kName, options, speller); status != 0)
-        return status;
+    if (std::optional<int> status = StartSpelling(kName, args, true, options, speller))
+        return *status;
     if (options.files.empty())
         options.files.push_back("-");
     int status = 0;

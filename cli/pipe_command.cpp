@@ -186,16 +186,9 @@ class PipeSession {
 
 int Run(const std::vector<std::string>& args) {
     SpellingOptions options;
-    if (std::optional<int> status = ParseSpellingOptions(kName, args, false, options)) {
-        return *status;
-    }
-    if (options.version) {
-        std::cout << kVersionLine << "\n";
-        return 0;
-    }
     services::Speller speller;
-    if (int status = OpenSpeller(kName, options, speller); status != 0)
-        return status;
+    if (std::optional<int> status = StartSpelling(kName, args, false, options, speller))
+        return *status;
     std::cout << kVersionLine << "\n" << std::flush;
     PipeSession session(speller, options);
     TextInput input(options.encoding);

@@ -177,8 +177,15 @@ std::string DataFolder(const std::string& dataDir) {
     return dataDir.empty() ? DefaultXTensionsDir() : dataDir;
 }
 
-int OpenSpeller(const std::string& command, const SpellingOptions& options,
-                services::Speller& speller) {
+std::optional<int> StartSpelling(const std::string& command, const std::vector<std::string>& args,
+                                 bool takesFiles, SpellingOptions& options,
+                                 services::Speller& speller) {
+    if (std::optional<int> status = ParseSpellingOptions(command, args, takesFiles, options))
+        return status;
+    if (options.version) {
+        std::cout << kVersionLine << "\n";
+        return 0;
+    }
     std::optional<Error> problem =
         speller.Open({DataFolder(options.dataDir), options.userFile},
                      {options.skipCaps, options.skipDigits, options.alphabetical});
@@ -188,7 +195,7 @@ int OpenSpeller(const std::string& command, const SpellingOptions& options,
         std::cerr << "tarnik " << command << ": " << problem->Message() << "\n";
         return kUsageError;
     }
-    return 0;
+    return std::nullopt;
 }
 
 }  // namespace tarnik::cli

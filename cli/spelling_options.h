@@ -72,11 +72,14 @@ class WordCutter {
     LineWord word_;
 };
 
-// Opens `speller` as the options say (the bundled data folder when none is
-// given), reporting what it could not open, and what it opened without, under
-// the command's name. 0, or the exit status to end with.
-int OpenSpeller(const std::string& command, const SpellingOptions& options,
-                services::Speller& speller);
+// How pipe and list begin: parses `args` into `options` (see
+// ParseSpellingOptions), prints the version line and stops for -v, and opens
+// `speller` as the options say (the bundled data folder when none is given),
+// reporting what it could not open, and what it opened without. None to go
+// on, or the exit status to end with.
+std::optional<int> StartSpelling(const std::string& command, const std::vector<std::string>& args,
+                                 bool takesFiles, SpellingOptions& options,
+                                 services::Speller& speller);
 
 // The data folder the options name, or the bundled one.
 std::string DataFolder(const std::string& dataDir);

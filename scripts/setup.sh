@@ -15,6 +15,11 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# npm fetches the list of everyday Polish words for data/frequency.txt
+# (regenerate_frequency). It comes with Node.js where a machine has that from
+# elsewhere, and Debian's own npm package would conflict with it there: it is
+# installed only where no npm is found.
+command -v npm >/dev/null || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
