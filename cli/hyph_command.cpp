@@ -1,22 +1,13 @@
 // tarnik hyph: hyphenates words and manages the user's hyphenation exceptions.
 #include <algorithm>
-#include <filesystem>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "charsets/utf8.h"
 #include "cli/command.h"
 #include "cli/options.h"
 #include "cli/text_input.h"
-#include "hyphenation/exception_word.h"
-#include "hyphenation/hyph_dict.h"
-#include "hyphenation/hyphenate_text.h"
-#include "hyphenation/hyphenate_word.h"
-#include "hyphenation/user_exceptions.h"
-#include "platform/places.h"
-#include "services/file_problem.h"
+#include "services/hyphenator.h"
 
 namespace tarnik::cli {
 namespace {
@@ -62,57 +53,14 @@ struct Options {
 };
 
 // A change of the exceptions that was refused.
-int Error(const std::string& message) {
+int Refused(const std::string& message) {
     return ReportError(kName, "", message, kFindingsLeft);
 }
 
-// Hyphenates UTF-8 words, keeping its buffers from one word to the next.
-class Hyphenator {
-  public:
-    Hyphenator(const HyphDict& dict, bool useUser) : dict_(dict), useUser_(useUser) {}
-
-    // Appends the word with its breaks to `result`. The hyphenation sees cp1250,
-    // one byte per character, and stops at a digit; the breaks are laid back onto
-    // the original characters, so none is lost, also after a digit.
-    void Append(std::string_view word, std::string& result) {
-        cp1250_ = Utf8ToCp1250(word);
-        // Each word of the line alone, punctuation and compound hyphens kept as
-        // they are: the same words Hyphenate Box and Suggested Hyphenation see.
-        out_ = HyphenateText(dict_, cp1250_, useUser_);
-        // Where each character starts: at every byte that is no continuation byte.
-        starts_.clear();
-        for (size_t i = 0; i < word.size(); ++i) {
-            if ((static_cast<uint8_t>(word[i]) & 0xC0) != 0x80)
-                starts_.push_back(i);
-        }
-        if (starts_.size() != cp1250_.size()) {
-            result += Cp1250ToUtf8(out_);
-            return;
-        }
-        starts_.push_back(word.size());
-        size_t i = 0;
-        for (char c : out_) {
-            if (i < cp1250_.size() && c == cp1250_[i]) {
-                result.append(word.substr(starts_[i], starts_[i + 1] - starts_[i]));
-                ++i;
-            } else {
-                result += '-';
-            }
-        }
-        result.append(word.substr(starts_[i]));
-    }
-
-  private:
-    const HyphDict& dict_;
-    bool useUser_;
-    std::string cp1250_;
-    std::string out_;
-    std::vector<size_t> starts_;
-};
-
 // Hyphenates each line of a file; false when it cannot be read to its end. A
 // line longer than any word can be (see TextInput) is printed as it is.
-bool HyphenateLines(const std::string& path, TextEncoding encoding, Hyphenator& hyphenator) {
+bool HyphenateLines(const std::string& path, TextEncoding encoding,
+                    const services::Hyphenator& hyphenator) {
     TextInput input(encoding);
     std::string problem;
     if (!input.Open(path, problem)) {
@@ -125,10 +73,7 @@ bool HyphenateLines(const std::string& path, TextEncoding encoding, Hyphenator& 
     bool whole = true;  // the piece is a whole line
     while (input.NextPiece(piece, lineEnds)) {
         result.clear();
-        if (whole && lineEnds)
-            hyphenator.Append(piece, result);
-        else
-            result = piece;
+        result = whole && lineEnds ? hyphenator.Hyphenate(piece) : std::string(piece);
         if (lineEnds)
             result += '\n';
         std::cout << result;
@@ -141,77 +86,20 @@ bool HyphenateLines(const std::string& path, TextEncoding encoding, Hyphenator& 
     return true;
 }
 
-// What went wrong reading the exceptions file, in words.
-std::string ReadFailure(int16_t result, const std::string& path) {
-    switch (result) {
-        case kUserFileCannotOpen: {
-            std::string reason = services::ReadProblem(path);
-            return "it cannot be opened (" + (reason.empty() ? "it is no file" : reason) + ")";
-        }
-        case kUserFileSizeShort:
-            return "it is too short to hold the size of its list";
-        case kUserFileBadSize:
-            return "the size of its list is impossible";
-        default:
-            return "its list is cut short or damaged";
-    }
-}
-
-std::string UserFileMessage(const HyphDict& dict, int16_t result) {
-    const std::string& path = dict.userPath;
-    switch (result) {
-        case kUserFileNoSeed:
-            return "the hyphenation data holds no list to start " + path + " from";
-        case kUserFileCannotCreate:
-        case kUserFileSizeNotWritten:
-        case kUserFileListNotWritten:
-            if (!dict.lastSave.Ok())
-                return "cannot save the exceptions file: " + dict.lastSave.Describe(path) +
-                       " (error " + std::to_string(result) + ")";
-            return "cannot write the exceptions file " + path +
-                   services::Because(services::WriteProblem(path)) + " (error " +
-                   std::to_string(result) + ")";
-        default:
-            if (!dict.userBackupPath.empty())
-                return "the exceptions file " + path +
-                       " could not be read: " + ReadFailure(result, dict.userBackupPath) +
-                       " (error " + std::to_string(result) + "); it was kept as " +
-                       dict.userBackupPath + " and a new list started";
-            return "cannot read the exceptions file " + path + ": " + ReadFailure(result, path) +
-                   " (error " + std::to_string(result) + ")";
-    }
-}
-
-int Manage(HyphDict& dict, const Options& options) {
+int Manage(services::Hyphenator& hyphenator, const Options& options) {
     if (options.action == "--list") {
-        std::string word;
-        for (bool first = true; NextHyphException(dict, word, first); first = false)
-            std::cout << Cp1250ToUtf8(word) << "\n";
+        for (const std::string& word : hyphenator.Exceptions())
+            std::cout << word << "\n";
         return 0;
     }
-    std::string word = Utf8ToCp1250(options.actionWord);
-    // An exception is stored as written or not at all (the editor asks the same).
-    if (options.action == "--add") {
-        if (const char* why = HyphExceptionRefusal(Utf8ToUtf16(options.actionWord), word))
-            return Error("'" + options.actionWord + "': " + why);
-    }
-    int16_t result =
-        options.action == "--add" ? AddHyphException(dict, word) : RemoveHyphException(dict, word);
-    if (result >= kUserFileCannotCreate && result <= kUserFileListNotWritten)
-        return ReportError(kName, "", UserFileMessage(dict, result));
-    if (options.action == "--add") {
-        if (result == kHyphExceptionPresent)
-            return Error("'" + options.actionWord +
-                         "' is already listed; remove it first to change its breaks");
-        if (result == kHyphExceptionTooLong)
-            return Error("'" + options.actionWord +
-                         "' cannot be stored: it needs letters, at most 49 breaks and at most "
-                         "251 letters and breaks together");
-        if (result != kHyphExceptionDone)
-            return ReportError(kName, "", "no memory for the exceptions list");
-    } else if (result == kHyphExceptionPresent) {
-        return Error("'" + options.actionWord + "' is not listed");
-    }
+    tarnik::Error why;
+    services::ExceptionChange change = options.action == "--add"
+                                           ? hyphenator.Add(options.actionWord, why)
+                                           : hyphenator.Remove(options.actionWord, why);
+    if (change == services::ExceptionChange::kNotSaved)
+        return ReportError(kName, "", why.Message());
+    if (change == services::ExceptionChange::kRefused)
+        return Refused(why.Message());
     std::cout << (options.action == "--add" ? "Added: " : "Removed: ") << options.actionWord
               << "\n";
     return 0;
@@ -262,40 +150,23 @@ int Run(const std::vector<std::string>& args) {
         (options.noUser || !options.words.empty() || !options.files.empty()))
         return UsageError(kName, options.action + " takes no words to hyphenate and no --no-user");
 
-    std::string dataDir = options.dataDir.empty() ? DefaultXTensionsDir() : options.dataDir;
-    std::string dataPath = (std::filesystem::path(dataDir) / "PLHYPH.DAT").string();
-    std::unique_ptr<HyphDict> dict;
-    if (int16_t result = OpenHyphDict(dataPath, dict); result != 0) {
-        std::string problem = services::ReadProblem(dataPath);
-        return ReportError(
-            kName, dataPath,
-            (problem.empty() ? "it is not a hyphenation data file, or it is damaged" : problem) +
-                " (error " + std::to_string(result) + ")");
-    }
-    bool useUser = !options.noUser;
-    if (useUser) {
-        std::string userPath =
-            options.userFile.empty() ? WritableFilePath(dataDir, "PLHYPH.USR") : options.userFile;
-        if (int16_t result = LoadUserExceptions(*dict, userPath); result != 0) {
-            if (!options.action.empty())
-                return ReportError(kName, "", UserFileMessage(*dict, result));
-            std::cerr << "tarnik " << kName << ": warning: " << UserFileMessage(*dict, result)
-                      << "\n";
-        }
+    services::Hyphenator hyphenator;
+    if (std::optional<tarnik::Error> problem =
+            hyphenator.Open({options.dataDir.empty() ? DefaultXTensionsDir() : options.dataDir,
+                             options.userFile, !options.noUser}))
+        return ReportError(kName, "", problem->Message());
+    if (const std::optional<tarnik::Error>& problem = hyphenator.ExceptionsProblem()) {
+        if (!options.action.empty())
+            return ReportError(kName, "", problem->Message());
+        std::cerr << "tarnik " << kName << ": warning: " << problem->Message() << "\n";
     }
     if (!options.action.empty())
-        return Manage(*dict, options);
+        return Manage(hyphenator, options);
 
-    Hyphenator hyphenator(*dict, useUser);
-    if (!options.words.empty()) {
-        std::string result;
-        for (const std::string& word : options.words) {
-            result.clear();
-            hyphenator.Append(word, result);
-            std::cout << result << "\n";
-        }
+    for (const std::string& word : options.words)
+        std::cout << hyphenator.Hyphenate(word) << "\n";
+    if (!options.words.empty())
         return 0;
-    }
     if (options.files.empty())
         options.files.push_back("-");
     int status = 0;
