@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <new>
 
 #include "cli/command.h"
 #include "cli/spelling_options.h"
@@ -128,7 +129,16 @@ int main(int argc, char** argv) {
     // Output is buffered and written in large blocks; commands that answer a
     // reader as they go (the pipe) flush after each answer.
     std::ios_base::sync_with_stdio(false);
-    int status = RunCommand(std::vector<std::string>(argv + 1, argv + argc));
+    int status = kUsageError;
+    try {
+        status = RunCommand(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        // A text too large for this machine's memory: said as such, never an
+        // abort; whatever the command was writing is left as it was (every
+        // save is whole or not at all).
+        std::cerr << "tarnik: out of memory: the input is too large to work on here\n";
+        return kUsageError;
+    }
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "tarnik: cannot write the output: " << std::strerror(errno) << "\n";

@@ -253,8 +253,14 @@ bool ReadWholeText(const std::string& path, TextEncoding encoding, std::u16strin
     }
     std::string utf8;
     std::string_view block;
-    while (input.NextBlock(block))
+    while (input.NextBlock(block)) {
+        if (utf8.size() + block.size() > kMostWholeText) {
+            error = name + ": too long to work on as one text (more than " +
+                    std::to_string(kMostWholeText >> 20) + " MiB); split it into smaller files";
+            return false;
+        }
         utf8.append(block);
+    }
     if (!input.Error().empty()) {
         error = name + ": " + input.Error();
         return false;

@@ -129,6 +129,19 @@ TEST_F(CommandOptionsTest, BadInputIsRefusedAlikeByEveryTextCommand) {
         Check(c);
 }
 
+// A whole-file command never holds more than it can work on: an endless device
+// or a huge file is refused with a message and status 2, never an abort for
+// want of memory.
+TEST_F(CommandOptionsTest, EndlessInputIsRefusedNotHeldUntilMemoryRunsOut) {
+    const std::string tooLong = "too long to work on as one text (more than 64 MiB)";
+    const Case cases[] = {
+        {"hyphenate /dev/zero", "", 2, "", "tarnik hyphenate: /dev/zero: " + tooLong},
+        {"check --dialogs answers.txt /dev/zero", "", 2, "", "tarnik check: /dev/zero: " + tooLong},
+    };
+    for (const Case& c : cases)
+        Check(c);
+}
+
 TEST_F(CommandOptionsTest, EveryCommandAnswersHelpAndVersion) {
     const std::string version = Run("--version").out;
     ASSERT_THAT(version, ::testing::StartsWith("tarnik "));
