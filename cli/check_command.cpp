@@ -15,7 +15,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -522,10 +524,39 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     return true;
 }
 
+// Ctrl-C, a closed terminal (SIGHUP) and SIGTERM end the run at once, as the
+// end of the script does: a file is written only when its check is done, so
+// the one being checked is left as it was. The handler may only write and
+// exit, so its line and status are made ready before each file.
+struct InterruptReport {
+    std::atomic<const char*> line{"tarnik check: interrupted\n"};
+    std::atomic<int> status{kFindingsLeft};
+};
+
+InterruptReport& Interrupt() {
+    static InterruptReport report;
+    return report;
+}
+
+extern "C" void OnInterrupt(int) {
+    const char* line = Interrupt().line.load();
+    [[maybe_unused]] ssize_t written = ::write(STDERR_FILENO, line, std::strlen(line));
+    ::_exit(Interrupt().status.load());
+}
+
+void EndRunOnInterrupt() {
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGHUP, SIGTERM})
+        sigaction(signal, &action, nullptr);
+}
+
 int Run(const std::vector<std::string>& args) {
     Options options;
     if (std::optional<int> status = ParseOptions(args, options))
         return *status;
+    EndRunOnInterrupt();
     std::unique_ptr<std::ifstream> script;
     std::istream* in = &std::cin;
     if (!options.script.empty()) {
@@ -541,7 +572,15 @@ int Run(const std::vector<std::string>& args) {
     CheckDriver driver(*in, std::cout, !script && isatty(STDOUT_FILENO));
     int status = 0;
     std::optional<std::string> carried;
-    for (const std::string& file : options.files) {
+    // Made before the first file, so that no line the handler may be reading
+    // is ever freed.
+    std::vector<std::string> interruptLines;
+    for (const std::string& file : options.files)
+        interruptLines.push_back("\n" + file + ": interrupted; the file is left as it was\n");
+    for (size_t i = 0; i < options.files.size(); ++i) {
+        const std::string& file = options.files[i];
+        Interrupt().line = interruptLines[i].c_str();
+        Interrupt().status = std::max(status, kFindingsLeft);
         const bool checked = CheckFile(file, options, driver, carried);
         if (driver.Interrupted())
             return std::max(status, kFindingsLeft);

@@ -27,6 +27,7 @@
 #include "cli/text_file_run.h"
 #include "cli/text_input.h"
 #include "host/memory_host.h"
+#include "tarnik/file_io.h"
 #include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
 #include "typography/run_typography.h"
@@ -346,7 +347,10 @@ int Run(const std::vector<std::string>& args) {
         if (run.MarksLeft() > 0 && status == 0)
             status = kFindingsLeft;
         bool written = true;
-        if (options.inPlace) {
+        std::string old;
+        if (options.inPlace && !ReadWholeFile(input, old) && old == out) {
+            // Nothing changed: the file is left untouched, with no backup beside it.
+        } else if (options.inPlace) {
             SaveResult saved =
                 SaveFileSafely(input, out, {.keepBackup = options.backup, .regularFileOnly = true});
             written = saved.Ok();

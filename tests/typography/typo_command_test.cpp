@@ -170,6 +170,15 @@ TEST_F(TypoCommandTest, InPlaceKeepsTheOriginalAsABackupUnlessToldNot) {
     EXPECT_EQ(Errors(), "tarnik typo: " + bad + ": not UTF-8 text (bad byte at offset 4)\n");
 }
 
+TEST_F(TypoCommandTest, InPlaceWithoutAChangeWritesNothing) {
+    std::string path = File("done.txt", "Rzekł „tak”.\n");
+    auto before = std::filesystem::last_write_time(path);
+    Result r = Typo("--in-place " + path);
+    EXPECT_EQ(r.status, 0) << Errors();
+    EXPECT_EQ(std::filesystem::last_write_time(path), before);
+    EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
+}
+
 TEST_F(TypoCommandTest, ALongFileComesOutAsOneRunOverItWouldGiveIt) {
     // Over two megabytes, so the file goes through the story in several pieces,
     // its cuts falling inside words, quotations, tokens and runs of spaces: the
