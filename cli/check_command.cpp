@@ -480,6 +480,10 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
                std::optional<std::string>& carried) {
     std::u16string text;
     std::string error;
+    if (std::optional<std::string> refusal = InPlaceRefusal(file)) {
+        Error(*refusal);
+        return false;
+    }
     if (!ReadWholeText(file, options.encoding, text, error) || !CanReplace(file, error)) {
         Error(error);
         return false;

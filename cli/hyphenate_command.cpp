@@ -129,6 +129,10 @@ int Run(const std::vector<std::string>& args) {
 
     std::u16string text;
     std::string error;
+    if (options.inPlace) {
+        if (std::optional<std::string> refusal = InPlaceRefusal(options.input))
+            return Error(kUsageError, *refusal);
+    }
     if (!ReadWholeText(options.input, options.encoding, text, error))
         return Error(kUsageError, error);
 

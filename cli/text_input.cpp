@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <optional>
 
+#include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
 
 namespace tarnik::cli {
@@ -240,6 +242,13 @@ std::string InputName(const std::string& path) {
 
 std::string MessageName(const std::string& path) {
     return path.empty() || path == "-" ? "standard input" : path;
+}
+
+std::optional<std::string> InPlaceRefusal(const std::string& path) {
+    struct stat status;
+    if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode))
+        return std::nullopt;
+    return SaveResult{SaveStep::kNotAFile}.Describe(path);
 }
 
 bool ReadWholeText(const std::string& path, TextEncoding encoding, std::u16string& text,

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +75,11 @@ std::string InputName(const std::string& path);
 
 // The name a file is reported by in messages: "standard input" for "" and "-".
 std::string MessageName(const std::string& path);
+
+// Why `path` cannot be edited in place: a device, FIFO or terminal is never
+// replaced by a file (and is not read for it either); none for a regular file
+// or one that is not there (reading it says why).
+std::optional<std::string> InPlaceRefusal(const std::string& path);
 
 // The most text a command that works on a whole file (hyphenate, check) holds
 // as one story: the plug-in's commands take several times the text's size in

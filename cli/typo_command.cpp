@@ -334,6 +334,11 @@ int Run(const std::vector<std::string>& args) {
     for (const std::string& input : options.inputs) {
         const std::string name = InputName(input);
         TextInput text(options.encoding);
+        if (std::optional<std::string> refusal =
+                options.inPlace ? InPlaceRefusal(input) : std::nullopt) {
+            status = ReportError(kName, "", *refusal);
+            continue;
+        }
         if (!text.Open(input, error)) {
             status = ReportError(kName, MessageName(input), error);
             continue;

@@ -53,8 +53,8 @@ enum class SaveStep {
 
 struct SaveResult {
     SaveStep step = SaveStep::kDone;
-    int osError = 0;         // the system's errno for the failing step; 0 for kRejected
-    std::string backupPath;  // where the old file was kept, when a backup was asked for
+    int osError = 0;              // the system's errno for the failing step; 0 for kRejected
+    std::string backupPath = {};  // where the old file was kept, when a backup was asked for
 
     bool Ok() const { return step == SaveStep::kDone; }
     // The failure as the one error type: "cannot write PATH (the file is left

@@ -218,10 +218,18 @@ TEST_F(CommandLine, OutputIntoADeviceOrAPipeIsWrittenIntoIt) {
         EXPECT_NE(Read(piped).find("Ala ma"), std::string::npos) << command;
     }
 
-    Outcome inPlace = Tarnik("typo --in-place /dev/null");
-    EXPECT_EQ(inPlace.status, 2) << inPlace.err;
-    EXPECT_NE(inPlace.err.find("/dev/null: it is not a regular file"), std::string::npos)
-        << inPlace.err;
+    // Refused before anything is read: a FIFO with no writer would hold the
+    // command for ever.
+    ASSERT_EQ(::mkfifo((folder_ + "/fifo").c_str(), 0600), 0);
+    for (const char* arguments :
+         {"typo --in-place /dev/null", "hyphenate --in-place /dev/null", "typo --in-place fifo",
+          "hyphenate --in-place fifo", "check --dialogs script.txt fifo"}) {
+        Outcome inPlace = Tarnik(arguments);
+        EXPECT_EQ(inPlace.status, 2) << arguments << "\n" << inPlace.err;
+        EXPECT_NE(inPlace.err.find(": it is not a regular file"), std::string::npos)
+            << arguments << "\n"
+            << inPlace.err;
+    }
 }
 
 // A command writes only the files it owns: a typography run starts neither
