@@ -30,8 +30,6 @@
 #include <string>
 #include <vector>
 
-#include "charsets/char_classes.h"
-#include "charsets/utf8.h"
 #include "cli/command.h"
 #include "cli/options.h"
 #include "cli/text_file_run.h"
@@ -41,9 +39,8 @@
 #include "host/terminal_dialog_driver.h"
 #include "platform/dialog_resources.h"
 #include "spellcheck/cdict_miss_dialog.h"
-#include "spellcheck/dict_settings.h"
-#include "spellcheck/spell_dictionaries.h"
 #include "tarnik/safe_save.h"
+#include "tarnik/text_codec.h"
 #include "text/unicode_case.h"
 #include "text/word_scanner.h"
 

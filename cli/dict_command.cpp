@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "charsets/utf8.h"
 #include "cli/command.h"
 #include "cli/options.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
 #include "speller/user_dictionary.h"
 #include "tarnik/safe_save.h"
+#include "tarnik/text_codec.h"
 
 namespace tarnik::cli {
 namespace {

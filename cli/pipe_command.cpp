@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "charsets/char_classes.h"
-#include "charsets/utf8.h"
 #include "cli/command.h"
 #include "cli/options.h"
 #include "cli/spelling_options.h"
