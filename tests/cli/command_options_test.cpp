@@ -134,9 +134,11 @@ TEST_F(CommandOptionsTest, BadInputIsRefusedAlikeByEveryTextCommand) {
 // want of memory.
 TEST_F(CommandOptionsTest, EndlessInputIsRefusedNotHeldUntilMemoryRunsOut) {
     const std::string tooLong = "too long to work on as one text (more than 64 MiB)";
+    Write("big.txt", std::string((64 << 20) + 1, 'a'));
     const Case cases[] = {
         {"hyphenate /dev/zero", "", 2, "", "tarnik hyphenate: /dev/zero: " + tooLong},
-        {"check --dialogs answers.txt /dev/zero", "", 2, "", "tarnik check: /dev/zero: " + tooLong},
+        {"hyphenate big.txt", "", 2, "", "tarnik hyphenate: big.txt: " + tooLong},
+        {"check --dialogs answers.txt big.txt", "", 2, "", "tarnik check: big.txt: " + tooLong},
     };
     for (const Case& c : cases)
         Check(c);
