@@ -504,6 +504,63 @@ std::optional<std::pair<size_t, size_t>> TooDeep(std::string_view text) {
     return std::nullopt;
 }
 
+// Refuses a key given twice in one object, with its place: the parser would
+// keep only the last value and drop the text of the first without a word.
+class DuplicateKeys {
+  public:
+    bool operator()(int, json::parse_event_t event, json& parsed) {
+        switch (event) {
+            case json::parse_event_t::object_start:
+            case json::parse_event_t::array_start:
+                frames_.push_back(
+                    {ChildPlace(), event == json::parse_event_t::array_start, 0, {}, {}});
+                break;
+            case json::parse_event_t::key: {
+                Frame& object = frames_.back();
+                object.key = parsed.get<std::string>();
+                if (!object.keys.insert(object.key).second)
+                    Fail(ChildPlace(), "the key is given twice");
+                break;
+            }
+            case json::parse_event_t::object_end:
+            case json::parse_event_t::array_end:
+                frames_.pop_back();
+                ElementDone();
+                break;
+            case json::parse_event_t::value:
+                ElementDone();
+                break;
+        }
+        return true;
+    }
+
+  private:
+    struct Frame {
+        std::string place;
+        bool array = false;
+        size_t index = 0;
+        std::string key;
+        std::set<std::string> keys;
+    };
+
+    // The place of the value that comes next in the innermost container.
+    std::string ChildPlace() const {
+        if (frames_.empty())
+            return "";
+        const Frame& frame = frames_.back();
+        if (frame.array)
+            return frame.place + "[" + std::to_string(frame.index) + "]";
+        return frame.place.empty() ? frame.key : frame.place + "." + frame.key;
+    }
+
+    void ElementDone() {
+        if (!frames_.empty() && frames_.back().array)
+            ++frames_.back().index;
+    }
+
+    std::vector<Frame> frames_;
+};
+
 json WriteItem(const Document& document, int index, std::set<int>& storiesWithSelection) {
     const Item& item = document.items[size_t(index)];
     json out;
@@ -555,7 +612,7 @@ bool LoadDocumentText(std::string_view text, MemoryHost& host, std::string& erro
                     std::to_string(place->second);
             return false;
         }
-        json root = json::parse(text);
+        json root = json::parse(text, DuplicateKeys());
         Reader(root).Read(language, tool, document);
     } catch (const json::exception& e) {
         // Malformed JSON, and numbers too large for any number type.
