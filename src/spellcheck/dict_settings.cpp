@@ -44,7 +44,7 @@ void SaveDictSettings(const DictSettings& s) {
     PutInt("ASprawdzDokumentSkrotAktywny", s.checkDocumentShortcutOn ? 1 : 0);
     PutString("BSprawdzDokumentSkrot", s.checkDocumentShortcut.substr(0, kMaxShortcutText));
     PutInt("CSugestieWgTrafnosci", s.rankSuggestions ? 1 : 0);
-    FlushStore();
+    FlushStoreOrTell();
 }
 
 }  // namespace tarnik

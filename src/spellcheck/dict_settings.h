@@ -45,7 +45,8 @@ struct DictSettings {
 // Every key, a missing one as its default.
 DictSettings LoadDictSettings();
 
-// Writes all eleven keys in the order above, then completes the write.
+// Writes all eleven keys in the order above, then completes the write; a failed
+// save is shown to the user.
 void SaveDictSettings(const DictSettings& settings);
 
 }  // namespace tarnik
