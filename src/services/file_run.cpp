@@ -7,6 +7,7 @@
 #include "platform/places.h"
 #include "platform/settings_check.h"
 #include "platform/settings_store.h"
+#include "spellcheck/dict_settings.h"
 #include "spellcheck/spell_dictionaries.h"
 #include "tarnik/file_io.h"
 #include "typography/typo_settings_store.h"
@@ -31,6 +32,8 @@ std::vector<SettingsProblem> SettingsProblems(std::string_view text, unsigned co
     std::vector<SettingsProblem> problems = CheckSettingsText(text);
     if (!problems.empty())
         return problems;
+    if (components & kSpellingComponent)
+        std::ranges::move(CheckDictSettingsText(text), std::back_inserter(problems));
     if (components & kHyphenationComponent)
         std::ranges::move(CheckHyphSettingsText(text), std::back_inserter(problems));
     if (components & kTypographyComponent)
