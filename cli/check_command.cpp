@@ -83,7 +83,8 @@ constexpr char kHelpEnd[] =
     "\nExit status: 0 when every file was checked (and written when it changed);\n"
     "1 when the run was interrupted (the words after it are left unchecked);\n"
     "2 on bad usage, or a file that could not be read, was not text of its encoding\n"
-    "or could not be written (the other files are checked all the same).\n";
+    "or could not be written (the other files are checked all the same), or a word\n"
+    "could not be saved into the user dictionary.\n";
 
 // The Check Spelling dialog's numbers, as the spell check declares them.
 using MissDialog = CDictMissDialog;
@@ -500,18 +501,24 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     driver.Begin(file, run.Host());
     TextFileRun::CommandResult result = run.RunCommand("Check Story...");
     carried = run.Settings();
+    // A word the check could not save into the user dictionary (a full disk, a
+    // read-only file) was told in its message box; the file is still written,
+    // and the run ends with a failure.
+    const bool unsaved = std::ranges::any_of(run.Host().messages, &host::ShownMessage::failure);
+    if (unsaved)
+        Error(file + ": a change of the user dictionary could not be saved");
     if (driver.Interrupted()) {
         std::cerr << file << ": interrupted; the file is left as it was\n";
         return false;
     }
     if (result != TextFileRun::CommandResult::kDone) {
         std::cerr << file << ": nothing to check\n";
-        return true;
+        return !unsaved;
     }
     const std::string checked = run.StoryText();
     if (checked == original) {
         std::cerr << file << ": no changes\n";
-        return true;
+        return !unsaved;
     }
     SaveResult saved =
         SaveFileSafely(file, checked, {.keepBackup = options.backup, .regularFileOnly = true});
@@ -522,7 +529,7 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     const std::string& backup = saved.backupPath;
     std::cerr << file << ": changes written"
               << (backup.empty() ? "" : " (the original is " + backup + ")") << "\n";
-    return true;
+    return !unsaved;
 }
 
 // Ctrl-C, a closed terminal (SIGHUP) and SIGTERM end the run at once, as the

@@ -27,7 +27,8 @@ const std::string kHelp =
         "  # WORD OFFSET                 misspelt, no suggestions\n"
         "OFFSET counts characters from the start of the line (0 is the first).\n\n"
         "A line that starts with one of these is a command and gets no answer:\n"
-        "  *WORD   add WORD to the user dictionary (saved at once)\n"
+        "  *WORD   add WORD to the user dictionary (saved at once; a failed save is\n"
+        "          reported on standard error and the run ends with status 2)\n"
         "  &WORD   add WORD in small letters to the user dictionary\n"
         "  @WORD   accept WORD for the rest of the run\n"
         "  +       TeX/LaTeX text from now on (+nroff, +html: those formats)\n"
@@ -133,6 +134,7 @@ class PipeSession {
             if (int16_t result = UserDictAddWord(user, cp1250); result != kUserDictOk)
                 problem =
                     services::UserDictChangeProblem(user, result, speller_.UserPath()).Message();
+            unsaved_ = unsaved_ || !problem.empty();
         }
         if (!problem.empty()) {
             std::cerr << "tarnik " << kName << ": '" << word << "' was not added to "
@@ -181,6 +183,10 @@ class PipeSession {
     bool lineIsCommand_ = false;
     int64_t offset_ = 0;
     UserDictionary* accepted_ = nullptr;  // closed with the speller
+    bool unsaved_ = false;                // a word was not saved into the user dictionary
+
+  public:
+    bool Unsaved() const { return unsaved_; }
 };
 
 int Run(const std::vector<std::string>& args) {
@@ -200,6 +206,11 @@ int Run(const std::vector<std::string>& args) {
         session.Piece(piece, lineEnds);
     if (!input.Error().empty())
         return ReportError(kName, MessageName("-"), input.Error());
+    // The run answers to the end, as an editor expects; a word the user asked
+    // to keep that was not saved still ends it with a failure.
+    if (session.Unsaved())
+        return ReportError(kName, "", "words were not saved into " + speller.UserPath(),
+                           kUsageError);
     return 0;
 }
 

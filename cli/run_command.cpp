@@ -41,7 +41,9 @@ constexpr char kHelp[] =
     "Exit status: 0 when the command ran and the document was saved; 1 when the item\n"
     "is disabled, or the script did not fit the dialogs the command showed (too few\n"
     "or too many steps, or a step the dialog refused), and then nothing is saved;\n"
-    "2 on bad usage, an unknown title, or a file that cannot be read or written.\n";
+    "2 on bad usage, an unknown title, or a file that cannot be read or written,\n"
+    "also when the command could not save a file of its own (the user dictionary,\n"
+    "the hyphenation exceptions, the settings) and said so.\n";
 
 struct Options {
     std::string document;
@@ -120,8 +122,11 @@ int Run(const std::vector<std::string>& args) {
         return Error(1, "the menu item \"" + options.command + "\" is disabled");
 
     memoryHost.ChooseMenuItem(item->number);
-    for (const host::ShownMessage& message : memoryHost.messages)
+    bool unsaved = false;  // the plug-in could not save a file of its own
+    for (const host::ShownMessage& message : memoryHost.messages) {
         std::cerr << message.title << ": " << host::MessageOnOneLine(message.text) << "\n";
+        unsaved = unsaved || message.failure;
+    }
     if (scripted) {
         for (const std::string& problem : scripted->Problems())
             std::cerr << "tarnik " << kName << ": " << options.script << ": " << problem << "\n";
@@ -135,6 +140,10 @@ int Run(const std::vector<std::string>& args) {
     const std::string& output = options.output.empty() ? options.document : options.output;
     if (!host::SaveDocumentFile(output, memoryHost, error))
         return Error(kUsageError, error);
+    if (unsaved)
+        return Error(kUsageError,
+                     "the command could not save its changes (see above); the "
+                     "document was saved");
     return 0;
 }
 

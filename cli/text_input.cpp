@@ -62,9 +62,21 @@ const char* DisplayName(TextEncoding encoding) {
 }
 
 // At most this many bytes of UTF-8 come of one input byte: ISO-8859-2 holds only
-// characters below U+0800, Windows-1250 also „ ” – — € ‰ ™ ...
-size_t Growth(TextEncoding encoding) {
-    return encoding == TextEncoding::kUtf8 ? 1 : 3;
+// characters below U+0800, Windows-1250 also „ ” – — € ‰ ™ ...; two bytes of
+// UTF-16 become at most three.
+size_t Growth(bool converting) {
+    return converting ? 3 : 1;
+}
+
+// Where `bytes` hold a NUL, which no text of any of the 8-bit encodings holds.
+std::optional<size_t> FindNul(std::string_view bytes) {
+    size_t at = bytes.find('\0');
+    return at == std::string_view::npos ? std::nullopt : std::optional<size_t>(at);
+}
+
+std::string NulError(uint64_t offset) {
+    return "not text (a NUL byte at offset " + std::to_string(offset) +
+           "; UTF-16 is read only when it starts with its byte-order mark)";
 }
 
 }  // namespace
@@ -91,16 +103,20 @@ TextInput::~TextInput() {
         iconv_close(static_cast<iconv_t>(converter_));
 }
 
-bool TextInput::Open(const std::string& path, std::string& error) {
-    if (encoding_ != TextEncoding::kUtf8) {
-        iconv_t converter = iconv_open("UTF-8", IconvName(encoding_));
-        if (converter == reinterpret_cast<iconv_t>(-1)) {
-            error =
-                std::string("cannot read ") + DisplayName(encoding_) + ": " + std::strerror(errno);
-            return false;
-        }
-        converter_ = converter;
+bool TextInput::OpenConverter(const char* from, std::string& error) {
+    iconv_t converter = iconv_open("UTF-8", from);
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        error = "cannot read " + decoding_ + ": " + std::strerror(errno);
+        return false;
     }
+    converter_ = converter;
+    return true;
+}
+
+bool TextInput::Open(const std::string& path, std::string& error) {
+    decoding_ = DisplayName(encoding_);
+    if (encoding_ != TextEncoding::kUtf8 && !OpenConverter(IconvName(encoding_), error))
+        return false;
     if (path.empty() || path == "-")
         return true;
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -118,15 +134,25 @@ bool TextInput::Open(const std::string& path, std::string& error) {
 // False with error_ set when a byte is not text of the encoding.
 bool TextInput::Decode(size_t& taken) {
     std::string_view raw(raw_.data(), rawEnd_);
-    if (encoding_ == TextEncoding::kUtf8) {
+    if (!converter_) {
         taken = eof_ ? raw.size() : WholeSequences(raw);
         if (std::optional<size_t> bad = FindBadUtf8(raw.substr(0, taken))) {
             error_ = "not UTF-8 text (bad byte at offset " + std::to_string(offset_ + *bad) + ")";
             return false;
         }
+        if (std::optional<size_t> nul = FindNul(raw.substr(0, taken))) {
+            error_ = NulError(offset_ + *nul);
+            return false;
+        }
         std::memcpy(buffer_.data() + end_, raw.data(), taken);
         end_ += taken;
         return true;
+    }
+    if (encoding_ != TextEncoding::kUtf8) {  // an 8-bit encoding
+        if (std::optional<size_t> nul = FindNul(raw)) {
+            error_ = NulError(offset_ + *nul);
+            return false;
+        }
     }
     char* in = raw_.data();
     size_t inLeft = rawEnd_;
@@ -135,11 +161,39 @@ bool TextInput::Decode(size_t& taken) {
     size_t converted = iconv(static_cast<iconv_t>(converter_), &in, &inLeft, &out, &outLeft);
     end_ = static_cast<size_t>(out - buffer_.data());
     taken = static_cast<size_t>(in - raw_.data());
-    if (converted == static_cast<size_t>(-1)) {
-        error_ = std::string("not ") + DisplayName(encoding_) + " text (bad byte at offset " +
+    // A character cut by the end of a read waits for the next one.
+    if (converted == static_cast<size_t>(-1) && (errno != EINVAL || eof_)) {
+        error_ = "not " + decoding_ + " text (bad byte at offset " +
                  std::to_string(offset_ + taken) + ")";
         return false;
     }
+    return true;
+}
+
+// At the start of UTF-8 input, a UTF-16 byte-order mark switches to UTF-16 and
+// is dropped. False while too few bytes are there to tell, or when the
+// converter cannot be made (error set).
+bool TextInput::LookForByteOrderMark(std::string& error) {
+    if (markLooked_ || encoding_ != TextEncoding::kUtf8)
+        return true;
+    auto byte = [&](size_t at) { return static_cast<unsigned char>(raw_[at]); };
+    bool maybe = rawEnd_ > 0 && (byte(0) == 0xFF || byte(0) == 0xFE);
+    if (maybe && rawEnd_ < 2 && !eof_)
+        return false;
+    markLooked_ = true;
+    const char* from = nullptr;
+    if (rawEnd_ >= 2 && byte(0) == 0xFF && byte(1) == 0xFE)
+        from = "UTF-16LE";
+    else if (rawEnd_ >= 2 && byte(0) == 0xFE && byte(1) == 0xFF)
+        from = "UTF-16BE";
+    if (!from)
+        return true;
+    decoding_ = from;
+    if (!OpenConverter(from, error))
+        return false;
+    std::memmove(raw_.data(), raw_.data() + 2, rawEnd_ - 2);
+    rawEnd_ -= 2;
+    offset_ += 2;
     return true;
 }
 
@@ -151,7 +205,7 @@ bool TextInput::Fill() {
     }
     const size_t before = end_;
     while (end_ == before && !eof_) {
-        size_t room = (buffer_.size() - end_) / Growth(encoding_);
+        size_t room = (buffer_.size() - end_) / Growth(converter_ != nullptr || !markLooked_);
         size_t want = std::min(raw_.size(), room) - rawEnd_;
         ssize_t got = read(fd_, raw_.data() + rawEnd_, want);
         if (got < 0 && errno == EINTR)
@@ -163,6 +217,13 @@ bool TextInput::Fill() {
         }
         rawEnd_ += static_cast<size_t>(got);
         eof_ = got == 0;
+        if (!LookForByteOrderMark(error_)) {
+            if (!error_.empty()) {
+                eof_ = true;
+                return false;
+            }
+            continue;
+        }
         size_t taken = 0;
         if (!Decode(taken)) {
             eof_ = true;

@@ -1,7 +1,10 @@
 // Reading the text the commands work on, from files and standard input: the one
 // place where input is decoded. Text comes in as UTF-8 (the default), ISO-8859-2
 // or Windows-1250, and goes out as UTF-8; input that is not text of its encoding
-// is refused with the offset of the first bad byte. It is read in large blocks,
+// is refused with the offset of the first bad byte. UTF-16 is read when it starts
+// with its byte-order mark (FF FE or FE FF) and UTF-8 was not overridden; a NUL
+// byte is no text in any encoding, so UTF-16 without its mark is refused rather
+// than read as letters with NULs between them. It is read in large blocks,
 // and handed out either as it comes (NextBlock) or a line at a time in pieces of
 // bounded size (NextPiece), so that a line of any length is read in fixed memory.
 #pragma once
@@ -55,9 +58,13 @@ class TextInput {
   private:
     bool Fill();
     bool Decode(size_t& taken);
+    bool OpenConverter(const char* from, std::string& error);
+    bool LookForByteOrderMark(std::string& error);
 
     TextEncoding encoding_;
     void* converter_ = nullptr;  // iconv's, for the encodings other than UTF-8
+    std::string decoding_;       // the name of what converter_ reads, for messages
+    bool markLooked_ = false;    // whether the start was looked at for a UTF-16 mark
     int fd_ = 0;
     bool own_ = false;
     bool eof_ = false;

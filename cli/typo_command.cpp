@@ -15,7 +15,6 @@
 // reported as FILE:LINE:COLUMN, and the rest of the file is corrected.
 
 #include <deque>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -146,21 +145,6 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
             return UsageError(kName, "--in-place needs files, not standard input");
     }
     return std::nullopt;
-}
-
-// The settings file's typography section, checked before anything is read
-// with it; false after reporting every fault with its line.
-bool CheckSettingsFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string text(std::istreambuf_iterator<char>(in), {});
-    if (!in && !in.eof()) {
-        std::cerr << "tarnik " << kName << ": cannot read the settings file " << path << "\n";
-        return false;
-    }
-    std::vector<TypoSettingsProblem> problems = CheckTypoSettingsText(text);
-    for (const TypoSettingsProblem& problem : problems)
-        std::cerr << path << ":" << problem.line << ": " << problem.message << "\n";
-    return problems.empty();
 }
 
 // A quotation mark left for the user, at a position of the story.
@@ -316,8 +300,6 @@ int Run(const std::vector<std::string>& args) {
     Options options;
     if (std::optional<int> status = ParseOptions(args, options))
         return *status;
-    if (!options.run.settingsFile.empty() && !CheckSettingsFile(options.run.settingsFile))
-        return kUsageError;
 
     TextFileRun session;
     std::string error;

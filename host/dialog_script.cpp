@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "tarnik/text_codec.h"
+
 namespace tarnik::host {
 
 namespace {
@@ -80,6 +82,12 @@ std::optional<DialogStep> ParseDialogStep(std::string_view line, std::string& er
         case DialogAction::Kind::Type:
             // The text is the rest of the line as written, after one separating space.
             action.text = std::string(rest.substr(0, rest.find_last_not_of("\r\n") + 1));
+            // Text that is not UTF-8 would reach the document as '?'.
+            if (std::optional<size_t> bad = FindBadUtf8(action.text)) {
+                error = "type text is not UTF-8 (bad byte " + std::to_string(*bad + 1) +
+                        " of the text)";
+                return std::nullopt;
+            }
             break;
         case DialogAction::Kind::Choose:
         case DialogAction::Kind::Activate:

@@ -2,7 +2,8 @@
 // it meets, one step a line, used in order (docs/commands.md):
 //
 //   press ITEM          a button; a check box toggles; a radio button is chosen
-//   type ITEM TEXT      the edit field's text becomes TEXT (the rest of the line)
+//   type ITEM TEXT      the edit field's text becomes TEXT (the rest of the line,
+//                       UTF-8: a line of other bytes is refused)
 //   choose ITEM ROW     a row of a list or popup is chosen (rows count from 0)
 //   activate ITEM ROW   a row of a list is double-clicked
 //   answer WORD         a message box is answered: ok, cancel, yes or no

@@ -47,6 +47,14 @@ struct Document {
     std::vector<Spread> spreads;
     std::vector<HJSpec> hj;
     int current = -1;  // the current item
+    // Where NextInWalk last found its item in the list at each depth: only a
+    // hint, checked before it is used.
+    mutable std::vector<size_t> walkHints;
+    // FirstBoxOfStory's answer for each story, made when needed. Items are
+    // only ever appended or removed, so it holds while the number of items is
+    // the one it was made for and the box it names is alive.
+    mutable std::vector<int> firstBoxes;
+    mutable size_t firstBoxesFor = SIZE_MAX;
 
     bool IsItem(int item) const;  // a live item
     bool IsTextBox(int item) const {
@@ -61,6 +69,10 @@ struct Document {
     std::vector<int> ItemWalk(const std::vector<int>& roots) const;
     // ItemWalk of a spread's top-level items. Anchored items are not on the spread.
     std::vector<int> SpreadWalk(int spread) const;
+    // The live item after `item` in its spread's walk (SpreadWalk), or -1. A walk
+    // box by box costs O(1) a step: each list is searched first where the step
+    // before found its item.
+    int NextInWalk(int item) const;
     // The first live text box of a story's chain, or -1.
     int FirstBoxOfStory(int story) const;
     // Marks an item (and a group's members) not alive and takes it off its spread or

@@ -504,6 +504,73 @@ std::optional<std::pair<size_t, size_t>> TooDeep(std::string_view text) {
     return std::nullopt;
 }
 
+// Refuses a key given twice in one object, with its place: the parser would
+// keep only the last value and drop the text of the first without a word.
+// A pass of its own over the text, as events: the parser's callbacks cost a
+// walk of the enclosing array for every object that ends in it.
+class DuplicateKeys : public nlohmann::json_sax<json> {
+  public:
+    bool null() override { return Value(); }
+    bool boolean(bool) override { return Value(); }
+    bool number_integer(number_integer_t) override { return Value(); }
+    bool number_unsigned(number_unsigned_t) override { return Value(); }
+    bool number_float(number_float_t, const string_t&) override { return Value(); }
+    bool string(string_t&) override { return Value(); }
+    bool binary(binary_t&) override { return Value(); }
+    bool start_object(std::size_t) override { return Open(false); }
+    bool start_array(std::size_t) override { return Open(true); }
+    bool key(string_t& name) override {
+        Frame& object = frames_.back();
+        object.key = name;
+        if (!object.keys.insert(name).second)
+            Fail(ChildPlace(), "the key is given twice");
+        return true;
+    }
+    bool end_object() override { return Close(); }
+    bool end_array() override { return Close(); }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        return false;  // the parser proper reports it
+    }
+
+  private:
+    struct Frame {
+        std::string place;
+        bool array = false;
+        size_t index = 0;
+        std::string key;
+        std::set<std::string> keys;
+    };
+
+    bool Open(bool array) {
+        frames_.push_back({ChildPlace(), array, 0, {}, {}});
+        return true;
+    }
+
+    bool Close() {
+        frames_.pop_back();
+        return Value();
+    }
+
+    // A value ends: the next one of an array has the next index.
+    bool Value() {
+        if (!frames_.empty() && frames_.back().array)
+            ++frames_.back().index;
+        return true;
+    }
+
+    // The place of the value that comes next in the innermost container.
+    std::string ChildPlace() const {
+        if (frames_.empty())
+            return "";
+        const Frame& frame = frames_.back();
+        if (frame.array)
+            return frame.place + "[" + std::to_string(frame.index) + "]";
+        return frame.place.empty() ? frame.key : frame.place + "." + frame.key;
+    }
+
+    std::vector<Frame> frames_;
+};
+
 json WriteItem(const Document& document, int index, std::set<int>& storiesWithSelection) {
     const Item& item = document.items[size_t(index)];
     json out;
@@ -556,6 +623,8 @@ bool LoadDocumentText(std::string_view text, MemoryHost& host, std::string& erro
             return false;
         }
         json root = json::parse(text);
+        DuplicateKeys duplicates;
+        json::sax_parse(text, &duplicates);
         Reader(root).Read(language, tool, document);
     } catch (const json::exception& e) {
         // Malformed JSON, and numbers too large for any number type.

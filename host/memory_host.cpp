@@ -196,10 +196,12 @@ int32_t MemoryHost::EndModalDialog(XTDialog dialog, int16_t item) {
 
 int16_t MemoryHost::ShowMessageBox(int16_t style, const std::string& title,
                                    const std::string& text) {
+    bool failure = (style & XT_MB_ICONERROR) != 0;
+    style = static_cast<int16_t>(style & ~XT_MB_ICONERROR);  // the buttons
     int16_t answer = driver_ ? driver_->AnswerMessage(style, title, text) : DeclineAnswer(style);
     if (!IsAnswerOf(style, answer))
         answer = DeclineAnswer(style);
-    messages.push_back(ShownMessage{style, title, text, answer});
+    messages.push_back(ShownMessage{style, title, text, answer, failure});
     return answer;
 }
 

@@ -35,6 +35,7 @@ struct ShownMessage {
     std::string title;  // UTF-8
     std::string text;   // UTF-8
     int16_t answer = 0;
+    bool failure = false;  // shown as an error (XT_MB_ICONERROR): something was not saved
 };
 
 struct ShownDialog {

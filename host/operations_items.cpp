@@ -156,17 +156,11 @@ int32_t GetNextBox(XTBox box, XTBox* next) {
     int item = document ? LiveItem(*document, box) : -1;
     if (!next || item < 0)
         return XT_ERR_PARAM;
-    int top = item;
-    while (document->items[size_t(top)].parent >= 0)
-        top = document->items[size_t(top)].parent;
-    auto walk = document->SpreadWalk(document->items[size_t(top)].spread);
-    for (size_t i = 0; i + 1 < walk.size(); ++i) {
-        if (walk[i] == item) {
-            *next = BoxOf(walk[i + 1]);
-            return XT_OK;
-        }
-    }
-    return XT_ERR_STATE;
+    int after = document->NextInWalk(item);
+    if (after < 0)
+        return XT_ERR_STATE;
+    *next = BoxOf(after);
+    return XT_OK;
 }
 
 int32_t QueryStoryFlag(XTBox box, int32_t* flag) {

@@ -188,6 +188,10 @@ typedef struct XTDialogTemplate {
 
 /* Message-box styles and answers. */
 enum { XT_MB_OK = 0, XT_MB_OKCANCEL = 1, XT_MB_YESNOCANCEL = 3, XT_MB_YESNO = 4 };
+/* Added to a style: the message reports a failure (work the user asked for was
+   not saved), so that a host can show it as an error and a batch run can end
+   with a failure status. */
+enum { XT_MB_ICONERROR = 0x10 };
 enum { XT_ANSWER_OK = 1, XT_ANSWER_CANCEL = 2, XT_ANSWER_YES = 6, XT_ANSWER_NO = 7 };
 
 /* ----------------------------------------------------------- host values */

@@ -40,7 +40,7 @@ bool Added(HyphDict& dict, int16_t result) {
             Tell(kHyphExceptionTooLongReason);
             return false;
         default:
-            ShowFileMessage(
+            ShowSaveFailure(
                 "Can't save the hyphenation exceptions file.", result,
                 dict.lastSave.Ok() ? dict.userPath : dict.lastSave.Describe(dict.userPath));
             return false;

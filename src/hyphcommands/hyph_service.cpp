@@ -65,6 +65,16 @@ void LoadHyphSettings() {
     }
 }
 
+std::vector<SettingsProblem> CheckHyphSettingsText(std::string_view text) {
+    static const std::vector<SettingRule> rules = [] {
+        std::vector<SettingRule> made;
+        for (const HyphKey& key : kHyphKeys)
+            made.push_back({key.name, key.number ? 1 : -1, kHyphShortcutLength});
+        return made;
+    }();
+    return CheckSettingsSection(text, kHyphSettingsSection, rules);
+}
+
 void SaveHyphSettings() {
     SetStoreTarget(nullptr, kHyphSettingsSection);
     const HyphSettings& settings = Hyphenation().settings;
@@ -74,7 +84,7 @@ void SaveHyphSettings() {
         else
             PutString(key.name, settings.*key.text);
     }
-    FlushStore();
+    FlushStoreOrTell();
 }
 
 std::string HyphDataPath(const std::string& pluginFolder) {

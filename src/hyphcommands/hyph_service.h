@@ -12,9 +12,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "charsets/hyph_letter_classes.h"
 #include "hyphenation/hyph_dict.h"
+#include "platform/settings_check.h"
 #include "platform/settings_store.h"
 
 namespace tarnik {
@@ -68,8 +71,13 @@ HyphService& Hyphenation();
 // the order of HyphSettings; a missing key gives its default.
 void LoadHyphSettings();
 
+// Checks the section "1Dzielenie" of a settings file's text as every section
+// is checked (CheckSettingsSection): the keys above, the flags 0 or 1, the
+// shortcuts no longer than their field.
+std::vector<SettingsProblem> CheckHyphSettingsText(std::string_view text);
+
 // Writes the eleven settings into section "1Dzielenie" in the same order and
-// completes the write.
+// completes the write; a failed save is shown to the user.
 void SaveHyphSettings();
 
 // Opens the dictionary unless it is open: "PLHYPH.DAT" from the plug-in folder

@@ -113,6 +113,7 @@ constexpr StringTwin kStringTwins[] = {
     {"Can't add the word to the user dictionary.",
      "Nie można dodać wyrazu do słownika użytkownika."},
     {"Can't save the user dictionary.", "Nie można zapisać słownika użytkownika."},
+    {"Can't save the settings.", "Nie można zapisać ustawień."},
 
     // The Check Spelling dialog's refusals.
     {"The word was not changed: the text in Change To is longer than 255 characters.",

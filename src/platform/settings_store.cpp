@@ -1,6 +1,7 @@
 #include "platform/settings_store.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -8,8 +9,10 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "platform/profile_document.h"
+#include "platform/show_message.h"
 #include "tarnik/safe_save.h"
 
 namespace fs = std::filesystem;
@@ -24,6 +27,7 @@ enum class FileState { kMissing, kRead, kUnusable };
 
 struct LoadedFile {
     FileState state = FileState::kMissing;
+    int osError = 0;  // why an unusable file could not be read
     ProfileDocument document;
 };
 
@@ -34,11 +38,16 @@ LoadedFile Load(const std::string& path) {
         return loaded;
     loaded.state = FileState::kUnusable;
     std::uintmax_t size = fs::file_size(path, error);
-    if (error || size > kLargestSettingsFile)
+    if (error || size > kLargestSettingsFile) {
+        loaded.osError = error ? error.value() : EFBIG;
         return loaded;
+    }
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in)
+    if (!in) {
+        loaded.osError = errno != 0 ? errno : EIO;
         return loaded;
+    }
     std::string text(static_cast<std::size_t>(size), '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
@@ -49,12 +58,12 @@ LoadedFile Load(const std::string& path) {
 
 class SettingsStore {
   public:
-    ~SettingsStore() { Flush(); }
+    ~SettingsStore() { (void)Flush(); }
 
     void SetTarget(const char* file, const char* section) {
         if (file && (file_ != file || inMemory_)) {
-            Flush();
-            EndMemory();
+            (void)Flush();
+            Leave();
             file_ = file;
         }
         if (section)
@@ -71,8 +80,8 @@ class SettingsStore {
     }
 
     void UseInMemory(std::string_view text) {
-        Flush();
-        EndMemory();
+        (void)Flush();
+        Leave();
         file_.clear();
         pending_ = ProfileDocument(std::string(text));
         inMemory_ = true;
@@ -83,24 +92,33 @@ class SettingsStore {
             return;
         if (!pending_) {
             LoadedFile loaded = Load(file_);
-            if (loaded.state == FileState::kUnusable)
+            if (loaded.state == FileState::kUnusable) {
+                // Rewriting a file that could not be read would lose its
+                // other sections: the write is refused, and the flush says so.
+                unwritable_ = SaveResult{SaveStep::kTarget, loaded.osError, {}};
                 return;
+            }
             pending_ = std::move(loaded.document);
         }
         pending_->Set(section_, key, value);
     }
 
-    // Writes nothing while the store is in memory: that store has no file.
-    void Flush() {
+    // Writes nothing while the store is in memory: that store has no file. A
+    // failed save keeps the writes pending.
+    SaveResult Flush() {
+        SaveResult refused = std::exchange(unwritable_, SaveResult{});
         if (inMemory_ || !pending_)
-            return;
-        SaveFileSafely(file_, pending_->Text());
-        pending_.reset();
+            return refused;
+        SaveResult saved = SaveFileSafely(file_, pending_->Text());
+        if (saved.Ok())
+            pending_.reset();
+        return saved.Ok() ? refused : saved;
     }
 
-    void EndMemory() {
-        if (inMemory_)
-            pending_.reset();
+    // Forgets what is pending, also what a failed flush kept: it belongs to
+    // the target being left.
+    void Leave() {
+        pending_.reset();
         inMemory_ = false;
     }
 
@@ -125,6 +143,7 @@ class SettingsStore {
     std::string section_;
     std::optional<ProfileDocument> pending_;
     bool inMemory_ = false;  // pending_ is the whole store, and no file is behind it
+    SaveResult unwritable_;  // a write refused since the last flush
 };
 
 SettingsStore& Store() {
@@ -195,8 +214,15 @@ void PutInt(std::string_view key, int32_t value) {
     Store().Put(key, std::to_string(value));
 }
 
-void FlushStore() {
-    Store().Flush();
+SaveResult FlushStore() {
+    return Store().Flush();
+}
+
+bool FlushStoreOrTell() {
+    SaveResult saved = FlushStore();
+    if (!saved.Ok())
+        ShowSaveFailure("Can't save the settings.", 0, saved.Describe(StoreFile()));
+    return saved.Ok();
 }
 
 }  // namespace tarnik

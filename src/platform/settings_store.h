@@ -12,8 +12,9 @@
 // renamed over it; a symbolic link stays a link), so a failed write leaves the
 // old file as it was, and every section and key the write did not touch is
 // kept. It is never rewritten in place. A write that cannot be made (a file that
-// cannot be created, a read-only or unreadable file, a full disk) is lost
-// without a report.
+// cannot be created, a read-only or unreadable file, a full disk) is reported
+// by FlushStore with its reason; the writes stay pending, so reads still see
+// them and the next flush tries again.
 //
 // Values are bytes: the components store cp1250 text.
 #pragma once
@@ -22,6 +23,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "tarnik/safe_save.h"
 
 namespace tarnik {
 
@@ -56,8 +59,15 @@ int32_t GetInt(std::string_view key, int32_t defaultValue);
 void PutString(std::string_view key, std::string_view value);
 void PutInt(std::string_view key, int32_t value);
 
-// Writes what is pending to the current file.
-void FlushStore();
+// Writes what is pending to the current file: how the save ended (Ok when
+// nothing was pending or the store is in memory). A file that could not be
+// read when the writes were made fails with kTarget and the system's reason.
+SaveResult FlushStore();
+
+// FlushStore for a group of settings the user chose (a preferences dialog's
+// OK): a failed save is shown in a message box with its reason, marked as a
+// failure. False then.
+bool FlushStoreOrTell();
 
 // A store of one run, with no file behind it: it starts from `text` (a
 // settings file's contents) and keeps every write in memory until a file is

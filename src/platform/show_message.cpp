@@ -63,7 +63,10 @@ int16_t ShowMessage(int16_t style, int16_t errorNumber, const char* titleSuffix,
     return ShowBox(style, MessageTitle(titleSuffix).c_str(), text.c_str());
 }
 
-int16_t ShowFileMessage(const char* english, int16_t errorNumber, const std::string& path) {
+namespace {
+
+int16_t ShowFileMessageAs(int16_t style, const char* english, int16_t errorNumber,
+                          const std::string& path) {
     std::string text = ShownText(english);
     const std::string shownPath = Utf8ToCp1250(path);
     if (size_t at = text.find("%s"); at != std::string::npos) {
@@ -71,7 +74,18 @@ int16_t ShowFileMessage(const char* english, int16_t errorNumber, const std::str
     } else {
         text += "\n" + shownPath;
     }
-    return ShowMessage(XT_MB_OK, errorNumber, "", "%s", text.c_str());
+    return ShowMessage(style, errorNumber, "", "%s", text.c_str());
+}
+
+}  // namespace
+
+int16_t ShowFileMessage(const char* english, int16_t errorNumber, const std::string& path) {
+    return ShowFileMessageAs(XT_MB_OK, english, errorNumber, path);
+}
+
+int16_t ShowSaveFailure(const char* english, int16_t errorNumber, const std::string& reason) {
+    return ShowFileMessageAs(static_cast<int16_t>(static_cast<int>(XT_MB_OK) | XT_MB_ICONERROR),
+                             english, errorNumber, reason);
 }
 
 int16_t AskYesNo(const char* question) {

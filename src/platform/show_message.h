@@ -32,6 +32,10 @@ int16_t ShowMessage(int16_t style, int16_t errorNumber, const char* titleSuffix,
 // in a translation or a path stays a '%'.
 int16_t ShowFileMessage(const char* english, int16_t errorNumber, const std::string& path);
 
+// As ShowFileMessage, for a save that failed: `reason` (a SaveResult's
+// Describe) names the file and why, and the box is marked XT_MB_ICONERROR.
+int16_t ShowSaveFailure(const char* english, int16_t errorNumber, const std::string& reason);
+
 // Asks a question with the buttons Yes and No (the title as for ShowMessage with
 // no suffix): 1 for Yes, 0 for No or when the box was closed otherwise.
 int16_t AskYesNo(const char* question);

@@ -1,10 +1,16 @@
 #include "services/file_run.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "hyphcommands/hyph_service.h"
 #include "platform/places.h"
+#include "platform/settings_check.h"
 #include "platform/settings_store.h"
+#include "spellcheck/dict_settings.h"
 #include "spellcheck/spell_dictionaries.h"
 #include "tarnik/file_io.h"
+#include "typography/typo_settings_store.h"
 
 namespace tarnik::services {
 
@@ -20,6 +26,22 @@ PreparedRun& Prepared() {
     return prepared;
 }
 
+// The faults of a settings file in the sections of the components a run
+// starts, in line order: every file command checks its settings alike.
+std::vector<SettingsProblem> SettingsProblems(std::string_view text, unsigned components) {
+    std::vector<SettingsProblem> problems = CheckSettingsText(text);
+    if (!problems.empty())
+        return problems;
+    if (components & kSpellingComponent)
+        std::ranges::move(CheckDictSettingsText(text), std::back_inserter(problems));
+    if (components & kHyphenationComponent)
+        std::ranges::move(CheckHyphSettingsText(text), std::back_inserter(problems));
+    if (components & kTypographyComponent)
+        std::ranges::move(CheckTypoSettingsText(text), std::back_inserter(problems));
+    std::ranges::stable_sort(problems, {}, &SettingsProblem::line);
+    return problems;
+}
+
 }  // namespace
 
 std::optional<Error> PrepareFileRun(FileRun run) {
@@ -29,6 +51,16 @@ std::optional<Error> PrepareFileRun(FileRun run) {
         if (std::optional<Error> unread = ReadWholeFile(run.settingsFile, prepared.settingsText)) {
             unread->what = "cannot read the settings file " + run.settingsFile;
             return unread;
+        }
+        std::vector<SettingsProblem> problems =
+            SettingsProblems(prepared.settingsText, run.components);
+        if (!problems.empty()) {
+            Error refused{"the settings file " + run.settingsFile + " cannot be used:",
+                          run.settingsFile};
+            for (const SettingsProblem& problem : problems)
+                refused.what += "\n" + run.settingsFile + ":" + std::to_string(problem.line) +
+                                ": " + problem.message;
+            return refused;
         }
     }
     prepared.run = std::move(run);

@@ -6,6 +6,27 @@ namespace tarnik {
 
 namespace {
 
+// One key of the section, in the order of writing: a flag or a shortcut text.
+struct DictKey {
+    const char* name;
+    bool DictSettings::*flag;
+    std::string DictSettings::*text;
+};
+
+const DictKey kDictKeys[] = {
+    {"2SlownikiUzytkownika", &DictSettings::useUserDictionary, nullptr},
+    {"3PominWERSALIKI", &DictSettings::skipCapitals, nullptr},
+    {"4PominCYFRY", &DictSettings::skipDigits, nullptr},
+    {"5ZawszeSugeruj", &DictSettings::alwaysSuggest, nullptr},
+    {"6SprawdzSlowoSkrotAktywny", &DictSettings::checkWordShortcutOn, nullptr},
+    {"7SprawdzSlowoSkrot", nullptr, &DictSettings::checkWordShortcut},
+    {"8SprawdzLancuchSkrotAktywny", &DictSettings::checkStoryShortcutOn, nullptr},
+    {"9SprawdzLancuchSkrot", nullptr, &DictSettings::checkStoryShortcut},
+    {"ASprawdzDokumentSkrotAktywny", &DictSettings::checkDocumentShortcutOn, nullptr},
+    {"BSprawdzDokumentSkrot", nullptr, &DictSettings::checkDocumentShortcut},
+    {"CSugestieWgTrafnosci", &DictSettings::rankSuggestions, nullptr},
+};
+
 std::string ReadShortcut(const char* key) {
     char buffer[kMaxShortcutText + 1];
     GetString(key, kNoShortcut, buffer, sizeof buffer);
@@ -17,34 +38,34 @@ std::string ReadShortcut(const char* key) {
 DictSettings LoadDictSettings() {
     SetStoreTarget(nullptr, kDictSettingsSection);
     DictSettings s;
-    s.useUserDictionary = GetInt("2SlownikiUzytkownika", 1) != 0;
-    s.skipCapitals = GetInt("3PominWERSALIKI", 1) != 0;
-    s.skipDigits = GetInt("4PominCYFRY", 1) != 0;
-    s.alwaysSuggest = GetInt("5ZawszeSugeruj", 1) != 0;
-    s.checkWordShortcutOn = GetInt("6SprawdzSlowoSkrotAktywny", 1) != 0;
-    s.checkWordShortcut = ReadShortcut("7SprawdzSlowoSkrot");
-    s.checkStoryShortcutOn = GetInt("8SprawdzLancuchSkrotAktywny", 1) != 0;
-    s.checkStoryShortcut = ReadShortcut("9SprawdzLancuchSkrot");
-    s.checkDocumentShortcutOn = GetInt("ASprawdzDokumentSkrotAktywny", 1) != 0;
-    s.checkDocumentShortcut = ReadShortcut("BSprawdzDokumentSkrot");
-    s.rankSuggestions = GetInt("CSugestieWgTrafnosci", 1) != 0;
+    for (const DictKey& key : kDictKeys) {
+        if (key.flag)
+            s.*key.flag = GetInt(key.name, 1) != 0;
+        else
+            s.*key.text = ReadShortcut(key.name);
+    }
     return s;
 }
 
 void SaveDictSettings(const DictSettings& s) {
     SetStoreTarget(nullptr, kDictSettingsSection);
-    PutInt("2SlownikiUzytkownika", s.useUserDictionary ? 1 : 0);
-    PutInt("3PominWERSALIKI", s.skipCapitals ? 1 : 0);
-    PutInt("4PominCYFRY", s.skipDigits ? 1 : 0);
-    PutInt("5ZawszeSugeruj", s.alwaysSuggest ? 1 : 0);
-    PutInt("6SprawdzSlowoSkrotAktywny", s.checkWordShortcutOn ? 1 : 0);
-    PutString("7SprawdzSlowoSkrot", s.checkWordShortcut.substr(0, kMaxShortcutText));
-    PutInt("8SprawdzLancuchSkrotAktywny", s.checkStoryShortcutOn ? 1 : 0);
-    PutString("9SprawdzLancuchSkrot", s.checkStoryShortcut.substr(0, kMaxShortcutText));
-    PutInt("ASprawdzDokumentSkrotAktywny", s.checkDocumentShortcutOn ? 1 : 0);
-    PutString("BSprawdzDokumentSkrot", s.checkDocumentShortcut.substr(0, kMaxShortcutText));
-    PutInt("CSugestieWgTrafnosci", s.rankSuggestions ? 1 : 0);
-    FlushStore();
+    for (const DictKey& key : kDictKeys) {
+        if (key.flag)
+            PutInt(key.name, s.*key.flag ? 1 : 0);
+        else
+            PutString(key.name, (s.*key.text).substr(0, kMaxShortcutText));
+    }
+    FlushStoreOrTell();
+}
+
+std::vector<SettingsProblem> CheckDictSettingsText(std::string_view text) {
+    static const std::vector<SettingRule> rules = [] {
+        std::vector<SettingRule> made;
+        for (const DictKey& key : kDictKeys)
+            made.push_back({key.name, key.flag ? 1 : -1, kMaxShortcutText});
+        return made;
+    }();
+    return CheckSettingsSection(text, kDictSettingsSection, rules);
 }
 
 }  // namespace tarnik

@@ -20,6 +20,10 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/settings_check.h"
 
 namespace tarnik {
 
@@ -45,7 +49,13 @@ struct DictSettings {
 // Every key, a missing one as its default.
 DictSettings LoadDictSettings();
 
-// Writes all eleven keys in the order above, then completes the write.
+// Writes all eleven keys in the order above, then completes the write; a failed
+// save is shown to the user.
 void SaveDictSettings(const DictSettings& settings);
+
+// Checks the section "1Slownik" of a settings file's text as every section is
+// checked (CheckSettingsSection): the keys above, the flags 0 or 1, the
+// shortcuts no longer than their field.
+std::vector<SettingsProblem> CheckDictSettingsText(std::string_view text);
 
 }  // namespace tarnik

@@ -116,9 +116,9 @@ std::string UserDictionaryPath() {
 void ReportUnsavedChange(const char* english) {
     const SpellCheckState& state = SpellCheck();
     if (state.user && !state.user->lastSave.Ok())
-        ShowFileMessage(english, 0, state.user->lastSave.Describe(state.userPath));
+        ShowSaveFailure(english, 0, state.user->lastSave.Describe(state.userPath));
     else
-        ShowFileMessage(english, 0, state.userPath);
+        ShowSaveFailure(english, 0, state.userPath);
 }
 
 int16_t OpenSpellDictionaries() {

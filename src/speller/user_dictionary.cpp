@@ -149,6 +149,9 @@ void RemoveEntry(std::vector<uint8_t>& list, size_t pos) {
 class EntryWalker {
   public:
     explicit EntryWalker(List list) : list_(list) {}
+    // Goes on from the entry at `pos`, `word` being the word before it.
+    EntryWalker(List list, size_t pos, std::vector<uint8_t> word)
+        : list_(list), pos_(pos), word_(std::move(word)) {}
 
     // Moves to the next entry; false at the end of the list or where it is damaged.
     bool Next() {
@@ -169,6 +172,8 @@ class EntryWalker {
 
     bool HasNext() const { return pos_ + 1 < list_.size() && list_[pos_ + 1] != 0; }
     const std::vector<uint8_t>& Word() const { return word_; }
+    size_t Pos() const { return pos_; }
+    std::vector<uint8_t> TakeWord() { return std::move(word_); }
 
   private:
     List list_;
@@ -211,20 +216,83 @@ bool IsWholeList(List list) {
     }
 }
 
+// Puts `word` (letter codes) into the index of `record`.
+void IndexWord(UserDictionary& record, std::string word) {
+    std::string small;
+    for (char code : word)
+        small.push_back(static_cast<char>(ToSmallCode(static_cast<uint8_t>(code))));
+    record.bySmall.emplace(std::move(small), word);
+    record.words.insert(std::move(word));
+}
+
+// The enumeration starts again from the first word.
+void RestartEnumeration(UserDictionary& record) {
+    record.nextEntry = 0;
+    record.enumerated.clear();
+}
+
 // Gives `record` the list `list` and the index of its words.
 void Store(UserDictionary& record, std::vector<uint8_t> list) {
     record.list = std::move(list);
+    record.listStale = false;
+    RestartEnumeration(record);
     record.words.clear();
     record.bySmall.clear();
     EntryWalker walker(record.list);
     while (walker.Next()) {
         const std::vector<uint8_t>& word = walker.Word();
-        std::string small;
-        for (uint8_t code : word)
-            small.push_back(static_cast<char>(ToSmallCode(code)));
-        record.words.emplace(word.begin(), word.end());
-        record.bySmall.emplace(std::move(small), std::string(word.begin(), word.end()));
+        IndexWord(record, std::string(word.begin(), word.end()));
     }
+}
+
+// The words of a whole list, in its order; none when the list is damaged.
+std::optional<std::vector<std::string>> ListWords(List list) {
+    std::vector<std::string> words;
+    EntryWalker walker(list);
+    while (walker.Next())
+        words.emplace_back(walker.Word().begin(), walker.Word().end());
+    if (walker.HasNext())
+        return std::nullopt;
+    return words;
+}
+
+// Letter-code order, the order of the list.
+bool CodesBefore(const std::string& a, const std::string& b) {
+    return std::ranges::lexicographical_compare(a, b, std::less<uint8_t>{},
+                                                [](char c) { return static_cast<uint8_t>(c); });
+}
+
+// The list that holds `words` (in letter-code order, each once): every entry
+// shares all the letters it has in common with the word before it.
+std::vector<uint8_t> ListOf(const std::vector<std::string>& words) {
+    std::vector<uint8_t> list;
+    const std::string* previous = nullptr;
+    for (const std::string& word : words) {
+        size_t shared = 0;
+        if (previous) {
+            auto [mine, theirs] = std::ranges::mismatch(word, *previous);
+            shared = static_cast<size_t>(mine - word.begin());
+        }
+        list.push_back(static_cast<uint8_t>(shared));
+        list.insert(list.end(), word.begin() + static_cast<std::ptrdiff_t>(shared), word.end());
+        list.push_back(kEndMark);
+        previous = &word;
+    }
+    list.push_back(0);
+    list.push_back(0);
+    return list;
+}
+
+// Lays out the list of a dictionary of one run from its words, when words
+// were accepted since it was last laid out.
+void LayOutList(UserDictionary& record) {
+    if (!record.listStale)
+        return;
+    std::vector<std::string> words(record.words.begin(), record.words.end());
+    std::ranges::sort(words, CodesBefore);
+    record.list = ListOf(words);
+    record.listStale = false;
+    RestartEnumeration(record);
 }
 
 enum class ListFile { kRead, kMissing, kEmpty, kUnreadable, kDamaged };
@@ -277,6 +345,7 @@ std::string FileBytes(const std::vector<uint8_t>& list) {
 template <typename Change>
 int16_t ChangeAndSave(UserDictionary& record, Change change) {
     if (record.path.empty()) {  // a dictionary for one run
+        LayOutList(record);
         std::vector<uint8_t> list = record.list;
         if (!change(list))
             return kUserDictFailed;
@@ -418,6 +487,16 @@ int16_t UserDictAddWord(UserDictionary* record, std::string_view word) {
         std::optional<std::vector<uint8_t>> letters = StoredForm(word);
         if (!letters)
             return kUserDictFailed;
+        if (record->path.empty()) {
+            // Accepting one word at a time costs only its own letters: the
+            // list is laid out when it is read.
+            std::string key(letters->begin(), letters->end());
+            if (!record->words.contains(key)) {
+                IndexWord(*record, std::move(key));
+                record->listStale = true;
+            }
+            return kUserDictOk;
+        }
         return ChangeAndSave(*record, [&](std::vector<uint8_t>& list) {
             return InsertWord(list, *letters) != Insertion::kDamaged;
         });
@@ -431,12 +510,19 @@ int16_t UserDictAddWords(UserDictionary* record, const std::vector<std::string>&
         return kUserDictFailed;
     record->lastSave = {};
     try {
+        // Merged and laid out again in one pass, not inserted one by one:
+        // an import of many words into a large list stays n log n.
         return ChangeAndSave(*record, [&](std::vector<uint8_t>& list) {
+            std::optional<std::vector<std::string>> all = ListWords(list);
+            if (!all)
+                return false;
             for (const std::string& word : words) {
-                std::optional<std::vector<uint8_t>> letters = StoredForm(word);
-                if (letters && InsertWord(list, *letters) == Insertion::kDamaged)
-                    return false;
+                if (std::optional<std::vector<uint8_t>> letters = StoredForm(word))
+                    all->emplace_back(letters->begin(), letters->end());
             }
+            std::ranges::sort(*all, CodesBefore);
+            all->erase(std::unique(all->begin(), all->end()), all->end());
+            list = ListOf(*all);
             return true;
         });
     } catch (const std::bad_alloc&) {
@@ -474,20 +560,18 @@ int16_t UserDictNextWord(UserDictionary* record, std::string& word, bool restart
     word.clear();
     if (!record)
         return 0;
+    LayOutList(*record);
     if (restart)
-        record->position = 1;
-    EntryWalker walker(record->list);
-    for (int n = 1; n < record->position; ++n) {
-        if (!walker.Next())
-            return 0;
-    }
-    while (walker.Next()) {
-        ++record->position;
+        RestartEnumeration(*record);
+    EntryWalker walker(record->list, record->nextEntry, std::move(record->enumerated));
+    bool found = false;
+    while (!found && walker.Next()) {
         word = CodesToText(walker.Word());
-        if (!word.empty())
-            return walker.HasNext() ? 1 : 0;
+        found = !word.empty();
     }
-    return 0;
+    record->nextEntry = walker.Pos();
+    record->enumerated = walker.TakeWord();
+    return found && walker.HasNext() ? 1 : 0;
 }
 
 bool AnyUserDictContains(LetterWord word) {

@@ -72,7 +72,13 @@ struct UserDictionary {
     // The same words keyed by their small letters, for suggestions that mend
     // only the case (Ghz -> GHz).
     std::unordered_multimap<std::string, std::string, LetterCodesHash, std::equal_to<>> bySmall;
-    int position = 1;  // enumeration: 1-based entry number
+    // Enumeration: where the next entry starts in `list` and the word the
+    // entry before it spelt; any change of the list starts it again.
+    size_t nextEntry = 0;
+    std::vector<uint8_t> enumerated;
+    // A dictionary of one run keeps its words in `words` alone while they are
+    // accepted one by one, and lays out `list` only when it is read.
+    bool listStale = false;
     // How the last save ended; after a failed add or remove,
     // lastSave.Describe(path) tells the user why (a read-only file, a full disk).
     SaveResult lastSave;
@@ -126,7 +132,8 @@ int16_t UserDictContains(const UserDictionary* record, std::string_view word);
 
 // Enumeration: with `restart` from the first word. Puts the next word (cp1250)
 // into `word`, empty at the end of the list, and returns 1 when another entry
-// follows, else 0.
+// follows, else 0. Each step costs the one entry it reads; a change of the
+// list in between starts the enumeration again from its first word.
 int16_t UserDictNextWord(UserDictionary* record, std::string& word, bool restart);
 
 // Whether some open user dictionary holds exactly `word`.

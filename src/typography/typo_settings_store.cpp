@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/profile_document.h"
 #include "platform/settings_store.h"
 #include "typography/typography_state.h"
 
@@ -102,41 +101,18 @@ void TypoSettingsLoad() {
         settings.dashStyle = kEnDash;
 }
 
-std::vector<TypoSettingsProblem> CheckTypoSettingsText(std::string_view text) {
-    std::vector<TypoSettingsProblem> problems;
-    ProfileDocument document(text);
-    for (const ProfileDocument::Entry& entry : document.Entries(kSection)) {
-        const TypoKey* key = nullptr;
-        for (const TypoKey& candidate : kKeys) {
-            if (SameProfileName(candidate.name, entry.key))
-                key = &candidate;
+std::vector<SettingsProblem> CheckTypoSettingsText(std::string_view text) {
+    static const std::vector<SettingRule> rules = [] {
+        std::vector<SettingRule> made;
+        for (const TypoKey& key : kKeys) {
+            if (key.flag)
+                made.push_back({key.name, key.flag == &TypoSettings::innerQuoteStyle ? 3 : 1, 0});
+            else
+                made.push_back({key.name, -1, key.chars ? key.capacity : kStoredWordListCapacity});
         }
-        std::string name(entry.key);
-        auto problem = [&](const std::string& message) {
-            problems.push_back({entry.line, message});
-        };
-        if (!key) {
-            problem("unknown key '" + name + "' in [" + kSection + "]");
-            continue;
-        }
-        if (key->flag) {
-            const bool style = key->flag == &TypoSettings::innerQuoteStyle;
-            const std::string_view value = entry.value;
-            const bool valid =
-                value.size() == 1 && value[0] >= '0' && value[0] <= (style ? '3' : '1');
-            if (!valid) {
-                problem("bad value '" + std::string(value) + "' for " + name +
-                        (style ? " (0, 1, 2 or 3)" : " (0 or 1)"));
-            }
-            continue;
-        }
-        const std::size_t capacity = key->chars ? key->capacity : kStoredWordListCapacity;
-        if (entry.value.size() > capacity) {
-            problem("the value of " + name + " is longer than " + std::to_string(capacity) +
-                    " bytes");
-        }
-    }
-    return problems;
+        return made;
+    }();
+    return CheckSettingsSection(text, kSection, rules);
 }
 
 void TypoSettingsSave() {
@@ -150,7 +126,7 @@ void TypoSettingsSave() {
         else
             PutString(key.name, (settings.*key.words).Stored());
     }
-    FlushStore();
+    FlushStoreOrTell();
 }
 
 }  // namespace tarnik

@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/settings_check.h"
 #include "platform/settings_store.h"
 
 namespace tarnik {
@@ -65,19 +66,14 @@ inline constexpr NamedSetting kTypoRuleNames[] = {
 void TypoSettingsLoad();
 
 // Writes every key from Typography().settings, in a fixed order, then flushes
-// the store.
+// the store; a failed save is shown to the user.
 void TypoSettingsSave();
 
-// A fault of the typography section of a settings file, which loading would
-// pass over (an unknown key is never read, "x" reads as 0, a long list is cut).
-struct TypoSettingsProblem {
-    std::size_t line;  // from 1
-    std::string message;
-};
-
-// Checks the section "1Typografia" of a settings file's text: every key must be
-// one of the section's, a flag 0 or 1, "3Cytat" 0 to 3, "9Pauza" 0 or 1, and a
-// list no longer than its field. Other sections are not looked at.
-std::vector<TypoSettingsProblem> CheckTypoSettingsText(std::string_view text);
+// Checks the section "1Typografia" of a settings file's text (the faults that
+// loading would pass over: an unknown key is never read, "x" reads as 0, a long
+// list is cut): every key must be one of the section's, a flag 0 or 1, "3Cytat"
+// 0 to 3, "9Pauza" 0 or 1, and a list no longer than its field. Other sections
+// are not looked at.
+std::vector<SettingsProblem> CheckTypoSettingsText(std::string_view text);
 
 }  // namespace tarnik

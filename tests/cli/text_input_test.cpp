@@ -150,6 +150,60 @@ TEST(TextInputTest, LegacyEncodingsComeOutAsUtf8) {
     std::remove(path.c_str());
 }
 
+// UTF-16 with its byte-order mark is read; without it, its NUL bytes are
+// refused instead of being read as letters with NULs between them.
+struct Utf16Case {
+    const char* name;
+    std::string bytes;
+    TextEncoding encoding;
+    std::string text;
+    std::string error;
+};
+
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+    std::string bytes;
+    for (char16_t unit : text) {
+        char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+class TextInputUtf16 : public ::testing::TestWithParam<Utf16Case> {};
+
+TEST_P(TextInputUtf16, IsReadWithItsMarkAndRefusedWithout) {
+    EXPECT_EQ(Blocks(GetParam().bytes, GetParam().encoding),
+              std::make_pair(GetParam().text, GetParam().error));
+}
+
+const std::string kNulError =
+    "not text (a NUL byte at offset 1; UTF-16 is read only when it starts with its "
+    "byte-order mark)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextInputUtf16,
+    ::testing::Values(
+        Utf16Case{"LittleEndianWithMark", Utf16(u"\uFEFFKsiążka leży\n", false),
+                  TextEncoding::kUtf8, "Książka leży\n", ""},
+        Utf16Case{"BigEndianWithMark", Utf16(u"\uFEFFżółw \U0001F600", true), TextEncoding::kUtf8,
+                  "żółw \U0001F600", ""},
+        // Long enough that reads end inside characters.
+        Utf16Case{"LongWithMark", Utf16(u"\uFEFF" + std::u16string(100000, u'ż'), false),
+                  TextEncoding::kUtf8,
+                  [] {
+                      std::string text;
+                      for (int i = 0; i < 100000; ++i)
+                          text += "ż";
+                      return text;
+                  }(),
+                  ""},
+        Utf16Case{"WithoutMark", Utf16(u"Ala ma kota", false), TextEncoding::kUtf8, "", kNulError},
+        Utf16Case{"WithoutMarkAsWindows1250", Utf16(u"Ala", false), TextEncoding::kWindows1250, "",
+                  kNulError},
+        Utf16Case{"CutInHalf", Utf16(u"\uFEFFAla", false) + "x", TextEncoding::kUtf8, "Ala",
+                  "not UTF-16LE text (bad byte at offset 8)"}),
+    [](const ::testing::TestParamInfo<Utf16Case>& info) { return info.param.name; });
+
 TEST(TextInputTest, EncodingsByTheirNames) {
     TextEncoding encoding = TextEncoding::kUtf8;
     EXPECT_TRUE(TextEncodingFromName("ISO-8859-2", encoding));

@@ -192,7 +192,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{R"({"spreads": [], "current": "nobody"})",
                 "current: no item has the id \"nobody\""},
         BadFile{R"({"spreads": [{"items": [{"type": "picture", "items": []}]}]})",
-                "spreads[0].items[0].items: only groups have items"}));
+                "spreads[0].items[0].items: only groups have items"},
+        // A key given twice would keep only its last value.
+        BadFile{R"({"stories": [{"text": "Ala ma kota", "text": "Zupelnie inny"}], "spreads": []})",
+                "stories[0].text: the key is given twice"},
+        BadFile{R"({"language": "pl", "spreads": [], "language": "en"})",
+                "language: the key is given twice"},
+        BadFile{R"({"stories": [{"text": "x"}], "spreads": [{"items": [{"type": "picture"}, )"
+                R"({"type": "group", "items": [{"type": "picture", "suppress": true, )"
+                R"("suppress": false}]}]}]})",
+                "spreads[0].items[1].items[0].suppress: the key is given twice"}));
 
 std::string Repeat(const std::string& piece, int times) {
     std::string result;

@@ -68,6 +68,30 @@ TEST(HostOperations, BoxesGroupsAndTheDocumentWalk) {
     EXPECT_EQ(Host().GetNextBox(f.Box("a1")), 0u);  // anchored items are on no spread
 }
 
+// The walk goes on from the box before it and the first box of a story is
+// looked up in an index: both follow the items that are removed meanwhile.
+TEST(HostOperations, TheWalkAndTheFirstBoxOfAStoryFollowRemovals) {
+    fake::HostFixture f(kDocument);
+    XTBox t1 = f.Box("t1"), g1 = f.Box("g1"), t2 = f.Box("t2"), p1 = f.Box("p1");
+    XTBox t3 = f.Box("t3");
+    EXPECT_EQ(Host().QueryStoryFlag(t3), 1);
+    EXPECT_EQ(Host().GetNextBox(t2), p1);
+    auto index = [&](const std::string& id) {
+        for (size_t i = 0; i < f.Doc().items.size(); ++i) {
+            if (f.Doc().items[i].id == id)
+                return static_cast<int>(i);
+        }
+        return -1;
+    };
+    f.Doc().RemoveItem(index("t2"));
+    EXPECT_EQ(Host().GetNextBox(g1), p1);
+    f.Doc().RemoveItem(index("t1"));
+    EXPECT_EQ(Host().GetFirstBoxOfSpread(1), g1);
+    EXPECT_EQ(Host().GetNextBox(p1), 0u);
+    EXPECT_EQ(Host().QueryStoryFlag(t3), 0);  // now the first box of story 0
+    EXPECT_FALSE(Host().IsBoxValid(t1));
+}
+
 TEST(HostOperations, TextReadsWritesAndSoftHyphens) {
     fake::HostFixture f(fake::OneBox("ab"));
     XTStory story = Host().GetBoxTextInfo(0).story;

@@ -2,7 +2,9 @@
 // the preferences, the exceptions editor and Suggested Hyphenation; the
 // document-wide removal and the messages when the data cannot be opened.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -225,6 +227,60 @@ TEST(HyphenationExceptions, AChangeThatCannotBeStoredKeepsTheOldEntry) {
     ASSERT_EQ(d.Choose("Hyphenate Box"), XT_OK);
     EXPECT_EQ(d.Text(), "kot~ek");
 }
+
+// On a full disk (no file may grow, the signal ignored) each save of the
+// hyphenation dialogs fails: the user is told why in a box marked as a
+// failure, and the files keep what they held.
+struct FullDiskCase {
+    const char* name;
+    void (*script)(tarnik::host::ScriptedDialogDriver& driver);
+    const char* message;
+};
+
+class HyphenationOnAFullDisk : public testing::TestWithParam<FullDiskCase> {};
+
+TEST_P(HyphenationOnAFullDisk, EverySaveIsToldWithItsReason) {
+    HyphDocument d(OneBox("kotek"));
+    ASSERT_EQ(d.Choose("Hyphenate Box"), XT_OK);  // the exceptions file is made
+    const std::string settings = d.SettingsFile();
+    const std::string exceptions = d.UserExceptionsFile();
+    GetParam().script(d.driver);
+    auto run = [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit none{0, 0};
+        setrlimit(RLIMIT_FSIZE, &none);
+        d.Choose("Hyphenation Preferences...");
+        bool told = false;
+        for (const tarnik::host::ShownMessage& message : d.host.messages)
+            told = told || (message.failure && message.text.find(GetParam().message) == 0 &&
+                            message.text.find("File too large") != std::string::npos);
+        bool kept = d.SettingsFile() == settings && d.UserExceptionsFile() == exceptions;
+        // No file may grow, not even the one that catches standard error: the
+        // exit status tells what went wrong.
+        std::exit(!told ? 1 : !kept ? 2 : !d.driver.Problems().empty() ? 3 : 0);
+    };
+    EXPECT_EXIT(run(), testing::ExitedWithCode(0), "")
+        << "1: not told, 2: a file changed, 3: the script did not fit";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HyphenationOnAFullDisk,
+    testing::Values(FullDiskCase{"PreferencesOk",
+                                 [](tarnik::host::ScriptedDialogDriver& driver) {
+                                     driver.Press(1015).Press(1).Answer(XT_ANSWER_OK);
+                                 },
+                                 "Can't save the settings."},
+                    FullDiskCase{"AddedException",
+                                 [](tarnik::host::ScriptedDialogDriver& driver) {
+                                     driver.Press(1019)
+                                         .Type(1079, "kot-ek")
+                                         .Press(1080)
+                                         .Answer(XT_ANSWER_OK)
+                                         .Press(1)
+                                         .Press(2);
+                                 },
+                                 "Error: 102\rCan't save the hyphenation exceptions file."}),
+    [](const testing::TestParamInfo<FullDiskCase>& info) { return info.param.name; });
 
 TEST(HyphenationExceptions, TheUserListCanBeSwitchedOff) {
     HyphDocument d(OneBox("kotek"));

@@ -212,6 +212,10 @@ TEST_F(HyphenateCommand, AnOutputLinkIsFollowed) {
 TEST_F(HyphenateCommand, RefusesWhatItCannotDoAndWritesNothing) {
     Write("latin2.txt", "za\xBF\xF3\xB3\xE6");  // ISO 8859-2, not UTF-8
     Write("good.txt", "kotek");
+    // Settings files are checked as typo checks them: unknown keys, bad values,
+    // bytes that are no settings file.
+    Write("misspelt.ini", "[1Dzielenie]\n4PominWersalki=0\n5PominXPress=tak\n");
+    Write("binary.ini", std::string("[1Dzielenie]\n\x89\0\xFF\x01", 17));
     fs::create_directory(Path("empty"));
     fs::create_directory(Path("folder"));
     const struct {
@@ -228,6 +232,11 @@ TEST_F(HyphenateCommand, RefusesWhatItCannotDoAndWritesNothing) {
         {"good.txt --in-place -o out.txt", 2, "exclude each other"},
         {"good.txt --settings missing.ini -o out.txt", 2,
          "cannot read the settings file missing.ini"},
+        {"good.txt --settings misspelt.ini -o out.txt", 2,
+         "misspelt.ini:2: unknown key '4PominWersalki' in [1Dzielenie]\n"
+         "misspelt.ini:3: bad value 'tak' for 5PominXPress (0 or 1)"},
+        {"good.txt --settings binary.ini -o out.txt", 2,
+         "binary.ini:2: not a settings file (a NUL byte)"},
         {"good.txt --colour", 2, "unknown option '--colour'"},
         {"good.txt --on capitals -o out.txt", 2, "unknown rule 'capitals'"},
         {"good.txt --off", 2, "--off needs a value"},

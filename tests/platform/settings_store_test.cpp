@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 #include <filesystem>
 #include <string>
@@ -131,7 +132,9 @@ TEST_F(SettingsStoreTest, OversizedFileIsNeitherReadNorOverwritten) {
     Use("big.ini", "S");
     EXPECT_EQ(GetInt("key", 7), 7);
     PutInt("key", 2);
-    FlushStore();
+    SaveResult refused = FlushStore();  // the write is refused, and the flush says why
+    EXPECT_EQ(refused.step, SaveStep::kTarget);
+    EXPECT_EQ(refused.osError, EFBIG);
     EXPECT_EQ(ReadFile(folder.Path("big.ini")).size(), big.size());
 }
 
@@ -153,11 +156,16 @@ TEST_F(SettingsStoreTest, ValueWithLineBreaksStaysOnOneLine) {
     EXPECT_EQ(ReadFile(folder.Path("v.ini")), "[S]\nlist=a  b c\nnext=1\n");
 }
 
-TEST_F(SettingsStoreTest, WriteIntoAFolderThatDoesNotExistIsLostQuietly) {
+// A write that cannot be saved is reported by the flush with the system's
+// reason, and stays pending: reads see it, and the next flush tries again.
+TEST_F(SettingsStoreTest, WriteIntoAFolderThatDoesNotExistIsReported) {
     Use("no/such/folder/x.ini", "S");
     PutInt("key", 1);
-    FlushStore();
-    EXPECT_EQ(GetInt("key", 6), 6);
+    SaveResult saved = FlushStore();
+    EXPECT_FALSE(saved.Ok());
+    EXPECT_EQ(saved.osError, ENOENT);
+    EXPECT_EQ(GetInt("key", 6), 1);
+    EXPECT_FALSE(FlushStore().Ok());
 }
 
 }  // namespace

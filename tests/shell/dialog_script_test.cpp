@@ -53,7 +53,8 @@ TEST(DialogScript, ParsesEachKindOfStep) {
 TEST(DialogScript, RefusesLinesThatAreNoStep) {
     for (const char* line :
          {"push 1", "press", "press OK", "press 1 2", "choose 1044", "choose 1044 x",
-          "activate 1078 0 1", "answer maybe", "answer yes please", "press 99999"}) {
+          "activate 1078 0 1", "answer maybe", "answer yes please", "press 99999",
+          "type 1079 \xBFó\xB3w", "type 1079 \xC5"}) {
         std::string error;
         EXPECT_FALSE(ParseDialogStep(line, error)) << line;
         EXPECT_FALSE(error.empty()) << line;
@@ -70,6 +71,9 @@ TEST(DialogScript, AScriptWithABadLineLoadsNothing) {
     std::string error;
     EXPECT_FALSE(LoadDialogScript("press 1\n\npress x\n", driver, error));
     EXPECT_EQ(error, "line 3: press needs an item number");
+    // Text that is not UTF-8 would reach the document as '?'.
+    EXPECT_FALSE(LoadDialogScript("press 1\ntype 1079 k\xF3t\n", driver, error));
+    EXPECT_EQ(error, "line 2: type text is not UTF-8 (bad byte 2 of the text)");
     EXPECT_TRUE(driver.Finished());
     EXPECT_TRUE(LoadDialogScript("# About\npress 1\nanswer yes\n", driver, error));
     EXPECT_FALSE(driver.Finished());

@@ -218,6 +218,41 @@ TEST_F(CheckCommandTest, AFileThatCannotBeWrittenIsNamedBeforeItIsChecked) {
     EXPECT_EQ(Read("a.txt"), "zmija\n");
 }
 
+// What the check cannot keep fails the run: a word it could not save into the
+// user dictionary (the file written all the same), a settings file it cannot
+// use (nothing checked).
+TEST_F(CheckCommandTest, AnUnsavedWordOrAnUnusableSettingsFileFailsTheRun) {
+    const struct {
+        const char* args;
+        bool readOnlyUser;
+        const char* told;
+    } cases[] = {
+        {"--dialogs answers a.txt", true,
+         "a.txt: a change of the user dictionary could not be saved"},
+        {"--settings s.ini --dialogs answers a.txt", false,
+         "s.ini:2: unknown key '4PominCyfr' in [1Slownik]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        fs::remove(Path("user.dic"));
+        int status = -1;
+        Write("a.txt", "zmija\n");
+        Write("answers", "i\n");
+        Check("--dialogs answers a.txt", status);  // makes user.dic
+        ASSERT_EQ(status, 0) << Errors();
+        if (c.readOnlyUser)
+            fs::permissions(Path("user.dic"), fs::perms::owner_read);
+        const std::string user = Read("user.dic");
+        Write("answers", "a\n");
+        Write("s.ini", "[1Slownik]\n4PominCyfr=1\n");
+        Check(c.args, status);
+        EXPECT_EQ(status, 2);
+        EXPECT_NE(Errors().find(c.told), std::string::npos) << Errors();
+        EXPECT_EQ(Read("user.dic"), user);
+        fs::permissions(Path("user.dic"), fs::perms::owner_all);
+    }
+}
+
 TEST_F(CheckCommandTest, WithoutATerminalOrAScriptItRefuses) {
     Write("a.txt", "zmija\n");
     int status = -1;

@@ -1,7 +1,9 @@
 // Dictionary Preferences, the user-dictionary editor, and what the commands do
 // with a user dictionary that is missing, damaged or unreadable.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -95,6 +97,32 @@ TEST(DictPrefsTest, ShortcutTextsSurviveAnOk) {
     d.driver.Press(1);
     ASSERT_EQ(d.Choose("Dictionary Preferences..."), 0);
     EXPECT_NE(d.SettingsFile().find("9SprawdzLancuchSkrot=Ctrl+F7\n"), std::string::npos);
+}
+
+// On a full disk (no file may grow, the signal ignored) OK cannot save the
+// settings: the user is told why in a box marked as a failure.
+TEST(DictPrefsTest, OkOnAFullDiskIsToldWithTheReason) {
+    PluginDocument d(OneBox("kot"), "[1Slownik]\n4PominCYFRY=1\n");
+    d.driver.Press(2);
+    ASSERT_EQ(d.Choose("Dictionary Preferences..."), 0);  // the user dictionary is made
+    d.driver.Press(1022).Press(1).Answer(XT_ANSWER_OK);
+    auto run = [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit none{0, 0};
+        setrlimit(RLIMIT_FSIZE, &none);
+        d.Choose("Dictionary Preferences...");
+        bool told = false;
+        for (const host::ShownMessage& message : d.host.messages)
+            told =
+                told || (message.failure && message.text.find("Can't save the settings.\n") == 0 &&
+                         message.text.find("File too large") != std::string::npos);
+        bool kept = d.SettingsFile() == "[1Slownik]\n4PominCYFRY=1\n";
+        // No file may grow, not even the one that catches standard error: the
+        // exit status tells what went wrong.
+        std::exit(!told ? 1 : !kept ? 2 : !d.driver.Problems().empty() ? 3 : 0);
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "")
+        << "1: not told, 2: a file changed, 3: the script did not fit";
 }
 
 struct EditorCase {

@@ -64,5 +64,44 @@ TEST_F(RunCommandTest, TheDialogIsAnsweredAtTheTerminal) {
     EXPECT_NE(Read("out.json").find("To jest żmija."), std::string::npos) << Read("out.json");
 }
 
+// A command that cannot save a file of its own on a full disk (no file may
+// grow, the signal ignored) says why and ends the run with status 2.
+TEST_F(RunCommandTest, AFailedSaveOfTheCommandFailsTheRun) {
+    Write("doc.json", testing::OneBox("kotek"));
+    int status = -1;
+    // The exceptions file and the user dictionary are made first, with room.
+    Tarnik("run doc.json --command 'Hyphenate Box' -o out.json", "", status);
+    ASSERT_EQ(status, 0) << Read("stderr");
+    const struct {
+        const char* command;
+        const char* script;
+        const char* told;
+    } cases[] = {
+        {"Hyphenation Preferences...", "press 1\nanswer ok\n", "Can't save the settings."},
+        {"Hyphenation Preferences...",
+         "press 1019\ntype 1079 kot-ek\npress 1080\nanswer ok\npress 1\npress 2\n",
+         "Can't save the hyphenation exceptions file."},
+        {"Dictionary Preferences...", "press 1\nanswer ok\n", "Can't save the settings."},
+    };
+    for (const auto& c : cases) {
+        Write("script.txt", c.script);
+        std::string command = "cd " + folder_.string() +
+                              " && (trap '' XFSZ; ulimit -f 0; XDG_DATA_HOME=" + folder_.string() +
+                              " " + tarnik_ + " run doc.json --command '" + c.command +
+                              "' --dialogs script.txt -o /dev/null; echo \"status $?\") 2>&1";
+        std::string out;
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        pclose(pipe);
+        EXPECT_NE(out.find(c.told), std::string::npos) << c.script << out;
+        EXPECT_NE(out.find("File too large"), std::string::npos) << c.script << out;
+        EXPECT_NE(out.find("the command could not save its changes"), std::string::npos)
+            << c.script << out;
+        EXPECT_NE(out.find("status 2\n"), std::string::npos) << c.script << out;
+    }
+}
+
 }  // namespace
 }  // namespace tarnik

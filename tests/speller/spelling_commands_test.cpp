@@ -56,9 +56,11 @@ class SpellingCommandsTest : public ::testing::Test {
         std::ofstream(dir_.File("in.txt"), std::ios::binary) << input;
         return RunOn(args, dir_.File("in.txt"));
     }
-    // Runs `tarnik ARGS` with the file `inputPath` on standard input.
-    Result RunOn(const std::string& args, const std::string& inputPath) {
-        std::string command = std::string("XDG_DATA_HOME=") + dir_.File("xdg") + " " +
+    // Runs `tarnik ARGS` with the file `inputPath` on standard input, after the
+    // shell commands `before` (limits, say).
+    Result RunOn(const std::string& args, const std::string& inputPath,
+                 const std::string& before = "") {
+        std::string command = before + std::string("XDG_DATA_HOME=") + dir_.File("xdg") + " " +
                               TARNIK_BIN_DIR "/tarnik " + args + " < " + inputPath + " > " +
                               dir_.File("out.txt") + " 2> " + dir_.File("err.txt");
         int raw = std::system(command.c_str());
@@ -261,15 +263,47 @@ TEST_F(SpellingCommandsTest, AReadOnlyUserDictionaryIsUsedAndOnlyAddingFails) {
     EXPECT_THAT(list.lines, ElementsAre("qqq"));
 
     Result pipe = Run("pipe --data " + data_ + " --user " + user, "*pies\nkotx\n");
-    EXPECT_EQ(pipe.status, 0) << pipe.errors;
+    EXPECT_EQ(pipe.status, 2) << pipe.errors;  // the run answers to its end, then fails
     EXPECT_THAT(pipe.errors, HasSubstr("'pies' was not added to " + user));
     EXPECT_THAT(pipe.errors, HasSubstr("Permission denied"));
+    EXPECT_THAT(pipe.errors, HasSubstr("words were not saved into " + user));
     EXPECT_THAT(pipe.lines, ElementsAre(StartsWith("@(#)"), "*", ""));  // kotx still passes
 
     EXPECT_EQ(testing::ReadFile(user), before);
     struct stat status;
     ASSERT_EQ(::stat(user.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0444u);  // never made writable behind the user's back
+}
+
+// On a full disk (a file-size limit, its signal ignored) every way of adding
+// a word to the user dictionary fails with the save's reason and status 2,
+// and the file keeps its words.
+TEST_F(SpellingCommandsTest, AFailedSaveOfTheUserDictionaryIsReportedAndFails) {
+    std::string user = dir_.File("user.dic");
+    ASSERT_EQ(UserDictCreate(user), 0);
+    UserDictionary* record = nullptr;
+    ASSERT_EQ(UserDictOpen(user, record), 0);
+    std::vector<std::string> words;
+    for (int i = 0; i < 2000; ++i) {
+        std::string word = "kotx";
+        for (int n = i; n > 0; n /= 20)
+            word.push_back(static_cast<char>('a' + n % 20));
+        words.push_back(word);
+    }
+    ASSERT_EQ(UserDictAddWords(record, words), 0);
+    UserDictClose(record);
+    tools::Bytes before = testing::ReadFile(user);
+    ASSERT_GT(before.size(), 2048u);
+    const std::string fullDisk = "trap '' XFSZ; ulimit -f 2; ";
+    for (const char* line : {"*pies\n", "&Pies\n"}) {
+        std::ofstream(dir_.File("in.txt"), std::ios::binary) << line << "kotx\n";
+        Result pipe =
+            RunOn("pipe --data " + data_ + " --user " + user, dir_.File("in.txt"), fullDisk);
+        EXPECT_EQ(pipe.status, 2) << line << pipe.errors;
+        EXPECT_THAT(pipe.errors, HasSubstr("was not added to " + user)) << line;
+        EXPECT_THAT(pipe.errors, HasSubstr("File too large")) << line;
+        EXPECT_EQ(testing::ReadFile(user), before) << line;
+    }
 }
 
 TEST_F(SpellingCommandsTest, ListPrintsEachMisspeltOccurrence) {

@@ -124,6 +124,67 @@ TEST_F(UserDictionaryTest, ManyWordsAreAddedInTheirPlacesWithOneSave) {
     EXPECT_THAT(Words(again), ElementsAre("Ala", "ko", "kos", "kot", "kotek"));
 }
 
+// Importing many words, and accepting them for a run one by one, lay the list
+// out in one pass rather than word by word: both must give exactly the list
+// that adding the words one at a time gives, and enumerate it in order.
+TEST_F(UserDictionaryTest, ImportAndRunDictionaryLayOutTheListAsSingleAdds) {
+    std::vector<std::string> words;
+    for (const char* stem : {"kot", "Kot", "ko", "kotek", "a", "zebra", "Ala", "ala"}) {
+        for (const char* ending : {"", "a", "ami", "y", "ek", "kowi"})
+            words.push_back(std::string(stem) + ending);
+    }
+    words.push_back("kot");  // twice, and once not storable
+    words.push_back("123");
+
+    UserDictionary* single = OpenNew();
+    for (const std::string& word : words)
+        UserDictAddWord(single, word);
+    const std::vector<uint8_t> expected = single->list;
+    std::vector<std::string> inOrder = Words(single);
+    UserDictCloseAll();
+
+    std::filesystem::remove(path_);
+    UserDictionary* imported = OpenNew();
+    ASSERT_EQ(UserDictAddWord(imported, "kotami"), 0);
+    ASSERT_EQ(UserDictAddWords(imported, words), 0);
+    EXPECT_EQ(imported->list, expected);
+    EXPECT_EQ(Words(imported), inOrder);
+
+    UserDictionary* run = nullptr;
+    ASSERT_EQ(UserDictOpenForRun(run), 0);
+    for (const std::string& word : words)
+        ASSERT_EQ(UserDictAddWord(run, word), word == "123" ? 1 : 0) << word;
+    EXPECT_EQ(UserDictContains(run, "zebrakowi"), 1);
+    EXPECT_EQ(Words(run), inOrder);
+    EXPECT_EQ(run->list, expected);
+}
+
+// Enumeration goes on from where it stopped; a change starts it again.
+TEST_F(UserDictionaryTest, EnumerationContinuesAndAChangeRestartsIt) {
+    UserDictionary* user = OpenNew();
+    ASSERT_EQ(UserDictAddWords(user, {"ala", "kot", "kotek", "pies"}), 0);
+    std::string word;
+    EXPECT_EQ(UserDictNextWord(user, word, true), 1);
+    EXPECT_EQ(word, "ala");
+    EXPECT_EQ(UserDictNextWord(user, word, false), 1);
+    EXPECT_EQ(word, "kot");
+    EXPECT_EQ(UserDictNextWord(user, word, false), 1);
+    EXPECT_EQ(word, "kotek");
+    ASSERT_EQ(UserDictAddWord(user, "Ela"), 0);
+    EXPECT_EQ(UserDictNextWord(user, word, false), 1);
+    EXPECT_EQ(word, "Ela");
+    EXPECT_EQ(UserDictNextWord(user, word, true), 1);
+    EXPECT_EQ(word, "Ela");
+    for (const char* next : {"ala", "kot", "kotek"}) {
+        EXPECT_EQ(UserDictNextWord(user, word, false), 1);
+        EXPECT_EQ(word, next);
+    }
+    EXPECT_EQ(UserDictNextWord(user, word, false), 0);
+    EXPECT_EQ(word, "pies");
+    EXPECT_EQ(UserDictNextWord(user, word, false), 0);
+    EXPECT_EQ(word, "");
+}
+
 TEST_F(UserDictionaryTest, ContainsOnlyTheExactForm) {
     UserDictionary* user = OpenNew();
     for (const char* word : {"Kowalski", "e-mail", "abc1", "żółw"}) {
@@ -234,8 +295,8 @@ TEST_F(UserDictionaryTest, FilesWithBytesButNoListAreDamagedNotNew) {
     tools::Bytes zeroedLength = File(static_cast<uint32_t>(list.size()), list);
     std::fill_n(zeroedLength.begin(), 4, 0);
     const tools::Bytes files[] = {
-        zeroedLength, tools::Bytes{2}, tools::Bytes{2, 0}, tools::Bytes{2, 0, 0},
-        File(0, {}),  tools::Bytes(3000, 0),
+        zeroedLength,          tools::Bytes{2}, tools::Bytes{2, 0},
+        tools::Bytes{2, 0, 0}, File(0, {}),     tools::Bytes(3000, 0),
     };
     for (const tools::Bytes& bytes : files) {
         testing::WriteFile(path_, bytes);

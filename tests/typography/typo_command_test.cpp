@@ -128,8 +128,9 @@ TEST_F(TypoCommandTest, SettingsFileFaultsAreReportedWithTheirLines) {
     Result r = Typo("--settings " + settings + " " + File("in.txt", "a  b"));
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(Errors(), settings + ":5: unknown key '2Cudzyslwo' in [1Typografia]\n" + settings +
-                            ":6: bad value 'pauza' for 9Pauza (0 or 1)\n");
+    EXPECT_EQ(Errors(), "tarnik typo: the settings file " + settings + " cannot be used:\n" +
+                            settings + ":5: unknown key '2Cudzyslwo' in [1Typografia]\n" +
+                            settings + ":6: bad value 'pauza' for 9Pauza (0 or 1)\n");
 }
 
 TEST_F(TypoCommandTest, SeveralFilesStandardInputAndOutputFile) {

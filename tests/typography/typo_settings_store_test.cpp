@@ -135,7 +135,7 @@ const CheckCase kChecks[] = {
 TEST(CheckTypoSettingsTextTest, ReportsUnknownKeysAndBadValuesWithTheirLines) {
     for (const CheckCase& c : kChecks) {
         std::string found;
-        for (const TypoSettingsProblem& p : CheckTypoSettingsText(c.text))
+        for (const SettingsProblem& p : CheckTypoSettingsText(c.text))
             found += std::to_string(p.line) + ": " + p.message + "\n";
         EXPECT_EQ(found, c.problems) << c.text;
     }
@@ -145,7 +145,7 @@ TEST(CheckTypoSettingsTextTest, ListsLongerThanTheirFieldsAreReported) {
     std::string text = "[1Typografia]\nBZnaki=" + std::string(100, '#') +
                        "\n18nbspAfterWords=" + std::string(253, 'a') +
                        "\n11Znaki=" + std::string(256, '.') + "\n";
-    std::vector<TypoSettingsProblem> problems = CheckTypoSettingsText(text);
+    std::vector<SettingsProblem> problems = CheckTypoSettingsText(text);
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_EQ(problems[0].line, 4u);
     EXPECT_EQ(problems[0].message, "the value of 11Znaki is longer than 255 bytes");
