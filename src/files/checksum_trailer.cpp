@@ -12,7 +12,8 @@ namespace {
 constexpr std::string_view kMagic = "#TRNKSUM1 ";
 
 // Eight tables: the CRC advances eight bytes a step ("slicing by eight"), so
-// that checking the 2 MB main dictionary at every open stays near a millisecond.
+// that checking the 2 MB main dictionary at every open stays at a few
+// milliseconds (2.7 ms measured on the development machine).
 using CrcTables = std::array<std::array<uint32_t, 256>, 8>;
 
 constexpr CrcTables MakeTables() {
