@@ -15,6 +15,7 @@
 // reported as FILE:LINE:COLUMN, and the rest of the file is corrected.
 
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -348,8 +349,11 @@ int Run(const std::vector<std::string>& args) {
             status = kFindingsLeft;
         bool written = true;
         std::string old;
-        if (options.inPlace && !ReadWholeFile(input, old) && old == out) {
+        std::error_code notRegular;
+        if (options.inPlace && std::filesystem::is_regular_file(input, notRegular) &&
+            !ReadWholeFile(input, old) && old == out) {
             // Nothing changed: the file is left untouched, with no backup beside it.
+            // A device is never "unchanged": the save below refuses it.
         } else if (options.inPlace) {
             SaveResult saved =
                 SaveFileSafely(input, out, {.keepBackup = options.backup, .regularFileOnly = true});
