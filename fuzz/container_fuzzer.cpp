@@ -1,19 +1,23 @@
 // The resource container: any file is refused or read; every resource, the data
-// area and raw reads stay within what the file holds.
+// area and raw reads stay within what the file holds. Each input is opened as
+// it is (the checksum check: an input without a sound trailer is refused) and
+// sealed with a trailer (the format's own reading).
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "files/resource_container.h"
 #include "fuzz/fuzz_files.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::string path = fuzz::WriteScratch(
-        "container", std::string_view(reinterpret_cast<const char*>(data), size));
+namespace {
+
+void ReadContainer(const uint8_t* data, size_t size, std::string_view bytes) {
+    std::string path = fuzz::WriteScratch("container", bytes);
     tarnik::ResourceContainer container;
     tarnik::ContainerHandle handle = container.Open(path);
     if (!handle)
-        return 0;
+        return;
     for (const char* type : {"BAZA", "HYPd", "szli", "szch", "wlli", "wlch", "skli", "skch"}) {
         int count = container.Count(type);
         for (int n = 1; n <= count && n <= 16; ++n)
@@ -36,5 +40,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         container.ReadAt(handle, offset, sizeof buffer, buffer);
     }
     container.Close(handle);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string_view raw(reinterpret_cast<const char*>(data), size);
+    std::string_view contents;
+    // Only a sound trailer opens: anything else is refused before the format is read.
+    bool sound = tarnik::CheckTrailer(raw, contents) == tarnik::ChecksumVerdict::kSound;
+    tarnik::ResourceContainer container;
+    tarnik::ContainerHandle handle = container.Open(fuzz::WriteScratch("container", raw));
+    if (handle && !sound)
+        std::abort();
+    if (!handle && !sound && container.LastError() != tarnik::kContainerDamaged)
+        std::abort();
+    container.Close(handle);
+    ReadContainer(data, size, fuzz::Sealed(data, size));
     return 0;
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/checksum_trailer.h"
+
 namespace fuzz {
 
 // A folder made once per process, in $TARNIK_FUZZ_SCRATCH when set, else in memory
@@ -43,6 +45,18 @@ inline std::string WriteScratch(const std::string& name, std::string_view bytes)
         std::abort();
     }
     return path;
+}
+
+// The input as a file our tools would write: with its checksum trailer appended
+// when it ends in none, so that the reader behind the check sees the bytes; an
+// input that ends in a trailer (sound or damaged) is kept as it is, so that the
+// check itself is fuzzed too.
+inline std::string Sealed(const uint8_t* data, size_t size) {
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    tarnik::ChecksumClaim claim;
+    if (tarnik::ReadTrailer(bytes, claim) == tarnik::TrailerKind::kAbsent)
+        bytes += tarnik::ChecksumTrailer(bytes);
+    return bytes;
 }
 
 }  // namespace fuzz

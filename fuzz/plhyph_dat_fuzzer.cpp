@@ -28,8 +28,7 @@ const char* const kWords[] = {"kotek",
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::string path = fuzz::WriteScratch(
-        "PLHYPH.DAT", std::string_view(reinterpret_cast<const char*>(data), size));
+    std::string path = fuzz::WriteScratch("PLHYPH.DAT", fuzz::Sealed(data, size));
     std::unique_ptr<tarnik::HyphDict> dict;
     if (tarnik::OpenHyphDict(path, dict) != 0)
         return 0;

@@ -20,8 +20,7 @@ const char* const kWords[] = {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::string path =
-        fuzz::WriteScratch("son.dic", std::string_view(reinterpret_cast<const char*>(data), size));
+    std::string path = fuzz::WriteScratch("son.dic", fuzz::Sealed(data, size));
     if (tarnik::SpellerOpen(path) != 0)
         return 0;
     for (const char* word : kWords) {

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "files/byte_order.h"
+#include "files/checksum_trailer.h"
 
 namespace tarnik {
 namespace {
@@ -75,6 +76,30 @@ std::optional<Bytes> ResourceContainer::NotFound() {
     return std::nullopt;
 }
 
+bool ResourceContainer::CheckSum() {
+    char tail[kChecksumTrailerSize];
+    ChecksumClaim claim;
+    if (fileSize_ < kChecksumTrailerSize ||
+        std::fseek(file_, static_cast<long>(fileSize_ - kChecksumTrailerSize), SEEK_SET) != 0 ||
+        std::fread(tail, 1, sizeof(tail), file_) != sizeof(tail) ||
+        ReadTrailer({tail, sizeof(tail)}, claim) != TrailerKind::kPresent ||
+        claim.length != fileSize_ - kChecksumTrailerSize || std::fseek(file_, 0, SEEK_SET) != 0)
+        return false;
+    uint32_t crc = 0;
+    char buffer[1 << 16];
+    for (uint64_t left = claim.length; left > 0;) {
+        size_t count = static_cast<size_t>(std::min<uint64_t>(left, sizeof(buffer)));
+        if (std::fread(buffer, 1, count, file_) != count)
+            return false;
+        crc = Crc32({buffer, count}, crc);
+        left -= count;
+    }
+    if (crc != claim.crc || std::fseek(file_, 0, SEEK_SET) != 0)
+        return false;
+    fileSize_ = claim.length;  // nothing the format addresses lies in the trailer
+    return true;
+}
+
 ContainerHandle ResourceContainer::Open(const std::string& path) {
     Release();
     file_ = std::fopen(path.c_str(), "rb");
@@ -86,9 +111,14 @@ ContainerHandle ResourceContainer::Open(const std::string& path) {
     long size = std::ftell(file_);
     fileSize_ = size > 0 ? static_cast<uint64_t>(size) : 0;
     std::fseek(file_, 0, SEEK_SET);
+    if (!CheckSum()) {
+        lastError_ = kContainerDamaged;
+        Release();
+        return 0;
+    }
 
     uint8_t header[kHeaderSize];
-    if (std::fread(header, 1, kHeaderSize, file_) != kHeaderSize) {
+    if (fileSize_ < kHeaderSize || std::fread(header, 1, kHeaderSize, file_) != kHeaderSize) {
         lastError_ = kContainerHeaderShort;
         Release();
         return 0;
@@ -212,6 +242,9 @@ bool ResourceContainer::OpenDataArea() {
 
 bool ResourceContainer::ReadRaw(ContainerHandle handle, size_t count, uint8_t* buffer) {
     if (!file_ || handle != handle_)
+        return false;
+    long at = std::ftell(file_);  // the trailer is not the data area's
+    if (at < 0 || static_cast<uint64_t>(at) > fileSize_ || count > fileSize_ - at)
         return false;
     return count == 0 || std::fread(buffer, 1, count, file_) == count;
 }

@@ -5,6 +5,14 @@
 // bytes, plus an optional data area read sequentially by the file's owner. All
 // numbers are big-endian.
 //
+// After all of it our container writer appends the checksum trailer
+// (checksum_trailer.h): the length and CRC-32 of everything before it. Open
+// requires the trailer and checks it against the whole file, so a container cut
+// short, changed or without its trailer is refused with kContainerDamaged
+// rather than read into wrong answers: every container is written by our own
+// tools, and one written before they added the trailer is compiled again. The
+// trailer lies past everything the header and the index address.
+//
 // One ResourceContainer reads one open file: the speller and the hyphenation
 // data each own theirs, so opening one never disturbs the other. A reader holds
 // at most one file at a time; opening another releases the first.
@@ -44,6 +52,7 @@ enum ContainerError : int16_t {
     kContainerDataAreaNotOpen = 516,
     kContainerResourcePastEnd = 518,
     kContainerWrongHandle = 527,
+    kContainerDamaged = 529,  // no checksum trailer, or it does not match the file
 };
 
 class ResourceContainer {
@@ -53,7 +62,7 @@ class ResourceContainer {
     ResourceContainer(const ResourceContainer&) = delete;
     ResourceContainer& operator=(const ResourceContainer&) = delete;
 
-    // Opens `path` read-only, reads the header and the whole index. A file held
+    // Opens `path` read-only, checks its trailer, reads the header and the whole index. A file held
     // before is closed first. Returns the handle, or 0 (see LastError()).
     ContainerHandle Open(const std::string& path);
 
@@ -103,6 +112,7 @@ class ResourceContainer {
     static bool TypeIs(const IndexSlot& slot, ResourceType type);
     static bool NameIs(const IndexSlot& slot, std::string_view name);
     void Release();
+    bool CheckSum();
     std::optional<Bytes> ReadSlot(const IndexSlot& slot, int16_t readError);
     std::optional<Bytes> NotFound();
 

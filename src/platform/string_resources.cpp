@@ -27,6 +27,7 @@ constexpr NumberedString kStringTable[] = {
     {516, "No dictionary file is open to be read."},
     {518, "The dictionary file is cut short."},
     {527, "Another dictionary file is open."},
+    {529, "The dictionary file is damaged: its checksum does not match."},
     {65493, "The file cannot be opened."},
 };
 

@@ -4,12 +4,15 @@
 #include <fstream>
 
 #include "charsets/utf8.h"
+#include "files/checksum_trailer.h"
 #include "files/resource_container.h"
 #include "platform/places.h"
 #include "services/file_problem.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
 #include "speller/ranked_suggestions.h"
+#include "speller/replacements.h"
+#include "speller/word_frequencies.h"
 #include "speller/word_verdict.h"
 #include "text/word_finder.h"
 #include "text/word_scanner.h"
@@ -54,7 +57,9 @@ Error DictionaryProblem(const std::string& path, int result) {
     if (problem.empty()) {
         if (result == kContainerCannotOpen)
             problem = "it cannot be opened";
-        else if (result >= kContainerIndexShort && result <= kContainerWrongHandle)
+        else if (result == kContainerDamaged)
+            problem = "it is damaged: it is cut short or changed, or lacks its checksum";
+        else if (result >= kContainerIndexShort && result <= kContainerDamaged)
             problem = "it is not a dictionary file, or it is damaged";
         else if (result == kSpellerOpenFailed)
             problem = "it holds no usable dictionary";
@@ -154,6 +159,17 @@ std::optional<Error> Speller::Open(const SpellerPlaces& places, const SpellerOpt
                                      std::to_string(result) +
                                      "); words in mixed case are checked without it",
                                  mixedPath, 0});
+    }
+    // The bundled lists are read when a suggestion first needs them; one that
+    // is there but damaged is named now, while it can still be told.
+    for (const char* name : {kWordFrequenciesName, kReplacementsName}) {
+        std::string path = (fs::path(places.dataFolder) / name).string();
+        std::string contents;
+        if (ReadSealedFile(path, contents) == SealedFile::kDamaged)
+            warnings_.push_back({path +
+                                     ": it is damaged (cut short or changed, or without its "
+                                     "checksum) and is not used; suggestions are ranked without it",
+                                 path, 0});
     }
     return std::nullopt;
 }

@@ -1,11 +1,10 @@
 #include "speller/replacements.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <new>
 
 #include "charsets/utf8.h"
+#include "files/checksum_trailer.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
 
@@ -65,7 +64,7 @@ std::string ReplacementsFileText(const std::vector<std::pair<std::string, std::s
         "# an underscore stands for a space between two words.\n";
     for (const auto& [from, to] : pairs)
         text += from + ' ' + to + '\n';
-    return text;
+    return text + ChecksumTrailer(text);
 }
 
 const std::vector<ReplacementPair>& BundledReplacements() {
@@ -80,11 +79,10 @@ const std::vector<ReplacementPair>& BundledReplacements() {
     state.pairs.clear();
     std::filesystem::path list =
         std::filesystem::path(OpenDictionaryPath()).parent_path() / kReplacementsName;
-    std::ifstream in(list, std::ios::binary);
-    if (!in)
-        return state.pairs;
     try {
-        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string text;
+        if (ReadSealedFile(list.string(), text) != SealedFile::kRead)
+            return state.pairs;  // none, or refused: cut short or changed
         state.pairs = ParseReplacements(text);
     } catch (const std::bad_alloc&) {
         state.pairs.clear();  // the suggestions go on without the pairs

@@ -8,6 +8,10 @@
 // space, the letters meant; an underscore stands for a space between two
 // words); empty lines and lines that start with '#' are comments. A line
 // without this form, or with a character cp1250 lacks or a capital, is skipped.
+// The file ends in the checksum trailer (files/checksum_trailer.h) that the
+// compiler writes; it is required, and a file without it or whose trailer does
+// not match is refused (no pairs: suggestions go on without them, and the
+// services warn naming the file).
 // The list is read when first asked for after the main dictionary opened, from
 // the main dictionary's folder; no file gives no pairs.
 #pragma once
@@ -30,7 +34,8 @@ struct ReplacementPair {
 // The pairs of a list (the file's text), in its order.
 std::vector<ReplacementPair> ParseReplacements(std::string_view text);
 
-// The file's text for pairs given in UTF-8 (an underscore for a space).
+// The file's text for pairs given in UTF-8 (an underscore for a space), its
+// checksum trailer last.
 std::string ReplacementsFileText(const std::vector<std::pair<std::string, std::string>>& pairs);
 
 // The pairs of the list beside the open main dictionary; none when there is no

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "files/byte_order.h"
+#include "files/checksum_trailer.h"
 #include "files/file_lock.h"
 
 namespace tarnik {
@@ -315,6 +316,12 @@ ListFile ReadListFile(const std::string& path, std::vector<uint8_t>& list) {
         return ListFile::kUnreadable;
     if (bytes.empty())
         return ListFile::kEmpty;
+    // A file our tools wrote (the bundled mixed-case words) ends in a checksum
+    // trailer, which must match; the user's own files have none.
+    std::string_view contents;
+    if (CheckTrailer(bytes, contents) == ChecksumVerdict::kDamaged)
+        return ListFile::kDamaged;
+    bytes.resize(contents.size());
     size_t available = bytes.size() > 4 ? bytes.size() - 4 : 0;
     size_t length = available;
     if (bytes.size() >= 4) {

@@ -7,6 +7,12 @@
 // before), the remaining letters (codes 44 to 127), the end mark 1. The list
 // ends with 0, 0; a new file is the six bytes 02 00 00 00 00 00.
 //
+// A file our tools wrote in this format (the bundled mixedcase.dic) ends in the
+// checksum trailer (files/checksum_trailer.h) after the list: when a file ends
+// in one, it must match, or the file is refused as damaged. A file without one
+// (every user.dic: the user's own saves never write it) is read by its format
+// alone, a damaged list still being refused by its shape.
+//
 // Every open dictionary is linked in one chain, the most recently opened first;
 // the word check consults each of them.
 //

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <new>
 #include <utility>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "charsets/char_classes.h"
 #include "charsets/foreign_letters.h"
 #include "charsets/utf8.h"
+#include "files/checksum_trailer.h"
 #include "speller/main_dictionary.h"
 
 namespace tarnik {
@@ -77,14 +77,10 @@ const std::vector<std::pair<uint64_t, uint32_t>>& Counts() {
     state.counts.clear();
     std::filesystem::path list =
         std::filesystem::path(OpenDictionaryPath()).parent_path() / kWordFrequenciesName;
-    std::ifstream in(list, std::ios::binary | std::ios::ate);
-    if (!in)
-        return state.counts;
     try {
-        std::string text(static_cast<size_t>(std::max<std::streamoff>(0, in.tellg())), '\0');
-        in.seekg(0);
-        if (!in.read(text.data(), static_cast<std::streamsize>(text.size())))
-            return state.counts;
+        std::string text;
+        if (ReadSealedFile(list.string(), text) != SealedFile::kRead)
+            return state.counts;  // none, or refused: cut short or changed
         // Each word's place in the list, so that a later line for a word wins.
         std::vector<std::pair<uint64_t, uint32_t>> placed;
         std::vector<uint32_t> counts;

@@ -5,9 +5,12 @@
 // space, the word in small letters); empty lines and lines that start with '#'
 // are comments. A line that does not have this form, a word that cp1250 cannot
 // hold and a count beyond 2^32 - 1 are skipped; a later line for the same word
-// replaces the earlier one. The list is read when a frequency is first asked
-// for after the main dictionary opened, from the main dictionary's folder; no
-// file, or one that cannot be read, gives every word the count 0.
+// replaces the earlier one. The file ends in the checksum trailer
+// (files/checksum_trailer.h) that tarnik-freq writes; it is required, and a
+// file without it or whose trailer does not match is refused (the services warn
+// naming it). The list is read when a frequency is first asked for after the
+// main dictionary opened, from the main dictionary's folder; no file, or one
+// that cannot be read or is refused, gives every word the count 0.
 #pragma once
 
 #include <cstdint>

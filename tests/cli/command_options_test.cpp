@@ -4,6 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "tarnik_folder.h"
@@ -169,6 +172,33 @@ TEST_F(CommandOptionsTest, UsageErrorsNameTheOption) {
     };
     for (const Case& c : cases)
         Check(c);
+}
+
+// A damaged bundled file (here cut to half) is named on standard error: the
+// main dictionary and the hyphenation data stop the command, the lists that
+// only help go unused with a warning.
+TEST_F(CommandOptionsTest, DamagedDataFilesAreNamed) {
+    const Case cases[] = {
+        {"son.dic", "list clean.txt", 2, ""},
+        {"PLHYPH.DAT", "hyphenate clean.txt", 2, ""},
+        {"mixedcase.dic", "list in.txt", 0, "kotta\n"},
+        {"frequency.txt", "list in.txt", 0, "kotta\n"},
+        {"replacements.txt", "list in.txt", 0, "kotta\n"},
+    };
+    for (const Case& c : cases) {
+        // The data folder links to the build's files: the damaged copy replaces the link.
+        std::string path = DataFolder() + "/" + c.args;
+        std::ifstream in(TARNIK_SOURCE_DIR "/data/" + c.args, std::ios::binary);
+        std::string whole(std::istreambuf_iterator<char>(in), {});
+        ASSERT_FALSE(whole.empty()) << path;
+        std::filesystem::remove(path);
+        std::ofstream(path, std::ios::binary) << whole.substr(0, whole.size() / 2);
+        Outcome o = Run(c.input);
+        EXPECT_EQ(o.status, c.status) << c.args << "\n" << o.err;
+        EXPECT_EQ(o.out, c.out) << c.args;
+        EXPECT_THAT(o.err, HasSubstr("XTensions/" + c.args)) << c.args;
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << whole;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "files/checksum_trailer.h"
 #include "files/resource_container.h"
 #include "tools/container/container_writer.h"
 #include "tools/container/double_array.h"
@@ -89,9 +90,11 @@ TEST(ContainerRoundTrip, MissInAFullIndexAndDamagedFilesReportErrors) {
     EXPECT_EQ(reader.LastError(), kContainerResourceNotFound);
     reader.Close(handle);
 
-    // Cut the last two bytes: the resource now lies past the end of the file.
+    // Cut the last two bytes before the trailer and seal again: the resource now
+    // lies past the end of what the file holds.
     Bytes bytes = writer.Build();
-    bytes.resize(bytes.size() - 2);
+    bytes.resize(bytes.size() - kChecksumTrailerSize - 2);
+    tools::AppendChecksumTrailer(bytes);
     ScratchFile cut("cut.dat");
     std::ofstream(cut, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -102,6 +105,7 @@ TEST(ContainerRoundTrip, MissInAFullIndexAndDamagedFilesReportErrors) {
     reader.Close(handle);
 
     bytes.resize(20);  // the index is cut
+    tools::AppendChecksumTrailer(bytes);
     std::ofstream(cut, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     EXPECT_EQ(reader.Open(cut), 0);

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "file_fixture.h"
+#include "files/checksum_trailer.h"
 #include "tools/container/container_writer.h"
 
 namespace tarnik {
@@ -54,6 +55,7 @@ TEST_F(ResourceContainerTest, OnlySlotsBeforeTheFirstUnusedOneExist) {
     // Mark the second slot unused: the index then ends after the first.
     for (int i = 0; i < 4; ++i)
         bytes[12 + 34 + 8 + i] = 0;
+    tools::Reseal(bytes);
     testing::WriteFile(path_, bytes);
     handle_ = reader_.Open(path_);
     ASSERT_NE(handle_, 0);
@@ -67,10 +69,14 @@ TEST_F(ResourceContainerTest, ReportsEveryErrorNumber) {
     // Opening.
     EXPECT_EQ(reader_.Open(dir_.File("absent")), 0);
     EXPECT_EQ(reader_.LastError(), kContainerCannotOpen);
-    testing::WriteFile(path_, {0, 0, 0, 12, 0, 0});
+    tools::Bytes cut = {0, 0, 0, 12, 0, 0};
+    tools::AppendChecksumTrailer(cut);
+    testing::WriteFile(path_, cut);
     EXPECT_EQ(reader_.Open(path_), 0);
     EXPECT_EQ(reader_.LastError(), kContainerHeaderShort);
-    testing::WriteFile(path_, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0});  // index end past the file
+    tools::Bytes pastEnd = {0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // index end past the file
+    tools::AppendChecksumTrailer(pastEnd);
+    testing::WriteFile(path_, pastEnd);
     EXPECT_EQ(reader_.Open(path_), 0);
     EXPECT_EQ(reader_.LastError(), kContainerIndexShort);
 
@@ -108,6 +114,7 @@ TEST_F(ResourceContainerTest, ResourcesPastTheEndOfTheFileAreRefused) {
     tools::Bytes bytes = writer.Build();
     bytes[12 + 4] = 0x7F;       // first slot: a size of about 2 GB
     bytes[12 + 34 + 8] = 0x40;  // second slot: an offset of about 1 GB
+    tools::Reseal(bytes);
     testing::WriteFile(path_, bytes);
     handle_ = reader_.Open(path_);
     ASSERT_NE(handle_, 0);
@@ -116,8 +123,9 @@ TEST_F(ResourceContainerTest, ResourcesPastTheEndOfTheFileAreRefused) {
     EXPECT_EQ(reader_.GetByName("BAZA", "lodmiany"), std::nullopt);
     EXPECT_EQ(reader_.LastError(), kContainerHeaderShort);
     uint8_t byte;
-    EXPECT_FALSE(reader_.ReadAt(handle_, bytes.size(), 1, &byte));
-    EXPECT_TRUE(reader_.ReadAt(handle_, bytes.size() - 1, 1, &byte));
+    size_t contents = bytes.size() - kChecksumTrailerSize;  // the trailer is not addressed
+    EXPECT_FALSE(reader_.ReadAt(handle_, contents, 1, &byte));
+    EXPECT_TRUE(reader_.ReadAt(handle_, contents - 1, 1, &byte));
 }
 
 }  // namespace

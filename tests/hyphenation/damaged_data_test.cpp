@@ -137,5 +137,34 @@ TEST(DamagedData, RandomDamageToTheRealTrieGivesNoCrash) {
     }
 }
 
+// The shipped data file ends in a checksum trailer: a copy cut to half, with a
+// 64-byte block changed or with a byte of its trailer flipped is refused with
+// the container's "damaged" error instead of hyphenating differently.
+TEST(DamagedData, DamagedCopiesOfTheShippedFileAreRefused) {
+    const std::vector<uint8_t> shipped = test::ReadFile(TARNIK_SOURCE_DIR "/data/PLHYPH.DAT");
+    ASSERT_FALSE(shipped.empty());
+    const std::pair<const char*, std::function<void(std::vector<uint8_t>&)>> damages[] = {
+        {"cut to half", [](std::vector<uint8_t>& f) { f.resize(f.size() / 2); }},
+        {"a 64-byte block changed",
+         [](std::vector<uint8_t>& f) {
+             for (size_t i = 0; i < 64; ++i)
+                 f[f.size() / 3 + i] ^= 0x5A;
+         }},
+        {"a byte of the trailer flipped", [](std::vector<uint8_t>& f) { f[f.size() - 5] ^= 0x01; }},
+    };
+    std::filesystem::path path = test::TestFolder() / "PLHYPH.DAT";
+    std::unique_ptr<HyphDict> dict;
+    test::WriteFile(path, shipped);
+    EXPECT_EQ(OpenHyphDict(path.string(), dict), 0);
+    for (const auto& [damage, apply] : damages) {
+        std::vector<uint8_t> damaged = shipped;
+        apply(damaged);
+        test::WriteFile(path, damaged);
+        dict.reset();
+        EXPECT_EQ(OpenHyphDict(path.string(), dict), kContainerDamaged) << damage;
+        EXPECT_EQ(dict, nullptr) << damage;
+    }
+}
+
 }  // namespace
 }  // namespace tarnik

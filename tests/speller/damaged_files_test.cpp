@@ -5,12 +5,17 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
+#include "files/resource_container.h"
 #include "fixture_dictionary.h"
 #include "speller/main_dictionary.h"
+#include "speller/replacements.h"
 #include "speller/suggestions.h"
 #include "speller/user_dictionary.h"
 #include "speller/word_check.h"
+#include "speller/word_frequencies.h"
+#include "tools/container/container_writer.h"
 
 namespace tarnik {
 namespace {
@@ -27,7 +32,10 @@ const char* const kWords[] = {"kot",   "kotem", "Kot",      "KOT", "koza",   "ko
 void Exercise(const std::string& folder, const tools::Bytes& bytes, bool suggest) {
     static int variant = 0;
     std::string path = folder + "/son" + std::to_string(++variant) + ".dic";
-    testing::WriteFile(path, bytes);
+    // Sealed again, so that the damage reaches the reader behind the checksum.
+    tools::Bytes sealed = bytes;
+    tools::Reseal(sealed);
+    testing::WriteFile(path, sealed);
     int16_t opened = SpellerOpen(path);
     std::filesystem::remove(path);
     if (opened != 0) {
@@ -141,6 +149,67 @@ TEST_F(DamagedFilesTest, DamagedUserDictionaries) {
             tools::Bytes bytes = good;
             bytes[at] ^= mask;
             exercise(bytes);
+        }
+    }
+}
+
+// The bundled files our tools write end in a checksum trailer: a copy cut to
+// half, with a 64-byte block changed or with a byte of its trailer flipped is
+// refused at open (and the services name it), never read into wrong answers.
+TEST(DamagedBundledFiles, AreRefusedByTheirReaders) {
+    const std::pair<const char*, std::function<void(tools::Bytes&)>> damages[] = {
+        {"cut to half", [](tools::Bytes& f) { f.resize(f.size() / 2); }},
+        {"a 64-byte block changed",
+         [](tools::Bytes& f) {
+             for (size_t i = 0; i < 64; ++i)
+                 f[f.size() / 3 + i] ^= 0x5A;
+         }},
+        {"a byte of the trailer flipped", [](tools::Bytes& f) { f[f.size() - 5] ^= 0x01; }},
+    };
+    // Whether the reader of each file refuses the file in `folder`.
+    const std::pair<const char*, std::function<bool(const std::string&)>> readers[] = {
+        {"son.dic",
+         [](const std::string& folder) {
+             int16_t result = SpellerOpen(folder + "/son.dic");
+             SpellerClose();
+             return result == kContainerDamaged;
+         }},
+        {kMixedCaseDictionaryName,
+         [](const std::string& folder) {
+             UserDictionary* mixed = nullptr;
+             int16_t result = UserDictOpen(folder + "/" + kMixedCaseDictionaryName, mixed);
+             UserDictCloseAll();
+             return result == kUserDictDamaged;
+         }},
+        {kWordFrequenciesName,
+         [](const std::string& folder) {
+             EXPECT_EQ(SpellerOpen(folder + "/son.dic"), 0);
+             bool refused = WordFrequency("jest") == 0;
+             SpellerClose();
+             return refused;
+         }},
+        {kReplacementsName,
+         [](const std::string& folder) {
+             EXPECT_EQ(SpellerOpen(folder + "/son.dic"), 0);
+             bool refused = BundledReplacements().empty();
+             SpellerClose();
+             return refused;
+         }},
+    };
+    testing::TempDir dir;
+    const std::string shipped = TARNIK_SOURCE_DIR "/data/";
+    for (const auto& [name, refuses] : readers) {
+        tools::Bytes file = testing::ReadFile(shipped + name);
+        ASSERT_FALSE(file.empty()) << name;
+        std::filesystem::copy_file(shipped + "son.dic", dir.File("son.dic"),
+                                   std::filesystem::copy_options::overwrite_existing);
+        testing::WriteFile(dir.File(name), file);
+        EXPECT_FALSE(refuses(dir.Path())) << name << " as shipped";
+        for (const auto& [damage, apply] : damages) {
+            tools::Bytes damaged = file;
+            apply(damaged);
+            testing::WriteFile(dir.File(name), damaged);
+            EXPECT_TRUE(refuses(dir.Path())) << name << ": " << damage;
         }
     }
 }

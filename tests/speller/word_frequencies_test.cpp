@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "files/checksum_trailer.h"
 #include "fixture_dictionary.h"
 #include "speller/main_dictionary.h"
 #include "speller/ranked_suggestions.h"
@@ -43,7 +44,8 @@ TEST(WordFrequenciesTest, TheListBesideTheDictionaryOrdersEqualCandidates) {
     EXPECT_EQ(WordFrequency("koty"), 0u);  // no list: alphabetical among equals
     EXPECT_THAT(SpellerSuggestRanked("kotx"), ElementsAre("kot", "kota", "koty"));
 
-    std::ofstream(dir.File(kWordFrequenciesName)) << "50 koty\n3 kota\n";
+    const std::string list = "50 koty\n3 kota\n";
+    std::ofstream(dir.File(kWordFrequenciesName)) << list << ChecksumTrailer(list);
     ASSERT_EQ(SpellerOpen(dir.File("son.dic")), 0);  // read again after each opening
     EXPECT_EQ(WordFrequency("KOTY"), 50u);
     EXPECT_THAT(SpellerSuggestRanked("kotx"), ElementsAre("koty", "kota", "kot"));

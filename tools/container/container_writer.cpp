@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "files/checksum_trailer.h"
+
 namespace tarnik::tools {
 
 namespace {
@@ -75,7 +77,22 @@ Bytes ContainerWriter::Build() const {
     for (const Resource& r : resources_)
         out.insert(out.end(), r.data.begin(), r.data.end());
     out.insert(out.end(), dataArea_.begin(), dataArea_.end());
+    AppendChecksumTrailer(out);
     return out;
+}
+
+void AppendChecksumTrailer(Bytes& contents) {
+    std::string trailer = ChecksumTrailer(
+        std::string_view(reinterpret_cast<const char*>(contents.data()), contents.size()));
+    contents.insert(contents.end(), trailer.begin(), trailer.end());
+}
+
+void Reseal(Bytes& file) {
+    ChecksumClaim claim;
+    if (ReadTrailer(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()),
+                    claim) != TrailerKind::kAbsent)
+        file.resize(file.size() - kChecksumTrailerSize);
+    AppendChecksumTrailer(file);
 }
 
 void ContainerWriter::Write(const std::string& path) const {

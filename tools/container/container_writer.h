@@ -1,6 +1,8 @@
 // Writes resource containers: a 12-byte header, an index of 34-byte slots, the
-// resources' bytes and an optional data area, every number big-endian. The
-// resources are laid out in the order they were added; so is the index.
+// resources' bytes and an optional data area, every number big-endian, and
+// after them the checksum trailer (files/checksum_trailer.h) that the reader
+// requires. The resources are laid out in the order they were added; so is the
+// index.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +31,7 @@ class ContainerWriter {
     // Where the data area begins: after the header, the index and the resources.
     uint64_t DataAreaOffset() const;
 
-    // The whole file.
+    // The whole file, its checksum trailer last.
     Bytes Build() const;
 
     // Builds and writes to `path`; throws std::runtime_error when it cannot.
@@ -52,6 +54,14 @@ class ContainerWriter {
 // when the whole file is written and `check` (given the written temporary file)
 // accepts it; throws std::runtime_error saying why when it does not.
 void WriteFileBytes(const std::string& path, const Bytes& bytes, const SaveCheck& check = {});
+
+// Appends the checksum trailer of `contents` to them.
+void AppendChecksumTrailer(Bytes& contents);
+
+// Seals a file changed on purpose (a test fixture) again: the trailer it ends
+// in, if any, is replaced by the trailer of what precedes it; a file that ends
+// in none gets one.
+void Reseal(Bytes& file);
 
 // Big-endian appenders for building resource bytes.
 void AppendBig16(Bytes& out, uint16_t value);

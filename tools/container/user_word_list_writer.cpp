@@ -41,6 +41,7 @@ Bytes UserWordListFile(const std::vector<std::string>& words) {
         file.push_back(static_cast<uint8_t>(list.size() >> (8 * i)));
     for (uint8_t byte : list)
         file.push_back(byte);
+    AppendChecksumTrailer(file);
     return file;
 }
 

@@ -15,19 +15,22 @@
 // counts at its first rank.
 //
 // The lines come most frequent first, then in byte order of the words, so the
-// same input always gives the same file.
+// same input always gives the same file; the checksum trailer that the reader
+// requires (files/checksum_trailer.h) ends it.
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "charsets/char_classes.h"
 #include "charsets/utf8.h"
+#include "files/checksum_trailer.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
 #include "speller/word_check.h"
@@ -115,15 +118,18 @@ int main(int argc, char** argv) {
     std::vector<std::pair<std::string, unsigned long>> lines(counts.begin(), counts.end());
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
-    std::cout << "# How often each word occurs in Polish text, counted by tarnik-freq: the\n"
-                 "# words the main dictionary accepts, seen at least "
-              << least << " times in the text";
+    std::ostringstream out;
+    out << "# How often each word occurs in Polish text, counted by tarnik-freq: the\n"
+           "# words the main dictionary accepts, seen at least "
+        << least << " times in the text";
     if (!ranked.empty())
-        std::cout << ",\n# with the counts of a list ranked by frequency added (Zipf's law)";
-    std::cout << ".\n";
+        out << ",\n# with the counts of a list ranked by frequency added (Zipf's law)";
+    out << ".\n";
     for (const auto& [word, count] : lines) {
         if (count >= least || listed.contains(word))
-            std::cout << count << ' ' << tarnik::Cp1250ToUtf8(word) << '\n';
+            out << count << ' ' << tarnik::Cp1250ToUtf8(word) << '\n';
     }
+    std::string text = out.str();
+    std::cout << text << tarnik::ChecksumTrailer(text);
     return std::cout.good() ? 0 : 1;
 }
