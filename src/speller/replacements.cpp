@@ -1,10 +1,10 @@
 #include "speller/replacements.h"
 
-#include <filesystem>
 #include <new>
 
 #include "charsets/utf8.h"
 #include "files/checksum_trailer.h"
+#include "speller/bundled_list.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
 
@@ -33,17 +33,10 @@ struct ReplacementsState {
 
 std::vector<ReplacementPair> ParseReplacements(std::string_view text) {
     std::vector<ReplacementPair> pairs;
-    while (!text.empty()) {
-        size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty() || line.front() == '#')
-            continue;
+    ForEachListLine(text, [&pairs](std::string_view line) {
         size_t space = line.find(' ');
         if (space == std::string_view::npos || line.find(' ', space + 1) != std::string_view::npos)
-            continue;
+            return;
         std::string from = Utf8ToCp1250(line.substr(0, space));
         std::string to = Utf8ToCp1250(line.substr(space + 1));
         for (char& ch : to) {
@@ -51,9 +44,9 @@ std::vector<ReplacementPair> ParseReplacements(std::string_view text) {
                 ch = ' ';
         }
         if (!IsSmallLetters(from, false) || !IsSmallLetters(to, true) || from == to)
-            continue;
+            return;
         pairs.push_back({std::move(from), std::move(to)});
-    }
+    });
     return pairs;
 }
 
@@ -73,17 +66,11 @@ const std::vector<ReplacementPair>& BundledReplacements() {
         static const std::vector<ReplacementPair> none;
         return none;
     }
-    if (MainDictionaryOpenings() == state.opening)
-        return state.pairs;
-    state.opening = MainDictionaryOpenings();
-    state.pairs.clear();
-    std::filesystem::path list =
-        std::filesystem::path(OpenDictionaryPath()).parent_path() / kReplacementsName;
     try {
-        std::string text;
-        if (ReadSealedFile(list.string(), text) != SealedFile::kRead)
-            return state.pairs;  // none, or refused: cut short or changed
-        state.pairs = ParseReplacements(text);
+        std::optional<std::string> text = BundledListText(kReplacementsName, state.opening);
+        if (!text)
+            return state.pairs;
+        state.pairs = ParseReplacements(*text);
     } catch (const std::bad_alloc&) {
         state.pairs.clear();  // the suggestions go on without the pairs
     }

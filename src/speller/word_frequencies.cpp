@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
 #include <new>
 #include <utility>
 #include <vector>
@@ -10,7 +9,7 @@
 #include "charsets/char_classes.h"
 #include "charsets/foreign_letters.h"
 #include "charsets/utf8.h"
-#include "files/checksum_trailer.h"
+#include "speller/bundled_list.h"
 #include "speller/main_dictionary.h"
 
 namespace tarnik {
@@ -28,27 +27,20 @@ void MakeSmall(std::string& word) {
 template <typename Take>
 void ForEachCount(std::string_view text, Take take) {
     std::string word;
-    while (!text.empty()) {
-        size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty() || line.front() == '#')
-            continue;
+    ForEachListLine(text, [&](std::string_view line) {
         uint32_t count = 0;
         auto [after, error] = std::from_chars(line.data(), line.data() + line.size(), count);
         if (error != std::errc() || after == line.data() + line.size() || *after != ' ')
-            continue;
+            return;
         std::string_view utf8 = line.substr(static_cast<size_t>(after - line.data()) + 1);
         if (utf8.empty() || utf8.find(' ') != std::string_view::npos)
-            continue;
+            return;
         word = Utf8ToCp1250(utf8);
         if (word.find('?') != std::string::npos)
-            continue;  // a character that cp1250 lacks
+            return;  // a character that cp1250 lacks
         MakeSmall(word);
         take(word, count);
-    }
+    });
 }
 
 // 64-bit FNV-1a of a small cp1250 word: among some tens of thousands of words
@@ -71,16 +63,12 @@ struct FrequencyState {
 
 const std::vector<std::pair<uint64_t, uint32_t>>& Counts() {
     static FrequencyState state;
-    if (MainDictionaryOpenings() == state.opening)
-        return state.counts;
-    state.opening = MainDictionaryOpenings();
-    state.counts.clear();
-    std::filesystem::path list =
-        std::filesystem::path(OpenDictionaryPath()).parent_path() / kWordFrequenciesName;
     try {
-        std::string text;
-        if (ReadSealedFile(list.string(), text) != SealedFile::kRead)
-            return state.counts;  // none, or refused: cut short or changed
+        std::optional<std::string> list = BundledListText(kWordFrequenciesName, state.opening);
+        if (!list)
+            return state.counts;
+        state.counts.clear();
+        const std::string& text = *list;
         // Each word's place in the list, so that a later line for a word wins.
         std::vector<std::pair<uint64_t, uint32_t>> placed;
         std::vector<uint32_t> counts;
