@@ -91,7 +91,7 @@ void Reseal(Bytes& file) {
     ChecksumClaim claim;
     if (ReadTrailer(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()),
                     claim) != TrailerKind::kAbsent)
-        file.resize(file.size() - kChecksumTrailerSize);
+        file.erase(file.end() - static_cast<std::ptrdiff_t>(kChecksumTrailerSize), file.end());
     AppendChecksumTrailer(file);
 }
 
