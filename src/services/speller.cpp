@@ -154,7 +154,7 @@ std::optional<Error> Speller::Open(const SpellerPlaces& places, const SpellerOpt
     std::error_code error;
     UserDictionary* mixed = nullptr;
     if (fs::exists(mixedPath, error)) {
-        if (int16_t result = UserDictOpen(mixedPath, mixed); result != 0)
+        if (int16_t result = UserDictOpenSealed(mixedPath, mixed); result != 0)
             warnings_.push_back({"cannot open the dictionary " + mixedPath + " (error " +
                                      std::to_string(result) +
                                      "); words in mixed case are checked without it",

@@ -45,7 +45,7 @@ void OpenMixedCaseDictionary(const std::string& mainPath) {
     if (!fs::exists(path, error))
         return;
     UserDictionary* mixed = nullptr;
-    if (int16_t result = UserDictOpen(path, mixed); result != kUserDictOk)
+    if (int16_t result = UserDictOpenSealed(path, mixed); result != kUserDictOk)
         ShowFileMessage("Can't load user dictionary file.", result, path);
 }
 

@@ -300,7 +300,7 @@ enum class ListFile { kRead, kMissing, kEmpty, kUnreadable, kDamaged };
 
 // Reads the word list of the file at `path`. A stated length beyond the file
 // takes the rest of the file.
-ListFile ReadListFile(const std::string& path, std::vector<uint8_t>& list) {
+ListFile ReadListFile(const std::string& path, std::vector<uint8_t>& list, bool sealed = false) {
     std::error_code error;
     std::filesystem::file_status status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status))
@@ -317,11 +317,15 @@ ListFile ReadListFile(const std::string& path, std::vector<uint8_t>& list) {
     if (bytes.empty())
         return ListFile::kEmpty;
     // A file our tools wrote (the bundled mixed-case words) ends in a checksum
-    // trailer, which must match; the user's own files have none.
-    std::string_view contents;
-    if (CheckTrailer(bytes, contents) == ChecksumVerdict::kDamaged)
-        return ListFile::kDamaged;
-    bytes.resize(contents.size());
+    // trailer, which must match. The user's own files have none, and whatever
+    // bytes follow their list are no concern of theirs: a list's bytes are never
+    // judged by what looks like a trailer.
+    if (sealed) {
+        std::string_view contents;
+        if (CheckTrailer(bytes, contents) == ChecksumVerdict::kDamaged)
+            return ListFile::kDamaged;
+        bytes.resize(contents.size());
+    }
     size_t available = bytes.size() > 4 ? bytes.size() - 4 : 0;
     size_t length = available;
     if (bytes.size() >= 4) {
@@ -429,13 +433,15 @@ int16_t UserDictCreate(const std::string& path, SaveResult* save) {
     }
 }
 
-int16_t UserDictOpen(const std::string& path, UserDictionary*& record) {
+namespace {
+
+int16_t OpenListFile(const std::string& path, UserDictionary*& record, bool sealed) {
     record = nullptr;
     try {
         auto opened = std::make_unique<UserDictionary>();
         opened->path = path;
         std::vector<uint8_t> list;
-        switch (ReadListFile(path, list)) {
+        switch (ReadListFile(path, list, sealed)) {
             case ListFile::kRead:
                 Store(*opened, std::move(list));
                 record = Link(std::move(opened));
@@ -452,6 +458,16 @@ int16_t UserDictOpen(const std::string& path, UserDictionary*& record) {
     } catch (const std::bad_alloc&) {
         return kUserDictFailed;
     }
+}
+
+}  // namespace
+
+int16_t UserDictOpen(const std::string& path, UserDictionary*& record) {
+    return OpenListFile(path, record, false);
+}
+
+int16_t UserDictOpenSealed(const std::string& path, UserDictionary*& record) {
+    return OpenListFile(path, record, true);
 }
 
 int16_t UserDictOpenForRun(UserDictionary*& record) {

@@ -106,6 +106,10 @@ int16_t UserDictCreate(const std::string& path, SaveResult* save = nullptr);
 // may move the file aside with MoveFileAside and create a new one).
 int16_t UserDictOpen(const std::string& path, UserDictionary*& record);
 
+// UserDictOpen for a list our tools wrote (the bundled mixed-case words): a
+// checksum trailer it ends in must match, or the list is damaged (3).
+int16_t UserDictOpenSealed(const std::string& path, UserDictionary*& record);
+
 // Opens a user dictionary without a file, for words accepted for one run: it is
 // consulted like the others and never saved. 0, or 1 when memory runs out.
 int16_t UserDictOpenForRun(UserDictionary*& record);

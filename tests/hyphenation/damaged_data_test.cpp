@@ -97,7 +97,8 @@ TEST(DamagedData, BrokenTrieAndOutputsGiveNoCrash) {
     };
     const std::pair<const char*, std::function<void(Blocks&)>> cases[] = {
         {"trie cut inside its first node", [](Blocks& b) { b[kTrieSlot].resize(5); }},
-        {"trie cut inside a node", [](Blocks& b) { b[kTrieSlot].resize(b[kTrieSlot].size() - 3); }},
+        {"trie cut inside a node",
+         [](Blocks& b) { b[kTrieSlot].erase(b[kTrieSlot].end() - 3, b[kTrieSlot].end()); }},
         {"trie empty", [](Blocks& b) { b[kTrieSlot].clear(); }},
         {"bases past the end", everyNode(0, 0xFF, 0xFF)},
         {"outputs past the end", everyNode(2, 0xFF, 0xFF)},

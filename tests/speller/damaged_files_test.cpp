@@ -177,7 +177,7 @@ TEST(DamagedBundledFiles, AreRefusedByTheirReaders) {
         {kMixedCaseDictionaryName,
          [](const std::string& folder) {
              UserDictionary* mixed = nullptr;
-             int16_t result = UserDictOpen(folder + "/" + kMixedCaseDictionaryName, mixed);
+             int16_t result = UserDictOpenSealed(folder + "/" + kMixedCaseDictionaryName, mixed);
              UserDictCloseAll();
              return result == kUserDictDamaged;
          }},
