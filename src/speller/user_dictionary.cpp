@@ -411,6 +411,10 @@ std::optional<std::vector<uint8_t>> StoredForm(std::string_view word) {
 
 }  // namespace
 
+std::vector<uint8_t> UserWordList(const std::vector<std::string>& words) {
+    return ListOf(words);
+}
+
 int16_t UserDictCreate(const std::string& path, SaveResult* save) {
     try {
         FileLock lock(path);

@@ -106,6 +106,11 @@ int16_t UserDictCreate(const std::string& path, SaveResult* save = nullptr);
 // may move the file aside with MoveFileAside and create a new one).
 int16_t UserDictOpen(const std::string& path, UserDictionary*& record);
 
+// The list that holds `words` (letter codes, in letter-code order, each once)
+// as the file holds it after its length: every entry shares all the letters
+// it has in common with the word before it. Our tools write lists with it too.
+std::vector<uint8_t> UserWordList(const std::vector<std::string>& words);
+
 // UserDictOpen for a list our tools wrote (the bundled mixed-case words): a
 // checksum trailer it ends in must match, or the list is damaged (3).
 int16_t UserDictOpenSealed(const std::string& path, UserDictionary*& record);
