@@ -185,16 +185,18 @@ void WordScanner::ApplyCase(char* text, uint16_t flags) {
 
 bool WordScanner::ReplaceWord(std::string_view replacement, int32_t start, int32_t end) {
     int32_t delta = 0;
-    if (!ReplaceRange(start, end, replacement, delta))
-        return false;
-    current_ += delta;
-    end_ += delta;
-    return true;
+    bool replaced = ReplaceRange(start, end, replacement, delta);
+    return MovedBy(replaced, delta);
 }
 
 bool WordScanner::ReplaceWord(std::u16string_view replacement, int32_t start, int32_t end) {
     int32_t delta = 0;
-    if (!ReplaceRange(start, end, replacement, delta))
+    bool replaced = ReplaceRange(start, end, replacement, delta);
+    return MovedBy(replaced, delta);
+}
+
+bool WordScanner::MovedBy(bool replaced, int32_t delta) {
+    if (!replaced)
         return false;
     current_ += delta;
     end_ += delta;

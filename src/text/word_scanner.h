@@ -124,6 +124,10 @@ class WordScanner {
     int32_t End() const { return end_; }
 
   private:
+    // After a replacement: moves the walk's positions by `delta` when it was
+    // made; `replaced`.
+    bool MovedBy(bool replaced, int32_t delta);
+
     struct IgnoreEntry {
         std::u16string lower;
         std::u16string word;
