@@ -2,6 +2,7 @@
 // registers it with a static CommandRegistration; main() dispatches on the name.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct CommandRegistration {
 };
 
 const std::vector<Command>& AllCommands();
+
+// The list of commands with their one-line summaries, for `tarnik --help`.
+void PrintOverview(std::ostream& out);
 
 // What --version prints.
 inline constexpr char kVersionText[] = "tarnik " TARNIK_VERSION "\n";
