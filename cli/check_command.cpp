@@ -42,7 +42,6 @@
 #include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
 #include "text/unicode_case.h"
-#include "text/word_scanner.h"
 
 namespace tarnik::cli {
 namespace {
@@ -135,15 +134,6 @@ size_t Width(const std::string& utf8) {
 
 std::string Lowered(const std::string& utf8) {
     return Utf16ToUtf8(LoweredUnits(Units(utf8)));
-}
-
-// The plug-in's rule for a Change All answer: a replacement in the case pattern
-// of the word it replaced follows each later word's case; any other stays as
-// given.
-bool FollowsCase(const std::string& word, const std::string& replacement) {
-    constexpr uint16_t kPattern = kCaseInitial | kCaseCapitals | kCaseSmall | kCaseMixed;
-    return (UnitsCaseClass(Units(word)) & kPattern) ==
-           (UnitsCaseClass(Units(replacement)) & kPattern);
 }
 
 // Answers the plug-in's dialogs for tarnik check: the Check Spelling dialog by
@@ -376,7 +366,7 @@ class CheckDriver : public host::DialogDriver {
                             Item(dialog, MissDialog::kSuggestionsItem);
                         if (action->kind == host::DialogAction::Kind::Choose && list)
                             to = list->rows[size_t(action->row)];
-                        bool follows = FollowsCase(word, to);
+                        bool follows = ReplacementFollowsCase(Units(word), Units(to));
                         answered_->change = {Lowered(word), {follows ? Lowered(to) : to, follows}};
                     }
                     return action;

@@ -14,8 +14,8 @@
 #include "speller/replacements.h"
 #include "speller/word_frequencies.h"
 #include "speller/word_verdict.h"
+#include "text/unicode_case.h"
 #include "text/word_finder.h"
-#include "text/word_scanner.h"
 
 namespace tarnik::services {
 
@@ -176,7 +176,7 @@ std::optional<Error> Speller::Open(const SpellerPlaces& places, const SpellerOpt
 
 bool Speller::Check(std::string_view word, bool beforeStop) const {
     const std::string text = SpellerText(word);
-    uint16_t caseClass = WordScanner::CaseClass(text);
+    uint16_t caseClass = WordCaseClass(text);
     if (options_.skipDigits && (caseClass & kCaseDigit))
         return true;
     if (options_.skipCapitals && (caseClass & kCaseCapitals))
