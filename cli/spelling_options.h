@@ -19,6 +19,10 @@ namespace tarnik::cli {
 struct SpellingOptions {
     std::string dataDir;   // the folder of son.dic; empty: the bundled one
     std::string userFile;  // empty: user.dic beside son.dic, or in the per-user folder
+    // -p: a personal word list in hunspell's format, or a user dictionary that
+    // is one already.
+    std::string personalFile;
+    std::vector<std::string> otherLanguages;  // -d pl,en: the names after Polish's
     bool skipCaps = false;
     bool skipDigits = false;
     TextFormat format = TextFormat::kPlain;

@@ -1,0 +1,111 @@
+// What editors and hunspell's users pass: -p naming a personal word list as
+// hunspell keeps it, -d naming several languages.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "services/personal_words.h"
+#include "tarnik_folder.h"
+
+namespace {
+
+using clitest::Outcome;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+TEST(PersonalWords, LinesAreReadAsHunspellReadsThem) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> words;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"Kowalski\nżółw\n", {"Kowalski", "żółw"}},
+        {"Nowakowa/XY\nkot/pies\r\nlast", {"Nowakowa", "kot", "last"}},
+        {"\n\n*zły\n  \n", {"  "}},
+        {"a\\/b/F\n\\", {"a/b", "\\"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(tarnik::services::PersonalWords(c.text), c.words) << c.text;
+}
+
+class EditorOptionsTest : public clitest::TarnikFolder {
+  protected:
+    // The pipe's answers to `input` after its version line.
+    std::string Pipe(const std::string& options, const std::string& input) {
+        Outcome o = Run("-a " + options, input);
+        EXPECT_EQ(o.status, 0) << options << "\n" << o.err;
+        return o.out.substr(o.out.find('\n') + 1);
+    }
+};
+
+TEST_F(EditorOptionsTest, APersonalWordListIsReadAndAddedToAsHunspellKeepsIt) {
+    // A list hunspell wrote, without a final line end.
+    Write("hunspell_pl", "Kowalski\nTarnikowo/XY\n*Kotx");
+    EXPECT_EQ(Pipe("-d pl_PL -p hunspell_pl",
+                   "Kowalski Tarnikowo Kotx\n*Żabowo\nŻabowo\n&Mławka\nmławka\n*Kowalski\n"
+                   "*abc1\nabc1\n"),
+              "*\n*\n& Kotx 9 19: Kot, Kota, Kotą, Kotę, Koto, Kott, Kotu, Kotw, Koty\n\n"
+              "*\n\n*\n\n*\n\n");
+    // Appended after a line end of their own, once each; the rest kept byte for byte.
+    EXPECT_EQ(Read("hunspell_pl"), "Kowalski\nTarnikowo/XY\n*Kotx\nŻabowo\nmławka\nabc1\n");
+    // The next run reads them.
+    EXPECT_EQ(Pipe("-p hunspell_pl", "Żabowo mławka abc1\n"), "*\n*\n*\n\n");
+
+    // Missing, it is made with its folders; the words added are there at once.
+    EXPECT_EQ(Pipe("-p new/folder/words", "*Tarnikowo\nTarnikowo\n"), "*\n\n");
+    EXPECT_EQ(Read("new/folder/words"), "Tarnikowo\n");
+
+    // A Tarnik user dictionary named with -p is used as one, as before.
+    ASSERT_EQ(Run("dict --user mine.dic add Zofia").status, 0);
+    EXPECT_EQ(Pipe("-p mine.dic", "*Kowalsky\nZofia Kowalsky\n"), "*\n*\n\n");
+    EXPECT_EQ(Run("dict --user mine.dic list").out, "Kowalsky\nZofia\n");
+}
+
+TEST_F(EditorOptionsTest, ProgramsAddingAtOnceLoseNoWord) {
+    constexpr int kPrograms = 4;
+    constexpr int kWords = 15;
+    for (int p = 0; p < kPrograms; ++p) {
+        std::string input;
+        for (int w = 0; w < kWords; ++w) {
+            input += "*słowo";
+            input += {char('a' + p), char('a' + w), '\n'};
+        }
+        Write("in" + std::to_string(p), input);
+    }
+    // The programs run side by side.
+    std::string script = "cd '" + Path("") + "' && for p in 0 1 2 3; do .tarnik/tarnik -a -p shared <in$p >/dev/null & done; wait";
+    ASSERT_EQ(std::system(script.c_str()), 0);
+    std::vector<std::string> words = tarnik::services::PersonalWords(Read("shared"));
+    EXPECT_EQ(words.size(), size_t(kPrograms * kWords));
+}
+
+TEST_F(EditorOptionsTest, OtherLanguagesAcceptTheirWordsAndSuggestAfterTarnik) {
+    if (!std::filesystem::exists("/usr/share/hunspell/en_US.dic"))
+        GTEST_SKIP() << "Debian's hunspell-en-us is not installed";
+    const std::string text = "Ala ma computer i kotta.\n";
+    std::string polish = Pipe("-d pl", text);
+    std::string mixed = Pipe("-d pl_PL,en_US", text);
+    EXPECT_THAT(polish, HasSubstr("& computer "));
+    EXPECT_EQ(mixed.substr(0, 8), "*\n*\n*\n*\n") << mixed;
+    // kotta: Tarnik's suggestions first, in their order, then English ones.
+    std::string tarnikOnes = polish.substr(polish.find(": ", polish.find("& kotta")) + 2);
+    tarnikOnes = tarnikOnes.substr(0, tarnikOnes.find('\n'));
+    std::string mixedOnes = mixed.substr(mixed.find(": ", mixed.find("& kotta")) + 2);
+    EXPECT_EQ(mixedOnes.substr(0, tarnikOnes.size()), tarnikOnes);
+    EXPECT_GT(mixedOnes.find('\n'), tarnikOnes.size());
+    EXPECT_EQ(Pipe("-d pl,en", text), mixed) << "en is en_US when that is the one installed";
+
+    // A missing language is named; the others still work.
+    Outcome o = Run("-l -d pl_PL,xx_YY,en_US", text);
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "kotta\n");
+    EXPECT_THAT(o.err, HasSubstr("no hunspell dictionary 'xx_YY' was found in "));
+    EXPECT_EQ(Run("-l -d en_US", text).status, 2) << "Polish is Tarnik's, and is needed";
+}
+
+}  // namespace
