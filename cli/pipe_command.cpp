@@ -173,7 +173,7 @@ class PipeSession {
     bool inLine_ = false;
     bool lineIsCommand_ = false;
     int64_t offset_ = 0;
-    bool unsaved_ = false;                // a word was not saved into the user dictionary
+    bool unsaved_ = false;  // a word was not saved into the user dictionary
 
   public:
     bool Unsaved() const { return unsaved_; }

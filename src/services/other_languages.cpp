@@ -132,11 +132,11 @@ std::vector<Error> OtherLanguages::Open(const std::vector<std::string>& names,
         }
         auto dictionary = std::make_unique<Dictionary>();
         dictionary->handle = Hunspell_create((base + ".aff").c_str(), (base + ".dic").c_str());
-        const char* encoding = dictionary->handle ? Hunspell_get_dic_encoding(dictionary->handle)
-                                                  : nullptr;
+        const char* encoding =
+            dictionary->handle ? Hunspell_get_dic_encoding(dictionary->handle) : nullptr;
         if (!encoding) {
-            problems.push_back({base + ".dic: it cannot be read; its words are not accepted",
-                                base, 0});
+            problems.push_back(
+                {base + ".dic: it cannot be read; its words are not accepted", base, 0});
             continue;
         }
         std::string code = encoding;

@@ -195,8 +195,8 @@ bool Speller::Check(std::string_view word, bool beforeStop) const {
         return true;
     if (options_.skipCapitals && (caseClass & kCaseCapitals))
         return true;
-    return WordIsCorrect(text, beforeStop, user_) ||
-           accepted_.HoldsAsWritten(word) || others_.Accepts(std::string(word));
+    return WordIsCorrect(text, beforeStop, user_) || accepted_.HoldsAsWritten(word) ||
+           others_.Accepts(std::string(word));
 }
 
 std::vector<std::string> Speller::Suggest(std::string_view word) const {

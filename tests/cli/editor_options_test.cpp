@@ -78,7 +78,9 @@ TEST_F(EditorOptionsTest, ProgramsAddingAtOnceLoseNoWord) {
         Write("in" + std::to_string(p), input);
     }
     // The programs run side by side.
-    std::string script = "cd '" + Path("") + "' && for p in 0 1 2 3; do .tarnik/tarnik -a -p shared <in$p >/dev/null & done; wait";
+    std::string script =
+        "cd '" + Path("") +
+        "' && for p in 0 1 2 3; do .tarnik/tarnik -a -p shared <in$p >/dev/null & done; wait";
     ASSERT_EQ(std::system(script.c_str()), 0);
     std::vector<std::string> words = tarnik::services::PersonalWords(Read("shared"));
     EXPECT_EQ(words.size(), size_t(kPrograms * kWords));
