@@ -47,6 +47,25 @@ bool IsPolishDictionaryName(std::string name) {
 
 }  // namespace
 
+std::optional<std::string> ParseDictionaryNames(const std::string& names,
+                                                std::vector<std::string>& others) {
+    bool polish = false;
+    others.clear();
+    for (size_t from = 0; from <= names.size();) {
+        size_t comma = std::min(names.find(',', from), names.size());
+        std::string name = names.substr(from, comma - from);
+        if (IsPolishDictionaryName(name))
+            polish = true;
+        else if (!name.empty())
+            others.push_back(name);
+        from = comma + 1;
+    }
+    if (!polish)
+        return "Tarnik checks Polish: name it among the dictionaries (-d pl, pl_PL, polish or "
+               "polski; -d pl_PL,en_US adds English words)";
+    return std::nullopt;
+}
+
 const char kVersionLine[] =
     "@(#) International Ispell Version 3.2.06 (but really Tarnik " TARNIK_VERSION ")";
 
@@ -75,7 +94,8 @@ const char kSpellingOptionsHelp[] =
     "                  path without .dic) accepts passes too, and its suggestions\n"
     "                  follow Tarnik's. One that is missing is named, and the check\n"
     "                  goes on without it\n"
-    "  -m, -B, -C, -P, -S, -x, -b, --check-apostrophe, -w CHARS, -W N, -T TYPE\n"
+    "  -m, -B, -C, -P, -S, -x, -b, --check-apostrophe, -W N, -T TYPE (and for\n"
+    "                  pipe, -w CHARS)\n"
     "                  options of ispell and hunspell that editors pass; accepted,\n"
     "                  and they change nothing\n"
     "  -v, -vv         print the version line and stop\n"
@@ -121,22 +141,8 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
              return std::nullopt;
          }},
         {nullptr, 'd', true,
-         [&options](const std::string& value) -> std::optional<std::string> {
-             bool polish = false;
-             options.otherLanguages.clear();
-             for (size_t from = 0; from <= value.size();) {
-                 size_t comma = std::min(value.find(',', from), value.size());
-                 std::string name = value.substr(from, comma - from);
-                 if (IsPolishDictionaryName(name))
-                     polish = true;
-                 else if (!name.empty())
-                     options.otherLanguages.push_back(name);
-                 from = comma + 1;
-             }
-             if (!polish)
-                 return "Tarnik checks Polish: name it among the dictionaries (-d pl, pl_PL, "
-                        "polish or polski; -d pl_PL,en_US adds English words)";
-             return std::nullopt;
+         [&options](const std::string& value) {
+             return ParseDictionaryNames(value, options.otherLanguages);
          }},
         {nullptr, 'v', false,
          [&options](const std::string&) {
@@ -152,13 +158,28 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
         ignored('S'),
         ignored('x'),
         ignored('b'),
-        ignored('w', true),
         ignored('W', true),
         ignored('T', true),
         ignored(takesFiles ? 'l' : 'a'),  // the mode itself
     };
-    if (takesFiles)
+    auto shows = [&options](char letter, ListShows value) {
+        return Option{nullptr, letter, false, [&options, value](const std::string&) {
+                          options.shows = value;
+                          return std::optional<std::string>();
+                      }};
+    };
+    if (takesFiles) {
         table.push_back(FlagOption("locations", options.locations));
+        table.push_back(shows('L', ListShows::kLines));
+        table.push_back(shows('w', ListShows::kWordLines));
+        table.push_back(shows('u', ListShows::kFirstSuggestions));
+        table.push_back({nullptr, 'G', false, [&options](const std::string&) {
+                             options.correct = true;
+                             return std::optional<std::string>();
+                         }});
+    } else {
+        table.push_back(ignored('w', true));  // ispell's word characters
+    }
     std::vector<std::string> operands;
     if (std::optional<int> status = ParseCommandLine(command, args, table, operands))
         return status;
