@@ -110,4 +110,37 @@ TEST_F(EditorOptionsTest, OtherLanguagesAcceptTheirWordsAndSuggestAfterTarnik) {
     EXPECT_EQ(Run("-l -d en_US", text).status, 2) << "Polish is Tarnik's, and is needed";
 }
 
+// hunspell's listing modes, and tarnik FILE as hunspell FILE.
+TEST_F(EditorOptionsTest, HunspellsModesAndFilesWithoutACommand) {
+    Write("t.txt", "Ala ma kotta.\nDobre zdanie.\nZły tekts tu.\n");
+    const std::string words = "kot\n\n qxz \nkotta\n";
+    struct Case {
+        std::string args;
+        std::string input;
+        int status;
+        std::string out;
+        std::string err = "";
+    };
+    const Case cases[] = {
+        {"-L t.txt", "", 0, "Ala ma kotta.\nZły tekts tu.\n"},
+        {"list -L t.txt", "", 0, "Ala ma kotta.\nZły tekts tu.\n"},
+        {"-L -G t.txt", "", 0, "Dobre zdanie.\n"},
+        {"-G t.txt", "", 0, "Ala\nma\nDobre\nzdanie\nZły\ntu\n"},
+        {"-u t.txt", "", 0, "Line 1: kotta -> kota\nLine 3: tekts -> tekst\n"},
+        {"-w", words, 0, " qxz \nkotta\n"},
+        {"-w -G", words, 0, "kot\n"},
+        // Files, and options first: the interactive check, which needs a terminal here.
+        {"t.txt", "", 2, "", "tarnik check: standard input is not a terminal"},
+        {"-d pl_PL -x -p words t.txt", "", 2, "", "tarnik check: standard input is not a terminal"},
+        {"nosuch.txt", "", 2, "",
+         "unknown command 'nosuch.txt', and there is no file of that name"},
+    };
+    for (const Case& c : cases) {
+        Outcome o = Run(c.args, c.input);
+        EXPECT_EQ(o.status, c.status) << c.args << "\n" << o.err;
+        EXPECT_EQ(o.out, c.out) << c.args;
+        EXPECT_THAT(o.err, HasSubstr(c.err)) << c.args;
+    }
+}
+
 }  // namespace

@@ -14,7 +14,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "speller/user_dictionary.h"
 #include "tarnik_folder_test.h"
 
 namespace tarnik {
@@ -282,18 +284,24 @@ bool ReadUntil(int fd, std::string& seen, const std::string& wanted) {
     return true;
 }
 
-// Starts `tarnik check --user user.dic FILE` on a new pseudo-terminal, with
-// FOLDER/tmp as its temporary folder; the terminal's side in `terminal`.
-pid_t StartAtTerminal(const fs::path& folder, const std::string& file, int& terminal) {
+// Starts `tarnik check --user user.dic [EXTRA...] FILE` on a new pseudo-terminal,
+// with FOLDER/tmp as its temporary folder; the terminal's side in `terminal`.
+pid_t StartAtTerminal(const fs::path& folder, const std::string& file, int& terminal,
+                      std::vector<std::string> extra = {}) {
     std::string tarnik = testsupport::PrivateTarnik(folder);
-    std::string user = (folder / "user.dic").string();
+    std::vector<std::string> args = {tarnik, "check", "--user", (folder / "user.dic").string()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    args.push_back(file);
     fs::create_directories(folder / "tmp");
     pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
     if (child == 0) {
         setenv("XDG_DATA_HOME", folder.c_str(), 1);
         setenv("TMPDIR", (folder / "tmp").c_str(), 1);
-        execl(tarnik.c_str(), tarnik.c_str(), "check", "--user", user.c_str(), file.c_str(),
-              static_cast<char*>(nullptr));
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        execv(tarnik.c_str(), argv.data());
         _exit(127);
     }
     return child;
@@ -343,6 +351,91 @@ TEST_F(CheckCommandTest, CtrlCAtTheTerminalLeavesTheFileWhole) {
     EXPECT_EQ(Read("a.txt"), "krul i zmija\n");
     EXPECT_FALSE(fs::exists(Path("a.txt.bak")));
     EXPECT_TRUE(fs::is_empty(folder_ / "tmp")) << "the run's settings folder is left";
+}
+
+// ispell's keys, a key at a time: each answers its word, and the words inserted
+// go into the personal word list (-p) or, without one, the user dictionary.
+TEST_F(CheckCommandTest, IspellKeysAtTheTerminal) {
+    Write("a.txt", "zmija krul zmija Tarnikowo Kotx Mławka wszystkoo krul\n");
+    Write("words", "Mławka/X\n");
+    int terminal = -1;
+    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal, {"-x", "-p", Path("words")});
+    ASSERT_GE(child, 0);
+    struct Step {
+        const char* at;    // what the screen shows before the keys
+        const char* keys;  // typed
+    } steps[] = {
+        {"a.txt:1:1: zmija", " "},              // accepted once
+        {"a.txt:1:7: krul", "?"},               // help, and then
+        {"accept it for the run", "a"},         // accepted for the run
+        {"a.txt:1:12: zmija", "r"},             // replaced
+        {"Change to: ", "żmija\n"},             //
+        {"a.txt:1:18: Tarnikowo", "i"},         // inserted as written
+        {"a.txt:1:28: Kotx", "u"},              // inserted in small letters
+        {"a.txt:1:40: wszystkoo", "l"},         // looked up, and then
+        {"Look up (Enter: the word): ", "\n"},  //
+        {"1) wszystko", "1"},                   // the first suggestion
+    };
+    std::string seen;
+    for (const Step& step : steps) {
+        ASSERT_TRUE(ReadUntil(terminal, seen, step.at)) << step.at << "\n" << seen;
+        seen.clear();
+        Send(terminal, step.keys);
+    }
+    ReadUntil(terminal, seen, "changes written");
+    int status = -1;
+    waitpid(child, &status, 0);
+    close(terminal);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << seen;
+    EXPECT_EQ(Read("a.txt"), "zmija krul żmija Tarnikowo Kotx Mławka wszystko krul\n");
+    EXPECT_FALSE(fs::exists(Path("a.txt.bak"))) << "-x keeps no backup";
+    EXPECT_EQ(Read("words"), "Mławka/X\nTarnikowo\nkotx\n");
+}
+
+// q asks first; a 1 among ten or more suggestions waits for a second digit; u
+// without a personal word list puts the small letters into the user dictionary.
+TEST_F(CheckCommandTest, QuitAsksFirstAndNumbersTakeTwoDigits) {
+    Write("a.txt", "Kotx kotta\n");
+    int terminal = -1;
+    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    ASSERT_GE(child, 0);
+    std::string seen;
+    ASSERT_TRUE(ReadUntil(terminal, seen, "a.txt:1:1: Kotx")) << seen;
+    Send(terminal, "u");
+    ASSERT_TRUE(ReadUntil(terminal, seen, "a.txt:1:6: kotta")) << seen;
+    ASSERT_TRUE(ReadUntil(terminal, seen, "help\r\n? ")) << seen;
+    size_t twelfth = seen.find("12) ");
+    ASSERT_NE(twelfth, std::string::npos) << seen;
+    std::string word = seen.substr(twelfth + 4, seen.find(' ', twelfth + 4) - twelfth - 4);
+    Send(terminal, "q");
+    ASSERT_TRUE(ReadUntil(terminal, seen, "(y/n) ")) << seen;
+    Send(terminal, "n\n");
+    Send(terminal, "12");
+    ReadUntil(terminal, seen, "changes written");
+    int status = -1;
+    waitpid(child, &status, 0);
+    close(terminal);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << seen;
+    EXPECT_EQ(Read("a.txt"), "Kotx " + word + "\n");
+    UserDictionary* user = nullptr;
+    ASSERT_EQ(UserDictOpen(Path("user.dic"), user), 0);
+    EXPECT_EQ(UserDictContains(user, "kotx"), 1);
+    EXPECT_EQ(UserDictContains(user, "Kotx"), 0);
+    UserDictClose(user);
+
+    // q and y: the file is left as it was, and the run ends there.
+    Write("a.txt", "krul\n");
+    child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    seen.clear();
+    ASSERT_TRUE(ReadUntil(terminal, seen, "help\r\n? ")) << seen;
+    Send(terminal, "q");
+    ASSERT_TRUE(ReadUntil(terminal, seen, "(y/n) ")) << seen;
+    Send(terminal, "y\n");
+    ReadUntil(terminal, seen, "left as it was");
+    waitpid(child, &status, 0);
+    close(terminal);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << seen;
+    EXPECT_EQ(Read("a.txt"), "krul\n");
 }
 
 }  // namespace

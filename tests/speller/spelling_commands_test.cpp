@@ -227,7 +227,8 @@ TEST_F(SpellingCommandsTest, FailuresExitWithStatusTwo) {
          "tarnik list: " + dir_.File("absent.txt") + ": No such file or directory"},
         {"pipe -d en_US --data " + data_, "Tarnik checks Polish: name it among the dictionaries"},
         {"pipe -i koi8-r --data " + data_, "unknown encoding 'koi8-r'"},
-        {"-x", "unknown option '-x'"},
+        {"-x", "tarnik check: no file given"},  // options alone: the check of no file
+        {"-Z", "tarnik check: unknown option '-Z'"},
         {"lsit", "unknown command 'lsit'"},
     };
     for (const Case& c : cases) {
