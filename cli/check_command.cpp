@@ -604,15 +604,17 @@ class CheckDriver : public host::DialogDriver {
             return true;
         }
         const host::DialogItemState* list = Item(dialog, MissDialog::kSuggestionsItem);
+        out_ << (key == " " ? "" : key) << std::flush;
         std::string second;
         if (key == "1" && list && list->enabled && list->rows.size() >= 10) {
-            out_ << key << std::flush;
             if (!keyboard_->Key(second))
                 return false;
-            if (second.size() == 1 && std::isdigit(static_cast<unsigned char>(second[0])))
+            if (second.size() == 1 && std::isdigit(static_cast<unsigned char>(second[0]))) {
                 key += second;
+                out_ << second;
+            }
         }
-        out_ << (key == " " ? "" : key.substr(key.size() - 1)) << "\n";
+        out_ << "\n";
         return true;
     }
 
