@@ -169,8 +169,11 @@ std::optional<Error> Speller::Open(const SpellerPlaces& places, const SpellerOpt
     // The bundled lists are read when a suggestion first needs them; one that
     // is there but damaged is named now, while it can still be told.
     if (!places.personalWords.empty()) {
+        // As hunspell does, the check goes on without a list it cannot read or
+        // make; a word to be added to it then fails and is told.
         if (std::optional<Error> problem = personal_.Open(places.personalWords))
-            return problem;
+            warnings_.push_back({problem->Message() + "; the check goes on without its words",
+                                 places.personalWords, 0});
         for (const std::string& word : personal_.Words())
             Accept(word);
     }

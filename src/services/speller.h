@@ -34,7 +34,7 @@ struct SpellerPlaces {
     std::string userDictionary;  // empty: user.dic beside son.dic, or in the per-user folder
     // A personal word list in hunspell's format (services/personal_words.h),
     // consulted beside the user dictionary; the words added go there instead.
-    // Empty: none.
+    // One that cannot be read or made is a warning. Empty: none.
     std::string personalWords = {};
     // Other languages' hunspell dictionaries (services/other_languages.h): a
     // word one of them accepts passes; their suggestions follow Tarnik's.

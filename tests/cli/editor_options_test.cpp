@@ -60,6 +60,15 @@ TEST_F(EditorOptionsTest, APersonalWordListIsReadAndAddedToAsHunspellKeepsIt) {
     EXPECT_EQ(Pipe("-p new/folder/words", "*Tarnikowo\nTarnikowo\n"), "*\n\n");
     EXPECT_EQ(Read("new/folder/words"), "Tarnikowo\n");
 
+    // One that cannot be made is told, and the check goes on; a word to be
+    // added to it is told too, and the run ends with a failure.
+    Write("file", "");
+    Outcome o = Run("-a -p file/words", "kot\n*Tarnikowo\n");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out.substr(o.out.find('\n') + 1), "*\n\n");
+    EXPECT_THAT(o.err, HasSubstr("file/words: Not a directory; the check goes on without its words"));
+    EXPECT_THAT(o.err, HasSubstr("'Tarnikowo' was not added to file/words"));
+
     // A Tarnik user dictionary named with -p is used as one, as before.
     ASSERT_EQ(Run("dict --user mine.dic add Zofia").status, 0);
     EXPECT_EQ(Pipe("-p mine.dic", "*Kowalsky\nZofia Kowalsky\n"), "*\n*\n\n");
