@@ -672,11 +672,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
              options.backup = false;
              return std::optional<std::string>();
          }},
-        {nullptr, 'p', true,
-         [&options](const std::string& value) {
-             options.personalFile = value;
-             return std::optional<std::string>();
-         }},
+        PersonalListOption(options.personalFile),
         {nullptr, 'd', true,
          [&options](const std::string& value) {
              return ParseDictionaryNames(value, options.otherLanguages);

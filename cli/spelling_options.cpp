@@ -119,11 +119,7 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
     std::vector<Option> table = {
         DataOption(options.dataDir),
         UserOption(options.userFile),
-        {nullptr, 'p', true,
-         [&options](const std::string& value) {
-             options.personalFile = value;
-             return std::optional<std::string>();
-         }},
+        PersonalListOption(options.personalFile),
         EncodingOption(options.encoding),
         FlagOption("skip-caps", options.skipCaps),
         FlagOption("skip-digits", options.skipDigits),
