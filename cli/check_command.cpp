@@ -828,8 +828,10 @@ int Run(const std::vector<std::string>& args) {
     std::optional<services::PersonalWordList> personal;
     if (!options.personalFile.empty()) {
         personal.emplace();
+        // As in the pipe, a list that cannot be read or made is told, and the
+        // check goes on; inserting into it then fails and is told.
         if (std::optional<tarnik::Error> problem = personal->Open(options.personalFile))
-            return ReportError(kName, "", problem->Message());
+            ReportError(kName, "", problem->Message() + "; the check goes on without its words");
     }
     std::optional<Keyboard> keyboard;
     if (!script)
