@@ -66,7 +66,8 @@ TEST_F(EditorOptionsTest, APersonalWordListIsReadAndAddedToAsHunspellKeepsIt) {
     Outcome o = Run("-a -p file/words", "kot\n*Tarnikowo\n");
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.out.substr(o.out.find('\n') + 1), "*\n\n");
-    EXPECT_THAT(o.err, HasSubstr("file/words: Not a directory; the check goes on without its words"));
+    EXPECT_THAT(o.err,
+                HasSubstr("file/words: Not a directory; the check goes on without its words"));
     EXPECT_THAT(o.err, HasSubstr("'Tarnikowo' was not added to file/words"));
 
     // A Tarnik user dictionary named with -p is used as one, as before.
@@ -122,6 +123,7 @@ TEST_F(EditorOptionsTest, OtherLanguagesAcceptTheirWordsAndSuggestAfterTarnik) {
 // hunspell's listing modes, and tarnik FILE as hunspell FILE.
 TEST_F(EditorOptionsTest, HunspellsModesAndFilesWithoutACommand) {
     Write("t.txt", "Ala ma kotta.\nDobre zdanie.\nZły tekts tu.\n");
+    Write("clean.txt", "Ala ma kota.\n");
     const std::string words = "kot\n\n qxz \nkotta\n";
     struct Case {
         std::string args;
@@ -141,6 +143,9 @@ TEST_F(EditorOptionsTest, HunspellsModesAndFilesWithoutACommand) {
         // Files, and options first: the interactive check, which needs a terminal here.
         {"t.txt", "", 2, "", "tarnik check: standard input is not a terminal"},
         {"-d pl_PL -x -p words t.txt", "", 2, "", "tarnik check: standard input is not a terminal"},
+        // check checks Polish alone, and says so of the other languages named.
+        {"check -d pl,en_US --dialogs /dev/null clean.txt", "", 0, "",
+         "the dictionary 'en_US' is not used: tarnik check checks Polish alone"},
         {"nosuch.txt", "", 2, "",
          "unknown command 'nosuch.txt', and there is no file of that name"},
     };
