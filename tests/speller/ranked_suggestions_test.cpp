@@ -173,6 +173,7 @@ TEST_F(BundledDictionaryTest, WordsTypedWithoutDiacriticsAndAcronyms) {
         {"Slaskiej", "Śląskiej"},  // of words equally rare, the one with more marks
         {"ksiazka", "książka"},    // a mark on the ending after none
         {"wziąść", "wziąć"},       // ść for ć in an infinitive
+        {"chilę", "chwilę"},       // a letter left out, before a rarer word one change away
     };
     for (const auto& [typed, first] : cases) {
         std::vector<std::string> ranked = Ranked(typed);
