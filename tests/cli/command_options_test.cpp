@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "tarnik_folder.h"
+#include "tests/support/tarnik_folder.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "services/personal_words.h"
-#include "tarnik_folder.h"
+#include "tests/support/tarnik_folder.h"
 
 namespace {
 

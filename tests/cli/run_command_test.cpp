@@ -9,32 +9,25 @@
 #include <fstream>
 #include <string>
 
-#include "spell_fixture.h"
 #include "speller/user_dictionary.h"
-#include "tarnik_folder_test.h"
+#include "tests/support/one_box.h"
+#include "tests/support/tarnik_folder.h"
 
 namespace tarnik {
 namespace {
 
 namespace fs = std::filesystem;
 
-class RunCommandTest : public TarnikFolderTest {
+class RunCommandTest : public clitest::TarnikFolder {
   protected:
     // Runs tarnik with `input` on standard input; standard output is returned,
-    // standard error kept in the file "stderr".
+    // standard error kept in Errors().
     std::string Tarnik(const std::string& args, const std::string& input, int& status) const {
-        Write("stdin", input);
-        std::string command = "cd " + folder_.string() + " && XDG_DATA_HOME=" + folder_.string() +
-                              " " + tarnik_ + " " + args + " <stdin 2>stderr";
-        std::string out;
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        int raw = pclose(pipe);
-        status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        return out;
+        clitest::Outcome outcome = Run(args, input);
+        status = outcome.status;
+        return outcome.out;
     }
+    std::string Errors() const { return Read(".stderr"); }
 };
 
 TEST_F(RunCommandTest, ScriptedCheckStoryChangesAddsAndSaves) {
@@ -42,10 +35,10 @@ TEST_F(RunCommandTest, ScriptedCheckStoryChangesAddsAndSaves) {
     Write("script.txt", "type 1045 wszystko\npress 1048\npress 1051\nanswer ok\n");
     int status = -1;
     Tarnik("run doc.json --command 'Check Story...' --dialogs script.txt -o out.json", "", status);
-    EXPECT_EQ(status, 0) << Read("stderr");
+    EXPECT_EQ(status, 0) << Errors();
     EXPECT_NE(Read("out.json").find("Wielkie wszystko i Krulik."), std::string::npos)
         << Read("out.json");
-    EXPECT_NE(Read("stderr").find("No more errors."), std::string::npos);
+    EXPECT_NE(Errors().find("No more errors."), std::string::npos);
     UserDictionary* user = nullptr;
     // user.dic beside son.dic in the plug-in's (writable) folder.
     ASSERT_EQ(UserDictOpen(Path(".tarnik/XTensions/user.dic"), user), 0);
@@ -58,7 +51,7 @@ TEST_F(RunCommandTest, TheDialogIsAnsweredAtTheTerminal) {
     int status = -1;
     std::string out = Tarnik("run doc.json --command 'Check Document...' -o out.json",
                              "type 1045 żmija\npress 1049\nok\n", status);
-    EXPECT_EQ(status, 0) << Read("stderr");
+    EXPECT_EQ(status, 0) << Errors();
     EXPECT_NE(out.find("== Check Spelling =="), std::string::npos) << out;
     EXPECT_NE(out.find("[1059] text zmija"), std::string::npos) << out;
     EXPECT_NE(Read("out.json").find("To jest żmija."), std::string::npos) << Read("out.json");
@@ -71,7 +64,7 @@ TEST_F(RunCommandTest, AFailedSaveOfTheCommandFailsTheRun) {
     int status = -1;
     // The exceptions file and the user dictionary are made first, with room.
     Tarnik("run doc.json --command 'Hyphenate Box' -o out.json", "", status);
-    ASSERT_EQ(status, 0) << Read("stderr");
+    ASSERT_EQ(status, 0) << Errors();
     const struct {
         const char* command;
         const char* script;
@@ -85,16 +78,15 @@ TEST_F(RunCommandTest, AFailedSaveOfTheCommandFailsTheRun) {
     };
     for (const auto& c : cases) {
         Write("script.txt", c.script);
-        std::string command = "cd " + folder_.string() +
-                              " && (trap '' XFSZ; ulimit -f 0; XDG_DATA_HOME=" + folder_.string() +
-                              " " + tarnik_ + " run doc.json --command '" + c.command +
-                              "' --dialogs script.txt -o /dev/null; echo \"status $?\") 2>&1";
-        std::string out;
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        pclose(pipe);
+        // The program alone under the limit of no file size; what it says, and
+        // its status, come through a pipe, which the limit does not reach.
+        std::string out =
+            RunWrapped(
+                "sh -c '( trap \"\" XFSZ; ulimit -f 0; \"$0\" \"$@\"; echo \"status $?\" ) 2>&1 | "
+                "cat'",
+                std::string("run doc.json --command '") + c.command +
+                    "' --dialogs script.txt -o /dev/null")
+                .out;
         EXPECT_NE(out.find(c.told), std::string::npos) << c.script << out;
         EXPECT_NE(out.find("File too large"), std::string::npos) << c.script << out;
         EXPECT_NE(out.find("the command could not save its changes"), std::string::npos)

@@ -1,18 +1,22 @@
-// A temporary folder of the test's own with a private copy of the built tarnik
-// (see private_tarnik.h), and tarnik run in it as a user runs it: the arguments
-// as shell words, the input on standard input. Whatever the program writes stays
-// in the folder, which goes with the test.
+// The one fixture of the tests that run the tarnik program: a temporary folder
+// of the test's own with a private copy of the built tarnik (see
+// private_tarnik.h), and tarnik run in it as a user runs it: the arguments as
+// shell words, the input on standard input, the per-user data folder
+// (XDG_DATA_HOME) inside the folder. Whatever the program writes stays in the
+// folder, which goes with the test.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "tests/support/private_tarnik.h"
 
@@ -38,23 +42,47 @@ class TarnikFolder : public ::testing::Test {
         std::filesystem::remove_all(folder_, error);
     }
 
+    const std::filesystem::path& Folder() const { return folder_; }
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
     // The folder of the data files: son.dic, PLHYPH.DAT.
     std::string DataFolder() const { return Path(".tarnik/XTensions"); }
+    // The private copy of the program.
+    const std::string& Program() const { return tarnik_; }
 
-    void Write(const std::string& name, const std::string& bytes) const {
+    // Writes `bytes` into the file `name` of the folder; its path.
+    std::string Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(Path(name), std::ios::binary) << bytes;
+        return Path(name);
     }
     std::string Read(const std::string& name) const {
         std::ifstream in(Path(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
+    // The names in the folder, sorted, the program's own copy left out.
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+            std::string name = entry.path().filename().string();
+            if (name != ".tarnik")
+                names.push_back(name);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     // Runs `tarnik ARGUMENTS` in the folder with `input` on standard input.
     Outcome Run(const std::string& arguments, const std::string& input = "") const {
+        return RunWrapped("", arguments, input);
+    }
+    // The same, with the program started through `wrapper` (shell words put
+    // before it: "timeout 120", or a subshell's set-up ending in a word that
+    // runs its arguments).
+    Outcome RunWrapped(const std::string& wrapper, const std::string& arguments,
+                       const std::string& input = "") const {
         Write(".stdin", input);
         std::string command = "cd '" + folder_.string() + "' && XDG_DATA_HOME='" + Path(".xdg") +
-                              "' '" + tarnik_ + "' " + arguments + " <.stdin >.stdout 2>.stderr";
+                              "' " + wrapper + " '" + tarnik_ + "' " + arguments +
+                              " <.stdin >.stdout 2>.stderr";
         int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(".stdout"), Read(".stderr")};
     }

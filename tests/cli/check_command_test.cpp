@@ -17,31 +17,23 @@
 #include <vector>
 
 #include "speller/user_dictionary.h"
-#include "tarnik_folder_test.h"
+#include "tests/support/tarnik_folder.h"
 
 namespace tarnik {
 namespace {
 
 namespace fs = std::filesystem;
 
-class CheckCommandTest : public TarnikFolderTest {
+class CheckCommandTest : public clitest::TarnikFolder {
   protected:
-    // Runs `tarnik check ARGS` in the folder with standard input from /dev/null;
+    // Runs `tarnik check ARGS` in the folder with nothing on standard input;
     // standard output is returned, standard error kept in Errors().
     std::string Check(const std::string& args, int& status) const {
-        std::string command = "cd " + folder_.string() + " && XDG_DATA_HOME=" + folder_.string() +
-                              " timeout 120 " + tarnik_ + " check --user user.dic " + args +
-                              " </dev/null 2>stderr";
-        std::string out;
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        int raw = pclose(pipe);
-        status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        return out;
+        clitest::Outcome outcome = RunWrapped("timeout 120", "check --user user.dic " + args);
+        status = outcome.status;
+        return outcome.out;
     }
-    std::string Errors() const { return Read("stderr"); }
+    std::string Errors() const { return Read(".stderr"); }
 };
 
 TEST_F(CheckCommandTest, ChangesAreWrittenBackWithABackupAndChangeAllHoldsAcrossFiles) {
@@ -267,9 +259,9 @@ TEST_F(CheckCommandTest, WithoutATerminalOrAScriptItRefuses) {
 }
 
 // Reads from the terminal until `wanted` has appeared (or 10 s have passed).
-bool ReadUntil(int fd, std::string& seen, const std::string& wanted) {
+bool ReadUntil(int fd, std::string& seen, const std::string& wanted, size_t from = 0) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (seen.find(wanted) == std::string::npos) {
+    while (seen.find(wanted, from) == std::string::npos) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
         pollfd p{fd, POLLIN, 0};
@@ -314,7 +306,7 @@ void Send(int terminal, const std::string& keys) {
 TEST_F(CheckCommandTest, WorksAtATerminalWithPolishLetters) {
     Write("a.txt", "Zażółć gęślą jaźń: żółw i zmija.\n");
     int terminal = -1;
-    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    pid_t child = StartAtTerminal(Folder(), Path("a.txt"), terminal);
     ASSERT_GE(child, 0);
     std::string seen;
     ASSERT_TRUE(ReadUntil(terminal, seen, "? ")) << seen;
@@ -334,7 +326,7 @@ TEST_F(CheckCommandTest, WorksAtATerminalWithPolishLetters) {
 TEST_F(CheckCommandTest, CtrlCAtTheTerminalLeavesTheFileWhole) {
     Write("a.txt", "krul i zmija\n");
     int terminal = -1;
-    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    pid_t child = StartAtTerminal(Folder(), Path("a.txt"), terminal);
     ASSERT_GE(child, 0);
     std::string seen;
     ASSERT_TRUE(ReadUntil(terminal, seen, "? ")) << seen;
@@ -350,7 +342,7 @@ TEST_F(CheckCommandTest, CtrlCAtTheTerminalLeavesTheFileWhole) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << seen;
     EXPECT_EQ(Read("a.txt"), "krul i zmija\n");
     EXPECT_FALSE(fs::exists(Path("a.txt.bak")));
-    EXPECT_TRUE(fs::is_empty(folder_ / "tmp")) << "the run's settings folder is left";
+    EXPECT_TRUE(fs::is_empty(Folder() / "tmp")) << "the run's settings folder is left";
 }
 
 // ispell's keys, a key at a time: each answers its word, and the words inserted
@@ -359,7 +351,7 @@ TEST_F(CheckCommandTest, IspellKeysAtTheTerminal) {
     Write("a.txt", "zmija krul zmija Tarnikowo Kotx Mławka wszystkoo krul\n");
     Write("words", "Mławka/X\n");
     int terminal = -1;
-    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal, {"-x", "-p", Path("words")});
+    pid_t child = StartAtTerminal(Folder(), Path("a.txt"), terminal, {"-x", "-p", Path("words")});
     ASSERT_GE(child, 0);
     struct Step {
         const char* at;    // what the screen shows before the keys
@@ -397,14 +389,16 @@ TEST_F(CheckCommandTest, IspellKeysAtTheTerminal) {
 TEST_F(CheckCommandTest, QuitAsksFirstAndNumbersTakeTwoDigits) {
     Write("a.txt", "Kotx kotta\n");
     int terminal = -1;
-    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    pid_t child = StartAtTerminal(Folder(), Path("a.txt"), terminal);
     ASSERT_GE(child, 0);
     std::string seen;
     ASSERT_TRUE(ReadUntil(terminal, seen, "a.txt:1:1: Kotx")) << seen;
     Send(terminal, "u");
     ASSERT_TRUE(ReadUntil(terminal, seen, "a.txt:1:6: kotta")) << seen;
-    ASSERT_TRUE(ReadUntil(terminal, seen, "help\r\n? ")) << seen;
-    size_t twelfth = seen.find("12) ");
+    // The second word's screen: what comes after its heading.
+    const size_t second = seen.find("a.txt:1:6: kotta");
+    ASSERT_TRUE(ReadUntil(terminal, seen, "help\r\n? ", second)) << seen;
+    size_t twelfth = seen.find("12) ", second);
     ASSERT_NE(twelfth, std::string::npos) << seen;
     std::string word = seen.substr(twelfth + 4, seen.find(' ', twelfth + 4) - twelfth - 4);
     Send(terminal, "q");
@@ -425,7 +419,7 @@ TEST_F(CheckCommandTest, QuitAsksFirstAndNumbersTakeTwoDigits) {
 
     // q and y: the file is left as it was, and the run ends there.
     Write("a.txt", "krul\n");
-    child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    child = StartAtTerminal(Folder(), Path("a.txt"), terminal);
     seen.clear();
     ASSERT_TRUE(ReadUntil(terminal, seen, "help\r\n? ")) << seen;
     Send(terminal, "q");
