@@ -18,8 +18,6 @@ namespace hyphtest {
 
 namespace {
 
-constexpr char kSoftHyphen[] = "\xC2\xAD";
-
 struct StartPlan {
     std::string pluginFolder;
     std::string settingsPath;
@@ -37,26 +35,12 @@ int32_t Entry(XTRegistrationRecord* record) {
     return result;
 }
 
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-    return text;
-}
-
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace
-
-std::string Soft(const std::string& text) {
-    return Replace(text, "~", kSoftHyphen);
-}
-
-std::string Tilde(const std::string& utf8) {
-    return Replace(utf8, kSoftHyphen, "~");
-}
 
 HyphDocument::HyphDocument(const std::string& json, const std::string& settings, bool withData,
                            bool start) {

@@ -12,12 +12,9 @@
 
 #include "host/dialogs.h"
 #include "host/memory_host.h"
+#include "tests/support/soft_hyphens.h"
 
 namespace hyphtest {
-
-// '~' as U+00AD, and back.
-std::string Soft(const std::string& text);
-std::string Tilde(const std::string& utf8);
 
 class HyphDocument {
   public:

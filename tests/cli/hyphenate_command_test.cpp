@@ -12,7 +12,9 @@
 #include "charsets/utf8.h"
 #include "host/document_file.h"
 #include "host/memory_host.h"
-#include "hyph_document.h"
+#include "tests/support/one_box.h"
+#include "tests/support/soft_hyphens.h"
+#include "tests/support/tarnik_folder.h"
 
 namespace {
 
@@ -20,59 +22,24 @@ namespace fs = std::filesystem;
 using hyphtest::Soft;
 using hyphtest::Tilde;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using clitest::Outcome;
 
-class HyphenateCommand : public ::testing::Test {
+class HyphenateCommand : public clitest::TarnikFolder {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tarnik-hyphenate-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
+        TarnikFolder::SetUp();
         fs::create_directory(Path("data"));
         fs::copy_file(fs::path(TARNIK_SOURCE_DIR) / "data" / "PLHYPH.DAT", Path("data/PLHYPH.DAT"));
         fs::create_symlink(fs::path(TARNIK_BIN_DIR) / "XTensions" / "son.dic",
                            Path("data/son.dic"));
     }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(folder_, error);
-    }
 
-    std::string Path(const std::string& name) const { return (fs::path(folder_) / name).string(); }
-    std::string Write(const std::string& name, const std::string& text) {
-        std::ofstream(Path(name), std::ios::binary) << text;
-        return Path(name);
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    // Runs tarnik with `arguments` (shell words) in the test's folder, with
-    // `input` on standard input.
     Outcome Tarnik(const std::string& arguments, const std::string& input = "") {
-        std::ofstream(Path(".stdin"), std::ios::binary) << input;
-        std::string command = "cd '" + folder_ + "' && XDG_DATA_HOME='" + folder_ + "' '" +
-                              TARNIK_BIN_DIR + "/tarnik' " + arguments +
-                              " <.stdin >.stdout 2>.stderr";
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(".stdout"), Read(".stderr")};
+        return Run(arguments, input);
     }
     Outcome Hyphenate(const std::string& arguments, const std::string& input = "") {
         return Tarnik("hyphenate --data data " + arguments, input);
     }
-
-    std::string folder_;
 };
 
 TEST_F(HyphenateCommand, PutsSoftHyphensIntoText) {
@@ -306,7 +273,7 @@ TEST_F(HyphenateCommand, ReadsASettingsFileWithoutWritingIt) {
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(Tilde(o.out), "NA~TO XPress");
     EXPECT_EQ(Read("my.ini"), settings);
-    EXPECT_FALSE(fs::exists(Path("Tarnik/Tarnik11.ini")));
+    EXPECT_FALSE(fs::exists(Path(".xdg/Tarnik/Tarnik11.ini")));
 }
 
 // The loaded module in a private XTensions folder, so that the settings and the
@@ -322,7 +289,7 @@ class RunCommand : public HyphenateCommand {
         fs::create_symlink(fs::path(TARNIK_BIN_DIR) / "XTensions" / "son.dic",
                            Path("XTensions/son.dic"));
     }
-    Outcome Run(const std::string& arguments, const std::string& input = "") {
+    Outcome RunInModule(const std::string& arguments, const std::string& input = "") {
         return Tarnik("run doc.json --xtensions XTensions " + arguments, input);
     }
     // Story 0 of out.json, with '~' for soft hyphens and each character carrying
@@ -344,37 +311,39 @@ class RunCommand : public HyphenateCommand {
 };
 
 TEST_F(RunCommand, HyphenatesAndRemovesThroughTheModule) {
-    Write("doc.json", hyphtest::OneBox("biało-czerwony"));
-    Outcome o = Run("--command 'Hyphenate Box' -o out.json");
+    Write("doc.json", tarnik::testing::OneBox(Soft("biało-czerwony")));
+    Outcome o = RunInModule("--command 'Hyphenate Box' -o out.json");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(Story(), "bia~ło~-^czer~wo~ny");
     fs::rename(Path("out.json"), Path("doc.json"));
-    o = Run("--command 'Remove Hyphens From Box' -o out.json");
+    o = RunInModule("--command 'Remove Hyphens From Box' -o out.json");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(Story(), "biało-czerwony");
 }
 
 TEST_F(RunCommand, ThePreferencesAndTheEditorFromAScript) {
-    Write("doc.json", hyphtest::OneBox("kotek NATO"));
+    Write("doc.json", tarnik::testing::OneBox(Soft("kotek NATO")));
     Write("prefs.txt", "press 1015\npress 1019\ntype 1079 kot-ek\npress 1080\npress 1\npress 1\n");
-    Outcome o = Run("--command 'Hyphenation Preferences...' --dialogs prefs.txt -o out.json");
+    Outcome o =
+        RunInModule("--command 'Hyphenation Preferences...' --dialogs prefs.txt -o out.json");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_NE(Read("XTensions/Tarnik11.ini").find("4PominWersaliki=0"), std::string::npos);
-    o = Run("--command 'Hyphenate Box' -o out.json");
+    o = RunInModule("--command 'Hyphenate Box' -o out.json");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(Story(), "kot~ek NA~TO");
 }
 
 TEST_F(RunCommand, TheExceptionsEditorRefusesWhatCannotBeStoredAsTyped) {
     // Each refused word is told, and the list keeps only the word that could be.
-    Write("doc.json", hyphtest::OneBox("kotek"));
+    Write("doc.json", tarnik::testing::OneBox(Soft("kotek")));
     std::string script = "press 1019\n";
     for (const char* word : {"ko tek", "Москва", "-kotek-", "ko-tek"})
         script += std::string("type 1079 ") + word + "\npress 1080\n" +
                   (word[0] == 'k' && word[2] == '-' ? "" : "answer ok\n");
     script += "press 1\npress 1\n";
     Write("prefs.txt", script);
-    Outcome o = Run("--command 'Hyphenation Preferences...' --dialogs prefs.txt -o out.json");
+    Outcome o =
+        RunInModule("--command 'Hyphenation Preferences...' --dialogs prefs.txt -o out.json");
     ASSERT_EQ(o.status, 0) << o.err;
     for (const char* reason :
          {"write only the word's letters", "Windows-1250 lacks", "between two letters"})
@@ -386,25 +355,26 @@ TEST_F(RunCommand, TheExceptionsEditorRefusesWhatCannotBeStoredAsTyped) {
 }
 
 TEST_F(RunCommand, SuggestionsOfACompoundAsHyphenateBoxHyphenatesIt) {
-    Write("doc.json", hyphtest::OneBox("kotek-piesek", 2, 2));
-    Outcome o = Run("--command 'Suggest Hyphenation...' -o out.json", "press 1\n");
+    Write("doc.json", tarnik::testing::OneBox(Soft("kotek-piesek"), 2, 2));
+    Outcome o = RunInModule("--command 'Suggest Hyphenation...' -o out.json", "press 1\n");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_NE(o.out.find("[1041] text ko-tek--pie-sek"), std::string::npos) << o.out;
     EXPECT_NE(o.out.find("[1042] text ko-tek--pie-sek"), std::string::npos) << o.out;
 }
 
 TEST_F(RunCommand, SuggestionsAtTheTerminal) {
-    Write("doc.json", hyphtest::OneBox("kotek", 2, 2));
-    Outcome o = Run("--command 'Suggest Hyphenation...' -o out.json", "press 1\n");
+    Write("doc.json", tarnik::testing::OneBox(Soft("kotek"), 2, 2));
+    Outcome o = RunInModule("--command 'Suggest Hyphenation...' -o out.json", "press 1\n");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_NE(o.out.find("== Suggested Hyphenation =="), std::string::npos) << o.out;
     EXPECT_NE(o.out.find("[1041] text ko-tek"), std::string::npos) << o.out;
 }
 
 TEST_F(RunCommand, TheDocumentWideRemovalAsksFirst) {
-    Write("doc.json", hyphtest::OneBox("ko~tek"));
+    Write("doc.json", tarnik::testing::OneBox(Soft("ko~tek")));
     Write("yes.txt", "answer yes\n");
-    Outcome o = Run("--command 'Remove hyphens from document' --dialogs yes.txt -o out.json");
+    Outcome o =
+        RunInModule("--command 'Remove hyphens from document' --dialogs yes.txt -o out.json");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_NE(o.err.find("Do you really want to remove all hyphenation points"), std::string::npos);
     EXPECT_EQ(Story(), "kotek");
