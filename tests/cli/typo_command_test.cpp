@@ -10,7 +10,7 @@
 #include <iterator>
 #include <string>
 
-#include "tests/support/private_tarnik.h"
+#include "tests/support/tarnik_folder.h"
 #include "typo_document.h"
 #include "typography/run_typography.h"
 #include "typography/typography_state.h"
@@ -18,48 +18,21 @@
 namespace tarnik {
 namespace {
 
-struct Result {
-    std::string out;
-    int status = -1;
-};
+using Result = clitest::Outcome;
 
-class TypoCommandTest : public ::testing::Test {
+class TypoCommandTest : public clitest::TarnikFolder {
   protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarnik-typo-cli-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-        tarnik_ = testsupport::PrivateTarnik(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string File(const std::string& name, const std::string& text) { return Write(name, text); }
 
-    std::string File(const std::string& name, const std::string& text) {
-        std::string path = (folder_ / name).string();
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
+    // Runs `tarnik typo ARGS` with `input` on standard input, standard error
+    // into Errors().
+    Result Typo(const std::string& args, const std::string& input = "") {
+        return Tarnik("typo " + args, input);
     }
-
-    // Runs `tarnik typo ARGS`, standard error into a file of its own.
-    Result Typo(const std::string& args) { return Tarnik("typo " + args); }
-    Result Tarnik(const std::string& args) {
-        std::string command = "XDG_DATA_HOME=" + folder_.string() + " " + tarnik_ + " " + args +
-                              " 2>" + (folder_ / "stderr").string();
-        Result result;
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            result.out.append(buffer, n);
-        int status = pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return result;
+    Result Tarnik(const std::string& args, const std::string& input = "") {
+        return Run(args, input);
     }
-    std::string Errors() {
-        std::ifstream in(folder_ / "stderr");
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    std::filesystem::path folder_;
-    std::string tarnik_;
+    std::string Errors() { return Read(".stderr"); }
 };
 
 TEST_F(TypoCommandTest, CorrectsTextAndWritesBoundSpacesAsNoBreakSpaces) {
@@ -72,7 +45,7 @@ TEST_F(TypoCommandTest, CorrectsTextAndWritesBoundSpacesAsNoBreakSpaces) {
 TEST_F(TypoCommandTest, ReadsTheSettingsFileAndStandardInput) {
     std::string settings =
         File("s.ini", "[1Typografia]\n23ZgadnijCudzyslow=1\n24CudzyslowSpacja=1\n9Pauza=0\n");
-    Result r = Typo("--settings " + settings + " < " + File("in.txt", "powiedz \" tak\" - a"));
+    Result r = Typo("--settings " + settings, "powiedz \" tak\" - a");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "powiedz „tak” —\u00A0a");
 }
@@ -136,7 +109,7 @@ TEST_F(TypoCommandTest, SettingsFileFaultsAreReportedWithTheirLines) {
 TEST_F(TypoCommandTest, SeveralFilesStandardInputAndOutputFile) {
     std::string a = File("a.txt", "b  c\n");
     std::string b = File("b.txt", "\"c\n");  // the depth starts afresh in every file
-    Result r = Typo(a + " - " + b + " < " + File("in.txt", "\"x , y\"\n"));
+    Result r = Typo(a + " - " + b, "\"x , y\"\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "b c\n„x, y”\n„c\n");
 
@@ -152,9 +125,8 @@ TEST_F(TypoCommandTest, InPlaceKeepsTheOriginalAsABackupUnlessToldNot) {
     std::string a = File("a.txt", "b  c");
     std::string b = File("b.txt", "c  d");
     std::string bad = File("bad.txt", "e  f\xff");
-    Result r = Typo("--in-place " + a + " " + bad + " 2>/dev/null; " + tarnik_ +
-                    " typo --in-place --no-backup " + b);
-    EXPECT_EQ(r.status, 0);  // the second command's
+    EXPECT_EQ(Typo("--in-place " + a + " " + bad).status, 2);
+    EXPECT_EQ(Typo("--in-place --no-backup " + b).status, 0);
     auto read = [](const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("(none)");
@@ -229,7 +201,7 @@ TEST_F(TypoCommandTest, BadInputIsRefusedWithAMessage) {
           std::string("--settings /nonexistent/s.ini"), std::string("--in-place -"),
           std::string("--in-place -o x ") + File("in.txt", "x"), std::string("--on nothing"),
           std::string("--inner-quotes 4"), std::string("--dash long"), std::string("--bogus")}) {
-        Result r = Typo(args + " < /dev/null");
+        Result r = Typo(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.out, "") << args;
         EXPECT_NE(Errors(), "") << args;
@@ -239,7 +211,7 @@ TEST_F(TypoCommandTest, BadInputIsRefusedWithAMessage) {
 TEST_F(TypoCommandTest, TheMenuCommandRunsOnDocumentsThroughTarnikRun) {
     // The plug-in module and its hyphenation data in an XTensions folder of its
     // own, with default settings.
-    std::filesystem::path xtensions = folder_ / "XTensions";
+    std::filesystem::path xtensions = Folder() / "XTensions";
     std::filesystem::create_directory(xtensions);
     for (const char* file : {"Tarnik11.so", "PLHYPH.DAT"})
         std::filesystem::copy_file(std::string(TARNIK_BIN_DIR) + "/XTensions/" + file,
@@ -247,9 +219,9 @@ TEST_F(TypoCommandTest, TheMenuCommandRunsOnDocumentsThroughTarnikRun) {
     std::string document = File("doc.json", R"({"stories": [{"text": "b  \"c\" - d"}],
         "spreads": [{"items": [{"id": "t", "type": "text", "story": 0}]}], "current": "t"})");
     Result r = Tarnik("run " + document + " --command 'Typography In Box' --xtensions " +
-                      xtensions.string() + " -o " + (folder_ / "out.json").string());
+                      xtensions.string() + " -o " + (Folder() / "out.json").string());
     ASSERT_EQ(r.status, 0) << Errors();
-    std::ifstream in(folder_ / "out.json");
+    std::ifstream in(Folder() / "out.json");
     std::string saved(std::istreambuf_iterator<char>(in), {});
     EXPECT_NE(saved.find("\"text\": \"b „c” – d\""), std::string::npos) << saved;
 }
