@@ -1,45 +1,28 @@
 // The tarnik hyph command, run as a user runs it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
-#include "hyph_fixture.h"
+#include "tests/support/tarnik_folder.h"
 
 namespace tarnik {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using clitest::Outcome;
 
-class HyphCommandTest : public testing::Test {
+class HyphCommandTest : public clitest::TarnikFolder {
   protected:
     void SetUp() override {
-        folder_ = test::TestFolder();
-        std::filesystem::copy_file(TARNIK_SOURCE_DIR "/data/PLHYPH.DAT", folder_ / "PLHYPH.DAT");
+        TarnikFolder::SetUp();
+        std::filesystem::copy_file(TARNIK_SOURCE_DIR "/data/PLHYPH.DAT", Folder() / "PLHYPH.DAT");
     }
 
+    // Runs `tarnik hyph` on the folder's data with `args` and `input`.
     Outcome Tarnik(const std::string& args, const std::string& input = "") {
-        std::filesystem::path in = folder_ / "stdin.txt", err = folder_ / "stderr.txt";
-        std::ofstream(in) << input;
-        std::string command = std::string(TARNIK_BIN_DIR "/tarnik hyph --data ") +
-                              folder_.string() + " " + args + " <" + in.string() + " 2>" +
-                              err.string();
-        Outcome run;
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            run.out.append(buffer, n);
-        run.status = WEXITSTATUS(pclose(pipe));
-        std::ifstream e(err);
-        run.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
-        return run;
+        return Run("hyph --data " + Folder().string() + " " + args, input);
     }
-
-    std::filesystem::path folder_;
 };
 
 TEST_F(HyphCommandTest, HyphenatesArgumentsAndLines) {
@@ -47,17 +30,17 @@ TEST_F(HyphCommandTest, HyphenatesArgumentsAndLines) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "kon-stan-ty-no-po-li-tań-czy-ko-wia-necz-ka\nPrzed-szko-le\na1bc\nab12cdef\n");
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "PLHYPH.USR"));
+    EXPECT_FALSE(std::filesystem::exists(Folder() / "PLHYPH.USR"));
 
     run = Tarnik("", "niebieski\r\n\nŻÓŁTEGO\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "nie-bie-ski\n\nŻÓŁ-TE-GO\n");
-    EXPECT_TRUE(std::filesystem::exists(folder_ / "PLHYPH.USR"));  // started from the seed
+    EXPECT_TRUE(std::filesystem::exists(Folder() / "PLHYPH.USR"));  // started from the seed
 }
 
 TEST_F(HyphCommandTest, HyphenatesTheLinesOfFiles) {
-    std::ofstream(folder_ / "a.txt") << "niebieski\nwszczepić";  // no line end at the end
-    std::string a = (folder_ / "a.txt").string();
+    Write("a.txt", "niebieski\nwszczepić");  // no line end at the end
+    std::string a = (Folder() / "a.txt").string();
     Outcome run = Tarnik("--no-user --file " + a + " - " + a, "kotek\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "nie-bie-ski\nwszcze-pić\nko-tek\nnie-bie-ski\nwszcze-pić\n");
@@ -66,7 +49,7 @@ TEST_F(HyphCommandTest, HyphenatesTheLinesOfFiles) {
     run = Tarnik("--no-user -", line + "\nkotek\n");
     EXPECT_EQ(run.out, line + "\nko-tek\n");
 
-    run = Tarnik("--file " + (folder_ / "absent.txt").string() + " " + a);
+    run = Tarnik("--file " + (Folder() / "absent.txt").string() + " " + a);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("absent.txt: No such file or directory"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "nie-bie-ski\nwszcze-pić\n");   // the other file is still read
@@ -74,7 +57,7 @@ TEST_F(HyphCommandTest, HyphenatesTheLinesOfFiles) {
 }
 
 TEST_F(HyphCommandTest, ManagesTheUserExceptions) {
-    std::string user = "--user " + (folder_ / "mine.usr").string() + " ";
+    std::string user = "--user " + (Folder() / "mine.usr").string() + " ";
     EXPECT_EQ(Tarnik(user + "--add kot-ek").out, "Added: kot-ek\n");
     Outcome again = Tarnik(user + "--add ko-tek");
     EXPECT_EQ(again.status, 1);
@@ -91,7 +74,7 @@ TEST_F(HyphCommandTest, ManagesTheUserExceptions) {
 }
 
 TEST_F(HyphCommandTest, ReportsBadUseAndMissingData) {
-    std::filesystem::remove(folder_ / "PLHYPH.DAT");
+    std::filesystem::remove(Folder() / "PLHYPH.DAT");
     Outcome run = Tarnik("kotek");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("PLHYPH.DAT: No such file or directory (error -43)"), std::string::npos)
@@ -102,13 +85,14 @@ TEST_F(HyphCommandTest, ReportsBadUseAndMissingData) {
 }
 
 TEST_F(HyphCommandTest, ADamagedExceptionsFileIsReportedAndKept) {
-    std::string user = "--user " + (folder_ / "mine.usr").string() + " ";
-    test::WriteFile(folder_ / "mine.usr", {50, 0, 0, 0, 1});
+    std::string user = "--user " + (Folder() / "mine.usr").string() + " ";
+    const std::string damaged("\x32\0\0\0\x01", 5);
+    Write("mine.usr", damaged);
     Outcome run = Tarnik(user + "kotek");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "ko-tek\n");
     EXPECT_NE(run.err.find("mine.usr.bak"), std::string::npos) << run.err;
-    EXPECT_EQ(test::ReadFile(folder_ / "mine.usr.bak"), (std::vector<uint8_t>{50, 0, 0, 0, 1}));
+    EXPECT_EQ(Read("mine.usr.bak"), damaged);
     EXPECT_EQ(Tarnik(user + "--list").status, 0);
 }
 
