@@ -75,19 +75,29 @@ class TarnikFolder : public ::testing::Test {
         return RunWrapped("", arguments, input);
     }
     // The same, with the program started through `wrapper` (shell words put
-    // before it: "timeout 120", or a subshell's set-up ending in a word that
-    // runs its arguments).
+    // before it: "timeout 120", or "sh -c '...'" that runs "$0" "$@").
     Outcome RunWrapped(const std::string& wrapper, const std::string& arguments,
                        const std::string& input = "") const {
         Write(".stdin", input);
-        std::string command = "cd '" + folder_.string() + "' && XDG_DATA_HOME='" + Path(".xdg") +
-                              "' " + wrapper + " '" + tarnik_ + "' " + arguments +
-                              " <.stdin >.stdout 2>.stderr";
+        return Launch("", wrapper + " '" + tarnik_ + "' " + arguments, ".stdin");
+    }
+    // Runs `tarnik ARGUMENTS` with the file `inputFile` on standard input, after
+    // the shell commands `before` ("ulimit -f 2; ", say), which hold for the
+    // program and for what its output goes into.
+    Outcome RunOnFile(const std::string& arguments, const std::string& inputFile,
+                      const std::string& before = "") const {
+        return Launch(before, "'" + tarnik_ + "' " + arguments, "'" + inputFile + "'");
+    }
+
+  private:
+    Outcome Launch(const std::string& before, const std::string& program,
+                   const std::string& input) const {
+        std::string command = "cd '" + folder_.string() + "' && " + before + "XDG_DATA_HOME='" +
+                              Path(".xdg") + "' " + program + " <" + input + " >.stdout 2>.stderr";
         int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(".stdout"), Read(".stderr")};
     }
 
-  private:
     std::filesystem::path folder_;
     std::string tarnik_;
 };

@@ -12,6 +12,7 @@
 
 #include "fixture_dictionary.h"
 #include "speller/user_dictionary.h"
+#include "tests/support/tarnik_folder.h"
 
 namespace tarnik {
 namespace {
@@ -44,28 +45,28 @@ bool Holds(const std::string& path, const std::string& word) {
     return holds;
 }
 
-class SpellingCommandsTest : public ::testing::Test {
+class SpellingCommandsTest : public clitest::TarnikFolder {
   protected:
     void SetUp() override {
+        TarnikFolder::SetUp();
+        data_ = Path("data");
         std::filesystem::create_directory(data_);
         testing::WriteFixtureDictionary(data_ + "/son.dic");
     }
 
     // Runs `tarnik ARGS` with `input` on standard input.
     Result Run(const std::string& args, const std::string& input) {
-        std::ofstream(dir_.File("in.txt"), std::ios::binary) << input;
-        return RunOn(args, dir_.File("in.txt"));
+        return Lines(TarnikFolder::Run(args, input));
     }
     // Runs `tarnik ARGS` with the file `inputPath` on standard input, after the
     // shell commands `before` (limits, say).
     Result RunOn(const std::string& args, const std::string& inputPath,
                  const std::string& before = "") {
-        std::string command = before + std::string("XDG_DATA_HOME=") + dir_.File("xdg") + " " +
-                              TARNIK_BIN_DIR "/tarnik " + args + " < " + inputPath + " > " +
-                              dir_.File("out.txt") + " 2> " + dir_.File("err.txt");
-        int raw = std::system(command.c_str());
-        Result result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, {}, Slurp(dir_.File("err.txt"))};
-        std::istringstream out(Slurp(dir_.File("out.txt")));
+        return Lines(RunOnFile(args, inputPath, before));
+    }
+    static Result Lines(const clitest::Outcome& outcome) {
+        Result result{outcome.status, {}, outcome.err};
+        std::istringstream out(outcome.out);
         for (std::string line; std::getline(out, line);)
             result.lines.push_back(line);
         return result;
@@ -81,8 +82,7 @@ class SpellingCommandsTest : public ::testing::Test {
         return std::vector<std::string>(result.lines.begin() + 1, result.lines.end());
     }
 
-    testing::TempDir dir_;
-    std::string data_ = dir_.File("data");
+    std::string data_;
 };
 
 TEST_F(SpellingCommandsTest, PipeAnswersEachWordOfEachLine) {
@@ -103,7 +103,7 @@ TEST_F(SpellingCommandsTest, PipeChecksWordsAsTheSpellCheckDoes) {
 }
 
 TEST_F(SpellingCommandsTest, PipeKeepsForeignWordsWholeAndStoresThemWhole) {
-    std::string user = dir_.File("mine.dic");
+    std::string user = Path("mine.dic");
     Result result = Run("pipe --data " + data_ + " --user " + user,
                         "kotü Peña kot-dom\n"
                         "*Müller\n*Jose\u0301\n*Peña\n"
@@ -135,7 +135,7 @@ TEST_F(SpellingCommandsTest, PipeSendsTwoWordsRunTogetherWithTheirSpace) {
 }
 
 TEST_F(SpellingCommandsTest, PipeCommands) {
-    std::string user = dir_.File("mine.dic");
+    std::string user = Path("mine.dic");
     EXPECT_THAT(Pipe("*Kowalski\nKowalski kowalski\n"
                      "@Kotx\nkotx Kotx KOTX\n"
                      "!\nkot kotem qqqqq\n%\nkot\n"
@@ -163,7 +163,7 @@ TEST_F(SpellingCommandsTest, PipeCommands) {
 }
 
 TEST_F(SpellingCommandsTest, PipeStoresAWordAsWrittenOrNotAtAll) {
-    std::string user = dir_.File("mine.dic");
+    std::string user = Path("mine.dic");
     Result result = Run("-a --data " + data_ + " --user " + user, "*abc1\n*Kot-ek\n*-kot\n");
     EXPECT_EQ(result.status, 0);
     EXPECT_THAT(result.errors, HasSubstr("'abc1' was not added to " + user +
@@ -217,14 +217,14 @@ TEST_F(SpellingCommandsTest, FailuresExitWithStatusTwo) {
         std::string message;
     };
     const Case cases[] = {
-        {"pipe --data " + dir_.File("nowhere"),
-         dir_.File("nowhere") + "/son.dic: No such file or directory (error -43)"},
-        {"list --data " + dir_.File("nowhere"), "(error -43)"},
+        {"pipe --data " + Path("nowhere"),
+         Path("nowhere") + "/son.dic: No such file or directory (error -43)"},
+        {"list --data " + Path("nowhere"), "(error -43)"},
         {"pipe --frobnicate", "unknown option '--frobnicate'"},
         {"pipe --data", "--data needs a value"},
         {"pipe --data " + data_ + " text.txt", "unexpected argument"},
-        {"list --data " + data_ + " " + dir_.File("absent.txt"),
-         "tarnik list: " + dir_.File("absent.txt") + ": No such file or directory"},
+        {"list --data " + data_ + " " + Path("absent.txt"),
+         "tarnik list: " + Path("absent.txt") + ": No such file or directory"},
         {"pipe -d en_US --data " + data_, "Tarnik checks Polish: name it among the dictionaries"},
         {"pipe -i koi8-r --data " + data_, "unknown encoding 'koi8-r'"},
         {"-x", "tarnik check: no file given"},  // options alone: the check of no file
@@ -239,7 +239,7 @@ TEST_F(SpellingCommandsTest, FailuresExitWithStatusTwo) {
 }
 
 TEST_F(SpellingCommandsTest, UnreadableUserDictionaryIsReportedAndKept) {
-    std::string user = dir_.File("user.dic");
+    std::string user = Path("user.dic");
     testing::WriteFile(user, {0, 0, 0, 0});  // a list of no bytes
     Result result = Run("pipe --data " + data_ + " --user " + user, "kot\n");
     EXPECT_EQ(result.status, 2);
@@ -249,7 +249,7 @@ TEST_F(SpellingCommandsTest, UnreadableUserDictionaryIsReportedAndKept) {
 }
 
 TEST_F(SpellingCommandsTest, AReadOnlyUserDictionaryIsUsedAndOnlyAddingFails) {
-    std::string user = dir_.File("user.dic");
+    std::string user = Path("user.dic");
     ASSERT_EQ(UserDictCreate(user), 0);
     UserDictionary* record = nullptr;
     ASSERT_EQ(UserDictOpen(user, record), 0);
@@ -279,7 +279,7 @@ TEST_F(SpellingCommandsTest, AReadOnlyUserDictionaryIsUsedAndOnlyAddingFails) {
 // a word to the user dictionary fails with the save's reason and status 2,
 // and the file keeps its words.
 TEST_F(SpellingCommandsTest, AFailedSaveOfTheUserDictionaryIsReportedAndFails) {
-    std::string user = dir_.File("user.dic");
+    std::string user = Path("user.dic");
     ASSERT_EQ(UserDictCreate(user), 0);
     UserDictionary* record = nullptr;
     ASSERT_EQ(UserDictOpen(user, record), 0);
@@ -296,9 +296,8 @@ TEST_F(SpellingCommandsTest, AFailedSaveOfTheUserDictionaryIsReportedAndFails) {
     ASSERT_GT(before.size(), 2048u);
     const std::string fullDisk = "trap '' XFSZ; ulimit -f 2; ";
     for (const char* line : {"*pies\n", "&Pies\n"}) {
-        std::ofstream(dir_.File("in.txt"), std::ios::binary) << line << "kotx\n";
-        Result pipe =
-            RunOn("pipe --data " + data_ + " --user " + user, dir_.File("in.txt"), fullDisk);
+        std::ofstream(Path("in.txt"), std::ios::binary) << line << "kotx\n";
+        Result pipe = RunOn("pipe --data " + data_ + " --user " + user, Path("in.txt"), fullDisk);
         EXPECT_EQ(pipe.status, 2) << line << pipe.errors;
         EXPECT_THAT(pipe.errors, HasSubstr("was not added to " + user)) << line;
         EXPECT_THAT(pipe.errors, HasSubstr("File too large")) << line;
@@ -311,17 +310,16 @@ TEST_F(SpellingCommandsTest, ListPrintsEachMisspeltOccurrence) {
     Result result = Run("list --data " + data_, input);
     EXPECT_EQ(result.status, 0) << result.errors;
     EXPECT_THAT(result.lines, ElementsAre("kotx", "Kotx", "kotx", "żółw", "ma"));
-    std::ofstream(dir_.File("a.txt")) << "qqq kot\n";
-    std::ofstream(dir_.File("b.txt")) << "KOTX\n";
-    result = Run(
-        "list --skip-caps --data " + data_ + " " + dir_.File("a.txt") + " " + dir_.File("b.txt"),
-        "");
+    std::ofstream(Path("a.txt")) << "qqq kot\n";
+    std::ofstream(Path("b.txt")) << "KOTX\n";
+    result =
+        Run("list --skip-caps --data " + data_ + " " + Path("a.txt") + " " + Path("b.txt"), "");
     EXPECT_EQ(result.status, 0) << result.errors;
     EXPECT_THAT(result.lines, ElementsAre("qqq"));
 }
 
 TEST_F(SpellingCommandsTest, StartUpOptionsOfEditorsAreAccepted) {
-    const std::string user = dir_.File("mine.dic");
+    const std::string user = Path("mine.dic");
     const std::string cases[] = {
         "-a -m -d polish -B",         // Emacs, with an ispell dictionary entry
         "-a -m -d pl_PL -p " + user,  // and with a personal dictionary
@@ -376,12 +374,11 @@ TEST_F(SpellingCommandsTest, MarkupAndAddressesAreSkippedWithOffsetsRight) {
 }
 
 TEST_F(SpellingCommandsTest, ListGivesLocations) {
-    std::ofstream(dir_.File("a.tex")) << "kot kotx\n\n\\cite{qqq} żółw kot\n";
-    Result result =
-        Run("-l --locations -t --data " + data_ + " " + dir_.File("a.tex") + " -", "qqq\n");
+    std::ofstream(Path("a.tex")) << "kot kotx\n\n\\cite{qqq} żółw kot\n";
+    Result result = Run("-l --locations -t --data " + data_ + " " + Path("a.tex") + " -", "qqq\n");
     EXPECT_EQ(result.status, 0) << result.errors;
-    EXPECT_THAT(result.lines, ElementsAre(dir_.File("a.tex") + ":1:5: kotx",
-                                          dir_.File("a.tex") + ":3:12: żółw", "-:1:1: qqq"));
+    EXPECT_THAT(result.lines, ElementsAre(Path("a.tex") + ":1:5: kotx",
+                                          Path("a.tex") + ":3:12: żółw", "-:1:1: qqq"));
 }
 
 // A line of any length is read in pieces: a line eight times as long takes no
@@ -389,7 +386,7 @@ TEST_F(SpellingCommandsTest, ListGivesLocations) {
 TEST_F(SpellingCommandsTest, ALongLineTakesBoundedMemory) {
     // Written piece by piece: a forked child starts with its parent's memory.
     auto write = [&](const std::string& name, int megabytes) {
-        std::ofstream input(dir_.File(name), std::ios::binary);
+        std::ofstream input(Path(name), std::ios::binary);
         input << "!\n";
         std::string piece;
         while (piece.size() < (1u << 20))
@@ -409,7 +406,7 @@ TEST_F(SpellingCommandsTest, ALongLineTakesBoundedMemory) {
         long peak[2] = {0, 0};
         int i = 0;
         for (const char* input : {"short.txt", "long.txt"}) {
-            Result result = RunOn(std::string(command) + " --data " + data_, dir_.File(input));
+            Result result = RunOn(std::string(command) + " --data " + data_, Path(input));
             EXPECT_EQ(result.status, 0) << command << ": " << result.errors;
             rusage usage{};
             ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &usage), 0);
@@ -424,14 +421,14 @@ TEST_F(SpellingCommandsTest, DictManagesTheUserDictionaryAsAWordList) {
     Result added = Run("dict " + user + " add Kowalski e-mail abc1 żółw", "");
     EXPECT_EQ(added.status, 1);  // one word refused, the others stored
     EXPECT_THAT(added.errors, HasSubstr("'abc1' not added: only letters and the hyphen"));
-    std::ofstream(dir_.File("words.txt"), std::ios::binary)
+    std::ofstream(Path("words.txt"), std::ios::binary)
         << "Nowak/XY\n*zly\n\n  Zofia \nfoo!\nμ\nKowalski\n"
         << std::string(3000, 'a') << "\n";
-    Result imported = Run("dict " + user + " import " + dir_.File("words.txt"), "");
+    Result imported = Run("dict " + user + " import " + Path("words.txt"), "");
     EXPECT_EQ(imported.status, 1);
     EXPECT_THAT(imported.lines, ElementsAre("Imported 2 new words into " + data_ +
                                             "/user.dic (1 already there, 4 lines skipped)"));
-    const std::string name = dir_.File("words.txt");
+    const std::string name = Path("words.txt");
     EXPECT_THAT(imported.errors, HasSubstr(name + ":2: skipped: a forbidden word"));
     EXPECT_THAT(imported.errors, HasSubstr(name + ":5: skipped: 'foo!'"));
     EXPECT_THAT(imported.errors, HasSubstr(name + ":6: skipped: 'μ'"));
@@ -444,17 +441,17 @@ TEST_F(SpellingCommandsTest, DictManagesTheUserDictionaryAsAWordList) {
     Result removed = Run("dict " + user + " remove Nowak Kot", "");
     EXPECT_EQ(removed.status, 1);
     EXPECT_THAT(removed.errors, HasSubstr("'Kot' is not in " + data_ + "/user.dic"));
-    EXPECT_EQ(Run("dict " + user + " export " + dir_.File("out.txt"), "").status, 0);
-    EXPECT_EQ(Slurp(dir_.File("out.txt")), "Kowalski\nZofia\ne-mail\nżółw\n");
+    EXPECT_EQ(Run("dict " + user + " export " + Path("out.txt"), "").status, 0);
+    EXPECT_EQ(Slurp(Path("out.txt")), "Kowalski\nZofia\ne-mail\nżółw\n");
     // The exported list imports back into an empty dictionary as it was.
-    std::string copy = dir_.File("copy.dic");
-    EXPECT_EQ(Run("dict --user " + copy + " import -", Slurp(dir_.File("out.txt"))).status, 0);
+    std::string copy = Path("copy.dic");
+    EXPECT_EQ(Run("dict --user " + copy + " import -", Slurp(Path("out.txt"))).status, 0);
     EXPECT_EQ(Run("dict -p " + copy + " export", "").lines,
               (std::vector<std::string>{"Kowalski", "Zofia", "e-mail", "żółw"}));
 }
 
 TEST_F(SpellingCommandsTest, DictKeepsAFileItCannotRead) {
-    std::string user = dir_.File("user.dic");
+    std::string user = Path("user.dic");
     testing::WriteFile(user, {0, 0, 0, 0});
     for (const char* action : {"list", "add kot"}) {
         Result result = Run(std::string("dict --user ") + user + " " + action, "");
@@ -464,7 +461,7 @@ TEST_F(SpellingCommandsTest, DictKeepsAFileItCannotRead) {
     EXPECT_EQ(testing::ReadFile(user), (tools::Bytes{0, 0, 0, 0}));
     // A hunspell personal dictionary named as the user dictionary is refused,
     // untouched (the pipe's -p reads it as the word list it is).
-    std::string words = dir_.File("hunspell_pl");
+    std::string words = Path("hunspell_pl");
     std::ofstream(words, std::ios::binary) << "Kowalski\nNowak\n";
     for (const std::string& args :
          {"dict --user " + words + " add Zofia", "-a --data " + data_ + " --user " + words}) {
@@ -475,7 +472,7 @@ TEST_F(SpellingCommandsTest, DictKeepsAFileItCannotRead) {
     }
     EXPECT_EQ(Slurp(words), "Kowalski\nNowak\n");
     // A read-only dictionary takes no word: an import saves all its words or none.
-    std::string locked = dir_.File("locked.dic");
+    std::string locked = Path("locked.dic");
     ASSERT_EQ(Run("dict --user " + locked + " add Kot", "").status, 0);
     std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
     Result imported = Run("dict --user " + locked + " import -", "Nowak\nZofia\n");
