@@ -11,51 +11,23 @@
 #include <iterator>
 #include <vector>
 
-#include "plugin_fixture.h"
-#include "tests/support/private_tarnik.h"
+#include "tests/support/one_box.h"
+#include "tests/support/tarnik_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using clitest::Outcome;
 
-class CommandLine : public ::testing::Test {
+class CommandLine : public clitest::TarnikFolder {
   protected:
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(folder_, error);
-    }
-
-    std::string Write(const std::string& name, const std::string& text) {
-        std::string path = (fs::path(folder_) / name).string();
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    bool Exists(const std::string& name) const { return fs::exists(fs::path(folder_) / name); }
+    bool Exists(const std::string& name) const { return fs::exists(Path(name)); }
 
     // Runs tarnik with `arguments` (shell words) and `input` on standard input.
     Outcome Tarnik(const std::string& arguments, const std::string& input = "") {
-        std::string in = Write("stdin.txt", input);
-        std::string out = (fs::path(folder_) / "stdout.txt").string();
-        std::string err = (fs::path(folder_) / "stderr.txt").string();
-        std::string command = "cd '" + folder_ + "' && XDG_DATA_HOME='" + folder_ + "' '" +
-                              tarnik_ + "' " + arguments + " <'" + in + "' >'" + out + "' 2>'" +
-                              err + "'";
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(out), Read(err)};
+        return Run(arguments, input);
     }
-
-    std::string folder_ = shelltest::TempFolder();
-    std::string tarnik_ = testsupport::PrivateTarnik(folder_);
 };
 
 const char kGroupDocument[] =
@@ -89,18 +61,18 @@ TEST_F(CommandLine, MenusPrintsTheMenusForTheCurrentBox) {
 }
 
 TEST_F(CommandLine, RunAnswersTheAboutBoxFromTheScriptAndSavesTheDocument) {
-    Write("doc.json", shelltest::OneBox("kot", 0, 0, "content", "pl"));
+    Write("doc.json", tarnik::testing::OneBox("kot", 0, 0, "pl"));
     Write("about.txt", "# the About box\npress 1\n");
     Outcome o = Tarnik(
         "run doc.json --command 'Informacje o Tarniku...' --dialogs about.txt "
         "-o out.json");
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
-    EXPECT_NE(Read((fs::path(folder_) / "out.json").string()).find("\"kot\""), std::string::npos);
+    EXPECT_NE(Read("out.json").find("\"kot\""), std::string::npos);
 }
 
 TEST_F(CommandLine, RunOnATerminalShowsTheDialogAndReadsTheSteps) {
-    Write("doc.json", shelltest::OneBox("kot"));
+    Write("doc.json", tarnik::testing::OneBox("kot"));
     Outcome o = Tarnik("run doc.json --command 'About Tarnik...'", "press 1\n");
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_NE(o.out.find("== O rozszerzeniu ==\n  [3] text Tarnik11 ("), std::string::npos)
@@ -108,7 +80,7 @@ TEST_F(CommandLine, RunOnATerminalShowsTheDialogAndReadsTheSteps) {
 }
 
 TEST_F(CommandLine, RunRefusesWhatItCannotDo) {
-    Write("doc.json", shelltest::OneBox(""));
+    Write("doc.json", tarnik::testing::OneBox(""));
     Write("short.txt", "");
     Write("long.txt", "press 1\npress 1\n");
     Write("bad.txt", "press 1\nclick 2\n");
@@ -142,26 +114,26 @@ TEST_F(CommandLine, RunRefusesWhatItCannotDo) {
 // XTensions copy is a link into a folder that does not exist): the plug-in tells
 // the user once the host can show a message, and keeps to the user copy.
 TEST_F(CommandLine, AFailedCopyOfTheSettingsIsReportedAtStart) {
-    fs::path xtensions = fs::path(folder_) / "XTensions";
+    fs::path xtensions = Folder() / "XTensions";
     fs::create_directories(xtensions);
     fs::copy_file(fs::path(TARNIK_BIN_DIR) / "XTensions" / "Tarnik11.so",
                   xtensions / "Tarnik11.so");
     fs::copy_file(fs::path(TARNIK_BIN_DIR) / "XTensions" / "PLHYPH.DAT", xtensions / "PLHYPH.DAT");
     fs::create_symlink(fs::path(TARNIK_BIN_DIR) / "XTensions" / "son.dic", xtensions / "son.dic");
-    fs::create_symlink(fs::path(folder_) / "nowhere" / "Tarnik11.ini", xtensions / "Tarnik11.ini");
-    fs::create_directories(fs::path(folder_) / "Tarnik");
-    Write("Tarnik/Tarnik11.ini", "[1Typografia]\n2Cudzyslow=0\n");
-    Write("doc.json", shelltest::OneBox("kot"));
+    fs::create_symlink(Folder() / "nowhere" / "Tarnik11.ini", xtensions / "Tarnik11.ini");
+    fs::create_directories(Path(".xdg/Tarnik"));
+    Write(".xdg/Tarnik/Tarnik11.ini", "[1Typografia]\n2Cudzyslow=0\n");
+    Write("doc.json", tarnik::testing::OneBox("kot"));
     Write("script.txt", "answer ok\npress 1\n");
     Outcome o = Tarnik(
         "run doc.json --command 'About Tarnik...' --dialogs script.txt "
         "--xtensions XTensions");
     EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_NE(
-        o.err.find(")-: Error: 1 Nie udała się próba przekopiowania poprzednich ustawień "
-                   "rozszerzenia ('" +
-                   folder_ + "/Tarnik/Tarnik11.ini', '" + xtensions.string() + "/Tarnik11.ini')."),
-        std::string::npos)
+    EXPECT_NE(o.err.find(")-: Error: 1 Nie udała się próba przekopiowania poprzednich ustawień "
+                         "rozszerzenia ('" +
+                         Path(".xdg/Tarnik/Tarnik11.ini") + "', '" + xtensions.string() +
+                         "/Tarnik11.ini')."),
+              std::string::npos)
         << o.err;
 }
 
@@ -174,8 +146,8 @@ TEST_F(CommandLine, ADamagedUserDictionaryIsKeptAsideWithAMessage) {
         std::string("\x02", 1),
         std::string(300, '\0'),
     };
-    Write("doc.json", shelltest::OneBox("kot"));
-    const std::string userFile = folder_ + "/.tarnik/XTensions/user.dic";
+    Write("doc.json", tarnik::testing::OneBox("kot"));
+    const std::string userFile = Path(".tarnik/XTensions/user.dic");
     for (const std::string& bytes : damaged) {
         std::error_code ignored;
         fs::remove(userFile + ".bak", ignored);
@@ -195,7 +167,7 @@ TEST_F(CommandLine, ADamagedUserDictionaryIsKeptAsideWithAMessage) {
 // a regular file.
 TEST_F(CommandLine, OutputIntoADeviceOrAPipeIsWrittenIntoIt) {
     Write("a.txt", "Ala ma \"kota\".\n");
-    Write("doc.json", shelltest::OneBox("kot"));
+    Write("doc.json", tarnik::testing::OneBox("kot"));
     Write("script.txt", "press 1\n");
     const char* toNull[] = {
         "typo -o /dev/null a.txt",
@@ -211,8 +183,8 @@ TEST_F(CommandLine, OutputIntoADeviceOrAPipeIsWrittenIntoIt) {
     }
 
     for (const char* command : {"typo", "hyphenate"}) {
-        std::string piped = folder_ + "/piped.txt";
-        std::string line = "cd '" + folder_ + "' && '" + tarnik_ + "' " + command +
+        std::string piped = Path("piped.txt");
+        std::string line = "cd '" + Folder().string() + "' && '" + Program() + "' " + command +
                            " -o /dev/stdout a.txt | cat >'" + piped + "'";
         EXPECT_EQ(std::system(line.c_str()), 0) << command;
         EXPECT_NE(Read(piped).find("Ala ma"), std::string::npos) << command;
@@ -220,7 +192,7 @@ TEST_F(CommandLine, OutputIntoADeviceOrAPipeIsWrittenIntoIt) {
 
     // Refused before anything is read: a FIFO with no writer would hold the
     // command for ever.
-    ASSERT_EQ(::mkfifo((folder_ + "/fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
     for (const char* arguments :
          {"typo --in-place /dev/null", "hyphenate --in-place /dev/null", "typo --in-place fifo",
           "hyphenate --in-place fifo", "check --dialogs script.txt fifo"}) {
@@ -241,13 +213,13 @@ TEST_F(CommandLine, ACommandLeavesNoFileItDoesNotOwn) {
     EXPECT_EQ(typo.status, 0) << typo.err;
     EXPECT_NE(typo.out.find("„kota”"), std::string::npos) << typo.out;
     std::vector<std::string> made;
-    for (const auto& entry : fs::recursive_directory_iterator(folder_))
-        made.push_back(entry.path().string().substr(folder_.size() + 1));
+    for (const auto& entry : fs::recursive_directory_iterator(Folder()))
+        made.push_back(entry.path().lexically_relative(Folder()).string());
     std::sort(made.begin(), made.end());
     EXPECT_EQ(made, (std::vector<std::string>{
-                        ".tarnik", ".tarnik/XTensions", ".tarnik/XTensions/PLHYPH.DAT",
-                        ".tarnik/XTensions/Tarnik11.so", ".tarnik/XTensions/son.dic",
-                        ".tarnik/tarnik", "a.txt", "stderr.txt", "stdin.txt", "stdout.txt"}));
+                        ".stderr", ".stdin", ".stdout", ".tarnik", ".tarnik/XTensions",
+                        ".tarnik/XTensions/PLHYPH.DAT", ".tarnik/XTensions/Tarnik11.so",
+                        ".tarnik/XTensions/son.dic", ".tarnik/tarnik", "a.txt"}));
 }
 
 }  // namespace
