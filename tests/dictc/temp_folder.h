@@ -1,35 +1,11 @@
-// A fresh folder under the system's temporary folder, removed with its files at
-// the end of the test, and the small source files the tests compile.
+// The temporary folder of the tests, where they write the small source files
+// they compile.
 #pragma once
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
+#include "tests/support/temp_folder.h"
 
 namespace tarnik::tools::testing {
 
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dictc-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-
-    // Writes `contents` to the file `name` in the folder; returns its path.
-    std::string Write(const std::string& name, const std::string& contents) const {
-        std::string file = (path_ / name).string();
-        std::ofstream(file, std::ios::binary) << contents;
-        return file;
-    }
-    std::string Path(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
+using TempFolder = ::testsupport::TempFolder;
 
 }  // namespace tarnik::tools::testing

@@ -20,7 +20,7 @@ class ResourceContainerTest : public ::testing::Test {
     }
 
     testing::TempDir dir_;
-    std::string path_ = dir_.File("test.dat");
+    std::string path_ = dir_.Path("test.dat");
     ResourceContainer reader_;
     ContainerHandle handle_ = 0;
 };
@@ -67,7 +67,7 @@ TEST_F(ResourceContainerTest, OnlySlotsBeforeTheFirstUnusedOneExist) {
 
 TEST_F(ResourceContainerTest, ReportsEveryErrorNumber) {
     // Opening.
-    EXPECT_EQ(reader_.Open(dir_.File("absent")), 0);
+    EXPECT_EQ(reader_.Open(dir_.Path("absent")), 0);
     EXPECT_EQ(reader_.LastError(), kContainerCannotOpen);
     tools::Bytes cut = {0, 0, 0, 12, 0, 0};
     tools::AppendChecksumTrailer(cut);

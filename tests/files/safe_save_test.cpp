@@ -40,7 +40,7 @@ int InChild(Body body) {
 class SafeSaveTest : public ::testing::Test {
   protected:
     testing::TempDir dir_;
-    std::string path_ = dir_.File("user.dic");
+    std::string path_ = dir_.Path("user.dic");
 };
 
 TEST_F(SafeSaveTest, ReplacesTheWholeFileKeepingItsPermissionsAndLeavesNothingBeside) {
@@ -62,29 +62,29 @@ TEST_F(SafeSaveTest, ReplacesTheWholeFileKeepingItsPermissionsAndLeavesNothingBe
 }
 
 TEST_F(SafeSaveTest, ALinkStaysALinkAndTheLinkedFileChanges) {
-    std::filesystem::create_directory(dir_.File("real"));
-    std::string real = dir_.File("real/user.dic");
+    std::filesystem::create_directory(dir_.Path("real"));
+    std::string real = dir_.Path("real/user.dic");
     testing::WriteFile(real, "old");
     ::chmod(real.c_str(), 0604);
-    std::filesystem::create_symlink("real/user.dic", dir_.File("middle"));  // relative
-    std::filesystem::create_symlink(dir_.File("middle"), path_);            // absolute, chained
+    std::filesystem::create_symlink("real/user.dic", dir_.Path("middle"));  // relative
+    std::filesystem::create_symlink(dir_.Path("middle"), path_);            // absolute, chained
 
     ASSERT_TRUE(SaveFileSafely(path_, "new").Ok());
     EXPECT_TRUE(std::filesystem::is_symlink(path_));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir_.File("middle")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_.Path("middle")));
     EXPECT_EQ(testing::ReadFile(real), "new");
     EXPECT_EQ(ModeOf(real), 0604u);
-    EXPECT_EQ(SaveTarget(path_), dir_.File("real/user.dic"));
+    EXPECT_EQ(SaveTarget(path_), dir_.Path("real/user.dic"));
     EXPECT_THAT(dir_.Names(), ElementsAre("middle", "real", "user.dic"));
 
     // A link to a file not made yet makes the linked file.
-    std::filesystem::create_symlink("later.dic", dir_.File("dangling"));
-    ASSERT_TRUE(SaveFileSafely(dir_.File("dangling"), "made").Ok());
-    EXPECT_TRUE(std::filesystem::is_symlink(dir_.File("dangling")));
-    EXPECT_EQ(testing::ReadFile(dir_.File("later.dic")), "made");
+    std::filesystem::create_symlink("later.dic", dir_.Path("dangling"));
+    ASSERT_TRUE(SaveFileSafely(dir_.Path("dangling"), "made").Ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_.Path("dangling")));
+    EXPECT_EQ(testing::ReadFile(dir_.Path("later.dic")), "made");
 
-    std::filesystem::create_symlink("loop", dir_.File("loop"));
-    SaveResult loop = SaveFileSafely(dir_.File("loop"), "x");
+    std::filesystem::create_symlink("loop", dir_.Path("loop"));
+    SaveResult loop = SaveFileSafely(dir_.Path("loop"), "x");
     EXPECT_EQ(loop.step, SaveStep::kTarget);
     EXPECT_EQ(loop.osError, ELOOP);
 }
@@ -110,13 +110,13 @@ TEST_F(SafeSaveTest, FailedSavesLeaveTheOldFileWholeNoTemporaryFileAndSayWhy) {
     EXPECT_EQ(checked, "new");
 
     // No folder to make the temporary file in.
-    SaveResult noFolder = SaveFileSafely(dir_.File("none/user.dic"), "new");
+    SaveResult noFolder = SaveFileSafely(dir_.Path("none/user.dic"), "new");
     EXPECT_EQ(noFolder.step, SaveStep::kCreate);
     EXPECT_THAT(noFolder.Describe("user.dic"), HasSubstr("No such file or directory"));
 
     // A folder in the target's place cannot be replaced.
-    std::filesystem::create_directories(dir_.File("folder/inside"));
-    SaveResult folder = SaveFileSafely(dir_.File("folder"), "new");
+    std::filesystem::create_directories(dir_.Path("folder/inside"));
+    SaveResult folder = SaveFileSafely(dir_.Path("folder"), "new");
     EXPECT_EQ(folder.step, SaveStep::kTarget);
     EXPECT_EQ(folder.osError, EISDIR);
 
@@ -176,9 +176,9 @@ TEST_F(SafeSaveTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewWholeFile) {
     // own name; the next save of the same file removes them, and only them.
     for (const std::string& name : dir_.Names())
         EXPECT_TRUE(name == "user.dic" || name.starts_with("user.dic.tmp-")) << name;
-    testing::WriteFile(dir_.File("user.dic.tmp-Ab12Cd"), "left");  // at least one
-    testing::WriteFile(dir_.File("user.dic.tmp-notes.txt"), "kept");
-    testing::WriteFile(dir_.File("other.dic.tmp-abc123"), "kept");
+    testing::WriteFile(dir_.Path("user.dic.tmp-Ab12Cd"), "left");  // at least one
+    testing::WriteFile(dir_.Path("user.dic.tmp-notes.txt"), "kept");
+    testing::WriteFile(dir_.Path("other.dic.tmp-abc123"), "kept");
     ASSERT_TRUE(SaveFileSafely(path_, "next").Ok());
     EXPECT_THAT(dir_.Names(),
                 ElementsAre("other.dic.tmp-abc123", "user.dic", "user.dic.tmp-notes.txt"));
@@ -206,20 +206,20 @@ TEST_F(SafeSaveTest, BackupsNeverReplaceAnOlderOne) {
         ASSERT_TRUE(backup.ok) << contents;
         EXPECT_FALSE(std::filesystem::exists(path_));
     }
-    EXPECT_EQ(testing::ReadFile(dir_.File("user.dic.bak")), "first");
-    EXPECT_EQ(testing::ReadFile(dir_.File("user.dic.bak.1")), "second");
-    EXPECT_EQ(testing::ReadFile(dir_.File("user.dic.bak.2")), "third");
+    EXPECT_EQ(testing::ReadFile(dir_.Path("user.dic.bak")), "first");
+    EXPECT_EQ(testing::ReadFile(dir_.Path("user.dic.bak.1")), "second");
+    EXPECT_EQ(testing::ReadFile(dir_.Path("user.dic.bak.2")), "third");
     EXPECT_EQ(BackupName(path_, 3), path_ + ".bak.3");
 
     // Through a link the linked file moves aside; the link stays.
-    testing::WriteFile(dir_.File("real"), "linked");
-    std::filesystem::create_symlink("real", dir_.File("link"));
-    BackupResult linked = MoveFileAside(dir_.File("link"));
+    testing::WriteFile(dir_.Path("real"), "linked");
+    std::filesystem::create_symlink("real", dir_.Path("link"));
+    BackupResult linked = MoveFileAside(dir_.Path("link"));
     ASSERT_TRUE(linked.ok);
-    EXPECT_EQ(linked.backupPath, dir_.File("real.bak"));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir_.File("link")));
+    EXPECT_EQ(linked.backupPath, dir_.Path("real.bak"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_.Path("link")));
 
-    BackupResult missing = MoveFileAside(dir_.File("absent"));
+    BackupResult missing = MoveFileAside(dir_.Path("absent"));
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.osError, ENOENT);
 }
@@ -251,7 +251,7 @@ TEST_F(SafeSaveTest, DevicesAndPipesAreWrittenDirectlyNeverReplaced) {
     EXPECT_EQ(null.backupPath, "");
     EXPECT_TRUE(SaveFileSafely("/dev/null", "gone", {.keepBackup = true}).Ok());
 
-    std::string fifo = dir_.File("fifo");
+    std::string fifo = dir_.Path("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     pid_t reader = ::fork();
     if (reader == 0)

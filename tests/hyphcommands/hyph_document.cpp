@@ -44,8 +44,6 @@ std::string ReadFile(const std::string& path) {
 
 HyphDocument::HyphDocument(const std::string& json, const std::string& settings, bool withData,
                            bool start) {
-    std::string pattern = (fs::temp_directory_path() / "tarnik-hyph-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
     pluginFolder = folder + "/XTensions";
     settingsPath = folder + "/Tarnik11.ini";
     fs::create_directory(pluginFolder);
@@ -74,8 +72,6 @@ HyphDocument::~HyphDocument() {
     if (host.Accepted())
         host.Quit();
     tarnik::SetStoreTarget("", nullptr);
-    std::error_code error;
-    fs::remove_all(folder, error);
 }
 
 int32_t HyphDocument::Choose(const std::string& title) {

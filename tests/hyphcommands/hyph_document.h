@@ -13,6 +13,7 @@
 #include "host/dialogs.h"
 #include "host/memory_host.h"
 #include "tests/support/soft_hyphens.h"
+#include "tests/support/temp_folder.h"
 
 namespace hyphtest {
 
@@ -38,7 +39,8 @@ class HyphDocument {
     std::string SettingsFile() const;
     std::string UserExceptionsFile() const;
 
-    std::string folder;
+    testsupport::TempFolder temp;
+    std::string folder = temp.Path();
     std::string pluginFolder;
     std::string settingsPath;
     tarnik::host::MemoryHost host;

@@ -18,13 +18,9 @@
 #include "host/menu_listing.h"
 #include "platform/plugin_folder.h"
 #include "shell/plugin_entry.h"
+#include "tests/support/temp_folder.h"
 
 namespace shelltest {
-
-inline std::string TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarnik-shell-XXXXXX").string();
-    return mkdtemp(pattern.data()) ? pattern : std::string();
-}
 
 // The folder the next start takes as the plug-in's folder, and the one the
 // plug-in's entry chose for itself (the program's folder) before it was replaced.
@@ -72,8 +68,6 @@ class PluginFixture {
     ~PluginFixture() {
         if (host.Accepted())
             host.Quit();
-        std::error_code error;
-        std::filesystem::remove_all(userData, error);
     }
 
     std::string Menus() { return tarnik::host::MenuListing(host.menus); }
@@ -86,7 +80,8 @@ class PluginFixture {
         return item ? item->number : 0;
     }
 
-    std::string userData = TempFolder();
+    testsupport::TempFolder folder;
+    std::string userData = folder.Path();
     std::string pluginFolder = userData + "/XTensions";
     tarnik::host::MemoryHost host;
     tarnik::host::ScriptedDialogDriver driver;

@@ -115,7 +115,7 @@ TEST_F(DamagedFilesTest, LyingNodes) {
 }
 
 TEST_F(DamagedFilesTest, DamagedUserDictionaries) {
-    std::string path = dir_.File("user.dic");
+    std::string path = dir_.Path("user.dic");
     ASSERT_EQ(UserDictCreate(path), 0);
     UserDictionary* user = nullptr;
     ASSERT_EQ(UserDictOpen(path, user), 0);
@@ -126,7 +126,7 @@ TEST_F(DamagedFilesTest, DamagedUserDictionaries) {
     const tools::Bytes good = testing::ReadFile(path);
     int variant = 0;
     auto exercise = [&](const tools::Bytes& bytes) {
-        std::string copy = dir_.File("user" + std::to_string(++variant) + ".dic");
+        std::string copy = dir_.Path("user" + std::to_string(++variant) + ".dic");
         testing::WriteFile(copy, bytes);
         UserDictionary* damaged = nullptr;
         if (UserDictOpen(copy, damaged) != 0)
@@ -201,14 +201,14 @@ TEST(DamagedBundledFiles, AreRefusedByTheirReaders) {
     for (const auto& [name, refuses] : readers) {
         tools::Bytes file = testing::ReadFile(shipped + name);
         ASSERT_FALSE(file.empty()) << name;
-        std::filesystem::copy_file(shipped + "son.dic", dir.File("son.dic"),
+        std::filesystem::copy_file(shipped + "son.dic", dir.Path("son.dic"),
                                    std::filesystem::copy_options::overwrite_existing);
-        testing::WriteFile(dir.File(name), file);
+        testing::WriteFile(dir.Path(name), file);
         EXPECT_FALSE(refuses(dir.Path())) << name << " as shipped";
         for (const auto& [damage, apply] : damages) {
             tools::Bytes damaged = file;
             apply(damaged);
-            testing::WriteFile(dir.File(name), damaged);
+            testing::WriteFile(dir.Path(name), damaged);
             EXPECT_TRUE(refuses(dir.Path())) << name << ": " << damage;
         }
     }

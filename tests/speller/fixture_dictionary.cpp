@@ -21,18 +21,6 @@ tools::Letters L(std::string_view utf8) {
     return tools::ToLetters(Cp(utf8));
 }
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarnik-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 tools::MainDictionaryWriter FixtureWriter() {
     const InflectionClass noun{2, 1}, fem{3, 1}, neuter{4, 1}, koz{5, 1};
     tools::MainDictionaryWriter writer;

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "tests/support/temp_folder.h"
 #include "tools/container/main_dictionary_writer.h"
 
 namespace tarnik::testing {
@@ -22,17 +23,7 @@ namespace tarnik::testing {
 std::string Cp(std::string_view utf8);
 tools::Letters L(std::string_view utf8);
 
-// A temporary folder, removed with everything in it when the object goes.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    const std::string& Path() const { return path_; }
-    std::string File(std::string_view name) const { return path_ + "/" + std::string(name); }
-
-  private:
-    std::string path_;
-};
+using TempDir = ::testsupport::TempFolder;
 
 // The fixture dictionary's description; tests may add to it.
 tools::MainDictionaryWriter FixtureWriter();

@@ -33,11 +33,11 @@ class MainDictionaryTest : public ::testing::Test {
     void ExpectNothingOpen() { EXPECT_FALSE(SpellerIsOpen()); }
 
     testing::TempDir dir_;
-    std::string path_ = dir_.File("son.dic");
+    std::string path_ = dir_.Path("son.dic");
 };
 
 TEST_F(MainDictionaryTest, OpenFailsWithTheContainerErrorOrOne) {
-    EXPECT_EQ(SpellerOpen(dir_.File("absent.dic")), kContainerCannotOpen);
+    EXPECT_EQ(SpellerOpen(dir_.Path("absent.dic")), kContainerCannotOpen);
     ExpectNothingOpen();
     EXPECT_EQ(Open(tools::Bytes{0, 0, 0}), kContainerHeaderShort);
     ExpectNothingOpen();

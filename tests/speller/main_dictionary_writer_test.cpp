@@ -18,8 +18,8 @@ class MainDictionaryWriterTest : public ::testing::Test {
   protected:
     void TearDown() override { SpellerClose(); }
     void Open(const tools::MainDictionaryWriter& writer) {
-        writer.Write(dir_.File("son.dic"));
-        ASSERT_EQ(SpellerOpen(dir_.File("son.dic")), 0);
+        writer.Write(dir_.Path("son.dic"));
+        ASSERT_EQ(SpellerOpen(dir_.Path("son.dic")), 0);
     }
     testing::TempDir dir_;
 };

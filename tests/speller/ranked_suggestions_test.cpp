@@ -33,8 +33,8 @@ std::vector<std::string> Ranked(const std::string& utf8) {
 class RankedSuggestionsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testing::WriteFixtureDictionary(dir_.File("son.dic"));
-        ASSERT_EQ(SpellerOpen(dir_.File("son.dic")), 0);
+        testing::WriteFixtureDictionary(dir_.Path("son.dic"));
+        ASSERT_EQ(SpellerOpen(dir_.Path("son.dic")), 0);
     }
     void TearDown() override { SpellerClose(); }
 

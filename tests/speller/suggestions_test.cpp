@@ -23,8 +23,8 @@ using ::testing::Not;
 class SuggestionsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testing::WriteFixtureDictionary(dir_.File("son.dic"));
-        ASSERT_EQ(SpellerOpen(dir_.File("son.dic")), 0);
+        testing::WriteFixtureDictionary(dir_.Path("son.dic"));
+        ASSERT_EQ(SpellerOpen(dir_.Path("son.dic")), 0);
     }
     void TearDown() override { SpellerClose(); }
 
@@ -40,9 +40,9 @@ class SuggestionsTest : public ::testing::Test {
     }
 
     UserDictionary* OpenUserDictionary() {
-        EXPECT_EQ(UserDictCreate(dir_.File("user.dic")), 0);
+        EXPECT_EQ(UserDictCreate(dir_.Path("user.dic")), 0);
         UserDictionary* user = nullptr;
-        EXPECT_EQ(UserDictOpen(dir_.File("user.dic"), user), 0);
+        EXPECT_EQ(UserDictOpen(dir_.Path("user.dic"), user), 0);
         return user;
     }
 

@@ -80,13 +80,13 @@ class UserDictionaryTest : public ::testing::Test {
     }
 
     testing::TempDir dir_;
-    std::string path_ = dir_.File("user.dic");
+    std::string path_ = dir_.Path("user.dic");
 };
 
 TEST_F(UserDictionaryTest, CreateWritesTheEmptyList) {
     ASSERT_EQ(UserDictCreate(path_), 0);
     EXPECT_EQ(testing::ReadFile(path_), (tools::Bytes{2, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(UserDictCreate(dir_.File("missing/user.dic")), 1);
+    EXPECT_EQ(UserDictCreate(dir_.Path("missing/user.dic")), 1);
 }
 
 TEST_F(UserDictionaryTest, AddsAndRemovesKeepingTheListSortedAndCompressed) {
@@ -235,7 +235,7 @@ TEST_F(UserDictionaryTest, EverySaveWritesAWholeFileAndReopeningUsesTheStatedLen
 
 TEST_F(UserDictionaryTest, OpenAndCloseResults) {
     UserDictionary* record = nullptr;
-    EXPECT_EQ(UserDictOpen(dir_.File("absent.dic"), record), 2);
+    EXPECT_EQ(UserDictOpen(dir_.Path("absent.dic"), record), 2);
     EXPECT_EQ(record, nullptr);
     EXPECT_EQ(UserDictClose(nullptr), -50);
     testing::WriteFile(path_, tools::Bytes{});

@@ -14,8 +14,8 @@ using testing::Cp;
 class WordCheckTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testing::WriteFixtureDictionary(dir_.File("son.dic"));
-        ASSERT_EQ(SpellerOpen(dir_.File("son.dic")), 0);
+        testing::WriteFixtureDictionary(dir_.Path("son.dic"));
+        ASSERT_EQ(SpellerOpen(dir_.Path("son.dic")), 0);
     }
     void TearDown() override { SpellerClose(); }
 
@@ -94,9 +94,9 @@ TEST_F(WordCheckTest, AbbreviationsPassOnlyBeforeAFullStop) {
 }
 
 TEST_F(WordCheckTest, UserDictionaryWordsPassInTheFormTheirCapitalsAllow) {
-    ASSERT_EQ(UserDictCreate(dir_.File("user.dic")), 0);
+    ASSERT_EQ(UserDictCreate(dir_.Path("user.dic")), 0);
     UserDictionary* user = nullptr;
-    ASSERT_EQ(UserDictOpen(dir_.File("user.dic"), user), 0);
+    ASSERT_EQ(UserDictOpen(dir_.Path("user.dic"), user), 0);
     for (const char* word : {"Kowalski", "Bielsko-Biała", "w", "McDonald", "GHz"}) {
         ASSERT_EQ(UserDictAddWord(user, Cp(word)), 0);
     }
@@ -188,9 +188,9 @@ TEST_F(WordCheckTest, WordsPastTheCheckLengthAreRefusedNotCut) {
     // "kot" followed by 275 more letters: 278 letters still fit, 279 do not.
     std::string longest = "k" + std::string(kMaxWordLetters - 1, 'o');
     EXPECT_EQ(SpellerCheckWord(longest), 0);
-    ASSERT_EQ(UserDictCreate(dir_.File("user.dic")), 0);
+    ASSERT_EQ(UserDictCreate(dir_.Path("user.dic")), 0);
     UserDictionary* user = nullptr;
-    ASSERT_EQ(UserDictOpen(dir_.File("user.dic"), user), 0);
+    ASSERT_EQ(UserDictOpen(dir_.Path("user.dic"), user), 0);
     std::string fits(kMaxUserWordLetters, 'a');
     ASSERT_EQ(UserDictAddWord(user, fits), 0);
     EXPECT_EQ(SpellerCheckWord(fits), 1);

@@ -39,14 +39,14 @@ TEST(WordFrequenciesTest, ReadsCountedLinesAndSkipsTheRest) {
 
 TEST(WordFrequenciesTest, TheListBesideTheDictionaryOrdersEqualCandidates) {
     testing::TempDir dir;
-    testing::WriteFixtureDictionary(dir.File("son.dic"));
-    ASSERT_EQ(SpellerOpen(dir.File("son.dic")), 0);
+    testing::WriteFixtureDictionary(dir.Path("son.dic"));
+    ASSERT_EQ(SpellerOpen(dir.Path("son.dic")), 0);
     EXPECT_EQ(WordFrequency("koty"), 0u);  // no list: alphabetical among equals
     EXPECT_THAT(SpellerSuggestRanked("kotx"), ElementsAre("kot", "kota", "koty"));
 
     const std::string list = "50 koty\n3 kota\n";
-    std::ofstream(dir.File(kWordFrequenciesName)) << list << ChecksumTrailer(list);
-    ASSERT_EQ(SpellerOpen(dir.File("son.dic")), 0);  // read again after each opening
+    std::ofstream(dir.Path(kWordFrequenciesName)) << list << ChecksumTrailer(list);
+    ASSERT_EQ(SpellerOpen(dir.Path("son.dic")), 0);  // read again after each opening
     EXPECT_EQ(WordFrequency("KOTY"), 50u);
     EXPECT_THAT(SpellerSuggestRanked("kotx"), ElementsAre("koty", "kota", "kot"));
     SpellerClose();

@@ -32,9 +32,6 @@ int32_t EntryInStartFolder(XTRegistrationRecord* record) {
 }  // namespace
 
 PluginDocument::PluginDocument(const std::string& json, const std::string& settings) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tarnik-typo-plugin-XXXXXX").string();
-    folder_ = mkdtemp(pattern.data());
     setenv("XDG_DATA_HOME", folder_.c_str(), 1);
     std::string error;
     EXPECT_TRUE(host::LoadDocumentText(json, host, error)) << error;
@@ -55,8 +52,6 @@ PluginDocument::PluginDocument(const std::string& json, const std::string& setti
 
 PluginDocument::~PluginDocument() {
     SetStoreTarget("", nullptr);
-    std::error_code error;
-    std::filesystem::remove_all(folder_, error);
 }
 
 int32_t PluginDocument::Choose(const std::string& title) {

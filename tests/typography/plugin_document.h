@@ -9,6 +9,7 @@
 
 #include "host/dialogs.h"
 #include "host/memory_host.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarnik::testing {
 
@@ -35,7 +36,8 @@ class PluginDocument {
     host::ScriptedDialogDriver driver;
 
   private:
-    std::string folder_;
+    testsupport::TempFolder temp_;
+    std::string folder_ = temp_.Path();
 };
 
 }  // namespace tarnik::testing

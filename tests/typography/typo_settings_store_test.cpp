@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/settings_store.h"
+#include "tests/support/temp_folder.h"
 #include "typography/typography_state.h"
 
 namespace tarnik {
@@ -17,13 +18,9 @@ namespace {
 class TypoSettingsStoreTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarnik-typo-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-        path_ = (folder_ / "Tarnik11.ini").string();
+        path_ = folder_.Path("Tarnik11.ini");
         SetStoreTarget(path_.c_str(), "Prefs");
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     void Write(const std::string& text) {
         std::ofstream(path_, std::ios::binary) << text;
@@ -34,7 +31,7 @@ class TypoSettingsStoreTest : public ::testing::Test {
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    std::filesystem::path folder_;
+    testsupport::TempFolder folder_;
     std::string path_;
 };
 
