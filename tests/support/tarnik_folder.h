@@ -7,7 +7,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "tests/support/private_tarnik.h"
+#include "tests/support/temp_folder.h"
 
 namespace clitest {
 
@@ -30,17 +30,7 @@ struct Outcome {
 
 class TarnikFolder : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarnik-cli-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        tarnik_ = testsupport::PrivateTarnik(folder_);
-    }
-    void TearDown() override {
-        std::error_code error;
-        std::filesystem::remove_all(folder_, error);
-    }
+    void SetUp() override { tarnik_ = testsupport::PrivateTarnik(folder_); }
 
     const std::filesystem::path& Folder() const { return folder_; }
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
@@ -98,7 +88,8 @@ class TarnikFolder : public ::testing::Test {
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(".stdout"), Read(".stderr")};
     }
 
-    std::filesystem::path folder_;
+    testsupport::TempFolder temp_;
+    std::filesystem::path folder_ = temp_.Path();
     std::string tarnik_;
 };
 
