@@ -28,6 +28,10 @@ constexpr double kDiacriticCost = 0.12;
 // Śląskiej), and a mark on the last letter, which is an ending's (ą of the
 // accusative), comes after none (ksiazka: książka, then książką).
 constexpr double kMoreMarksBonus = 0.005;
+// A writer who typed some diacritics seldom leaves one out: in such a word a
+// letter without its mark costs more (nadaży: nadarzy, an rz written as ż,
+// before nadąży).
+constexpr double kMarkLeftOutCost = 0.35;
 constexpr double kLastMarkCost = 0.002;
 constexpr double kOrthographicCost = 0.3;
 constexpr double kDoubledCost = 0.5;
@@ -123,12 +127,12 @@ bool AreNeighbours(uint8_t a, uint8_t b) {
     return std::abs(ra - rb) <= 1 && std::abs(ca - cb) <= 1.0;
 }
 
-double SubstitutionCost(uint8_t typed, uint8_t meant) {
+double SubstitutionCost(uint8_t typed, uint8_t meant, double missingMarkCost) {
     if (typed == meant)
         return 0;
     uint8_t t = Plain(typed), m = Plain(meant);
     if (t == m)
-        return kDiacriticCost;
+        return typed == t ? missingMarkCost : kDiacriticCost;
     if ((typed == 'u' && meant == 0xF3) || (typed == 0xF3 && meant == 'u'))
         return kOrthographicCost;
     if ((typed == 'y' && meant == 'i') || (typed == 'i' && meant == 'y'))
@@ -223,6 +227,10 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
             WordFrequency(left) >= kMinShortWordCount && WordFrequency(right) > 0)
             splitCost = kSplitCost;
     }
+    const bool typedMarks = std::any_of(t.begin(), t.end(), [](char ch) {
+        return Plain(static_cast<uint8_t>(ch)) != static_cast<uint8_t>(ch);
+    });
+    const double missingMarkCost = typedMarks ? kMarkLeftOutCost : kDiacriticCost;
     size_t n = t.size(), m = c.size();
     std::vector<double> d((n + 1) * (m + 1));
     auto at = [&](size_t i, size_t j) -> double& { return d[i * (m + 1) + j]; };
@@ -249,7 +257,8 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
             }
             if (i > 0 && j > 0)
                 best = std::min(
-                    best, at(i - 1, j - 1) + SubstitutionCost(byte(t, i - 1), byte(c, j - 1)));
+                    best, at(i - 1, j - 1) +
+                              SubstitutionCost(byte(t, i - 1), byte(c, j - 1), missingMarkCost));
             if (i > 1 && j > 1 && t[i - 1] == c[j - 2] && t[i - 2] == c[j - 1] &&
                 t[i - 1] != t[i - 2])
                 best = std::min(best, at(i - 2, j - 2) + kSwapCost);

@@ -174,6 +174,7 @@ TEST_F(BundledDictionaryTest, WordsTypedWithoutDiacriticsAndAcronyms) {
         {"ksiazka", "książka"},    // a mark on the ending after none
         {"wziąść", "wziąć"},       // ść for ć in an infinitive
         {"chilę", "chwilę"},       // a letter left out, before a rarer word one change away
+        {"nadaży", "nadarzy"},     // a writer of diacritics wrote ż for rz, not a for ą
     };
     for (const auto& [typed, first] : cases) {
         std::vector<std::string> ranked = Ranked(typed);
