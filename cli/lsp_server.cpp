@@ -238,6 +238,46 @@ std::vector<std::string> ReadSettings(const Json& given, Settings& settings) {
     return problems;
 }
 
+// A line as the typography rules read it: each byte of markup, and of the
+// blanks between two pieces of markup ("$x - y$"), passed over.
+std::string TypographyText(const LspLine& line) {
+    enum Kind { kProse, kBlank, kMarkup };
+    struct Character {
+        std::size_t start;
+        std::size_t end;
+        Kind kind;
+    };
+    std::vector<Character> characters;
+    std::size_t unit = 0;
+    for (std::size_t position = 0; position < line.text.size();) {
+        std::size_t start = position;
+        std::optional<char32_t> c = DecodeUtf8(line.text, position);
+        bool blank = c && (*c == U' ' || *c == U'\t');
+        bool markup = !blank && unit < line.prose.size() && line.prose[unit] == u' ';
+        characters.push_back({start, position, blank ? kBlank : markup ? kMarkup : kProse});
+        unit += c && *c > 0xFFFF ? 2 : 1;
+    }
+    for (std::size_t k = 0; k < characters.size();) {
+        std::size_t end = k;
+        while (end < characters.size() && characters[end].kind == kBlank)
+            ++end;
+        if (end > k && k > 0 && end < characters.size() && characters[k - 1].kind == kMarkup &&
+            characters[end].kind == kMarkup) {
+            for (std::size_t j = k; j < end; ++j)
+                characters[j].kind = kMarkup;
+        }
+        k = std::max(end, k + 1);
+    }
+    std::string text = line.text;
+    for (const Character& character : characters) {
+        if (character.kind == kMarkup)
+            std::fill(text.begin() + static_cast<std::ptrdiff_t>(character.start),
+                      text.begin() + static_cast<std::ptrdiff_t>(character.end),
+                      services::kTypoPassOver);
+    }
+    return text;
+}
+
 class Server {
   public:
     Server(int in, int out, const SpellingOptions& options,
@@ -352,7 +392,7 @@ std::optional<int> Server::WaitMs() const {
 }
 
 void Server::Enqueue(LspFrame frame) {
-    Queued queued{std::move(frame), Json()};
+    Queued queued{std::move(frame), Json(Json::value_t::discarded)};
     if (queued.frame.hasBody && !TooDeep(queued.frame.body)) {
         queued.message = Json::parse(queued.frame.body, nullptr, false);
         const Json& params = Member(queued.message, "params");
@@ -436,6 +476,9 @@ void Server::Dispatch(const std::string& method, const Json& id, const Json& par
             Reply(id, CodeActions(params));
         } else if (method == "workspace/executeCommand") {
             Reply(id, ExecuteCommand(params));
+            // The findings asked again, after the answer.
+            for (auto& [uri, document] : documents_)
+                Publish(document);
         } else {
             ReplyError(id, kMethodNotFound, "no method " + method);
         }
@@ -655,7 +698,6 @@ void Server::CheckTypography(LspDocument& document) {
             first = last + 1;
             continue;
         }
-        // The paragraph's text, each character of markup passed over.
         std::string text;
         std::vector<std::size_t> lineStart;
         for (std::size_t i = first; i <= last; ++i) {
@@ -663,16 +705,7 @@ void Server::CheckTypography(LspDocument& document) {
             line.typography.clear();
             line.typographyDue = false;
             lineStart.push_back(text.size());
-            std::size_t unit = 0;
-            for (std::size_t position = 0; position < line.text.size();) {
-                std::size_t start = position;
-                std::optional<char32_t> c = DecodeUtf8(line.text, position);
-                bool markup = unit < line.prose.size() && line.prose[unit] == u' ' && c &&
-                              *c != U' ' && *c != U'\t';
-                text.append(markup ? std::string(position - start, services::kTypoPassOver)
-                                   : line.text.substr(start, position - start));
-                unit += c && *c > 0xFFFF ? 2 : 1;
-            }
+            text += TypographyText(line);
             if (i < last)
                 text += '\n';
         }
@@ -888,7 +921,6 @@ Json Server::ExecuteCommand(const Json& params) {
                        speller_->Check(finding.text, false);
             });
         }
-        Publish(document);
     }
     return nullptr;
 }

@@ -45,7 +45,8 @@ bool AllFields(std::string_view header) {
         if (colon == 0 || colon == std::string_view::npos)
             return false;
         for (char c : line.substr(0, colon)) {
-            if (c <= ' ' || c >= 127)
+            if (!(c == '-' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
+                  (c >= 'a' && c <= 'z')))
                 return false;
         }
         if (end == std::string_view::npos)

@@ -19,13 +19,8 @@ namespace {
 
 constexpr char16_t kBoundSpace = u'\u00A0';
 
-// How far the two texts are searched for the place where they agree again
-// after a difference: the engine's edits are of one or two characters, and a
-// run of deleted spaces may be long.
-constexpr size_t kMaxEditCost = 16;
-constexpr size_t kMaxDeletedRun = 4096;
-// Characters that must agree for the texts to be in step again.
-constexpr size_t kInStep = 4;
+// The most edits looked for in one line; a line with more is one difference.
+constexpr int kMaxLineEdits = 512;
 
 // A difference between the text and its correction: units [a, a + lengthA) of
 // the one became [b, b + lengthB) of the other.
@@ -35,16 +30,6 @@ struct Hunk {
     size_t b = 0;
     size_t lengthB = 0;
 };
-
-bool InStep(std::u16string_view a, size_t i, std::u16string_view b, size_t j) {
-    for (size_t k = 0; k < kInStep; ++k) {
-        if (i + k == a.size() || j + k == b.size())
-            return i + k == a.size() && j + k == b.size();
-        if (a[i + k] != b[j + k])
-            return false;
-    }
-    return true;
-}
 
 // Adds `hunk` to `hunks` as the smallest differences it holds: what its two
 // sides share at their ends is left out, and where both sides are as long,
@@ -72,44 +57,151 @@ void AddHunk(std::u16string_view a, std::u16string_view b, Hunk hunk, std::vecto
     }
 }
 
-// The differences between `a` and `b`, walking both and, where they differ,
-// taking the fewest units out of either that bring them back in step; `aAt`
-// receives for each unit of `b` the unit of `a` it stands for (or -1).
+// The fewest insertions and deletions that make `b` of `a` (a line of
+// `wholeA`, the text, at `offA`, and one of `wholeB`, its correction, at
+// `offB`), by Myers' greedy walk of the edit graph, as hunks of the edits that
+// touch; `aAt` receives for each unit of `b` kept from `a` the unit it stands for.
+void CompareLines(std::u16string_view wholeA, std::u16string_view wholeB, size_t offA, size_t offB,
+                  std::u16string_view a, std::u16string_view b, std::vector<Hunk>& hunks,
+                  std::vector<int64_t>& aAt) {
+    size_t prefix = 0;
+    while (prefix < a.size() && prefix < b.size() && a[prefix] == b[prefix]) {
+        aAt[offB + prefix] = static_cast<int64_t>(offA + prefix);
+        ++prefix;
+    }
+    size_t suffix = 0;
+    while (suffix < a.size() - prefix && suffix < b.size() - prefix &&
+           a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix]) {
+        aAt[offB + b.size() - 1 - suffix] = static_cast<int64_t>(offA + a.size() - 1 - suffix);
+        ++suffix;
+    }
+    a = a.substr(prefix, a.size() - prefix - suffix);
+    b = b.substr(prefix, b.size() - prefix - suffix);
+    offA += prefix;
+    offB += prefix;
+    if (a.empty() && b.empty())
+        return;
+    const int n = static_cast<int>(a.size());
+    const int m = static_cast<int>(b.size());
+    const int most = std::min(n + m, kMaxLineEdits);
+    const int mid = most + 1;  // v[mid + k]: the furthest x on diagonal k
+    std::vector<int> v(static_cast<size_t>(2 * mid + 1), 0);
+    std::vector<std::vector<int>> trace;
+    int edits = -1;
+    for (int d = 0; d <= most && edits < 0; ++d) {
+        trace.push_back(v);
+        for (int k = -d; k <= d; k += 2) {
+            int x = k == -d || (k != d && v[mid + k - 1] < v[mid + k + 1]) ? v[mid + k + 1]
+                                                                           : v[mid + k - 1] + 1;
+            int y = x - k;
+            while (x < n && y < m && a[static_cast<size_t>(x)] == b[static_cast<size_t>(y)]) {
+                ++x;
+                ++y;
+            }
+            v[mid + k] = x;
+            if (x >= n && y >= m) {
+                edits = d;
+                break;
+            }
+        }
+    }
+    if (edits < 0) {
+        hunks.push_back({offA, a.size(), offB, b.size()});
+        return;
+    }
+    // Back from the end: each step one edit after a run of kept units.
+    std::vector<Hunk> found;
+    int x = n;
+    int y = m;
+    for (int d = edits; d >= 0; --d) {
+        int prevX = 0;
+        int prevY = 0;
+        if (d > 0) {
+            const std::vector<int>& before = trace[static_cast<size_t>(d)];
+            int k = x - y;
+            int prevK =
+                k == -d || (k != d && before[mid + k - 1] < before[mid + k + 1]) ? k + 1 : k - 1;
+            prevX = before[mid + prevK];
+            prevY = prevX - prevK;
+        }
+        bool kept = false;
+        while (x > prevX && y > prevY) {
+            --x;
+            --y;
+            aAt[offB + static_cast<size_t>(y)] =
+                static_cast<int64_t>(offA + static_cast<size_t>(x));
+            kept = true;
+        }
+        if (d == 0)
+            break;
+        // One unit of `a` taken out, or one of `b` put in, before (x, y).
+        Hunk edit{offA + static_cast<size_t>(prevX), static_cast<size_t>(x - prevX),
+                  offB + static_cast<size_t>(prevY), static_cast<size_t>(y - prevY)};
+        if (!found.empty() && !kept) {
+            Hunk& next = found.back();
+            next.lengthA += next.a - edit.a;
+            next.lengthB += next.b - edit.b;
+            next.a = edit.a;
+            next.b = edit.b;
+        } else {
+            found.push_back(edit);
+        }
+        x = prevX;
+        y = prevY;
+    }
+    for (auto hunk = found.rbegin(); hunk != found.rend(); ++hunk)
+        AddHunk(wholeA, wholeB, *hunk, hunks);
+}
+
+// The differences between `a` and `b`, line by line when both have as many
+// lines (the rules never make or take a line end); `aAt` receives for each
+// unit of `b` the unit of `a` it stands for (or -1).
 std::vector<Hunk> Differences(std::u16string_view a, std::u16string_view b,
                               std::vector<int64_t>& aAt) {
-    std::vector<Hunk> hunks;
     aAt.assign(b.size(), -1);
-    size_t i = 0;
-    size_t j = 0;
-    while (i < a.size() || j < b.size()) {
-        if (i < a.size() && j < b.size() && a[i] == b[j]) {
-            aAt[j++] = static_cast<int64_t>(i++);
-            continue;
+    auto lineStarts = [](std::u16string_view text) {
+        std::vector<size_t> starts{0};
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\n')
+                starts.push_back(i + 1);
         }
-        Hunk hunk{i, a.size() - i, j, b.size() - j};  // unless they come back in step
-        bool found = false;
-        for (size_t cost = 1; cost <= kMaxEditCost && !found; ++cost) {
-            for (size_t dj = 0; dj <= cost && !found; ++dj) {
-                size_t di = cost - dj;
-                if (i + di <= a.size() && j + dj <= b.size() && InStep(a, i + di, b, j + dj)) {
-                    hunk.lengthA = di;
-                    hunk.lengthB = dj;
-                    found = true;
-                }
-            }
+        return starts;
+    };
+    std::vector<size_t> linesA = lineStarts(a);
+    std::vector<size_t> linesB = lineStarts(b);
+    if (linesA.size() != linesB.size()) {
+        linesA = {0};
+        linesB = {0};
+    }
+    std::vector<Hunk> hunks;
+    for (size_t k = 0; k < linesA.size(); ++k) {
+        size_t endA = k + 1 < linesA.size() ? linesA[k + 1] : a.size();
+        size_t endB = k + 1 < linesB.size() ? linesB[k + 1] : b.size();
+        CompareLines(a, b, linesA[k], linesB[k], a.substr(linesA[k], endA - linesA[k]),
+                     b.substr(linesB[k], endB - linesB[k]), hunks, aAt);
+    }
+    // The rules move blanks, never other characters: "m( z" became "m (z" by
+    // a space put in and one taken out, though a "(" taken out and put in
+    // after the space is as short.
+    auto blank = [](char16_t unit) { return unit == u' ' || unit == kBoundSpace; };
+    for (size_t k = 0; k + 1 < hunks.size(); ++k) {
+        Hunk& first = hunks[k];
+        Hunk& second = hunks[k + 1];
+        if (first.lengthA == 1 && first.lengthB == 0 && second.lengthA == 0 &&
+            second.lengthB == 1 && second.a == first.a + 2 && second.b == first.b + 1 &&
+            a[first.a] == b[second.b] && blank(a[first.a + 1])) {
+            aAt[first.b] = -1;
+            aAt[first.b + 1] = static_cast<int64_t>(first.a);
+            second = {first.a + 1, 1, first.b + 2, 0};
+            first = {first.a, 0, first.b, 1};
+        } else if (first.lengthA == 0 && first.lengthB == 1 && second.lengthA == 1 &&
+                   second.lengthB == 0 && second.a == first.a + 1 && second.b == first.b + 2 &&
+                   b[first.b] == a[second.a] && blank(a[first.a])) {
+            aAt[first.b] = static_cast<int64_t>(first.a + 1);
+            aAt[first.b + 1] = -1;
+            second = {first.a + 2, 0, first.b + 1, 1};
+            first = {first.a, 1, first.b, 0};
         }
-        for (size_t di = kMaxEditCost; !found && di <= kMaxDeletedRun && i + di <= a.size(); ++di) {
-            for (size_t dj = 0; dj <= 1 && !found; ++dj) {
-                if (j + dj <= b.size() && InStep(a, i + di, b, j + dj)) {
-                    hunk.lengthA = di;
-                    hunk.lengthB = dj;
-                    found = true;
-                }
-            }
-        }
-        AddHunk(a, b, hunk, hunks);
-        i += hunk.lengthA;
-        j += hunk.lengthB;
     }
     return hunks;
 }
