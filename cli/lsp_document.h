@@ -25,6 +25,11 @@ struct LspFinding {
     std::string text = {};     // a misspelt word, or a correction's replacement
     std::string rule = {};     // the typography rule of a correction
     std::string message = {};  // why a quotation mark was left
+    std::string tail = {};     // its diagnostic's JSON after the range
+    // Its diagnostic as last published, on the line `publishedLine`: most
+    // stay where they were from one publication to the next.
+    std::string published = {};
+    std::size_t publishedLine = SIZE_MAX;
 };
 
 struct LspLine {

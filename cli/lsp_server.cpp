@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <deque>
@@ -43,6 +44,9 @@ constexpr int kHint = 4;
 
 // JSON nested deeper than this is refused before it is parsed.
 constexpr int kMaxNesting = 256;
+// A document this long gets its misspelt words published before its
+// typography is checked.
+constexpr std::size_t kLargeDocument = 256 * 1024;
 // How often the server looks whether the client's process is still there.
 constexpr int kWatchIntervalMs = 2000;
 
@@ -86,6 +90,17 @@ bool TooDeep(std::string_view body) {
         }
     }
     return false;
+}
+
+// A string as JSON text.
+std::string JsonText(const std::string& text) {
+    return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// A diagnostic's JSON after its range: what is the same wherever it stands.
+std::string DiagnosticTail(int severity, const std::string& code, const std::string& message) {
+    return ",\"severity\":" + std::to_string(severity) + ",\"source\":\"" + kSource +
+           "\",\"code\":" + JsonText(code) + ",\"message\":" + JsonText(message) + "}";
 }
 
 // Why a typographic correction is offered, by the rule's name.
@@ -320,15 +335,18 @@ class Server {
     Document* Find(const Json& textDocument);
     void CheckNow(Document& document);
     void CheckSpelling(LspLine& line, const std::set<std::string>& ignored);
-    void CheckTypography(LspDocument& document);
     void Publish(Document& document);
     void PublishDue();
     std::optional<int> WaitMs() const;
+    void CheckSpellingDue(LspDocument& document);
+    void CheckTypographyDue(LspDocument& document);
+    std::array<int64_t, 4> Columns(const LspDocument& document, std::size_t line,
+                                   const LspFinding& finding, ColumnCounter& columns) const;
     Json Range(const LspDocument& document, std::size_t line, const LspFinding& finding) const;
-    Json SpellingDiagnostic(const LspDocument& document, std::size_t line,
-                            const LspFinding& finding) const;
-    Json TypographyDiagnostic(const LspDocument& document, std::size_t line,
-                              const LspFinding& finding) const;
+    std::string DiagnosticText(const LspDocument& document, std::size_t line,
+                               const LspFinding& finding, ColumnCounter& columns) const;
+    Json Diagnostic(const LspDocument& document, std::size_t line, const LspFinding& finding) const;
+    void SendText(const std::string& message);
     Json TypographyEdits(const LspDocument& document) const;
 
     LspReader reader_;
@@ -510,9 +528,11 @@ void Server::Notify(const char* method, Json params) {
 }
 
 void Server::Send(const Json& message) {
-    if (outputClosed_)
-        return;
-    if (!WriteLspMessage(out_, message.dump(-1, ' ', false, Json::error_handler_t::replace)))
+    SendText(message.dump(-1, ' ', false, Json::error_handler_t::replace));
+}
+
+void Server::SendText(const std::string& message) {
+    if (!outputClosed_ && !WriteLspMessage(out_, message))
         outputClosed_ = true;
 }
 
@@ -591,6 +611,11 @@ void Server::Open(const Json& params) {
                                                IntOf(Member(item, "version"))),
                                    uri, std::nullopt})
             .first->second;
+    // A long document's misspelt words are shown while its typography is read.
+    if (StringOf(Member(item, "text")).size() > kLargeDocument) {
+        CheckSpellingDue(document.text);
+        Publish(document);
+    }
     CheckNow(document);
     Publish(document);
 }
@@ -671,11 +696,14 @@ void Server::CheckSpelling(LspLine& line, const std::set<std::string>& ignored) 
         bool beforeStop = current < end && line.prose[static_cast<std::size_t>(current)] == u'.';
         if (ignored.count(word) || speller_->Check(word, beforeStop))
             continue;
-        line.spelling.push_back({.start = from, .end = to, .text = std::move(word)});
+        std::string tail = DiagnosticTail(settings_.severity, "spelling",
+                                          "'" + word + "' is not in the dictionary");
+        line.spelling.push_back(
+            {.start = from, .end = to, .text = std::move(word), .tail = std::move(tail)});
     }
 }
 
-void Server::CheckTypography(LspDocument& document) {
+void Server::CheckTypographyDue(LspDocument& document) {
     std::vector<LspLine>& lines = document.Lines();
     auto blank = [&](std::size_t i) {
         return lines[i].text.find_first_not_of(" \t") == std::string::npos;
@@ -720,81 +748,111 @@ void Server::CheckTypography(LspDocument& document) {
                 };
                 std::size_t startLine = lineOf(found.start);
                 std::size_t endLine = lineOf(found.end);
+                std::string message;
+                if (!found.message.empty()) {
+                    message = found.message + ": it is left as it is";
+                } else {
+                    std::string from = text.substr(found.start, found.end - found.start);
+                    message = RuleDescription(found.rule);
+                    // A space bound to its neighbour is told by the description alone.
+                    if (from != " " || found.replacement != "\u00A0")
+                        message += ": " + Shown(from) + " → " + Shown(found.replacement);
+                }
                 lines[first + startLine].typography.push_back(
                     {.start = found.start - lineStart[startLine],
                      .endLine = endLine - startLine,
                      .end = found.end - lineStart[endLine],
                      .text = std::move(found.replacement),
-                     .rule = std::move(found.rule),
-                     .message = std::move(found.message)});
+                     .rule = found.rule,
+                     .message = std::move(found.message),
+                     .tail = DiagnosticTail(kHint, found.rule, message)});
             }
         }
         first = last + 1;
     }
 }
 
+void Server::CheckSpellingDue(LspDocument& document) {
+    document.ReadProse();
+    for (LspLine& line : document.Lines()) {
+        if (line.spellingDue)
+            CheckSpelling(line, document.ignored);
+    }
+}
+
 void Server::CheckNow(Document& document) {
     document.due.reset();
-    document.text.ReadProse();
-    for (LspLine& line : document.text.Lines()) {
-        if (line.spellingDue)
-            CheckSpelling(line, document.text.ignored);
-    }
-    CheckTypography(document.text);
+    CheckSpellingDue(document.text);
+    CheckTypographyDue(document.text);
+}
+
+std::array<int64_t, 4> Server::Columns(const LspDocument& document, std::size_t line,
+                                       const LspFinding& finding, ColumnCounter& columns) const {
+    const std::vector<LspLine>& lines = document.Lines();
+    std::size_t endLine = std::min(line + finding.endLine, lines.size() - 1);
+    int64_t start = columns.Column(finding.start);
+    int64_t end = endLine == line ? columns.Column(finding.end)
+                                  : ColumnCounter(lines[endLine].text, utf8_).Column(finding.end);
+    return {static_cast<int64_t>(line), start, static_cast<int64_t>(endLine), end};
 }
 
 Json Server::Range(const LspDocument& document, std::size_t line, const LspFinding& finding) const {
-    const std::vector<LspLine>& lines = document.Lines();
-    std::size_t endLine = std::min(line + finding.endLine, lines.size() - 1);
-    ColumnCounter start(lines[line].text, utf8_);
-    ColumnCounter end(lines[endLine].text, utf8_);
-    return {{"start", {{"line", line}, {"character", start.Column(finding.start)}}},
-            {"end", {{"line", endLine}, {"character", end.Column(finding.end)}}}};
+    ColumnCounter columns(document.Lines()[line].text, utf8_);
+    std::array<int64_t, 4> at = Columns(document, line, finding, columns);
+    return {{"start", {{"line", at[0]}, {"character", at[1]}}},
+            {"end", {{"line", at[2]}, {"character", at[3]}}}};
 }
 
-Json Server::SpellingDiagnostic(const LspDocument& document, std::size_t line,
-                                const LspFinding& finding) const {
-    return {{"range", Range(document, line, finding)},
-            {"severity", settings_.severity},
-            {"source", kSource},
-            {"code", "spelling"},
-            {"message", "'" + finding.text + "' is not in the dictionary"}};
+// Written out by hand: a large document's diagnostics are many, and each
+// publication holds them all.
+std::string Server::DiagnosticText(const LspDocument& document, std::size_t line,
+                                   const LspFinding& finding, ColumnCounter& columns) const {
+    std::array<int64_t, 4> at = Columns(document, line, finding, columns);
+    return "{\"range\":{\"start\":{\"line\":" + std::to_string(at[0]) +
+           ",\"character\":" + std::to_string(at[1]) +
+           "},\"end\":{\"line\":" + std::to_string(at[2]) +
+           ",\"character\":" + std::to_string(at[3]) + "}}" + finding.tail;
 }
 
-Json Server::TypographyDiagnostic(const LspDocument& document, std::size_t line,
-                                  const LspFinding& finding) const {
-    const LspLine& first = document.Lines()[line];
-    std::string message;
-    if (!finding.message.empty()) {
-        message = finding.message + ": it is left as it is";
-    } else {
-        std::string from = finding.endLine == 0
-                               ? first.text.substr(finding.start, finding.end - finding.start)
-                               : first.text.substr(finding.start) + "…";
-        message = RuleDescription(finding.rule);
-        // A space bound to its neighbour is told by the description alone.
-        if (from != " " || finding.text != "\u00A0")
-            message += ": " + Shown(from) + " → " + Shown(finding.text);
-    }
-    return {{"range", Range(document, line, finding)},
-            {"severity", kHint},
-            {"source", kSource},
-            {"code", finding.rule},
-            {"message", message}};
+Json Server::Diagnostic(const LspDocument& document, std::size_t line,
+                        const LspFinding& finding) const {
+    ColumnCounter columns(document.Lines()[line].text, utf8_);
+    return Json::parse(DiagnosticText(document, line, finding, columns));
 }
 
 void Server::Publish(Document& document) {
-    Json diagnostics = Json::array();
-    const std::vector<LspLine>& lines = document.text.Lines();
+    std::vector<LspLine>& lines = document.text.Lines();
+    std::size_t length = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        for (const LspFinding& finding : lines[i].spelling)
-            diagnostics.push_back(SpellingDiagnostic(document.text, i, finding));
-        for (const LspFinding& finding : lines[i].typography)
-            diagnostics.push_back(TypographyDiagnostic(document.text, i, finding));
+        ColumnCounter columns(lines[i].text, utf8_);
+        for (auto* findings : {&lines[i].spelling, &lines[i].typography}) {
+            for (LspFinding& finding : *findings) {
+                if (finding.publishedLine != i) {
+                    finding.published = DiagnosticText(document.text, i, finding, columns);
+                    finding.publishedLine = i;
+                }
+                length += finding.published.size() + 1;
+            }
+        }
     }
-    Notify("textDocument/publishDiagnostics", {{"uri", document.uri},
-                                               {"version", document.text.version},
-                                               {"diagnostics", std::move(diagnostics)}});
+    std::string message =
+        "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\",\"params\":{"
+        "\"uri\":" +
+        JsonText(document.uri) + ",\"version\":" + std::to_string(document.text.version) +
+        ",\"diagnostics\":[";
+    message.reserve(message.size() + length + 3);
+    bool first = true;
+    for (const LspLine& line : lines) {
+        for (const auto* findings : {&line.spelling, &line.typography}) {
+            for (const LspFinding& finding : *findings) {
+                message += first ? "" : ",";
+                message += finding.published;
+                first = false;
+            }
+        }
+    }
+    message += "]}}";
+    SendText(message);
 }
 
 Json Server::TypographyEdits(const LspDocument& document) const {
@@ -842,7 +900,7 @@ Json Server::CodeActions(const Json& params) {
         for (const LspFinding& finding : lines[i].spelling) {
             if (!touches(i, finding))
                 continue;
-            Json diagnostic = SpellingDiagnostic(text, i, finding);
+            Json diagnostic = Diagnostic(text, i, finding);
             bool first = true;
             for (const std::string& suggestion : speller_->Suggest(finding.text)) {
                 actions.push_back(
@@ -875,7 +933,7 @@ Json Server::CodeActions(const Json& params) {
             if (!touches(i, finding) || !finding.message.empty())
                 continue;
             typography = true;
-            Json diagnostic = TypographyDiagnostic(text, i, finding);
+            Json diagnostic = Diagnostic(text, i, finding);
             actions.push_back(
                 {{"title", "Correct: " + diagnostic["message"].get<std::string>()},
                  {"kind", "quickfix"},

@@ -176,8 +176,10 @@ LspReader::Status LspReader::Next(int timeoutMs, LspFrame& frame) {
 }
 
 bool WriteLspMessage(int fd, const std::string& body) {
-    std::string message = "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
-    return WriteWholeDescriptor(fd, message);
+    // The header and the body apart: a body of megabytes is not copied.
+    return WriteWholeDescriptor(fd,
+                                "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n") &&
+           WriteWholeDescriptor(fd, body);
 }
 
 }  // namespace tarnik::cli
