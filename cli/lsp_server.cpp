@@ -47,6 +47,9 @@ constexpr int kMaxNesting = 256;
 // A document this long gets its misspelt words published before its
 // typography is checked.
 constexpr std::size_t kLargeDocument = 256 * 1024;
+// A paragraph is corrected this many lines at a time, so that an edit in a
+// document without empty lines does not correct all of it again.
+constexpr std::size_t kParagraphLines = 64;
 // How often the server looks whether the client's process is still there.
 constexpr int kWatchIntervalMs = 2000;
 
@@ -231,11 +234,7 @@ std::vector<std::string> ReadSettings(const Json& given, Settings& settings) {
                                                            : "true or false"));
             }
         }
-        services::Typographer check;
-        if (std::optional<Error> wrong = check.Open(options))
-            problems.push_back("typography: " + wrong->Message());
-        else
-            settings.typography = std::move(options);
+        settings.typography = std::move(options);
     } else if (!typography.is_null()) {
         problems.push_back("typography is no JSON object");
     }
@@ -577,11 +576,20 @@ void Server::ApplySettings(const Json& given) {
         // One speller is open at a time in a process: the old one is closed first.
         speller_.reset();
         speller_ = std::make_unique<services::Speller>();
-        if (std::optional<Error> problem =
-                speller_->Open({DataFolder(options_.dataDir), options_.userFile}, settings.speller))
+        services::SpellerPlaces places{DataFolder(options_.dataDir), options_.userFile};
+        if (std::optional<Error> problem = speller_->Open(places, settings.speller)) {
+            // The dictionaries opened a moment ago: they are opened again as they were.
             problems.push_back(problem->Message());
+            settings.speller = settings_.speller;
+            speller_.reset();
+            speller_ = std::make_unique<services::Speller>();
+            speller_->Open(places, settings.speller);
+        }
     }
-    typographer_.Open(settings.typography);
+    if (std::optional<Error> wrong = typographer_.Open(settings.typography)) {
+        problems.push_back("typography: " + wrong->Message());
+        settings.typography = settings_.typography;
+    }
     settings_ = settings;
     for (const std::string& problem : problems)
         ShowMessage(2, problem);
@@ -708,8 +716,8 @@ void Server::CheckTypographyDue(LspDocument& document) {
     auto blank = [&](std::size_t i) {
         return lines[i].text.find_first_not_of(" \t") == std::string::npos;
     };
-    // Paragraphs (lines between empty lines) are corrected each on its own,
-    // and again only when one of their lines changed.
+    // Paragraphs (lines between empty lines, at most kParagraphLines) are
+    // corrected each on its own, and again only when one of their lines changed.
     for (std::size_t first = 0; first < lines.size();) {
         if (blank(first)) {
             lines[first].typography.clear();
@@ -718,7 +726,7 @@ void Server::CheckTypographyDue(LspDocument& document) {
         }
         std::size_t last = first;
         bool due = lines[first].typographyDue;
-        while (last + 1 < lines.size() && !blank(last + 1)) {
+        while (last + 1 < lines.size() && !blank(last + 1) && last + 1 - first < kParagraphLines) {
             ++last;
             due = due || lines[last].typographyDue;
         }
