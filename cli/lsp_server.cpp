@@ -980,11 +980,11 @@ Json Server::ExecuteCommand(const Json& params) {
         throw std::invalid_argument("no command " + command + " with these arguments");
     }
     // The words found before are asked again; nothing else changed.
-    for (auto& [uri, document] : documents_) {
-        for (LspLine& line : document.text.Lines()) {
+    for (auto& entry : documents_) {
+        const std::set<std::string>& ignored = entry.second.text.ignored;
+        for (LspLine& line : entry.second.text.Lines()) {
             std::erase_if(line.spelling, [&](const LspFinding& finding) {
-                return document.text.ignored.count(finding.text) ||
-                       speller_->Check(finding.text, false);
+                return ignored.count(finding.text) || speller_->Check(finding.text, false);
             });
         }
     }

@@ -311,10 +311,11 @@ const char* RuleOf(const Hunk& hunk, std::u16string_view a, std::u16string_view 
 }  // namespace
 
 std::optional<Error> Typographer::Open(const TypographerOptions& options) {
-    for (const auto& [name, on] : options.rules) {
-        if (std::ranges::none_of(kTypoRuleNames,
-                                 [&](const NamedSetting& rule) { return name == rule.name; }))
-            return Error{"unknown typography rule '" + name + "'", "", 0};
+    for (const auto& rule : options.rules) {
+        if (std::ranges::none_of(kTypoRuleNames, [&](const NamedSetting& known) {
+                return rule.first == known.name;
+            }))
+            return Error{"unknown typography rule '" + rule.first + "'", "", 0};
     }
     if (options.innerQuotes < 0 || options.innerQuotes > 3)
         return Error{"the inner quotation marks are 0, 1, 2 or 3", "", 0};
