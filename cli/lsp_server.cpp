@@ -50,6 +50,8 @@ constexpr std::size_t kLargeDocument = 256 * 1024;
 // A paragraph is corrected this many lines at a time, so that an edit in a
 // document without empty lines does not correct all of it again.
 constexpr std::size_t kParagraphLines = 64;
+// Messages read ahead before they are handled.
+constexpr std::size_t kMaxQueued = 64;
 // How often the server looks whether the client's process is still there.
 constexpr int kWatchIntervalMs = 2000;
 
@@ -341,7 +343,6 @@ class Server {
     void CheckTypographyDue(LspDocument& document);
     std::array<int64_t, 4> Columns(const LspDocument& document, std::size_t line,
                                    const LspFinding& finding, ColumnCounter& columns) const;
-    Json Range(const LspDocument& document, std::size_t line, const LspFinding& finding) const;
     std::string DiagnosticText(const LspDocument& document, std::size_t line,
                                const LspFinding& finding, ColumnCounter& columns) const;
     Json Diagnostic(const LspDocument& document, std::size_t line, const LspFinding& finding) const;
@@ -371,10 +372,11 @@ int Server::Run() {
         LspReader::Status status = reader_.Next(queue_.empty() ? WaitMs().value_or(-1) : 0, frame);
         if (status == LspReader::Status::kFrame) {
             Enqueue(std::move(frame));
-            continue;
+            if (queue_.size() < kMaxQueued)
+                continue;
         }
-        // Everything that came in together is taken first, so that a
-        // cancellation reaches the request it cancels.
+        // Everything that came in together is taken first (up to kMaxQueued
+        // messages), so that a cancellation reaches the request it cancels.
         while (!queue_.empty() && !exitStatus_ && !outputClosed_) {
             Queued queued = std::move(queue_.front());
             queue_.pop_front();
@@ -544,13 +546,9 @@ Json Server::Initialize(const Json& params) {
     clientProcess_ = IntOf(Member(params, "processId"));
     const Json& encodings =
         Member(Member(Member(params, "capabilities"), "general"), "positionEncodings");
-    if (encodings.is_array()) {
-        utf8_ = std::ranges::find(encodings, Json("utf-8")) != encodings.end() &&
-                std::ranges::find(encodings, Json("utf-16")) == encodings.end();
-        // A client that offers both gets UTF-8 when it prefers it (names it first).
-        if (!encodings.empty() && encodings[0] == "utf-8")
-            utf8_ = true;
-    }
+    // The server keeps documents in UTF-8: a client that can count in it is
+    // answered in it.
+    utf8_ = encodings.is_array() && std::ranges::find(encodings, Json("utf-8")) != encodings.end();
     ApplySettings(Member(params, "initializationOptions").contains(kSource)
                       ? Member(Member(params, "initializationOptions"), kSource)
                       : Member(params, "initializationOptions"));
@@ -804,13 +802,6 @@ std::array<int64_t, 4> Server::Columns(const LspDocument& document, std::size_t 
     return {static_cast<int64_t>(line), start, static_cast<int64_t>(endLine), end};
 }
 
-Json Server::Range(const LspDocument& document, std::size_t line, const LspFinding& finding) const {
-    ColumnCounter columns(document.Lines()[line].text, utf8_);
-    std::array<int64_t, 4> at = Columns(document, line, finding, columns);
-    return {{"start", {{"line", at[0]}, {"character", at[1]}}},
-            {"end", {{"line", at[2]}, {"character", at[3]}}}};
-}
-
 // Written out by hand: a large document's diagnostics are many, and each
 // publication holds them all.
 std::string Server::DiagnosticText(const LspDocument& document, std::size_t line,
@@ -867,10 +858,15 @@ Json Server::TypographyEdits(const LspDocument& document) const {
     Json edits = Json::array();
     const std::vector<LspLine>& lines = document.Lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        ColumnCounter columns(lines[i].text, utf8_);
         for (const LspFinding& finding : lines[i].typography) {
-            if (finding.message.empty())
-                edits.push_back(
-                    {{"range", Range(document, i, finding)}, {"newText", finding.text}});
+            if (!finding.message.empty())
+                continue;
+            std::array<int64_t, 4> at = Columns(document, i, finding, columns);
+            edits.push_back({{"range",
+                              {{"start", {{"line", at[0]}, {"character", at[1]}}},
+                               {"end", {{"line", at[2]}, {"character", at[3]}}}}},
+                             {"newText", finding.text}});
         }
     }
     return edits;

@@ -335,7 +335,11 @@ std::optional<Error> Typographer::Open(const TypographerOptions& options) {
 }
 
 TypoCorrection Typographer::Correct(std::string_view text) const {
-    const std::u16string original = Utf8ToUtf16(text);
+    // U+001F is the story's way in for a discretionary hyphen: here it is a
+    // control character like U+001E, passed over.
+    const std::u16string units = Utf8ToUtf16(text);
+    std::u16string original = units;
+    std::ranges::replace(original, u'\x1f', static_cast<char16_t>(kTypoPassOver));
     // Where each unit starts in `text`, and its end.
     std::vector<size_t> byteAt;
     byteAt.reserve(original.size() + 1);
@@ -378,10 +382,14 @@ TypoCorrection Typographer::Correct(std::string_view text) const {
             corrected[i] = kBoundSpace;
     }
 
-    TypoCorrection result;
-    result.text = Utf16ToUtf8(corrected);
     std::vector<int64_t> aAt;
     std::vector<Hunk> hunks = Differences(original, corrected, aAt);
+    TypoCorrection result;
+    for (size_t j = 0; j < corrected.size(); ++j) {
+        if (aAt[j] >= 0)
+            corrected[j] = units[static_cast<size_t>(aAt[j])];
+    }
+    result.text = Utf16ToUtf8(corrected);
     for (const Hunk& hunk : hunks) {
         result.findings.push_back({.start = byteAt[hunk.a],
                                    .end = byteAt[hunk.a + hunk.lengthA],

@@ -94,6 +94,15 @@ TEST_F(LspServer, AnswersMalformedMessagesAndGoesOn) {
     }
 }
 
+TEST_F(LspServer, RefusesAMessageLongerThanItTakes) {
+    Start();
+    Initialize();
+    SendRaw("Content-Length: 300000000\r\n\r\n{");
+    Json answer = Receive();
+    EXPECT_EQ(answer["error"]["code"], -32700) << answer.dump();
+    EXPECT_EQ(answer["error"]["message"], "a message of 300000000 bytes, longer than 256 MiB");
+}
+
 TEST_F(LspServer, KeepsTheLifecycle) {
     Start();
     // Before initialize a request is refused, a notification passed over.
@@ -172,7 +181,8 @@ TEST_F(LspServer, CountsColumnsInTheClientsEncoding) {
     const Case cases[] = {
         {Json::object(), "utf-16", {1, 13, 1, 20}},
         {{{"general", {{"positionEncodings", {"utf-8", "utf-16"}}}}}, "utf-8", {1, 18, 1, 25}},
-        {{{"general", {{"positionEncodings", {"utf-16"}}}}}, "utf-16", {1, 13, 1, 20}},
+        {{{"general", {{"positionEncodings", {"utf-16", "utf-8"}}}}}, "utf-8", {1, 18, 1, 25}},
+        {{{"general", {{"positionEncodings", {"utf-16", "utf-32"}}}}}, "utf-16", {1, 13, 1, 20}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.encoding);

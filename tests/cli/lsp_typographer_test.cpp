@@ -63,6 +63,7 @@ TEST_F(TypographerTest, NamesEachCorrectionByItsRule) {
         {"wiek XX", {{4, 5, "\u00A0", "before-roman"}}},
         // Markup passed over is never changed, and the rules see past it.
         {"\x1e\x1e\"tak\"\x1e\x1e", {{2, 3, "„", "quotes"}, {6, 7, "”", "quotes"}}},
+        {"\x1f\"tak\"", {{1, 2, "„", "quotes"}, {5, 6, "”", "quotes"}}},
         {"", {}},
     };
     for (const Case& c : cases) {
