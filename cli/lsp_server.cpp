@@ -168,8 +168,11 @@ struct Settings {
     int debounceMs = 250;
 };
 
-// Lays `given` over `settings`; the problems of what was not taken.
-std::vector<std::string> ReadSettings(const Json& given, Settings& settings) {
+// Lays `given` over `settings`; the problems of what was not taken. A part
+// given replaces the same part given before: "1Slownik" is laid over the
+// command line's options (`base`), "typography" over the defaults.
+std::vector<std::string> ReadSettings(const Json& given, const services::SpellerOptions& base,
+                                      Settings& settings) {
     std::vector<std::string> problems;
     if (given.is_null())
         return problems;
@@ -198,6 +201,7 @@ std::vector<std::string> ReadSettings(const Json& given, Settings& settings) {
         for (const SettingsProblem& problem : refused)
             problems.push_back(std::string(kDictSettingsSection) + ": " + problem.message);
         if (refused.empty()) {
+            settings.speller = base;
             for (const std::string& key : keys) {
                 bool on = dictionary[key].is_boolean()
                               ? dictionary[key].get<bool>()
@@ -220,7 +224,7 @@ std::vector<std::string> ReadSettings(const Json& given, Settings& settings) {
     if (typography.is_boolean()) {
         settings.typographyOn = typography.get<bool>();
     } else if (typography.is_object()) {
-        services::TypographerOptions options = settings.typography;
+        services::TypographerOptions options;
         for (const auto& [name, value] : typography.items()) {
             if (name == "inner-quotes" && value.is_number_integer()) {
                 options.innerQuotes = static_cast<int>(
@@ -566,7 +570,8 @@ Json Server::Initialize(const Json& params) {
 
 void Server::ApplySettings(const Json& given) {
     Settings settings = settings_;
-    std::vector<std::string> problems = ReadSettings(given, settings);
+    std::vector<std::string> problems = ReadSettings(
+        given, {options_.skipCaps, options_.skipDigits, options_.alphabetical}, settings);
     bool spellerChanged = settings.speller.skipCapitals != settings_.speller.skipCapitals ||
                           settings.speller.skipDigits != settings_.speller.skipDigits ||
                           settings.speller.alphabetical != settings_.speller.alphabetical;
