@@ -223,11 +223,11 @@ bool IsDashUnit(char16_t unit) {
     return unit == u'-' || unit == u'–' || unit == u'—';
 }
 
-// The word of `text` that ends before `end` (going back) or starts at `start`,
+// The word of `text` that ends at `end`, and the one that starts at `start`,
 // as a word list's key " word " in the engine's code.
 std::string KeyBefore(std::u16string_view text, size_t end) {
     size_t start = end;
-    while (start > 0 && Typography().classes.Is(Code(text, start - 1), kTypoBlank) == false &&
+    while (start > 0 && !Typography().classes.Is(Code(text, start - 1), kTypoBlank) &&
            text[start - 1] != kBoundSpace)
         --start;
     std::string key = " ";

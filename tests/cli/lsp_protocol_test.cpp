@@ -103,6 +103,59 @@ TEST_F(LspServer, RefusesAMessageLongerThanItTakes) {
     EXPECT_EQ(answer["error"]["message"], "a message of 300000000 bytes, longer than 256 MiB");
 }
 
+TEST_F(LspServer, SurvivesParametersOfEveryKind) {
+    Start();
+    Initialize();
+    OpenDocument("file:///a.md", "Ala ma kotta.");
+    Diagnostics("file:///a.md");
+    const Json notifications[] = {
+        {{"method", "textDocument/didOpen"}, {"params", 5}},
+        {{"method", "textDocument/didOpen"}, {"params", {{"textDocument", {{"uri", 7}}}}}},
+        {{"method", "textDocument/didChange"},
+         {"params", {{"textDocument", {{"uri", "file:///a.md"}}}, {"contentChanges", "x"}}}},
+        {{"method", "textDocument/didChange"},
+         {"params",
+          {{"textDocument", {{"uri", "file:///a.md"}, {"version", "v"}}},
+           {"contentChanges",
+            {{{"range", {{"start", {{"line", "0"}}}, {"end", nullptr}}}, {"text", 3}},
+             {{"range",
+               {{"start", {{"line", 1e300}, {"character", -5}}},
+                {"end", {{"line", -1}, {"character", 1LL << 62}}}}},
+              {"text", "😀 x"}}}}}}},
+        {{"method", "workspace/didChangeConfiguration"}, {"params", {{"settings", {1, 2}}}}},
+        {{"method", "workspace/didChangeConfiguration"},
+         {"params", {{"settings", {{"1Slownik", {{"3PominWERSALIKI", "1\n[x]"}}}}}}}},
+    };
+    for (const Json& notification : notifications)
+        Notify(notification["method"], notification["params"]);
+    SendRaw(Framed(
+        R"({"jsonrpc":"2.0","method":"textDocument/didChange","params":{"text":"\ud800"}})"));
+    const Json requests[] = {
+        {{"method", "textDocument/codeAction"},
+         {"params", {{"textDocument", {{"uri", "file:///a.md"}}}, {"range", "x"}}}},
+        {{"method", "textDocument/codeAction"},
+         {"params",
+          {{"textDocument", {{"uri", "file:///a.md"}}},
+           {"range",
+            {{"start", {{"line", 0}, {"character", 0}}},
+             {"end", {{"line", 999}, {"character", 999}}}}},
+           {"context", {{"only", "quickfix"}}}}}},
+        {{"method", "workspace/executeCommand"}, {"params", {{"command", "tarnik.addWord"}}}},
+        {{"method", "workspace/executeCommand"},
+         {"params", {{"command", "tarnik.ignoreWord"}, {"arguments", {1, 2}}}}},
+    };
+    int id = 10;
+    for (const Json& request : requests) {
+        Request(++id, request["method"], request["params"]);
+        EXPECT_FALSE(Answer(id).is_null()) << request.dump();
+    }
+    // Still serving, with the document as the changes that could be read left it.
+    Request(99, "shutdown");
+    EXPECT_TRUE(Answer(99)["result"].is_null());
+    Notify("exit");
+    EXPECT_EQ(Status(), 0);
+}
+
 TEST_F(LspServer, KeepsTheLifecycle) {
     Start();
     // Before initialize a request is refused, a notification passed over.
