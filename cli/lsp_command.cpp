@@ -28,7 +28,11 @@ const std::string kHelp =
         "keys of \"1Slownik\", the typography rules by the names of tarnik typo) may\n"
         "change the options below. See docs/editors.md.\n\n"
         "Options:\n") +
-    kSpellingOptionsHelp;
+    kSpellingOptionsHelp +
+    "\nThe markup options (-t, -H, -n, -o, --format) change nothing here: each\n"
+    "document's language tells its markup. Exit status: 0 after the editor's\n"
+    "shutdown and exit, 1 when it exits without a shutdown or goes away, 2 when\n"
+    "the dictionaries or the plug-in cannot be opened.\n";
 
 int Run(const std::vector<std::string>& args) {
     SpellingOptions options;
