@@ -12,6 +12,7 @@
 // as it was. "Ignore All" and "Change All" hold for the whole run: the plug-in
 // keeps them for one file, and the answers here carry them to the next; so do
 // the settings chosen under "Options", which last for the run only.
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -32,17 +33,18 @@
 
 #include "cli/command.h"
 #include "cli/options.h"
+#include "cli/spelling_options.h"
 #include "cli/text_file_run.h"
 #include "cli/text_input.h"
 #include "host/dialog_script.h"
 #include "host/dialogs.h"
 #include "host/terminal_dialog_driver.h"
 #include "platform/dialog_resources.h"
+#include "services/speller.h"
 #include "spellcheck/cdict_miss_dialog.h"
 #include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
 #include "text/unicode_case.h"
-#include "text/word_scanner.h"
 
 namespace tarnik::cli {
 namespace {
@@ -50,19 +52,28 @@ namespace {
 constexpr char kName[] = "check";
 
 constexpr char kHelp[] =
-    "Usage: tarnik check [OPTIONS] FILE...\n\n"
+    "Usage: tarnik check [OPTIONS] FILE...    (also: tarnik [OPTIONS] FILE...)\n\n"
     "Proofreads Polish text files interactively with the plug-in's Check Story.\n"
     "At each misspelt word it shows the file, line and column, the line with the\n"
-    "word highlighted and the numbered suggestions, and reads one answer:\n"
-    "  1-99  change the word to that suggestion\n"
-    "  i     Ignore           I  Ignore All (for the rest of the run)\n"
-    "  r     Change (asks for the new text)\n"
-    "  R     Change All (asks for the new text; for the rest of the run)\n"
-    "  a     Add the word to the user dictionary\n"
-    "  s     Suggest again, for a text you type (Enter: the word)\n"
-    "  o     Options: the Dictionary Preferences dialog\n"
-    "  x     Close: stop checking this file and keep its changes\n"
-    "  b     Abort: stop the run; this file is left as it was\n"
+    "word highlighted and the numbered suggestions, and takes one key, as ispell\n"
+    "and hunspell do (at a terminal no Enter is needed after it):\n"
+    "  Space  accept the word this time\n"
+    "  a      accept it for the rest of the run (A and I too: Ignore All)\n"
+    "  i      insert it into the personal dictionary, as it is written: the -p word\n"
+    "         list, or else the user dictionary (the dialog's Add)\n"
+    "  u      insert it in small letters\n"
+    "  1-15   change it to that suggestion (with ten or more, 1 waits for a second\n"
+    "         digit or Enter)\n"
+    "  r      replace it (asks for the new text; Enter alone goes back)\n"
+    "  R      replace it and its later occurrences in the run (Change All)\n"
+    "  l      look up a word: its suggestions, or that it is correct (s too:\n"
+    "         Suggest; Enter: the misspelt word)\n"
+    "  x      Close: write this file with its changes so far, go to the next\n"
+    "  q      quit: leave this file as it was and stop the run (asks first)\n"
+    "  b      Abort: as q, without asking\n"
+    "  o      Options: the Dictionary Preferences dialog\n"
+    "  ?      show these keys\n"
+    "Capitals L, U, X and Q are the same as l, u, x and q.\n"
     "When a file's check ends, the file is written back with the changes, the\n"
     "original kept as FILE.bak (or FILE.bak.1, ..., never over an older backup);\n"
     "a file without changes is not written. A file read in another encoding (-i)\n"
@@ -70,10 +81,17 @@ constexpr char kHelp[] =
     "Options (they may come before or after the files):\n"
     "  --user FILE       the user dictionary (default: user.dic, as tarnik pipe and\n"
     "                    the plug-in find it)\n"
-    "  --dialogs SCRIPT  read the answers from SCRIPT, one a line, instead of the\n"
-    "                    terminal; the Dictionary Preferences dialog takes the steps\n"
-    "                    of tarnik run's dialog scripts (press 1020, press 1, ...)\n"
-    "  --no-backup       do not keep FILE.bak\n"
+    "  -p FILE           a personal word list as hunspell keeps it (UTF-8, one word\n"
+    "                    a line), created with its folders when missing: its words\n"
+    "                    pass, and i and u put words there (a Tarnik user\n"
+    "                    dictionary named here is used as --user)\n"
+    "  -d NAME[,NAME...] the dictionary: Polish (pl, pl_PL, polish, polski); other\n"
+    "                    languages are not used by check, and are named so\n"
+    "  --dialogs SCRIPT  read the answers from SCRIPT, one a line (a line of\n"
+    "                    spaces is Space; 'r TEXT' replaces with TEXT), instead of\n"
+    "                    the terminal; the Dictionary Preferences dialog takes the\n"
+    "                    steps of tarnik run's dialog scripts (press 1020, ...)\n"
+    "  -x, --no-backup   do not keep FILE.bak\n"
     "  --settings FILE   the plug-in's settings ([1Slownik]); default: the defaults\n"
     "  --data DIR        the folder of son.dic (default: XTensions beside tarnik);\n"
     "                    --xtensions DIR is another name for it\n";
@@ -85,6 +103,21 @@ constexpr char kHelpEnd[] =
     "2 on bad usage, or a file that could not be read, was not text of its encoding\n"
     "or could not be written (the other files are checked all the same), or a word\n"
     "could not be saved into the user dictionary.\n";
+
+// The keys, shown under each word and by '?'.
+constexpr char kMenu[] =
+    "  Space) accept once   a) accept   i) insert   u) insert small   r) replace\n"
+    "  R) replace all   l) look up   x) save, next file   q) quit   ?) help\n";
+constexpr char kKeys[] =
+    "  Space  accept the word this time      a, A, I  accept it for the run\n"
+    "  i      insert it into the personal dictionary\n"
+    "  u      insert it in small letters     1-15     take that suggestion\n"
+    "  r      replace it                     R        replace it in the whole run\n"
+    "  l, s   look up a word                 o        Options\n"
+    "  x      write this file and go on to the next one\n"
+    "  q      quit, leaving this file as it was (asks first)   b  the same at once\n";
+constexpr char kAnswerHint[] =
+    "Answer with Space, a suggestion's number or one of a i u r R l x q (? for help).\n";
 
 // The Check Spelling dialog's numbers, as the spell check declares them.
 using MissDialog = CDictMissDialog;
@@ -98,6 +131,8 @@ struct Options {
     std::string script;
     std::string settingsFile;
     std::string xtensions;
+    std::string personalFile;  // -p: a word list, or a user dictionary
+    std::vector<std::string> otherLanguages;
     TextEncoding encoding = TextEncoding::kUtf8;
     bool backup = true;
     std::vector<std::string> files;
@@ -137,29 +172,130 @@ std::string Lowered(const std::string& utf8) {
     return Utf16ToUtf8(LoweredUnits(Units(utf8)));
 }
 
-// The plug-in's rule for a Change All answer: a replacement in the case pattern
-// of the word it replaced follows each later word's case; any other stays as
-// given.
-bool FollowsCase(const std::string& word, const std::string& replacement) {
-    constexpr uint16_t kPattern = kCaseInitial | kCaseCapitals | kCaseSmall | kCaseMixed;
-    return (UnitsCaseClass(Units(word)) & kPattern) ==
-           (UnitsCaseClass(Units(replacement)) & kPattern);
+// Ctrl-C, a closed terminal (SIGHUP) and SIGTERM end the run at once, as the
+// end of the script does: a file is written only when its check is done, so
+// the one being checked is left as it was. The handler may only write, put the
+// terminal back as it was and exit, so its line and status are made ready
+// before each file.
+struct InterruptReport {
+    std::atomic<const char*> line{"tarnik check: interrupted\n"};
+    std::atomic<int> status{kFindingsLeft};
+    std::atomic<bool> restoreTerminal{false};
+    termios terminal{};  // as the run found it
+};
+
+InterruptReport& Interrupt() {
+    static InterruptReport report;
+    return report;
+}
+
+// The terminal read a key at a time, as ispell reads it (no Enter after a key,
+// nothing echoed), and a line at a time, echoed, for a text. Ctrl-C still
+// interrupts; the terminal is put back as it was after each read and when the
+// run is interrupted.
+class Keyboard {
+  public:
+    explicit Keyboard(int fd) : fd_(fd) {
+        if (tcgetattr(fd_, &Interrupt().terminal) == 0)
+            Interrupt().restoreTerminal = true;
+    }
+    ~Keyboard() { Restore(); }
+    Keyboard(const Keyboard&) = delete;
+    Keyboard& operator=(const Keyboard&) = delete;
+
+    // The next key: one character, UTF-8. False at the end of the input.
+    bool Key(std::string& key) {
+        key.clear();
+        if (Interrupt().restoreTerminal) {
+            termios raw = Interrupt().terminal;
+            raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+            raw.c_cc[VMIN] = 1;
+            raw.c_cc[VTIME] = 0;
+            tcsetattr(fd_, TCSANOW, &raw);
+        }
+        char byte = 0;
+        bool read = Byte(byte);
+        if (read) {
+            key += byte;
+            auto lead = static_cast<unsigned char>(byte);
+            int following = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+            for (int i = 0; i < following && Byte(byte); ++i)
+                key += byte;
+        }
+        Restore();
+        return read && key != "\x04";  // Ctrl-D
+    }
+
+    // A line, without its end; false at the end of the input.
+    bool Line(std::string& line) {
+        line.clear();
+        for (char byte = 0; Byte(byte);) {
+            if (byte == '\n')
+                return true;
+            line += byte;
+        }
+        return false;
+    }
+
+  private:
+    bool Byte(char& byte) {
+        for (;;) {
+            ssize_t n = ::read(fd_, &byte, 1);
+            if (n == 1)
+                return true;
+            if (n < 0 && errno == EINTR)
+                continue;
+            return false;
+        }
+    }
+    void Restore() {
+        if (Interrupt().restoreTerminal)
+            tcsetattr(fd_, TCSANOW, &Interrupt().terminal);
+    }
+
+    int fd_;
+};
+
+// Where i and u put words during one file's check.
+struct Insertions {
+    services::PersonalWordList* personal = nullptr;  // -p's list; none: the user dictionary
+    std::string userPath;                            // the user dictionary
+    services::AcceptedWords* passing = nullptr;      // the words that pass from now on
+};
+
+// Adds `word` to the user dictionary `path`, beside the plug-in's own record of it.
+std::optional<tarnik::Error> AddToUserDictionary(const std::string& path, const std::string& word) {
+    std::string cp1250;
+    if (std::string problem = services::UserWordProblem(word, cp1250); !problem.empty())
+        return tarnik::Error{problem, path, 0};
+    UserDictionary* record = nullptr;
+    if (std::optional<tarnik::Error> problem = services::OpenUserDictionary(path, record))
+        return problem;
+    std::optional<tarnik::Error> result;
+    if (int16_t added = UserDictAddWord(record, cp1250); added != kUserDictOk)
+        result = services::UserDictChangeProblem(record, added, path);
+    UserDictClose(record);
+    return result;
 }
 
 // Answers the plug-in's dialogs for tarnik check: the Check Spelling dialog by
 // its keys, every other dialog by dialog-script steps, from one input.
 class CheckDriver : public host::DialogDriver {
   public:
-    CheckDriver(std::istream& in, std::ostream& out, bool terminal)
-        : in_(in), out_(out), terminal_(terminal), others_(in, out) {}
+    // `keyboard`: the terminal, read a key at a time; none: `in`, a line at a time.
+    CheckDriver(std::istream& in, std::ostream& out, bool terminal, Keyboard* keyboard)
+        : in_(in), out_(out), terminal_(terminal), keyboard_(keyboard), others_(in, out) {}
 
-    // The file being checked and the host that shows it.
-    void Begin(const std::string& file, host::MemoryHost& host) {
+    // The file being checked, the host that shows it, and where words go.
+    void Begin(const std::string& file, host::MemoryHost& host, const Insertions& insertions) {
         KeepAnswered();
         file_ = file;
         host_ = &host;
+        insertions_ = insertions;
     }
     bool Interrupted() const { return interrupted_; }
+    // Whether a word to be inserted could not be saved.
+    bool Unsaved() const { return unsaved_; }
 
     std::optional<host::DialogAction> NextAction(const host::DialogState& dialog) override {
         if (interrupted_)
@@ -268,23 +404,7 @@ class CheckDriver : public host::DialogDriver {
         } else if (list && !list->rows.empty()) {
             out_ << "  (" << list->rows.front() << ")\n";
         }
-        const host::DialogItemState* add = Item(dialog, MissDialog::kAddItem);
-        out_ << "\n  i) Ignore     I) Ignore All   r) Change     R) Change All\n  "
-             << (add && add->enabled ? "a) Add        " : "             ")
-             << "s) Suggest      o) Options    x) Close      b) Abort\n";
-    }
-
-    bool ReadLine(const char* prompt, std::string& line) {
-        if (terminal_)
-            out_ << prompt << std::flush;
-        if (!std::getline(in_, line)) {
-            if (terminal_)
-                out_ << "\n";
-            return false;
-        }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        return true;
+        out_ << "\n" << kMenu;
     }
 
     // A change to `answer`: a suggestion's number, or a text.
@@ -333,13 +453,12 @@ class CheckDriver : public host::DialogDriver {
         }
         Show(dialog, word);
         for (;;) {
-            std::string line;
-            if (!ReadLine("? ", line)) {
+            std::string key;
+            std::string rest;
+            if (!ReadAnswer(dialog, key, rest)) {
                 interrupted_ = true;
                 return std::nullopt;
             }
-            std::string key = line.substr(0, line.find_first_of(" \t"));
-            std::string rest = key.size() < line.size() ? line.substr(key.size() + 1) : "";
             if (key.empty())
                 continue;
             if (std::isdigit(static_cast<unsigned char>(key[0]))) {
@@ -347,17 +466,27 @@ class CheckDriver : public host::DialogDriver {
                     return action;
                 continue;
             }
+            // The capitals that do not clash are the small letters' (ispell
+            // ignores case); I keeps the dialog's Ignore All.
+            if (key == "L" || key == "U" || key == "X" || key == "Q" || key == "A")
+                key[0] = static_cast<char>(key[0] - 'A' + 'a');
             if (key.size() != 1) {
-                out_ << "Answer with a suggestion's number or one of i I r R a s o x b.\n";
+                out_ << kAnswerHint;
                 continue;
             }
             switch (key[0]) {
-                case 'i':
+                case ' ':
                     return Press(MissDialog::kIgnoreItem);
+                case 'a':
                 case 'I':
                     ignored_.insert(word);
                     ignored_.insert(Lowered(word));
                     return Press(MissDialog::kIgnoreAllItem);
+                case 'i':
+                case 'u':
+                    if (auto action = Insert(dialog, word, key[0] == 'u'))
+                        return action;
+                    continue;
                 case 'r':
                 case 'R': {
                     if (rest.empty() && !ReadLine("Change to: ", rest)) {
@@ -376,19 +505,14 @@ class CheckDriver : public host::DialogDriver {
                             Item(dialog, MissDialog::kSuggestionsItem);
                         if (action->kind == host::DialogAction::Kind::Choose && list)
                             to = list->rows[size_t(action->row)];
-                        bool follows = FollowsCase(word, to);
+                        bool follows = ReplacementFollowsCase(Units(word), Units(to));
                         answered_->change = {Lowered(word), {follows ? Lowered(to) : to, follows}};
                     }
                     return action;
                 }
-                case 'a':
-                    if (const host::DialogItemState* add = Item(dialog, MissDialog::kAddItem);
-                        add && add->enabled)
-                        return Press(MissDialog::kAddItem);
-                    out_ << "There is no user dictionary to add to.\n";
-                    continue;
+                case 'l':
                 case 's':
-                    if (rest.empty() && !ReadLine("Suggest for (Enter: the word): ", rest)) {
+                    if (rest.empty() && !ReadLine("Look up (Enter: the word): ", rest)) {
                         interrupted_ = true;
                         return std::nullopt;
                     }
@@ -398,20 +522,113 @@ class CheckDriver : public host::DialogDriver {
                     return Press(MissDialog::kOptionsItem);
                 case 'x':
                     return Press(MissDialog::kCloseItem);
+                case 'q': {
+                    std::string sure;
+                    if (!ReadLine("Quit, leaving this file as it was? (y/n) ", sure) ||
+                        sure == "y" || sure == "Y") {
+                        interrupted_ = true;
+                        return std::nullopt;
+                    }
+                    continue;
+                }
                 case 'b':
                     interrupted_ = true;
                     return std::nullopt;
+                case '?':
+                    out_ << kKeys;
+                    continue;
                 default:
-                    out_ << "Answer with a suggestion's number or one of i I r R a s o x b.\n";
+                    out_ << kAnswerHint;
                     continue;
             }
         }
     }
 
+    // Inserts `word` (in small letters when `small`) into the personal word
+    // list, or the user dictionary; the plug-in's own Add stores a word as the
+    // text has it. None when it could not be stored (the user answers again).
+    std::optional<host::DialogAction> Insert(const host::DialogState& dialog,
+                                             const std::string& word, bool small) {
+        std::string stored = small ? Lowered(word) : word;
+        if (!insertions_.personal && stored == word) {
+            if (const host::DialogItemState* add = Item(dialog, MissDialog::kAddItem);
+                add && add->enabled)
+                return Press(MissDialog::kAddItem);
+            out_ << "There is no user dictionary to add to.\n";
+            return std::nullopt;
+        }
+        std::optional<tarnik::Error> problem =
+            insertions_.personal ? insertions_.personal->Add(stored)
+                                 : AddToUserDictionary(insertions_.userPath, stored);
+        if (problem) {
+            out_ << "'" << stored << "' was not inserted: " << problem->Message() << "\n";
+            unsaved_ = true;
+            return std::nullopt;
+        }
+        insertions_.passing->Accept(stored);
+        return Press(MissDialog::kIgnoreItem);
+    }
+
+    // One answer: a key and what follows it on its line (a script's "r TEXT").
+    // At a terminal a key needs no Enter; a 1 among ten or more suggestions
+    // waits for a second digit.
+    bool ReadAnswer(const host::DialogState& dialog, std::string& key, std::string& rest) {
+        if (!keyboard_) {
+            std::string line;
+            if (!ReadLine("? ", line))
+                return false;
+            if (!line.empty() && line.find_first_not_of(' ') == std::string::npos) {
+                key = " ";
+                return true;
+            }
+            key = line.substr(0, line.find_first_of(" \t"));
+            rest = key.size() < line.size() ? line.substr(key.size() + 1) : "";
+            return true;
+        }
+        out_ << "? " << std::flush;
+        if (!keyboard_->Key(key))
+            return false;
+        if (key == "\n" || key == "\r") {
+            key.clear();
+            out_ << "\n";
+            return true;
+        }
+        const host::DialogItemState* list = Item(dialog, MissDialog::kSuggestionsItem);
+        out_ << (key == " " ? "" : key) << std::flush;
+        std::string second;
+        if (key == "1" && list && list->enabled && list->rows.size() >= 10) {
+            if (!keyboard_->Key(second))
+                return false;
+            if (second.size() == 1 && std::isdigit(static_cast<unsigned char>(second[0]))) {
+                key += second;
+                out_ << second;
+            }
+        }
+        out_ << "\n";
+        return true;
+    }
+
+    bool ReadLine(const char* prompt, std::string& line) {
+        if (terminal_)
+            out_ << prompt << std::flush;
+        bool read = keyboard_ ? keyboard_->Line(line) : static_cast<bool>(std::getline(in_, line));
+        if (!read) {
+            if (terminal_)
+                out_ << "\n";
+            return false;
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        return true;
+    }
+
     std::istream& in_;
     std::ostream& out_;
     bool terminal_;
+    Keyboard* keyboard_;
     host::TerminalDialogDriver others_;
+    Insertions insertions_;
+    bool unsaved_ = false;
     std::string file_;
     host::MemoryHost* host_ = nullptr;
     std::vector<host::DialogAction> queued_;
@@ -437,15 +654,35 @@ int Error(const std::string& message) {
 // Parses the arguments; none to go on, or the exit status to end with.
 std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
     const Option table[] = {
-        UserOption(options.userFile),     ValueOption("dialogs", options.script),
-        NoBackupOption(options.backup),   SettingsOption(options.settingsFile),
-        DataOption(options.xtensions),    XTensionsOption(options.xtensions),
+        UserOption(options.userFile),
+        ValueOption("dialogs", options.script),
+        NoBackupOption(options.backup),
+        {nullptr, 'x', false,
+         [&options](const std::string&) {
+             options.backup = false;
+             return std::optional<std::string>();
+         }},
+        PersonalListOption(options.personalFile),
+        {nullptr, 'd', true,
+         [&options](const std::string& value) {
+             return ParseDictionaryNames(value, options.otherLanguages);
+         }},
+        SettingsOption(options.settingsFile),
+        DataOption(options.xtensions),
+        XTensionsOption(options.xtensions),
         EncodingOption(options.encoding),
     };
     if (std::optional<int> status = ParseCommandLine(kName, args, table, options.files))
         return status;
     if (options.files.empty())
         return UsageError(kName, "no file given");
+    for (const std::string& other : options.otherLanguages)
+        std::cerr << "tarnik " << kName << ": the dictionary '" << other
+                  << "' is not used: tarnik check checks Polish alone\n";
+    if (!options.personalFile.empty() && services::HoldsUserDictionary(options.personalFile)) {
+        options.userFile = options.personalFile;
+        options.personalFile.clear();
+    }
     return std::nullopt;
 }
 
@@ -475,7 +712,7 @@ bool CanReplace(const std::string& file, std::string& error) {
 // holds the settings an earlier file's run left ("Options" may have changed
 // them), and gets this file's.
 bool CheckFile(const std::string& file, const Options& options, CheckDriver& driver,
-               std::optional<std::string>& carried) {
+               services::PersonalWordList* personal, std::optional<std::string>& carried) {
     std::u16string text;
     std::string error;
     if (std::optional<std::string> refusal = InPlaceRefusal(file)) {
@@ -498,13 +735,26 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         return false;
     }
     const std::string original = Utf16ToUtf8(text);
-    driver.Begin(file, run.Host());
+    // The personal list's words pass in this file's check (the plug-in closes
+    // them with its dictionaries at the end of the run).
+    services::AcceptedWords passing;
+    if (personal) {
+        for (const std::string& word : personal->Words())
+            passing.Accept(word);
+    }
+    driver.Begin(file, run.Host(),
+                 {personal,
+                  services::UserDictionaryPath(
+                      options.xtensions.empty() ? DefaultXTensionsDir() : options.xtensions,
+                      options.userFile),
+                  &passing});
     TextFileRun::CommandResult result = run.RunCommand("Check Story...");
     carried = run.Settings();
     // A word the check could not save into the user dictionary (a full disk, a
     // read-only file) was told in its message box; the file is still written,
     // and the run ends with a failure.
-    const bool unsaved = std::ranges::any_of(run.Host().messages, &host::ShownMessage::failure);
+    const bool unsaved =
+        std::ranges::any_of(run.Host().messages, &host::ShownMessage::failure) || driver.Unsaved();
     if (unsaved)
         Error(file + ": a change of the user dictionary could not be saved");
     if (driver.Interrupted()) {
@@ -532,21 +782,9 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     return !unsaved;
 }
 
-// Ctrl-C, a closed terminal (SIGHUP) and SIGTERM end the run at once, as the
-// end of the script does: a file is written only when its check is done, so
-// the one being checked is left as it was. The handler may only write and
-// exit, so its line and status are made ready before each file.
-struct InterruptReport {
-    std::atomic<const char*> line{"tarnik check: interrupted\n"};
-    std::atomic<int> status{kFindingsLeft};
-};
-
-InterruptReport& Interrupt() {
-    static InterruptReport report;
-    return report;
-}
-
 extern "C" void OnInterrupt(int) {
+    if (Interrupt().restoreTerminal)
+        tcsetattr(STDIN_FILENO, TCSANOW, &Interrupt().terminal);
     const char* line = Interrupt().line.load();
     [[maybe_unused]] ssize_t written = ::write(STDERR_FILENO, line, std::strlen(line));
     ::_exit(Interrupt().status.load());
@@ -577,7 +815,19 @@ int Run(const std::vector<std::string>& args) {
                           "standard input is not a terminal: answer from a script with --dialogs "
                           "SCRIPT");
     }
-    CheckDriver driver(*in, std::cout, !script && isatty(STDOUT_FILENO));
+    std::optional<services::PersonalWordList> personal;
+    if (!options.personalFile.empty()) {
+        personal.emplace();
+        // As in the pipe, a list that cannot be read or made is told, and the
+        // check goes on; inserting into it then fails and is told.
+        if (std::optional<tarnik::Error> problem = personal->Open(options.personalFile))
+            ReportError(kName, "", problem->Message() + "; the check goes on without its words");
+    }
+    std::optional<Keyboard> keyboard;
+    if (!script)
+        keyboard.emplace(STDIN_FILENO);
+    CheckDriver driver(*in, std::cout, !script && isatty(STDOUT_FILENO),
+                       keyboard ? &*keyboard : nullptr);
     int status = 0;
     std::optional<std::string> carried;
     // Made before the first file, so that no line the handler may be reading
@@ -589,7 +839,8 @@ int Run(const std::vector<std::string>& args) {
         const std::string& file = options.files[i];
         Interrupt().line = interruptLines[i].c_str();
         Interrupt().status = std::max(status, kFindingsLeft);
-        const bool checked = CheckFile(file, options, driver, carried);
+        const bool checked =
+            CheckFile(file, options, driver, personal ? &*personal : nullptr, carried);
         if (driver.Interrupted())
             return std::max(status, kFindingsLeft);
         if (!checked)

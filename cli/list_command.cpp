@@ -26,7 +26,14 @@ const std::string kHelp =
         "other files are checked all the same).\n\n"
         "Options (they may come before or after the files):\n"
         "  --locations     print FILE:LINE:COLUMN: WORD instead (lines and columns\n"
-        "                  count from 1, columns in characters; '-' is standard input)\n") +
+        "                  count from 1, columns in characters; '-' is standard input)\n"
+        "  -L              print the lines that hold a misspelt word, as they are\n"
+        "                  (also: tarnik -L)\n"
+        "  -w              each line is one word: print the misspelt ones (tarnik -w)\n"
+        "  -G              print the correct words instead (with -L, the lines without\n"
+        "                  a misspelt word; with -w, the correct lines) (tarnik -G)\n"
+        "  -u              print 'Line N: WORD -> SUGGESTION' for each misspelt word\n"
+        "                  that has a suggestion, the likeliest (tarnik -u)\n") +
     kSpellingOptionsHelp + kEncodingHelp;
 
 // Lists the misspelt words of one input; false when it cannot be read to its end.
@@ -45,17 +52,41 @@ bool ListMisspelt(const std::string& path, const services::Speller& speller,
     int64_t offset = 0;
     std::string_view piece;
     bool lineEnds = false;
+    std::string lineText;  // -L and -w print or check whole lines
+    bool lineMisspelt = false;
     auto print = [&](const LineWord& word) {
-        if (speller.Check(word.original, word.beforeStop))
+        bool correct = speller.Check(word.original, word.beforeStop);
+        lineMisspelt = lineMisspelt || !correct;
+        if (options.shows == ListShows::kFirstSuggestions && !correct) {
+            std::vector<std::string> suggestions = speller.Suggest(word.original);
+            if (!suggestions.empty())
+                std::cout << "Line " << line << ": " << word.original << " -> " << suggestions[0]
+                          << "\n";
+        }
+        if (options.shows != ListShows::kWords || correct != options.correct)
             return;
         if (options.locations)
             std::cout << name << ":" << line << ":" << word.offset + 1 << ": ";
         std::cout << word.original << "\n";
     };
+    auto endLine = [&]() {
+        if (options.shows == ListShows::kLines && lineMisspelt != options.correct)
+            std::cout << lineText << "\n";
+        if (options.shows == ListShows::kWordLines && !lineText.empty() &&
+            speller.Check(lineText) == options.correct)
+            std::cout << lineText << "\n";
+        lineText.clear();
+        lineMisspelt = false;
+    };
     while (input.NextPiece(piece, lineEnds)) {
-        cutter.Cut(piece, lineEnds, offset, print);
-        if (lineEnds)
+        if (options.shows == ListShows::kLines || options.shows == ListShows::kWordLines)
+            lineText += piece;
+        if (options.shows != ListShows::kWordLines)
+            cutter.Cut(piece, lineEnds, offset, print);
+        if (lineEnds) {
+            endLine();
             ++line;
+        }
     }
     if (!input.Error().empty()) {
         ReportError(kName, MessageName(path), input.Error());

@@ -579,7 +579,7 @@ void Server::ApplySettings(const Json& given) {
         // One speller is open at a time in a process: the old one is closed first.
         speller_.reset();
         speller_ = std::make_unique<services::Speller>();
-        services::SpellerPlaces places{DataFolder(options_.dataDir), options_.userFile};
+        services::SpellerPlaces places = SpellerPlacesOf(options_);
         if (std::optional<Error> problem = speller_->Open(places, settings.speller)) {
             // The dictionaries opened a moment ago: they are opened again as they were.
             problems.push_back(problem->Message());

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <new>
 
@@ -13,8 +14,9 @@ namespace {
 using namespace tarnik::cli;
 
 // Called as ispell or hunspell are, with options first ("-d pl -a"): the command
-// is the one its mode option names (-a pipe, -l list), and the mode option is
-// left out of the rest. Empty when no mode option is given.
+// is the one its mode option names (-a pipe, -l list, left out of the rest;
+// hunspell's -L, -G, -w and -u list, kept as list's options). Empty when no mode
+// option is given.
 std::string IspellModeCommand(std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "-a" || args[i] == "-l") {
@@ -23,7 +25,19 @@ std::string IspellModeCommand(std::vector<std::string>& args) {
             return mode;
         }
     }
+    for (const std::string& arg : args) {
+        if (arg == "-L" || arg == "-G" || arg == "-w" || arg == "-u")
+            return "list";
+    }
     return "";
+}
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& c : AllCommands()) {
+        if (name == c.name || (!c.alias.empty() && name == c.alias))
+            return &c;
+    }
+    return nullptr;
 }
 
 int RunCommand(std::vector<std::string> args) {
@@ -48,17 +62,20 @@ int RunCommand(std::vector<std::string> args) {
                 std::cout << kVersionLine << "\n";
                 return 0;
             }
-            return UsageError(
-                "", "unknown option '" + args[0] + "' (give a command, or -a or -l as to ispell)");
+            // Options and files without a mode, as to ispell and hunspell: an
+            // interactive check of the files.
+            name = "check";
         }
         args.insert(args.begin(), name);
+    } else if (!FindCommand(name)) {
+        // tarnik FILE...: an interactive check, as ispell FILE and hunspell FILE.
+        std::error_code error;
+        if (!std::filesystem::exists(name, error))
+            return UsageError("",
+                              "unknown command '" + name + "', and there is no file of that name");
+        args.insert(args.begin(), "check");
     }
-    for (const Command& c : AllCommands()) {
-        if (name == c.name || (!c.alias.empty() && name == c.alias)) {
-            return c.run(std::vector<std::string>(args.begin() + 1, args.end()));
-        }
-    }
-    return UsageError("", "unknown command '" + name + "'");
+    return FindCommand(args[0])->run(std::vector<std::string>(args.begin() + 1, args.end()));
 }
 
 }  // namespace

@@ -156,6 +156,10 @@ Option UserOption(std::string& file, char shortName) {
     return StringOption("user", shortName, file);
 }
 
+Option PersonalListOption(std::string& file) {
+    return StringOption(nullptr, 'p', file);
+}
+
 Option SettingsOption(std::string& file) {
     return StringOption("settings", 0, file);
 }

@@ -49,6 +49,7 @@ Option ValueOption(const char* longName, std::string& field);
 Option DataOption(std::string& folder);       // --data DIR
 Option XTensionsOption(std::string& folder);  // --xtensions DIR, the older name of --data
 Option UserOption(std::string& file, char shortName = 0);  // --user FILE
+Option PersonalListOption(std::string& file);              // -p FILE, a personal word list
 Option SettingsOption(std::string& file);                  // --settings FILE
 Option OutputOption(std::string& file);                    // -o FILE, --output FILE
 Option InPlaceOption(bool& inPlace);                       // --in-place

@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "charsets/char_classes.h"
 #include "cli/command.h"
 #include "cli/options.h"
 #include "cli/spelling_options.h"
 #include "cli/text_input.h"
+#include "tarnik/text_codec.h"
+#include "text/unicode_case.h"
 
 namespace tarnik::cli {
 namespace {
@@ -27,9 +28,10 @@ const std::string kHelp =
         "  # WORD OFFSET                 misspelt, no suggestions\n"
         "OFFSET counts characters from the start of the line (0 is the first).\n\n"
         "A line that starts with one of these is a command and gets no answer:\n"
-        "  *WORD   add WORD to the user dictionary (saved at once; a failed save is\n"
-        "          reported on standard error and the run ends with status 2)\n"
-        "  &WORD   add WORD in small letters to the user dictionary\n"
+        "  *WORD   add WORD to the personal word list (-p), or else the user\n"
+        "          dictionary (saved at once; a failed save is reported on standard\n"
+        "          error and the run ends with status 2)\n"
+        "  &WORD   add WORD in small letters, the same way\n"
         "  @WORD   accept WORD for the rest of the run\n"
         "  +       TeX/LaTeX text from now on (+nroff, +html: those formats)\n"
         "  -       back to the format the run started with (plain text if that was TeX)\n"
@@ -51,7 +53,7 @@ std::string Trimmed(const std::string& text) {
 
 class PipeSession {
   public:
-    PipeSession(const services::Speller& speller, const SpellingOptions& options)
+    PipeSession(services::Speller& speller, const SpellingOptions& options)
         : speller_(speller),
           startFormat_(options.format),
           filter_(options.format, options.checkAddresses),
@@ -123,31 +125,21 @@ class PipeSession {
     void AddToUser(const std::string& word, bool small) {
         if (word.empty())
             return;
-        std::string cp1250;
-        std::string problem = services::UserWordProblem(word, cp1250);
-        if (small) {
-            for (char& c : cp1250)
-                c = static_cast<char>(ToLower(static_cast<uint8_t>(c)));
-        }
+        std::string added = small ? Utf16ToUtf8(LoweredUnits(Utf8ToUtf16(word))) : word;
+        std::string problem = speller_.AddRefusal(added);
         if (problem.empty()) {
-            UserDictionary* user = speller_.User();
-            if (int16_t result = UserDictAddWord(user, cp1250); result != kUserDictOk)
-                problem =
-                    services::UserDictChangeProblem(user, result, speller_.UserPath()).Message();
-            unsaved_ = unsaved_ || !problem.empty();
+            if (std::optional<Error> failure = speller_.Add(added)) {
+                problem = failure->Message();
+                unsaved_ = true;  // the word was fit to keep
+            }
         }
         if (!problem.empty()) {
-            std::cerr << "tarnik " << kName << ": '" << word << "' was not added to "
-                      << speller_.UserPath() << ": " << problem << "\n";
+            std::cerr << "tarnik " << kName << ": '" << added << "' was not added to "
+                      << speller_.AddPath() << ": " << problem << "\n";
         }
     }
 
-    // Accepted words go into a dictionary of their own, for this run only.
-    void Accept(const std::string& word) {
-        if (!accepted_ && UserDictOpenForRun(accepted_) != 0)
-            return;
-        UserDictAddWord(accepted_, services::SpellerText(word));
-    }
+    void Accept(const std::string& word) { speller_.Accept(word); }
 
     void Check(std::string_view piece, bool lineEnds) {
         cutter_.Cut(piece, lineEnds, offset_, [this](const LineWord& word) { Answer(word); });
@@ -173,7 +165,7 @@ class PipeSession {
         std::cout << "\n";
     }
 
-    const services::Speller& speller_;
+    services::Speller& speller_;
     TextFormat startFormat_;
     TextFilter filter_;
     WordCutter cutter_;
@@ -182,8 +174,7 @@ class PipeSession {
     bool inLine_ = false;
     bool lineIsCommand_ = false;
     int64_t offset_ = 0;
-    UserDictionary* accepted_ = nullptr;  // closed with the speller
-    bool unsaved_ = false;                // a word was not saved into the user dictionary
+    bool unsaved_ = false;  // a word was not saved into the user dictionary
 
   public:
     bool Unsaved() const { return unsaved_; }
@@ -209,7 +200,7 @@ int Run(const std::vector<std::string>& args) {
     // The run answers to the end, as an editor expects; a word the user asked
     // to keep that was not saved still ends it with a failure.
     if (session.Unsaved())
-        return ReportError(kName, "", "words were not saved into " + speller.UserPath(),
+        return ReportError(kName, "", "words were not saved into " + speller.AddPath(),
                            kUsageError);
     return 0;
 }

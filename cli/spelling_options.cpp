@@ -1,5 +1,6 @@
 #include "cli/spelling_options.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -46,16 +47,39 @@ bool IsPolishDictionaryName(std::string name) {
 
 }  // namespace
 
+std::optional<std::string> ParseDictionaryNames(const std::string& names,
+                                                std::vector<std::string>& others) {
+    bool polish = false;
+    others.clear();
+    for (size_t from = 0; from <= names.size();) {
+        size_t comma = std::min(names.find(',', from), names.size());
+        std::string name = names.substr(from, comma - from);
+        if (IsPolishDictionaryName(name))
+            polish = true;
+        else if (!name.empty())
+            others.push_back(name);
+        from = comma + 1;
+    }
+    if (!polish)
+        return "Tarnik checks Polish: name it among the dictionaries (-d pl, pl_PL, polish or "
+               "polski; -d pl_PL,en_US adds English words)";
+    return std::nullopt;
+}
+
 const char kVersionLine[] =
     "@(#) International Ispell Version 3.2.06 (but really Tarnik " TARNIK_VERSION ")";
 
 const char kSpellingOptionsHelp[] =
     "  --data DIR      the folder of the dictionary son.dic (default: the bundled\n"
     "                  XTensions folder)\n"
-    "  --user FILE, -p FILE\n"
-    "                  the user dictionary (default: user.dic beside son.dic, or in\n"
+    "  --user FILE     the user dictionary (default: user.dic beside son.dic, or in\n"
     "                  the per-user data folder when that folder is read-only);\n"
     "                  created when missing\n"
+    "  -p FILE         a personal word list as hunspell keeps it: UTF-8, one word a\n"
+    "                  line ('/FLAGS' after a word is ignored); created with its\n"
+    "                  folders when missing. Its words pass beside the user\n"
+    "                  dictionary's, and the words added go there. A Tarnik user\n"
+    "                  dictionary named here is used as --user is\n"
     "  --skip-caps     do not check words in capitals (PKP, NATO)\n"
     "  --skip-digits   do not check words that hold digits (A4, 2015r)\n"
     "  -t, -H, -n, -o  the text is TeX/LaTeX, HTML/XML, nroff/troff, or plain text\n"
@@ -63,9 +87,15 @@ const char kSpellingOptionsHelp[] =
     "                  html, nroff, plain; -X is -H)\n"
     "  --check-url     check URLs, e-mail addresses and file paths too (by default\n"
     "                  they are skipped)\n"
-    "  -d NAME         the dictionary: Polish is the only one, by any of its names\n"
-    "                  (pl, pl_PL, polish, polski); another name is an error\n"
-    "  -m, -B, -C, -P, -S, -x, -b, --check-apostrophe, -w CHARS, -W N, -T TYPE\n"
+    "  -d NAME[,NAME...]\n"
+    "                  the dictionaries: Polish (pl, pl_PL, polish or polski) is\n"
+    "                  Tarnik's and must be among them; a word that another one\n"
+    "                  (en_US, en, de_DE: an installed hunspell dictionary, or its\n"
+    "                  path without .dic) accepts passes too, and its suggestions\n"
+    "                  follow Tarnik's. One that is missing is named, and the check\n"
+    "                  goes on without it\n"
+    "  -m, -B, -C, -P, -S, -x, -b, --check-apostrophe, -W N, -T TYPE (and for\n"
+    "                  pipe, -w CHARS)\n"
     "                  options of ispell and hunspell that editors pass; accepted,\n"
     "                  and they change nothing\n"
     "  -v, -vv         print the version line and stop\n"
@@ -88,7 +118,8 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
     };
     std::vector<Option> table = {
         DataOption(options.dataDir),
-        UserOption(options.userFile, 'p'),
+        UserOption(options.userFile),
+        PersonalListOption(options.personalFile),
         EncodingOption(options.encoding),
         FlagOption("skip-caps", options.skipCaps),
         FlagOption("skip-digits", options.skipDigits),
@@ -106,18 +137,8 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
              return std::nullopt;
          }},
         {nullptr, 'd', true,
-         [](const std::string& value) -> std::optional<std::string> {
-             for (size_t from = 0; from <= value.size();) {
-                 size_t comma = value.find(',', from);
-                 std::string name = value.substr(from, comma - from);
-                 if (!IsPolishDictionaryName(name))
-                     return "there is no dictionary '" + name +
-                            "': Tarnik checks Polish only (-d pl, pl_PL, polish or polski)";
-                 if (comma == std::string::npos)
-                     break;
-                 from = comma + 1;
-             }
-             return std::nullopt;
+         [&options](const std::string& value) {
+             return ParseDictionaryNames(value, options.otherLanguages);
          }},
         {nullptr, 'v', false,
          [&options](const std::string&) {
@@ -133,13 +154,28 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
         ignored('S'),
         ignored('x'),
         ignored('b'),
-        ignored('w', true),
         ignored('W', true),
         ignored('T', true),
         ignored(takesFiles ? 'l' : 'a'),  // the mode itself
     };
-    if (takesFiles)
+    auto shows = [&options](char letter, ListShows value) {
+        return Option{nullptr, letter, false, [&options, value](const std::string&) {
+                          options.shows = value;
+                          return std::optional<std::string>();
+                      }};
+    };
+    if (takesFiles) {
         table.push_back(FlagOption("locations", options.locations));
+        table.push_back(shows('L', ListShows::kLines));
+        table.push_back(shows('w', ListShows::kWordLines));
+        table.push_back(shows('u', ListShows::kFirstSuggestions));
+        table.push_back({nullptr, 'G', false, [&options](const std::string&) {
+                             options.correct = true;
+                             return std::optional<std::string>();
+                         }});
+    } else {
+        table.push_back(ignored('w', true));  // ispell's word characters
+    }
     std::vector<std::string> operands;
     if (std::optional<int> status = ParseCommandLine(command, args, table, operands))
         return status;
@@ -177,6 +213,18 @@ std::string DataFolder(const std::string& dataDir) {
     return dataDir.empty() ? DefaultXTensionsDir() : dataDir;
 }
 
+services::SpellerPlaces SpellerPlacesOf(const SpellingOptions& options) {
+    services::SpellerPlaces places{DataFolder(options.dataDir), options.userFile};
+    if (!options.personalFile.empty()) {
+        if (services::HoldsUserDictionary(options.personalFile))
+            places.userDictionary = options.personalFile;
+        else
+            places.personalWords = options.personalFile;
+    }
+    places.otherLanguages = options.otherLanguages;
+    return places;
+}
+
 std::optional<int> StartSpelling(const std::string& command, const std::vector<std::string>& args,
                                  bool takesFiles, SpellingOptions& options,
                                  services::Speller& speller) {
@@ -186,9 +234,8 @@ std::optional<int> StartSpelling(const std::string& command, const std::vector<s
         std::cout << kVersionLine << "\n";
         return 0;
     }
-    std::optional<Error> problem =
-        speller.Open({DataFolder(options.dataDir), options.userFile},
-                     {options.skipCaps, options.skipDigits, options.alphabetical});
+    std::optional<Error> problem = speller.Open(
+        SpellerPlacesOf(options), {options.skipCaps, options.skipDigits, options.alphabetical});
     for (const Error& warning : speller.Warnings())
         std::cerr << "tarnik " << command << ": " << warning.Message() << "\n";
     if (problem) {

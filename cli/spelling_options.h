@@ -16,16 +16,30 @@
 
 namespace tarnik::cli {
 
+// What tarnik list prints, as hunspell's options choose it.
+enum class ListShows {
+    kWords,             // -l: the misspelt words
+    kLines,             // -L: the lines that hold a misspelt word
+    kWordLines,         // -w: each line is one word; the misspelt ones
+    kFirstSuggestions,  // -u: "Line N: WORD -> SUGGESTION" for the words with one
+};
+
 struct SpellingOptions {
     std::string dataDir;   // the folder of son.dic; empty: the bundled one
     std::string userFile;  // empty: user.dic beside son.dic, or in the per-user folder
+    // -p: a personal word list in hunspell's format, or a user dictionary that
+    // is one already.
+    std::string personalFile;
+    std::vector<std::string> otherLanguages;  // -d pl,en: the names after Polish's
     bool skipCaps = false;
     bool skipDigits = false;
     TextFormat format = TextFormat::kPlain;
     bool checkAddresses = false;  // check URLs, e-mail addresses and paths too
     bool locations = false;       // list: FILE:LINE:COLUMN: WORD
-    bool version = false;         // -v, -vv: print the version line and stop
-    bool alphabetical = false;    // suggestions in alphabetical order, not ranked
+    ListShows shows = ListShows::kWords;
+    bool correct = false;       // list -G: the correct words (or lines) instead
+    bool version = false;       // -v, -vv: print the version line and stop
+    bool alphabetical = false;  // suggestions in alphabetical order, not ranked
     TextEncoding encoding = TextEncoding::kUtf8;
     std::vector<std::string> files;
 };
@@ -39,6 +53,11 @@ extern const char kSpellingOptionsHelp[];
 std::optional<int> ParseSpellingOptions(const std::string& command,
                                         const std::vector<std::string>& args, bool takesFiles,
                                         SpellingOptions& options);
+
+// Reads -d's comma-separated dictionary names: a Polish one must be among
+// them; the others' names go into `others`. The problem, or none.
+std::optional<std::string> ParseDictionaryNames(const std::string& names,
+                                                std::vector<std::string>& others);
 
 // The version line of the pipe protocol, as `-v` prints it.
 extern const char kVersionLine[];
@@ -80,6 +99,9 @@ class WordCutter {
 std::optional<int> StartSpelling(const std::string& command, const std::vector<std::string>& args,
                                  bool takesFiles, SpellingOptions& options,
                                  services::Speller& speller);
+
+// Where the speller finds its dictionaries, as the options name them.
+services::SpellerPlaces SpellerPlacesOf(const SpellingOptions& options);
 
 // The data folder the options name, or the bundled one.
 std::string DataFolder(const std::string& dataDir);

@@ -1,5 +1,9 @@
 #include "platform/places.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -48,13 +52,13 @@ std::string UserDataFolder() {
 
 bool IsFolderWritable(const std::string& folder) {
     fs::path probe = fs::path(folder) / "__xxXXXxx__.test";
-    {
-        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-    }
-    std::error_code error;
-    fs::remove(probe, error);
+    // Created only when absent: a file of that name that someone keeps there is
+    // neither emptied nor removed, and the folder's own permission answers.
+    int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno == EEXIST && access(folder.c_str(), W_OK) == 0;
+    close(fd);
+    unlink(probe.c_str());
     return true;
 }
 

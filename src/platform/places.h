@@ -16,7 +16,8 @@ std::string UserDataFolder();
 void SetUserDataFolder(std::optional<std::string> folder);
 
 // True when a probe file "__xxXXXxx__.test" can be created in `folder`; the
-// probe is removed again.
+// probe is removed again. A file of that name already there is left alone (the
+// folder's write permission answers then).
 bool IsFolderWritable(const std::string& folder);
 
 // The place of a file the plug-in writes ("user.dic", "PLHYPH.USR"): `folder`/`name`

@@ -14,8 +14,8 @@
 #include "speller/replacements.h"
 #include "speller/word_frequencies.h"
 #include "speller/word_verdict.h"
+#include "text/unicode_case.h"
 #include "text/word_finder.h"
-#include "text/word_scanner.h"
 
 namespace tarnik::services {
 
@@ -97,6 +97,12 @@ std::string UserDictionaryPath(const std::string& dataFolder, const std::string&
     return WritableFilePath(dataFolder, "user.dic");
 }
 
+bool HoldsUserDictionary(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error) && fs::file_size(path, error) > 0 && !error &&
+           !LooksLikeText(path);
+}
+
 std::optional<Error> OpenUserDictionary(const std::string& path, UserDictionary*& record) {
     if (LooksLikeText(path)) {
         return Error{path +
@@ -162,6 +168,17 @@ std::optional<Error> Speller::Open(const SpellerPlaces& places, const SpellerOpt
     }
     // The bundled lists are read when a suggestion first needs them; one that
     // is there but damaged is named now, while it can still be told.
+    if (!places.personalWords.empty()) {
+        // As hunspell does, the check goes on without a list it cannot read or
+        // make; a word to be added to it then fails and is told.
+        if (std::optional<Error> problem = personal_.Open(places.personalWords))
+            warnings_.push_back({problem->Message() + "; the check goes on without its words",
+                                 places.personalWords, 0});
+        for (const std::string& word : personal_.Words())
+            Accept(word);
+    }
+    for (Error& problem : others_.Open(places.otherLanguages, HunspellFolders()))
+        warnings_.push_back(std::move(problem));
     for (const char* name : {kWordFrequenciesName, kReplacementsName}) {
         std::string path = (fs::path(places.dataFolder) / name).string();
         std::string contents;
@@ -176,28 +193,48 @@ std::optional<Error> Speller::Open(const SpellerPlaces& places, const SpellerOpt
 
 bool Speller::Check(std::string_view word, bool beforeStop) const {
     const std::string text = SpellerText(word);
-    uint16_t caseClass = WordScanner::CaseClass(text);
+    uint16_t caseClass = WordCaseClass(text);
     if (options_.skipDigits && (caseClass & kCaseDigit))
         return true;
     if (options_.skipCapitals && (caseClass & kCaseCapitals))
         return true;
-    return WordIsCorrect(text, beforeStop, user_);
+    return WordIsCorrect(text, beforeStop, user_) || accepted_.HoldsAsWritten(word) ||
+           others_.Accepts(std::string(word));
 }
 
 std::vector<std::string> Speller::Suggest(std::string_view word) const {
     std::vector<std::string> words = ShownSuggestions(SpellerText(word), !options_.alphabetical);
     for (std::string& w : words)
         w = Cp1250ToUtf8(w);
+    others_.Suggest(std::string(word), words);
     return words;
 }
 
-std::optional<Error> Speller::Add(std::string_view word) {
+std::string Speller::AddRefusal(std::string_view word) const {
     std::string cp1250;
-    if (std::string problem = UserWordProblem(word, cp1250); !problem.empty())
-        return Error{std::string(word) + ": " + problem, userPath_, 0};
+    if (!personal_.Path().empty())
+        return word.find_first_of("\r\n") == std::string_view::npos ? "" : "it is not one line";
+    return UserWordProblem(word, cp1250);
+}
+
+std::optional<Error> Speller::Add(std::string_view word) {
+    if (std::string problem = AddRefusal(word); !problem.empty())
+        return Error{problem, AddPath(), 0};
+    if (!personal_.Path().empty()) {
+        if (std::optional<Error> problem = personal_.Add(word))
+            return problem;
+        Accept(word);
+        return std::nullopt;
+    }
+    std::string cp1250;
+    UserWordProblem(word, cp1250);
     if (int16_t result = UserDictAddWord(user_, cp1250); result != kUserDictOk)
         return UserDictChangeProblem(user_, result, userPath_);
     return std::nullopt;
+}
+
+void Speller::Accept(std::string_view word) {
+    accepted_.Accept(word);
 }
 
 std::optional<Error> Speller::Remove(std::string_view word) {

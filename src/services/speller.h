@@ -15,6 +15,9 @@
 #include <string_view>
 #include <vector>
 
+#include "services/accepted_words.h"
+#include "services/other_languages.h"
+#include "services/personal_words.h"
 #include "speller/user_dictionary.h"
 #include "tarnik/error.h"
 
@@ -29,6 +32,13 @@ struct SpellerOptions {
 struct SpellerPlaces {
     std::string dataFolder;      // the folder of son.dic
     std::string userDictionary;  // empty: user.dic beside son.dic, or in the per-user folder
+    // A personal word list in hunspell's format (services/personal_words.h),
+    // consulted beside the user dictionary; the words added go there instead.
+    // One that cannot be read or made is a warning. Empty: none.
+    std::string personalWords = {};
+    // Other languages' hunspell dictionaries (services/other_languages.h): a
+    // word one of them accepts passes; their suggestions follow Tarnik's.
+    std::vector<std::string> otherLanguages = {};
 };
 
 class Speller {
@@ -55,19 +65,34 @@ class Speller {
     // of them in alphabetical order.
     std::vector<std::string> Suggest(std::string_view word) const;
 
-    // Adds and removes words of the user dictionary; the reason when the word
-    // cannot be stored as it is written or the change cannot be saved.
+    // Adds a word to the personal word list when there is one, else to the user
+    // dictionary, and removes words of the user dictionary; the reason when the
+    // word cannot be stored as it is written or the change cannot be saved. An
+    // added word passes at once.
     std::optional<Error> Add(std::string_view word);
+    // Why Add refuses `word` as it is written (a user dictionary holds letters
+    // alone); empty when it takes it.
+    std::string AddRefusal(std::string_view word) const;
     std::optional<Error> Remove(std::string_view word);
+
+    // Lets `word` pass for as long as the speller is open; nothing is saved.
+    void Accept(std::string_view word);
 
     UserDictionary* User() const { return user_; }
     const std::string& UserPath() const { return userPath_; }
+    // Where Add puts words: the personal word list, or the user dictionary.
+    const std::string& AddPath() const {
+        return personal_.Path().empty() ? userPath_ : personal_.Path();
+    }
 
   private:
     SpellerOptions options_;
     UserDictionary* user_ = nullptr;
     std::string userPath_;
     std::vector<Error> warnings_;
+    PersonalWordList personal_;
+    OtherLanguages others_;
+    AcceptedWords accepted_;  // for the run, and the personal word list's
     bool open_ = false;
 };
 
@@ -88,6 +113,10 @@ Error UserDictChangeProblem(const UserDictionary* user, int16_t result, const st
 // The user dictionary's file: `userFile` when given, else user.dic beside
 // son.dic in `dataFolder`, or in the per-user folder when that folder is read-only.
 std::string UserDictionaryPath(const std::string& dataFolder, const std::string& userFile);
+
+// Whether `path` holds a Tarnik user dictionary: a file that is there, not
+// empty, and no word list.
+bool HoldsUserDictionary(const std::string& path);
 
 // Opens the user dictionary `path` into `record`, creating it when it is
 // missing or empty (never when it holds something that cannot be read).

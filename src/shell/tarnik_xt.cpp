@@ -18,24 +18,6 @@ std::array<XTComponent*, 3> TarnikXT::Components() const {
     return {hyph_, dict_, typo_};
 }
 
-MenuItemNumbers TarnikXT::CommandItems() const {
-    MenuItemNumbers items;
-    if (hyph_) {
-        items.hyphenate = hyph_->Items().hyphenate;
-        items.removeHyphens = hyph_->Items().removeHyphens;
-        items.suggestHyphenation = hyph_->Items().suggest;
-        items.removeHyphensFromDocument = hyph_->Items().removeFromDocument;
-    }
-    if (dict_) {
-        items.checkWord = dict_->Items().checkWord;
-        items.checkStory = dict_->Items().checkStory;
-        items.checkDocument = dict_->Items().checkDocument;
-    }
-    if (typo_)
-        items.typography = typo_->Items().typography;
-    return items;
-}
-
 void TarnikXT::Quit() {
     CloseHyphenation();
 }
@@ -55,7 +37,11 @@ void TarnikXT::InstallMenus(const XTMenuInstallRecord& record) {
 }
 
 void TarnikXT::UpdateMenus() {
-    UpdateMenuItems(ReadMenuConditions(), CommandItems());
+    const MenuConditions conditions = ReadMenuConditions();
+    for (XTComponent* component : Components()) {
+        if (component)
+            component->UpdateMenu(conditions);
+    }
 }
 
 void TarnikXT::PerformCommand(const XTMenuCommandRecord& record) {

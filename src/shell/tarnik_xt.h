@@ -8,7 +8,6 @@
 
 #include <array>
 
-#include "shell/menu_update.h"
 #include "shell/xt40_shell.h"
 
 namespace tarnik {
@@ -24,9 +23,6 @@ class TarnikXT : public XT40shell {
   public:
     // `chooseSettings`: see XT40shell::SetXTensionName.
     TarnikXT(HyphXT* hyph, DictXT* dict, TypoXT* typo, bool chooseSettings = true);
-
-    // The numbers of the command items the menu update acts on.
-    MenuItemNumbers CommandItems() const;
 
   protected:
     void Quit() override;

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "typography/cdlg_list_editor.h"
+#include "platform/cdlg_list_editor.h"
 
 namespace tarnik {
 

@@ -10,29 +10,15 @@
 //   About Tarnik...
 #pragma once
 
-#include <cstdint>
-
 #include "platform/xt_component.h"
 
 namespace tarnik {
 
-struct DictMenuItems {
-    int16_t checkWord = 0;
-    int16_t checkStory = 0;
-    int16_t checkDocument = 0;
-    int16_t preferences = 0;
-    int16_t about = 0;
-};
-
 class DictXT : public XTComponent {
-  public:
-    void InstallMenu(const XTMenuInstallRecord& record) override;
-    bool PerformMenuCommand(const XTMenuCommandRecord& record) override;
-
-    const DictMenuItems& Items() const { return items_; }
-
-  private:
-    DictMenuItems items_;
+  protected:
+    const char* MenuTitle() const override { return "Polish Spell Checker"; }
+    std::span<const MenuItemSpec> MenuItems() const override;
+    void PrepareService() override;
 };
 
 }  // namespace tarnik

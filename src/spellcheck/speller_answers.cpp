@@ -6,7 +6,7 @@
 #include "speller/ranked_suggestions.h"
 #include "speller/user_dictionary.h"
 #include "speller/word_verdict.h"
-#include "text/word_scanner.h"
+#include "text/unicode_case.h"
 
 namespace tarnik {
 
@@ -16,9 +16,9 @@ bool WordPasses(std::string_view word, bool beforeStop) {
 
 std::vector<std::string> DialogSuggestions(std::string_view text) {
     std::vector<std::string> words = ShownSuggestions(text, SpellCheck().settings.rankSuggestions);
-    uint16_t caseClass = WordScanner::CaseClass(text);
+    uint16_t caseClass = WordCaseClass(text);
     for (std::string& word : words)
-        WordScanner::ApplyCase(word.data(), caseClass);
+        ApplyWordCase(word.data(), caseClass);
     return words;
 }
 

@@ -21,6 +21,14 @@ namespace tarnik {
 namespace {
 
 constexpr double kDiacriticCost = 0.12;
+// A word typed wholly without diacritics was typed on a keyboard or by a habit
+// that leaves every one out: all the marks it lacks cost one, and the frequency
+// ranks the words it may be (lozka: łóżka before the rarer łózka). Between words
+// equally rare, the one with more marks inside the word comes first (Slaskiej:
+// Śląskiej), and a mark on the last letter, which is an ending's (ą of the
+// accusative), comes after none (ksiazka: książka, then książką).
+constexpr double kMoreMarksBonus = 0.005;
+constexpr double kLastMarkCost = 0.002;
 constexpr double kOrthographicCost = 0.3;
 constexpr double kDoubledCost = 0.5;
 constexpr double kVowelCost = 0.5;
@@ -127,18 +135,58 @@ double SubstitutionCost(uint8_t typed, uint8_t meant) {
 }
 
 // Spellings of one sound: the first written as the second costs kOrthographicCost
-// (rz/ż, ch/h), or twice that for the nasal vowels.
+// (rz/ż, ch/h), or twice that for the nasal vowels. The infinitive written with
+// ść for ć, by analogy with wejść and usiąść (wziąść for wziąć), costs as much.
 struct Spelling {
     std::string_view a, b;
     double cost;
 };
 constexpr Spelling kSpellings[] = {
-    {"rz", "\xBF", kOrthographicCost},     {"\xBF", "rz", kOrthographicCost},
-    {"ch", "h", kOrthographicCost},        {"h", "ch", kOrthographicCost},
-    {"on", "\xB9", 2 * kOrthographicCost}, {"om", "\xB9", 2 * kOrthographicCost},
-    {"en", "\xEA", 2 * kOrthographicCost}, {"em", "\xEA", 2 * kOrthographicCost},
-    {"\xB9", "on", 2 * kOrthographicCost}, {"\xEA", "en", 2 * kOrthographicCost},
+    {"rz", "\xBF", kOrthographicCost},       {"\xBF", "rz", kOrthographicCost},
+    {"ch", "h", kOrthographicCost},          {"h", "ch", kOrthographicCost},
+    {"on", "\xB9", 2 * kOrthographicCost},   {"om", "\xB9", 2 * kOrthographicCost},
+    {"en", "\xEA", 2 * kOrthographicCost},   {"em", "\xEA", 2 * kOrthographicCost},
+    {"\xB9", "on", 2 * kOrthographicCost},   {"\xEA", "en", 2 * kOrthographicCost},
+    {"\x9C\xE6", "\xE6", kOrthographicCost},
 };
+
+// What differs in letter case between the typed word and a candidate.
+double CaseDistance(std::string_view typedWord, std::string_view candidate) {
+    double cases = 0;
+    for (size_t i = 0; i < std::min(typedWord.size(), candidate.size()); ++i) {
+        bool typedCapital = IsCapitalByte(static_cast<uint8_t>(typedWord[i]));
+        if (typedCapital == IsCapitalByte(static_cast<uint8_t>(candidate[i])))
+            continue;
+        if (i > 0 || typedCapital)
+            cases += kCaseCost;
+        else
+            cases += WordCasePattern(candidate) == CasePattern::kCapitalised ? kNameCost
+                                                                             : kFirstCapitalCost;
+    }
+    return cases;
+}
+
+// The diacritics a candidate (small letters) restores to a word typed wholly
+// without them and otherwise the same, inside the word and on its last letter;
+// none for any other pair.
+struct RestoredMarks {
+    size_t inner = 0;
+    size_t last = 0;
+};
+
+RestoredMarks CountRestoredMarks(const std::string& typed, const std::string& candidate) {
+    if (typed.size() != candidate.size())
+        return {};
+    RestoredMarks marks;
+    for (size_t i = 0; i < typed.size(); ++i) {
+        auto t = static_cast<uint8_t>(typed[i]), c = static_cast<uint8_t>(candidate[i]);
+        if (Plain(t) != t || Plain(c) != t)
+            return {};
+        if (c != t)
+            ++(i + 1 == typed.size() ? marks.last : marks.inner);
+    }
+    return marks;
+}
 
 bool EndsWith(const std::string& s, size_t end, std::string_view part) {
     return end >= part.size() && std::string_view(s).substr(end - part.size(), part.size()) == part;
@@ -152,6 +200,12 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
         t.push_back(static_cast<char>(Small(static_cast<uint8_t>(ch))));
     for (char ch : candidate)
         c.push_back(static_cast<char>(Small(static_cast<uint8_t>(ch))));
+    const double cases = CaseDistance(typedWord, candidate);
+    if (RestoredMarks marks = CountRestoredMarks(t, c); marks.inner + marks.last > 0) {
+        return kDiacriticCost -
+               kMoreMarksBonus * static_cast<double>(marks.inner > 0 ? marks.inner - 1 : 0) +
+               kLastMarkCost * static_cast<double>(marks.last) + cases;
+    }
     // The replacement pairs that can apply: FROM written, TO meant.
     std::vector<Spelling> replacements;
     for (const ReplacementPair& pair : BundledReplacements()) {
@@ -212,17 +266,6 @@ double SuggestionDistance(std::string_view typedWord, std::string_view candidate
                 best = std::min(best, splitCost);
             at(i, j) = best;
         }
-    }
-    double cases = 0;
-    for (size_t i = 0; i < std::min(typedWord.size(), candidate.size()); ++i) {
-        bool typedCapital = IsCapitalByte(static_cast<uint8_t>(typedWord[i]));
-        if (typedCapital == IsCapitalByte(static_cast<uint8_t>(candidate[i])))
-            continue;
-        if (i > 0 || typedCapital)
-            cases += kCaseCost;
-        else
-            cases += WordCasePattern(candidate) == CasePattern::kCapitalised ? kNameCost
-                                                                             : kFirstCapitalCost;
     }
     return at(n, m) + cases;
 }

@@ -1,5 +1,7 @@
 #include "text/unicode_case.h"
 
+#include "charsets/char_classes.h"
+
 namespace tarnik {
 
 namespace {
@@ -84,38 +86,80 @@ std::u16string LoweredUnits(std::u16string_view units) {
     return lower;
 }
 
-uint16_t UnitsCaseClass(std::u16string_view units) {
+namespace {
+
+// The case class of a word whose characters `kind` sorts: kCaseSmall,
+// kCaseInitial (a capital; kCaseCapitals after the first), or kCaseDigit or
+// kCaseOther. The flags then say the word's pattern.
+template <typename Text, typename Kind>
+uint16_t CaseClassOf(const Text& word, Kind kind) {
     uint16_t flags = 0;
-    for (size_t i = 0; i < units.size(); ++i) {
-        char16_t u = units[i];
-        if (UpperUnit(u) != u) {
-            flags |= 0x04;
-        } else if (LowerUnit(u) != u) {
-            flags |= i == 0 ? 0x01 : 0x02;
-        } else {
-            flags |= (u >= '0' && u <= '9') ? 0x20 : 0x10;
-        }
+    for (size_t i = 0; i < word.size(); ++i) {
+        uint16_t k = kind(word[i]);
+        flags |= (k == kCaseInitial && i > 0) ? kCaseCapitals : k;
     }
-    if (flags & 0x02) {
-        if (flags & 0x04)
-            flags = static_cast<uint16_t>((flags & ~(0x02 | 0x04)) | 0x08);
-        if (flags & 0x02)
-            flags &= static_cast<uint16_t>(~0x01);
+    if (flags & kCaseCapitals) {
+        if (flags & kCaseSmall)
+            flags = static_cast<uint16_t>((flags & ~(kCaseCapitals | kCaseSmall)) | kCaseMixed);
+        if (flags & kCaseCapitals)
+            flags &= static_cast<uint16_t>(~kCaseInitial);
     }
-    if ((flags & 0x04) && (flags & 0x01))
-        flags &= static_cast<uint16_t>(~0x04);
+    if ((flags & kCaseSmall) && (flags & kCaseInitial))
+        flags &= static_cast<uint16_t>(~kCaseSmall);
     return flags;
+}
+
+uint16_t DigitOrOther(bool digit) {
+    return digit ? kCaseDigit : kCaseOther;
+}
+
+}  // namespace
+
+uint16_t UnitsCaseClass(std::u16string_view units) {
+    return CaseClassOf(units, [](char16_t u) -> uint16_t {
+        if (UpperUnit(u) != u)
+            return kCaseSmall;
+        if (LowerUnit(u) != u)
+            return kCaseInitial;
+        return DigitOrOther(u >= '0' && u <= '9');
+    });
+}
+
+uint16_t WordCaseClass(std::string_view cp1250) {
+    return CaseClassOf(cp1250, [](char ch) -> uint16_t {
+        auto c = static_cast<uint8_t>(ch);
+        if (IsLower(c))
+            return kCaseSmall;
+        if (IsUpper(c))
+            return kCaseInitial;
+        return DigitOrOther(IsDigit(c));
+    });
 }
 
 void ApplyCaseToUnits(std::u16string& units, uint16_t flags) {
     if (units.empty())
         return;
-    if (flags & 0x02) {
+    if (flags & kCaseCapitals) {
         for (char16_t& u : units)
             u = UpperUnit(u);
-    } else if (flags & 0x01) {
+    } else if (flags & kCaseInitial) {
         units[0] = UpperUnit(units[0]);
     }
+}
+
+void ApplyWordCase(char* cp1250, uint16_t flags) {
+    if (!cp1250 || !*cp1250)
+        return;
+    if (flags & kCaseCapitals) {
+        ToUpperInPlace(cp1250);
+    } else if (flags & kCaseInitial) {
+        cp1250[0] = static_cast<char>(ToUpper(static_cast<uint8_t>(cp1250[0])));
+    }
+}
+
+bool ReplacementFollowsCase(std::u16string_view word, std::u16string_view replacement) {
+    constexpr uint16_t kPattern = kCaseInitial | kCaseCapitals | kCaseSmall | kCaseMixed;
+    return (UnitsCaseClass(word) & kPattern) == (UnitsCaseClass(replacement) & kPattern);
 }
 
 }  // namespace tarnik

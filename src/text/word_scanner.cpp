@@ -150,39 +150,6 @@ int32_t WordScanner::WordAtCaret(int32_t* start, int32_t* end) {
     return first < last ? last - first : 0;
 }
 
-uint16_t WordScanner::CaseClass(std::string_view word) {
-    uint16_t flags = 0;
-    for (size_t i = 0; i < word.size(); ++i) {
-        auto c = static_cast<uint8_t>(word[i]);
-        if (IsLower(c)) {
-            flags |= kCaseSmall;
-        } else if (IsUpper(c)) {
-            flags |= i == 0 ? kCaseInitial : kCaseCapitals;
-        } else {
-            flags |= IsDigit(c) ? kCaseDigit : kCaseOther;
-        }
-    }
-    if (flags & kCaseCapitals) {
-        if (flags & kCaseSmall)
-            flags = (flags & ~(kCaseCapitals | kCaseSmall)) | kCaseMixed;
-        if (flags & kCaseCapitals)
-            flags &= ~kCaseInitial;
-    }
-    if ((flags & kCaseSmall) && (flags & kCaseInitial))
-        flags &= ~kCaseSmall;
-    return flags;
-}
-
-void WordScanner::ApplyCase(char* text, uint16_t flags) {
-    if (!text || !*text)
-        return;
-    if (flags & kCaseCapitals) {
-        ToUpperInPlace(text);
-    } else if (flags & kCaseInitial) {
-        text[0] = static_cast<char>(ToUpper(static_cast<uint8_t>(text[0])));
-    }
-}
-
 bool WordScanner::ReplaceWord(std::string_view replacement, int32_t start, int32_t end) {
     int32_t delta = 0;
     bool replaced = ReplaceRange(start, end, replacement, delta);
@@ -206,7 +173,7 @@ bool WordScanner::MovedBy(bool replaced, int32_t delta) {
 bool WordScanner::ReplaceWordWithCase(std::string_view replacement, int32_t start, int32_t end,
                                       uint16_t flags) {
     std::string cased(replacement);
-    ApplyCase(cased.data(), flags);
+    ApplyWordCase(cased.data(), flags);
     return ReplaceWord(cased, start, end);
 }
 
@@ -233,10 +200,7 @@ void WordScanner::IgnoreClear() {
 }
 
 void WordScanner::ReplaceAdd(std::u16string_view word, std::u16string_view replacement) {
-    // A replacement in the word's own case pattern follows each later word's case
-    // (krul -> król makes Krul Król); any other is written as the user gave it.
-    constexpr uint16_t kPattern = kCaseInitial | kCaseCapitals | kCaseSmall | kCaseMixed;
-    bool follows = (UnitsCaseClass(word) & kPattern) == (UnitsCaseClass(replacement) & kPattern);
+    bool follows = ReplacementFollowsCase(word, replacement);
     ChangeAllAnswer answer{follows ? LoweredUnits(replacement) : std::u16string(replacement),
                            follows};
     replace_.push_front(ReplaceEntry{LoweredUnits(word), std::move(answer)});

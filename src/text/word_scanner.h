@@ -6,10 +6,6 @@
 // NextCharPosition. A word's text goes into the caller's buffer of kWordBufferSize
 // bytes; a longer run of word characters is still one word over its whole range,
 // and its text keeps the first 319 characters.
-//
-// Case class of a word (CaseClass):
-//   0x01 initial capital   0x02 capitals   0x04 small letters   0x08 mixed case
-//   0x10 a character that is neither letter nor digit   0x20 a digit
 #pragma once
 
 #include <cstddef>
@@ -20,6 +16,7 @@
 #include <string_view>
 
 #include "platform/host_api.h"
+#include "text/unicode_case.h"
 #include "text/word_finder.h"
 
 namespace tarnik {
@@ -46,13 +43,6 @@ struct ChangeAllAnswer {
     bool followsCase = true;
 };
 
-inline constexpr uint16_t kCaseInitial = 0x01;
-inline constexpr uint16_t kCaseCapitals = 0x02;
-inline constexpr uint16_t kCaseSmall = 0x04;
-inline constexpr uint16_t kCaseMixed = 0x08;
-inline constexpr uint16_t kCaseOther = 0x10;
-inline constexpr uint16_t kCaseDigit = 0x20;
-
 class WordScanner {
   public:
     static constexpr int kWholeDocument = 2;
@@ -77,14 +67,11 @@ class WordScanner {
     // 0 when no word touches it.
     int32_t WordAtCaret(int32_t* start, int32_t* end);
 
-    static uint16_t CaseClass(std::string_view word);
-    // 0x02 turns the whole text to capitals, else 0x01 its first character.
-    static void ApplyCase(char* text, uint16_t flags);
     // For each node of a suggestion list (nodes with `next` and a `word` text).
     template <class Node>
     static void ApplyCaseToList(Node* list, uint16_t flags) {
         for (; list; list = list->next)
-            ApplyCase(list->word, flags);
+            ApplyWordCase(list->word, flags);
     }
 
     // Replaces [start, end) by the replacement and moves the walk's current and end

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "typography/cdlg_list_editor.h"
+#include "platform/cdlg_list_editor.h"
 #include "typography/typo_word_list.h"
 
 namespace tarnik {

@@ -9,7 +9,6 @@
 
 #include "charsets/utf8.h"
 #include "host/document_file.h"
-#include "platform/plugin_folder.h"
 #include "platform/settings_store.h"
 #include "shell/plugin_entry.h"
 
@@ -32,8 +31,8 @@ StartPlan& Plan() {
 }
 
 int32_t Entry(XTRegistrationRecord* record) {
-    int32_t result = XTActivateCallback(record);
-    tarnik::SetPluginFolder(Plan().pluginFolder);
+    int32_t result = tarnik::StartPlugin(
+        record, tarnik::PluginStart{.pluginFolder = Plan().pluginFolder, .chooseSettings = false});
     tarnik::SetStoreTarget(Plan().settingsPath.c_str(), nullptr);
     return result;
 }

@@ -3,11 +3,23 @@
 # prefix somewhere else, and runs the installed tarnik from an unrelated working
 # folder: it must find its module and data from its own place, never from the build
 # folder or the working folder. Arguments: CMAKE BUILD_DIR BINDIR XTENSIONS_DIR MANDIR DATADIR
-# (the last four relative to the prefix).
+# (the last four relative to the prefix) [ENCHANT_MODULE_DIR]: where the install
+# links the Enchant provider, when it is built; the link is taken back at the
+# end, and one that was there before is put back.
 set -euo pipefail
-cmake=$1 build=$2 bindir=$3 xtensions=$4 mandir=$5 datadir=$6
+cmake=$1 build=$2 bindir=$3 xtensions=$4 mandir=$5 datadir=$6 modules=${7:-}
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+link=${modules:+$modules/enchant_tarnik.so}
+previous=""
+if [ -n "$link" ] && [ -L "$link" ]; then previous=$(readlink "$link"); fi
+restore() {
+    if [ -n "$link" ] && [ -L "$link" ]; then
+        rm -f "$link"
+        if [ -n "$previous" ]; then ln -s "$previous" "$link"; fi
+    fi
+    rm -rf "$scratch"
+}
+trap restore EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1

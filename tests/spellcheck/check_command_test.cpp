@@ -14,7 +14,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "speller/user_dictionary.h"
 #include "tarnik_folder_test.h"
 
 namespace tarnik {
@@ -78,8 +80,8 @@ TEST_F(CheckCommandTest, AChangeThePlugInRefusesIsExplainedAndAskedAgain) {
         const char* said;  // on standard error, or standard output
     } cases[] = {
         {"R\n" + tooLong + "\nR kot\n", "Ala ma kot i kot.\n", "longer than 255 characters"},
-        {"R " + tooLong + "\ni\ni\n", "Ala ma kotta i kotta.\n", "longer than 255 characters"},
-        {"r " + tooLong + "\nr kot\ni\n", "Ala ma kot i kotta.\n", "longer than 255 characters"},
+        {"R " + tooLong + "\n \n \n", "Ala ma kotta i kotta.\n", "longer than 255 characters"},
+        {"r " + tooLong + "\nr kot\n \n", "Ala ma kot i kotta.\n", "longer than 255 characters"},
         {"r   \nR kot\n", "Ala ma kot i kot.\n", "spaces alone"},
     };
     for (const Case& c : cases) {
@@ -105,10 +107,10 @@ TEST_F(CheckCommandTest, WordsAreKnownWholeAndWrittenAsTyped) {
         const char* bAfter;
     } cases[] = {
         // Change All of Кот changes no other Cyrillic word, here or in b.txt.
-        {"Pisał do Кот, Дом i Лес.\n", "Кот i Дом.\n", "R kot\ni\ni\ni\n",
+        {"Pisał do Кот, Дом i Лес.\n", "Кот i Дом.\n", "R kot\n \n \n \n",
          "Pisał do kot, Дом i Лес.\n", "kot i Дом.\n"},
         // Ignore All of Кот ignores neither Дом nor Лес.
-        {"Кот, Дом.\n", "Лес i Кот.\n", "I\ni\ni\n", "Кот, Дом.\n", "Лес i Кот.\n"},
+        {"Кот, Дом.\n", "Лес i Кот.\n", "I\n \n \n", "Кот, Дом.\n", "Лес i Кот.\n"},
         // A typed piñata, and the word offered back, are written as they are.
         {"krul i kotñ.\n", "krul.\n", "R piñata\nr kotñ\n", "piñata i kotñ.\n", "piñata.\n"},
         // Change All to a capitalised form: every later occurrence gets it.
@@ -125,13 +127,16 @@ TEST_F(CheckCommandTest, WordsAreKnownWholeAndWrittenAsTyped) {
         EXPECT_EQ(status, 0) << Errors() << out;
         EXPECT_EQ(Read("a.txt"), c.aAfter) << out;
         EXPECT_EQ(Read("b.txt"), c.bAfter) << out;
-        EXPECT_EQ(out.find("?"), out.find("? ")) << out;  // no '?' but the prompt's
+        std::string shown = out;  // no '?' but the prompt's and the menu's
+        for (size_t at; (at = shown.find("?) help")) != std::string::npos;)
+            shown.erase(at, 7);
+        EXPECT_EQ(shown.find("?"), shown.find("? ")) << out;
     }
 }
 
 TEST_F(CheckCommandTest, AByteOrderMarkIsNoColumn) {
     Write("a.txt", "\xEF\xBB\xBFkrul ma kota\n");
-    Write("answers", "i\n");
+    Write("answers", " \n");
     int status = -1;
     std::string out = Check("--dialogs answers a.txt", status);
     EXPECT_EQ(status, 0) << Errors();
@@ -159,7 +164,7 @@ TEST_F(CheckCommandTest, OptionsHoldForTheRestOfTheRun) {
     Write("a.txt", "KRUL i zmija\n");
     Write("b.txt", "KRUL\n");
     // At zmija: Options, capitals no longer skipped, OK; then Ignore.
-    Write("answers", "o\npress 1020\npress 1\ni\nr KRÓL\n");
+    Write("answers", "o\npress 1020\npress 1\n \nr KRÓL\n");
     int status = -1;
     std::string out = Check("--dialogs answers a.txt b.txt", status);
     EXPECT_EQ(status, 0) << Errors();
@@ -237,13 +242,13 @@ TEST_F(CheckCommandTest, AnUnsavedWordOrAnUnusableSettingsFileFailsTheRun) {
         fs::remove(Path("user.dic"));
         int status = -1;
         Write("a.txt", "zmija\n");
-        Write("answers", "i\n");
+        Write("answers", " \n");
         Check("--dialogs answers a.txt", status);  // makes user.dic
         ASSERT_EQ(status, 0) << Errors();
         if (c.readOnlyUser)
             fs::permissions(Path("user.dic"), fs::perms::owner_read);
         const std::string user = Read("user.dic");
-        Write("answers", "a\n");
+        Write("answers", "i\n");
         Write("s.ini", "[1Slownik]\n4PominCyfr=1\n");
         Check(c.args, status);
         EXPECT_EQ(status, 2);
@@ -279,18 +284,24 @@ bool ReadUntil(int fd, std::string& seen, const std::string& wanted) {
     return true;
 }
 
-// Starts `tarnik check --user user.dic FILE` on a new pseudo-terminal, with
-// FOLDER/tmp as its temporary folder; the terminal's side in `terminal`.
-pid_t StartAtTerminal(const fs::path& folder, const std::string& file, int& terminal) {
+// Starts `tarnik check --user user.dic [EXTRA...] FILE` on a new pseudo-terminal,
+// with FOLDER/tmp as its temporary folder; the terminal's side in `terminal`.
+pid_t StartAtTerminal(const fs::path& folder, const std::string& file, int& terminal,
+                      std::vector<std::string> extra = {}) {
     std::string tarnik = testsupport::PrivateTarnik(folder);
-    std::string user = (folder / "user.dic").string();
+    std::vector<std::string> args = {tarnik, "check", "--user", (folder / "user.dic").string()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    args.push_back(file);
     fs::create_directories(folder / "tmp");
     pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
     if (child == 0) {
         setenv("XDG_DATA_HOME", folder.c_str(), 1);
         setenv("TMPDIR", (folder / "tmp").c_str(), 1);
-        execl(tarnik.c_str(), tarnik.c_str(), "check", "--user", user.c_str(), file.c_str(),
-              static_cast<char*>(nullptr));
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        execv(tarnik.c_str(), argv.data());
         _exit(127);
     }
     return child;
@@ -309,7 +320,7 @@ TEST_F(CheckCommandTest, WorksAtATerminalWithPolishLetters) {
     ASSERT_TRUE(ReadUntil(terminal, seen, "? ")) << seen;
     EXPECT_NE(seen.find("a.txt:1:27: zmija"), std::string::npos) << seen;
     EXPECT_NE(seen.find("żółw i \x1b[7mzmija\x1b[0m."), std::string::npos) << seen;
-    Send(terminal, "r\n");
+    Send(terminal, "r");
     ASSERT_TRUE(ReadUntil(terminal, seen, "Change to: ")) << seen;
     Send(terminal, "żmija\n");
     ReadUntil(terminal, seen, "changes written");
@@ -329,7 +340,7 @@ TEST_F(CheckCommandTest, CtrlCAtTheTerminalLeavesTheFileWhole) {
     ASSERT_TRUE(ReadUntil(terminal, seen, "? ")) << seen;
     Send(terminal, "4\n");  // krul changed in the story, not yet in the file
     ASSERT_TRUE(ReadUntil(terminal, seen, "a.txt:1:8: zmija")) << seen;
-    ASSERT_TRUE(ReadUntil(terminal, seen, "Abort\r\n? ")) << seen;
+    ASSERT_TRUE(ReadUntil(terminal, seen, "?) help\r\n? ")) << seen;
     Send(terminal, "\x03");
     EXPECT_TRUE(ReadUntil(terminal, seen, "a.txt: interrupted; the file is left as it was"))
         << seen;
@@ -340,6 +351,91 @@ TEST_F(CheckCommandTest, CtrlCAtTheTerminalLeavesTheFileWhole) {
     EXPECT_EQ(Read("a.txt"), "krul i zmija\n");
     EXPECT_FALSE(fs::exists(Path("a.txt.bak")));
     EXPECT_TRUE(fs::is_empty(folder_ / "tmp")) << "the run's settings folder is left";
+}
+
+// ispell's keys, a key at a time: each answers its word, and the words inserted
+// go into the personal word list (-p) or, without one, the user dictionary.
+TEST_F(CheckCommandTest, IspellKeysAtTheTerminal) {
+    Write("a.txt", "zmija krul zmija Tarnikowo Kotx Mławka wszystkoo krul\n");
+    Write("words", "Mławka/X\n");
+    int terminal = -1;
+    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal, {"-x", "-p", Path("words")});
+    ASSERT_GE(child, 0);
+    struct Step {
+        const char* at;    // what the screen shows before the keys
+        const char* keys;  // typed
+    } steps[] = {
+        {"a.txt:1:1: zmija", " "},              // accepted once
+        {"a.txt:1:7: krul", "?"},               // help, and then
+        {"accept it for the run", "a"},         // accepted for the run
+        {"a.txt:1:12: zmija", "r"},             // replaced
+        {"Change to: ", "żmija\n"},             //
+        {"a.txt:1:18: Tarnikowo", "i"},         // inserted as written
+        {"a.txt:1:28: Kotx", "u"},              // inserted in small letters
+        {"a.txt:1:40: wszystkoo", "l"},         // looked up, and then
+        {"Look up (Enter: the word): ", "\n"},  //
+        {"1) wszystko", "1"},                   // the first suggestion
+    };
+    std::string seen;
+    for (const Step& step : steps) {
+        ASSERT_TRUE(ReadUntil(terminal, seen, step.at)) << step.at << "\n" << seen;
+        seen.clear();
+        Send(terminal, step.keys);
+    }
+    ReadUntil(terminal, seen, "changes written");
+    int status = -1;
+    waitpid(child, &status, 0);
+    close(terminal);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << seen;
+    EXPECT_EQ(Read("a.txt"), "zmija krul żmija Tarnikowo Kotx Mławka wszystko krul\n");
+    EXPECT_FALSE(fs::exists(Path("a.txt.bak"))) << "-x keeps no backup";
+    EXPECT_EQ(Read("words"), "Mławka/X\nTarnikowo\nkotx\n");
+}
+
+// q asks first; a 1 among ten or more suggestions waits for a second digit; u
+// without a personal word list puts the small letters into the user dictionary.
+TEST_F(CheckCommandTest, QuitAsksFirstAndNumbersTakeTwoDigits) {
+    Write("a.txt", "Kotx kotta\n");
+    int terminal = -1;
+    pid_t child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    ASSERT_GE(child, 0);
+    std::string seen;
+    ASSERT_TRUE(ReadUntil(terminal, seen, "a.txt:1:1: Kotx")) << seen;
+    Send(terminal, "u");
+    ASSERT_TRUE(ReadUntil(terminal, seen, "a.txt:1:6: kotta")) << seen;
+    ASSERT_TRUE(ReadUntil(terminal, seen, "help\r\n? ")) << seen;
+    size_t twelfth = seen.find("12) ");
+    ASSERT_NE(twelfth, std::string::npos) << seen;
+    std::string word = seen.substr(twelfth + 4, seen.find(' ', twelfth + 4) - twelfth - 4);
+    Send(terminal, "q");
+    ASSERT_TRUE(ReadUntil(terminal, seen, "(y/n) ")) << seen;
+    Send(terminal, "n\n");
+    Send(terminal, "12");
+    ReadUntil(terminal, seen, "changes written");
+    int status = -1;
+    waitpid(child, &status, 0);
+    close(terminal);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << seen;
+    EXPECT_EQ(Read("a.txt"), "Kotx " + word + "\n");
+    UserDictionary* user = nullptr;
+    ASSERT_EQ(UserDictOpen(Path("user.dic"), user), 0);
+    EXPECT_EQ(UserDictContains(user, "kotx"), 1);
+    EXPECT_EQ(UserDictContains(user, "Kotx"), 0);
+    UserDictClose(user);
+
+    // q and y: the file is left as it was, and the run ends there.
+    Write("a.txt", "krul\n");
+    child = StartAtTerminal(folder_, Path("a.txt"), terminal);
+    seen.clear();
+    ASSERT_TRUE(ReadUntil(terminal, seen, "help\r\n? ")) << seen;
+    Send(terminal, "q");
+    ASSERT_TRUE(ReadUntil(terminal, seen, "(y/n) ")) << seen;
+    Send(terminal, "y\n");
+    ReadUntil(terminal, seen, "left as it was");
+    waitpid(child, &status, 0);
+    close(terminal);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << seen;
+    EXPECT_EQ(Read("a.txt"), "krul\n");
 }
 
 }  // namespace

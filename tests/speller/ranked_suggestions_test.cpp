@@ -168,7 +168,11 @@ TEST_F(BundledDictionaryTest, WordsTypedWithoutDiacriticsAndAcronyms) {
         {"korekcij", "korekcji"},    // a swap before i/y
         {"komorkami", "komórkami"},  // a common word before a name
         {"kawałkó", "kawałku"},
-        {"chelp", "help"},  // the frequent word of two as far away
+        {"chelp", "help"},         // the frequent word of two as far away
+        {"lozka", "łóżka"},        // the frequent word of those without diacritics
+        {"Slaskiej", "Śląskiej"},  // of words equally rare, the one with more marks
+        {"ksiazka", "książka"},    // a mark on the ending after none
+        {"wziąść", "wziąć"},       // ść for ć in an infinitive
     };
     for (const auto& [typed, first] : cases) {
         std::vector<std::string> ranked = Ranked(typed);

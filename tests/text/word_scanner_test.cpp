@@ -147,7 +147,7 @@ TEST(WordScanner, CaseClasses) {
                                                       {"\xAF\xD3\xA3W", 0x02},
                                                       {"42", 0x20}};
     for (const auto& [word, flags] : cases)
-        EXPECT_EQ(WordScanner::CaseClass(word), flags) << word;
+        EXPECT_EQ(WordCaseClass(word), flags) << word;
 }
 
 TEST(WordScanner, CaseAppliesToEverySuggestion) {

@@ -9,7 +9,6 @@
 
 #include "charsets/utf8.h"
 #include "host/document_file.h"
-#include "platform/plugin_folder.h"
 #include "platform/settings_store.h"
 #include "shell/plugin_entry.h"
 
@@ -23,12 +22,11 @@ std::string& StartFolder() {
     return folder;
 }
 
-// The plug-in's entry, with the plug-in's folder moved to a folder of the test's
-// own (holding the hyphenation data) before the menu installation opens its files.
+// The plug-in's entry, started in a folder of the test's own (holding the
+// hyphenation data), so nothing is written beside the test program; the
+// settings store is pointed at the test's own file below.
 int32_t EntryInStartFolder(XTRegistrationRecord* record) {
-    int32_t result = XTActivateCallback(record);
-    SetPluginFolder(StartFolder());
-    return result;
+    return StartPlugin(record, PluginStart{.pluginFolder = StartFolder(), .chooseSettings = false});
 }
 
 }  // namespace

@@ -20,7 +20,8 @@
 (setq ispell-local-dictionary-alist
       '(("polski" "[[:alpha:]]" "[^[:alpha:]]" "[-]" nil ("-d" "pl") nil utf-8)))
 (setq ispell-dictionary "polski")
-(setq ispell-personal-dictionary (expand-file-name "user.dic" check-work))
+;; A personal dictionary in a folder that does not exist yet, as on a fresh account.
+(setq ispell-personal-dictionary (expand-file-name "nowy/folder/tarnik_pl" check-work))
 (setq flyspell-issue-message-flag nil)
 (setq flyspell-issue-welcome-flag nil)
 
@@ -97,6 +98,25 @@
     (let ((flyspell-large-region 1))
       (check-flyspell-buffer text (format "flyspell-buffer, whole buffer, run %d" run)
                              text-words))))
+
+;; A word inserted as ispell's "i" inserts it goes into the personal
+;; dictionary, and is not flagged again, also by a new process.
+(let ((text (get-file-buffer (expand-file-name "tekst.txt" check-fixtures))))
+  (with-current-buffer text
+    (ispell-buffer)
+    (setq ispell-filter nil)
+    ;; The answer to the line after it says that the insertion is done.
+    (ispell-send-string "%\n*gazta\n^gazta\n")
+    (dotimes (_ 50)
+      (unless (equal (car ispell-filter) "")
+        (ispell-accept-output 0.1)))
+    (check-expect "the inserted word passes at once" '("*") (remove "" ispell-filter))
+    (ispell-kill-ispell t)
+    (check-expect "the inserted word is in the personal dictionary" "gazta\n"
+                  (with-temp-buffer
+                    (insert-file-contents ispell-personal-dictionary)
+                    (buffer-string)))
+    (check-ispell-buffer text "ispell-buffer after the insertion" '("ksiązkę" "zółw"))))
 
 (if (= check-failures 0)
     (kill-emacs 0)

@@ -1,4 +1,4 @@
-#include "typography/cdlg_list_editor.h"
+#include "platform/cdlg_list_editor.h"
 
 #include <algorithm>
 
