@@ -27,13 +27,24 @@ std::vector<LspLine> SplitLines(std::string_view text) {
     return lines;
 }
 
-// UTF-16 units of the character at `byte`, and its length in bytes.
+// The UTF-16 units of the character at `byte`, moving `byte` past it.
 std::size_t Units(std::string_view line, std::size_t& byte) {
     std::optional<char32_t> c = DecodeUtf8(line, byte);
     return c && *c > 0xFFFF ? 2 : 1;
 }
 
 }  // namespace
+
+std::vector<std::size_t> UnitStarts(std::string_view text) {
+    std::vector<std::size_t> starts;
+    starts.reserve(text.size() + 1);
+    for (std::size_t position = 0; position < text.size();) {
+        std::size_t start = position;
+        starts.insert(starts.end(), Units(text, position), start);
+    }
+    starts.push_back(text.size());
+    return starts;
+}
 
 int64_t ColumnCounter::Column(std::size_t byte) {
     byte = std::min(byte, line_.size());

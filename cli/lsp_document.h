@@ -78,6 +78,10 @@ class LspDocument {
     TextFormat format_;
 };
 
+// Where each UTF-16 unit of `text` starts, in bytes (the second unit of a
+// pair where the pair does), and the text's length after the last.
+std::vector<std::size_t> UnitStarts(std::string_view text);
+
 // The protocol's column of bytes of a line, counting from the last asked
 // forward (columns asked in order cost one walk over the line).
 class ColumnCounter {

@@ -684,17 +684,7 @@ void Server::PublishDue() {
 void Server::CheckSpelling(LspLine& line, const std::set<std::string>& ignored) {
     line.spelling.clear();
     line.spellingDue = false;
-    // Where each UTF-16 unit of the line starts.
-    std::vector<std::size_t> byteAt;
-    byteAt.reserve(line.prose.size() + 1);
-    for (std::size_t position = 0; position < line.text.size();) {
-        std::size_t start = position;
-        std::optional<char32_t> c = DecodeUtf8(line.text, position);
-        byteAt.push_back(start);
-        if (c && *c > 0xFFFF)
-            byteAt.push_back(start);
-    }
-    byteAt.push_back(line.text.size());
+    const std::vector<std::size_t> byteAt = UnitStarts(line.text);
     ProseSource source{line.prose};
     auto end = static_cast<int32_t>(line.prose.size());
     int32_t current = 0;

@@ -63,6 +63,7 @@ TEST(LspDocument, PlacesAreClampedToTheText) {
         EXPECT_EQ(place.line, c.expectedLine);
         EXPECT_EQ(place.byte, c.expectedByte);
     }
+    EXPECT_EQ(UnitStarts("a😀ż\xff"), (std::vector<size_t>{0, 1, 1, 5, 7, 8}));
     ColumnCounter counter("a😀bż", false);
     EXPECT_EQ(counter.Column(5), 3);
     EXPECT_EQ(counter.Column(1), 1);
