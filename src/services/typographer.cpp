@@ -19,8 +19,11 @@ namespace {
 
 constexpr char16_t kBoundSpace = u'\u00A0';
 
-// The most edits looked for in one line; a line with more is one difference.
+// The most edits looked for in one line, and the most steps taken looking;
+// a line with more is one difference (a line of a megabyte with corrections
+// all over it, say).
 constexpr int kMaxLineEdits = 512;
+constexpr int64_t kMaxLineSteps = 1 << 24;
 
 // A difference between the text and its correction: units [a, a + lengthA) of
 // the one became [b, b + lengthB) of the other.
@@ -88,16 +91,19 @@ void CompareLines(std::u16string_view wholeA, std::u16string_view wholeB, size_t
     std::vector<int> v(static_cast<size_t>(2 * mid + 1), 0);
     std::vector<std::vector<int>> trace;
     int edits = -1;
-    for (int d = 0; d <= most && edits < 0; ++d) {
+    int64_t steps = 0;
+    for (int d = 0; d <= most && edits < 0 && steps < kMaxLineSteps; ++d) {
         trace.push_back(v);
         for (int k = -d; k <= d; k += 2) {
             int x = k == -d || (k != d && v[mid + k - 1] < v[mid + k + 1]) ? v[mid + k + 1]
                                                                            : v[mid + k - 1] + 1;
             int y = x - k;
+            const int from = x;
             while (x < n && y < m && a[static_cast<size_t>(x)] == b[static_cast<size_t>(y)]) {
                 ++x;
                 ++y;
             }
+            steps += x - from + 1;
             v[mid + k] = x;
             if (x >= n && y >= m) {
                 edits = d;

@@ -86,6 +86,15 @@ TEST_F(TypographerTest, FindingsMakeTheCorrectedTextOfLongProse) {
     EXPECT_EQ(Applied(text, correction), correction.text);
 }
 
+TEST_F(TypographerTest, ALineTooLongToCompareIsOneFinding) {
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "Ala \"ma\" kota - 5 kg , (tak)i   w 2020 r. ";
+    services::TypoCorrection correction = typographer_.Correct(text);
+    EXPECT_EQ(correction.findings.size(), 1u);
+    EXPECT_EQ(Applied(text, correction), correction.text);
+}
+
 TEST_F(TypographerTest, LeavesAMarkItCannotPlaceAndSaysWhy) {
     services::TypoCorrection correction = typographer_.Correct("tak \" nie \"tak\"");
     auto left = std::ranges::find_if(correction.findings, [](const services::TypoFinding& found) {
