@@ -213,6 +213,18 @@ std::string DataFolder(const std::string& dataDir) {
     return dataDir.empty() ? DefaultXTensionsDir() : dataDir;
 }
 
+services::SpellerPlaces SpellerPlacesOf(const SpellingOptions& options) {
+    services::SpellerPlaces places{DataFolder(options.dataDir), options.userFile};
+    if (!options.personalFile.empty()) {
+        if (services::HoldsUserDictionary(options.personalFile))
+            places.userDictionary = options.personalFile;
+        else
+            places.personalWords = options.personalFile;
+    }
+    places.otherLanguages = options.otherLanguages;
+    return places;
+}
+
 std::optional<int> StartSpelling(const std::string& command, const std::vector<std::string>& args,
                                  bool takesFiles, SpellingOptions& options,
                                  services::Speller& speller) {
@@ -222,16 +234,8 @@ std::optional<int> StartSpelling(const std::string& command, const std::vector<s
         std::cout << kVersionLine << "\n";
         return 0;
     }
-    services::SpellerPlaces places{DataFolder(options.dataDir), options.userFile};
-    if (!options.personalFile.empty()) {
-        if (services::HoldsUserDictionary(options.personalFile))
-            places.userDictionary = options.personalFile;
-        else
-            places.personalWords = options.personalFile;
-    }
-    places.otherLanguages = options.otherLanguages;
-    std::optional<Error> problem =
-        speller.Open(places, {options.skipCaps, options.skipDigits, options.alphabetical});
+    std::optional<Error> problem = speller.Open(
+        SpellerPlacesOf(options), {options.skipCaps, options.skipDigits, options.alphabetical});
     for (const Error& warning : speller.Warnings())
         std::cerr << "tarnik " << command << ": " << warning.Message() << "\n";
     if (problem) {

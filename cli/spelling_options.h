@@ -100,6 +100,9 @@ std::optional<int> StartSpelling(const std::string& command, const std::vector<s
                                  bool takesFiles, SpellingOptions& options,
                                  services::Speller& speller);
 
+// Where the speller finds its dictionaries, as the options name them.
+services::SpellerPlaces SpellerPlacesOf(const SpellingOptions& options);
+
 // The data folder the options name, or the bundled one.
 std::string DataFolder(const std::string& dataDir);
 
