@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "cli/lsp_transport.h"
+#include "tests/support/temp_folder.h"
 
 namespace clitest {
 
@@ -26,12 +27,6 @@ using Json = nlohmann::json;
 
 class LspClient : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarnik-lsp-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
     void TearDown() override {
         if (pid_ > 0) {
             kill(pid_, SIGKILL);
@@ -39,8 +34,6 @@ class LspClient : public ::testing::Test {
         }
         close(in_);
         close(out_);
-        std::error_code error;
-        std::filesystem::remove_all(folder_, error);
     }
 
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
@@ -157,7 +150,8 @@ class LspClient : public ::testing::Test {
     }
 
   private:
-    std::filesystem::path folder_;
+    testsupport::TempFolder temp_;
+    std::filesystem::path folder_ = temp_.Path();
     pid_t pid_ = -1;
     int in_ = -1;
     int out_ = -1;
