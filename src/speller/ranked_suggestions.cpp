@@ -34,14 +34,14 @@ constexpr double kMoreMarksBonus = 0.005;
 constexpr double kMarkLeftOutCost = 0.35;
 constexpr double kLastMarkCost = 0.002;
 constexpr double kOrthographicCost = 0.3;
-constexpr double kDoubledCost = 0.5;
+constexpr double kDoubledCost = 0.45;
 constexpr double kVowelCost = 0.5;
 constexpr double kSwapCost = 0.45;
 constexpr double kNeighbourCost = 0.7;
 constexpr double kHyphenCost = 0.6;
 // A letter left out is the commonest slip of a fast typist, and costs less than
 // a letter changed: chilę is chwilę more often than chylę.
-constexpr double kMissingLetterCost = 0.6;
+constexpr double kMissingLetterCost = 0.5;
 constexpr double kCaseCost = 0.1;
 // A capital first letter where a small one was typed (Pkp -> PKP, javascript ->
 // JavaScript).
