@@ -79,6 +79,17 @@ class TarnikFolder : public ::testing::Test {
         return Launch(before, "'" + tarnik_ + "' " + arguments, "'" + inputFile + "'");
     }
 
+    // Runs the bash script `script` in the folder, with the private tarnik
+    // first on the PATH and nothing on standard input.
+    Outcome RunScript(const std::string& script) const {
+        Write(".script.sh", script);
+        Write(".stdin", "");
+        return Launch("",
+                      "PATH='" + std::filesystem::path(tarnik_).parent_path().string() +
+                          "':\"$PATH\" bash .script.sh",
+                      ".stdin");
+    }
+
   private:
     Outcome Launch(const std::string& before, const std::string& program,
                    const std::string& input) const {
