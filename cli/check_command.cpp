@@ -37,6 +37,7 @@
 #include "host/dialog_script.h"
 #include "host/dialogs.h"
 #include "host/terminal_dialog_driver.h"
+#include "markup/prose_story.h"
 #include "platform/dialog_resources.h"
 #include "spellcheck/cdict_miss_dialog.h"
 #include "tarnik/safe_save.h"
@@ -101,6 +102,8 @@ struct Options {
     TextEncoding encoding = TextEncoding::kUtf8;
     bool backup = true;
     std::vector<std::string> files;
+    markup::TextFormat mode = markup::TextFormat::kPlain;
+    bool modeGiven = false;
 };
 
 host::DialogAction Press(int16_t item) {
@@ -245,7 +248,9 @@ class CheckDriver : public host::DialogDriver {
         }
         std::u16string text = story.Text();
         auto piece = [&](int32_t from, int32_t to) {
-            return Utf16ToUtf8(text.substr(size_t(from), size_t(to - from)));
+            std::u16string part = text.substr(size_t(from), size_t(to - from));
+            std::erase_if(part, markup::IsMark);  // the marks of markup in the story
+            return Utf16ToUtf8(part);
         };
         // A byte-order mark that heads the file is no column of its first line.
         int32_t shownFrom = lineStart == 0 && !text.empty() && text[0] == u'\uFEFF' ? 1 : lineStart;
@@ -436,12 +441,14 @@ int Error(const std::string& message) {
 
 // Parses the arguments; none to go on, or the exit status to end with.
 std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
-    const Option table[] = {
+    std::vector<Option> table = {
         UserOption(options.userFile),     ValueOption("dialogs", options.script),
         NoBackupOption(options.backup),   SettingsOption(options.settingsFile),
         DataOption(options.xtensions),    XTensionsOption(options.xtensions),
         EncodingOption(options.encoding),
     };
+    for (Option& mode : ModeOptions(options.mode, options.modeGiven))
+        table.push_back(std::move(mode));
     if (std::optional<int> status = ParseCommandLine(kName, args, table, options.files))
         return status;
     if (options.files.empty())
@@ -482,7 +489,10 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         Error(*refusal);
         return false;
     }
-    if (!ReadWholeText(file, options.encoding, text, error) || !CanReplace(file, error)) {
+    markup::ProseStory prose(ModeOf(options.mode, options.modeGiven, file));
+    if (!ReadProse(file, options.encoding, ModeOf(options.mode, options.modeGiven, file), prose,
+                   text, error) ||
+        !CanReplace(file, error)) {
         Error(error);
         return false;
     }
@@ -497,7 +507,6 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         Error(error);
         return false;
     }
-    const std::string original = Utf16ToUtf8(text);
     driver.Begin(file, run.Host());
     TextFileRun::CommandResult result = run.RunCommand("Check Story...");
     carried = run.Settings();
@@ -515,8 +524,10 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         std::cerr << file << ": nothing to check\n";
         return !unsaved;
     }
-    const std::string checked = run.StoryText();
-    if (checked == original) {
+    std::string checked;
+    prose.Take(run.Host().document->stories[0].Text(), checked);
+    prose.Finish(checked);
+    if (!prose.Changed()) {
         std::cerr << file << ": no changes\n";
         return !unsaved;
     }
@@ -599,7 +610,7 @@ int Run(const std::vector<std::string>& args) {
 }
 
 const CommandRegistration registration({kName, "", "proofread text files interactively",
-                                        std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
+                                        std::string(kHelp) + kModeHelp + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli

@@ -19,7 +19,8 @@ const std::string kHelp =
         "Reads text from the files given, or from standard input ('-' is standard\n"
         "input too), and prints each misspelt word once per occurrence, one per\n"
         "line, as it stands in the text (UTF-8). Words are found and checked as the\n"
-        "spell check does it.\n\n"
+        "spell check does it. Only the prose of marked-up text is read (TeX, HTML,\n"
+        "Markdown, nroff: see --mode); a file is read a line at a time.\n\n"
         "Exit status: 0 when every file was read, misspelt words or not (the words\n"
         "are the output, as of hunspell -l, and editors take any other status for a\n"
         "failure); 2 on bad usage, or a dictionary or file that cannot be read (the\n"
@@ -39,7 +40,7 @@ bool ListMisspelt(const std::string& path, const services::Speller& speller,
         return false;
     }
     std::string name = InputName(path);
-    TextFilter filter(options.format, options.checkAddresses);
+    TextFilter filter(ModeOf(options.format, options.formatGiven, path), options.checkAddresses);
     WordCutter cutter(filter);
     int64_t line = 1;
     int64_t offset = 0;

@@ -90,6 +90,76 @@ std::string TextFileRun::StoryText() const {
     return Utf16ToUtf8(host_.document->stories[0].Text());
 }
 
+bool ReadProse(const std::string& path, TextEncoding encoding, markup::TextFormat format,
+               markup::ProseStory& prose, std::u16string& story, std::string& error) {
+    const std::string name = MessageName(path);
+    TextInput input(encoding);
+    std::string reason;
+    if (!input.Open(path, reason)) {
+        error = name + ": " + reason;
+        return false;
+    }
+    markup::Reader reader(format);
+    std::vector<markup::Span> spans;
+    std::string line;
+    size_t read = 0;
+    const std::string tooLong = name + ": too long to work on as one text (more than " +
+                                std::to_string(kMostWholeText >> 20) +
+                                " MiB); split it into smaller files";
+    while (input.NextLine(line, kMostWholeText - read)) {
+        read += line.size();
+        reader.ReadLine(line, spans);
+        prose.AddLine(line, spans, story);
+    }
+    if (!input.Error().empty()) {
+        error = input.Error().starts_with("a line too long") ? tooLong : name + ": " + input.Error();
+        return false;
+    }
+    return true;
+}
+
+bool RunInParts(TextInput& input, host::Story& story, const PartRun& run, bool& changed,
+                std::string& error) {
+    markup::Reader reader(run.format);
+    markup::ProseStory prose(run.format, run.prose);
+    std::vector<markup::Span> spans;
+    std::string line;
+    std::u16string units;
+    std::string out;
+    changed = false;
+    bool atEnd = false;
+    while (!atEnd) {
+        units.clear();
+        while (units.size() < run.partUnits) {
+            if (!input.NextLine(line)) {
+                atEnd = true;
+                break;
+            }
+            reader.ReadLine(line, spans);
+            prose.AddLine(line, spans, units);
+        }
+        if (!input.Error().empty()) {
+            error = input.Error();
+            return false;
+        }
+        out.clear();
+        if (!units.empty()) {
+            story.Erase(0, story.Length());
+            story.Insert(0, units.data(), static_cast<int32_t>(units.size()), 0);
+            story.selectionStart = story.selectionEnd = 0;
+            if (!run.command())
+                return false;
+            prose.Take(story.Text(), out);
+        }
+        if (atEnd)
+            prose.Finish(out);
+        changed = prose.Changed();
+        if (!out.empty() && !run.write(out))
+            return false;
+    }
+    return true;
+}
+
 std::string TextFileRun::Settings() const {
     return services::FileRunSettings();
 }

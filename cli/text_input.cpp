@@ -246,6 +246,30 @@ bool TextInput::NextBlock(std::string_view& block) {
     return true;
 }
 
+bool TextInput::NextLine(std::string& line, size_t most) {
+    line.clear();
+    for (;;) {
+        if (begin_ < end_) {
+            const char* data = buffer_.data();
+            const void* newline = std::memchr(data + begin_, '\n', end_ - begin_);
+            size_t stop = newline ? static_cast<size_t>(static_cast<const char*>(newline) - data) + 1
+                                  : end_;
+            line.append(data + begin_, stop - begin_);
+            begin_ = stop;
+            if (line.size() > most) {
+                error_ = "a line too long to work on (more than " + std::to_string(most >> 20) +
+                         " MiB); split it into shorter lines";
+                eof_ = true;
+                return false;
+            }
+            if (newline)
+                return true;
+        }
+        if (eof_ || !Fill())
+            return !line.empty() && error_.empty();
+    }
+}
+
 bool TextInput::NextPiece(std::string_view& piece, bool& lineEnds) {
     size_t searched = begin_;
     while (true) {

@@ -29,6 +29,9 @@ bool TextEncodingFromName(const std::string& name, TextEncoding& encoding);
 // inside a UTF-8 sequence).
 constexpr size_t kMaxPiece = 64 * 1024;
 
+// The longest line NextLine hands out.
+constexpr size_t kMostLine = 64 << 20;
+
 class TextInput {
   public:
     // "-" (or empty) is standard input, which is never closed.
@@ -46,6 +49,13 @@ class TextInput {
     // there at once, so a line typed or sent by an editor is handed out as soon
     // as it is complete.
     bool NextPiece(std::string_view& piece, bool& lineEnds);
+
+    // The next whole line, with its line end ("\n" or "\r\n"; the last line
+    // may have none), in `line` (replaced): false at the end of the input, or on
+    // an error (see Error). A line is held whole: one longer than `most` bytes
+    // is refused (an error), so that an endless line of a device is not held
+    // until memory runs out.
+    bool NextLine(std::string& line, size_t most = kMostLine);
 
     // The text read since the last call, line ends and all, never cut inside a
     // character: false at the end of the input, or on an error (see Error).
