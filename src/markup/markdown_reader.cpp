@@ -372,8 +372,9 @@ void MarkdownReader::Line(std::string_view line, SpanSink& out) {
         previousBlank_ = false;
         return;
     }
-    // Indented code: after a blank line or more code, outside a list.
-    if (indent >= (inList_ ? 8u : 4u) && (previousBlank_ || previousCode_) && !inParagraph_) {
+    // Indented code: after a blank line or more code. (In a list, such a line
+    // may be a paragraph of an item; it is left as it is all the same.)
+    if (indent >= 4 && (previousBlank_ || previousCode_) && !inParagraph_) {
         whole(SpanKind::kBreak);
         previousCode_ = true;
         previousBlank_ = false;

@@ -44,6 +44,10 @@ void Spelling::Observe(std::string_view line, const std::vector<Span>& spans) {
         return;
     for (const Span& span : spans) {
         if (span.kind == SpanKind::kEscape) {
+            // A letter or a mark beyond ASCII written as a reference (not the
+            // spaces and soft hyphens that files in any encoding write so).
+            if (span.decoded >= 0x80 && span.decoded != 0x00A0 && span.decoded != kSoftHyphen)
+                referencesBeyondAscii_ = true;
             if (span.discretionary || EscapeOf(span.decoded) || escapes_.size() >= 64)
                 continue;
             escapes_.push_back(
@@ -109,7 +113,7 @@ bool Spelling::Write(char16_t unit, std::string& out) const {
         case TextFormat::kHtml:
         case TextFormat::kMarkdown:
             // A file in ASCII that writes its other characters as references.
-            if (unit >= 0x80 && !rawBeyondAscii_ && !escapes_.empty()) {
+            if (unit >= 0x80 && !rawBeyondAscii_ && referencesBeyondAscii_) {
                 out += "&#" + std::to_string(unit) + ";";
                 return true;
             }

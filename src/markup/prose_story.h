@@ -70,6 +70,7 @@ class Spelling {
     std::vector<Seen> escapes_;   // the first escape of each character
     std::u16string rawSeen_;      // characters of interest seen as themselves
     bool rawBeyondAscii_ = false;  // prose holds characters beyond ASCII as they are
+    bool referencesBeyondAscii_ = false;  // and as references
 };
 
 class ProseStory {
