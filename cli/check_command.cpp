@@ -40,6 +40,7 @@
 #include "markup/prose_story.h"
 #include "platform/dialog_resources.h"
 #include "spellcheck/cdict_miss_dialog.h"
+#include "tarnik/file_io.h"
 #include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
 #include "text/unicode_case.h"
@@ -161,8 +162,14 @@ class CheckDriver : public host::DialogDriver {
         KeepAnswered();
         file_ = file;
         host_ = &host;
+        closed_ = false;
+        firstLine_ = 1;
     }
     bool Interrupted() const { return interrupted_; }
+    // The file is checked a part at a time: the line the story's first line is
+    // in the file, and whether the user closed the check (the rest is left).
+    void FirstLine(int line) { firstLine_ = line; }
+    bool Closed() const { return closed_; }
 
     std::optional<host::DialogAction> NextAction(const host::DialogState& dialog) override {
         if (interrupted_)
@@ -239,7 +246,7 @@ class CheckDriver : public host::DialogDriver {
         int32_t lineEnd = end;
         while (lineEnd < story.Length() && !host::Story::IsParagraphEnd(story.UnitAt(lineEnd)))
             ++lineEnd;
-        int line = 1;
+        int line = firstLine_;
         for (int32_t i = 0; i < lineStart; ++i) {
             char16_t unit = story.UnitAt(i);
             bool crlf = unit == u'\r' && i + 1 < story.Length() && story.UnitAt(i + 1) == u'\n';
@@ -402,6 +409,7 @@ class CheckDriver : public host::DialogDriver {
                 case 'o':
                     return Press(MissDialog::kOptionsItem);
                 case 'x':
+                    closed_ = true;
                     return Press(MissDialog::kCloseItem);
                 case 'b':
                     interrupted_ = true;
@@ -433,6 +441,8 @@ class CheckDriver : public host::DialogDriver {
     };
     std::optional<Answered> answered_;
     bool interrupted_ = false;
+    bool closed_ = false;
+    int firstLine_ = 1;
 };
 
 int Error(const std::string& message) {
@@ -483,16 +493,17 @@ bool CanReplace(const std::string& file, std::string& error) {
 // them), and gets this file's.
 bool CheckFile(const std::string& file, const Options& options, CheckDriver& driver,
                std::optional<std::string>& carried) {
-    std::u16string text;
     std::string error;
     if (std::optional<std::string> refusal = InPlaceRefusal(file)) {
         Error(*refusal);
         return false;
     }
-    markup::ProseStory prose(ModeOf(options.mode, options.modeGiven, file));
-    if (!ReadProse(file, options.encoding, ModeOf(options.mode, options.modeGiven, file), prose,
-                   text, error) ||
-        !CanReplace(file, error)) {
+    TextInput input(options.encoding);
+    if (!input.Open(file, error)) {
+        Error(file + ": " + error);
+        return false;
+    }
+    if (!CanReplace(file, error)) {
         Error(error);
         return false;
     }
@@ -503,12 +514,45 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     runOptions.userDictionary = options.userFile;
     runOptions.components = kSpellingComponent;
     TextFileRun run;
-    if (!run.Start(text, runOptions, &driver, error)) {
+    if (!run.Start(u"", runOptions, &driver, error)) {
         Error(error);
         return false;
     }
     driver.Begin(file, run.Host());
-    TextFileRun::CommandResult result = run.RunCommand("Check Story...");
+    // The file is checked a part at a time (its prose, through the markup
+    // layer), the checked text written into the new file as it goes; the file is
+    // replaced only when the check ends.
+    PartRun part;
+    part.format = ModeOf(options.mode, options.modeGiven, file);
+    bool checked = false;
+    int32_t lines = 0;
+    part.command = [&] {
+        const host::Story& story = run.Host().document->stories[0];
+        int32_t partLines = 0;
+        for (int32_t i = 0; i < story.Length(); ++i)
+            partLines += story.UnitAt(i) == u'\n';
+        driver.FirstLine(lines + 1);
+        lines += partLines;
+        if (driver.Closed())
+            return true;  // closed: the rest as it is
+        if (run.RunCommand("Check Story...") == TextFileRun::CommandResult::kDone)
+            checked = true;
+        return !driver.Interrupted();
+    };
+    bool changed = false;
+    std::string unread;
+    SaveResult saved = SaveFileSafely(
+        file,
+        SaveWriter([&](int fd) {
+            part.write = [fd](std::string_view bytes) { return WriteWholeDescriptor(fd, bytes); };
+            bool done = RunInParts(input, run.Host(), part, changed, unread);
+            if (!done)
+                errno = 0;
+            return done;
+        }),
+        {.keepBackup = options.backup,
+         .regularFileOnly = true,
+         .check = [&](const std::string&) { return changed; }});
     carried = run.Settings();
     // A word the check could not save into the user dictionary (a full disk, a
     // read-only file) was told in its message box; the file is still written,
@@ -520,19 +564,18 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         std::cerr << file << ": interrupted; the file is left as it was\n";
         return false;
     }
-    if (result != TextFileRun::CommandResult::kDone) {
+    if (!unread.empty()) {
+        Error(file + ": " + unread);
+        return false;
+    }
+    if (!checked) {
         std::cerr << file << ": nothing to check\n";
         return !unsaved;
     }
-    std::string checked;
-    prose.Take(run.Host().document->stories[0].Text(), checked);
-    prose.Finish(checked);
-    if (!prose.Changed()) {
+    if (!changed) {
         std::cerr << file << ": no changes\n";
         return !unsaved;
     }
-    SaveResult saved =
-        SaveFileSafely(file, checked, {.keepBackup = options.backup, .regularFileOnly = true});
     if (!saved.Ok()) {
         Error(saved.Describe(file));
         return false;

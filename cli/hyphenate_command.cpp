@@ -217,11 +217,10 @@ int Run(const std::vector<std::string>& args) {
         }
         return true;
     };
-    host::Story& story = run.Host().document->stories[0];
     bool changed = false;
     auto hyphenate = [&](Output& output) {
         part.write = [&output](std::string_view bytes) { return output.Write(bytes); };
-        if (!RunInParts(input, story, part, changed, error)) {
+        if (!RunInParts(input, run.Host(), part, changed, error)) {
             if (problem.empty())
                 problem = MessageName(options.input) + ": " + error;
             return false;

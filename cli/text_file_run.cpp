@@ -90,36 +90,9 @@ std::string TextFileRun::StoryText() const {
     return Utf16ToUtf8(host_.document->stories[0].Text());
 }
 
-bool ReadProse(const std::string& path, TextEncoding encoding, markup::TextFormat format,
-               markup::ProseStory& prose, std::u16string& story, std::string& error) {
-    const std::string name = MessageName(path);
-    TextInput input(encoding);
-    std::string reason;
-    if (!input.Open(path, reason)) {
-        error = name + ": " + reason;
-        return false;
-    }
-    markup::Reader reader(format);
-    std::vector<markup::Span> spans;
-    std::string line;
-    size_t read = 0;
-    const std::string tooLong = name + ": too long to work on as one text (more than " +
-                                std::to_string(kMostWholeText >> 20) +
-                                " MiB); split it into smaller files";
-    while (input.NextLine(line, kMostWholeText - read)) {
-        read += line.size();
-        reader.ReadLine(line, spans);
-        prose.AddLine(line, spans, story);
-    }
-    if (!input.Error().empty()) {
-        error = input.Error().starts_with("a line too long") ? tooLong : name + ": " + input.Error();
-        return false;
-    }
-    return true;
-}
-
-bool RunInParts(TextInput& input, host::Story& story, const PartRun& run, bool& changed,
+bool RunInParts(TextInput& input, host::MemoryHost& host, const PartRun& run, bool& changed,
                 std::string& error) {
+    host::Story& story = host.document->stories[0];
     markup::Reader reader(run.format);
     markup::ProseStory prose(run.format, run.prose);
     std::vector<markup::Span> spans;
@@ -149,6 +122,7 @@ bool RunInParts(TextInput& input, host::Story& story, const PartRun& run, bool& 
             story.selectionStart = story.selectionEnd = 0;
             if (!run.command())
                 return false;
+            host.ForgetUndo();
             prose.Take(story.Text(), out);
         }
         if (atEnd)

@@ -98,13 +98,6 @@ class TextFileRun {
     size_t startMessages_ = 0;
 };
 
-// Reads `path` ("" or "-": standard input) whole in `encoding` through the
-// markup reader of `format`: its prose, as a story, into `story`, and what it
-// takes to write the corrected story back into `prose`. False with a message
-// naming the file and the reason, as ReadWholeText.
-bool ReadProse(const std::string& path, TextEncoding encoding, markup::TextFormat format,
-               markup::ProseStory& prose, std::u16string& story, std::string& error);
-
 // Output held back until this much is there, so that a text refused early (a bad
 // byte near its start) leaves nothing written; past it, output goes out as it
 // is made.
@@ -131,7 +124,9 @@ struct PartRun {
 // False with `error` set when the input could not be read (its reason), or
 // empty when `command` or `write` stopped the run. `changed` tells whether any
 // part's story came back changed.
-bool RunInParts(TextInput& input, host::Story& story, const PartRun& run, bool& changed,
+// The story is the first of `host`'s document; the host keeps no undo steps of
+// the parts.
+bool RunInParts(TextInput& input, host::MemoryHost& host, const PartRun& run, bool& changed,
                 std::string& error);
 
 }  // namespace tarnik::cli

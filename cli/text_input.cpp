@@ -336,31 +336,4 @@ std::optional<std::string> InPlaceRefusal(const std::string& path) {
     return SaveResult{SaveStep::kNotAFile}.Describe(path);
 }
 
-bool ReadWholeText(const std::string& path, TextEncoding encoding, std::u16string& text,
-                   std::string& error) {
-    const std::string name = MessageName(path);
-    TextInput input(encoding);
-    std::string reason;
-    if (!input.Open(path, reason)) {
-        error = name + ": " + reason;
-        return false;
-    }
-    std::string utf8;
-    std::string_view block;
-    while (input.NextBlock(block)) {
-        if (utf8.size() + block.size() > kMostWholeText) {
-            error = name + ": too long to work on as one text (more than " +
-                    std::to_string(kMostWholeText >> 20) + " MiB); split it into smaller files";
-            return false;
-        }
-        utf8.append(block);
-    }
-    if (!input.Error().empty()) {
-        error = name + ": " + input.Error();
-        return false;
-    }
-    text = Utf8ToUtf16(utf8);
-    return true;
-}
-
 }  // namespace tarnik::cli

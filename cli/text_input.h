@@ -98,17 +98,4 @@ std::string MessageName(const std::string& path);
 // or one that is not there (reading it says why).
 std::optional<std::string> InPlaceRefusal(const std::string& path);
 
-// The most text a command that works on a whole file (hyphenate, check) holds
-// as one story: the plug-in's commands take several times the text's size in
-// memory, and a file past this (or an endless device) is refused, not held
-// until memory runs out.
-constexpr size_t kMostWholeText = 64 << 20;
-
-// Reads `path` ("" or "-": standard input) whole in `encoding`. False with a
-// message naming the file and the reason ("notes.txt: No such file or
-// directory", "standard input: not UTF-8 text (bad byte at offset 17)", a text
-// longer than kMostWholeText).
-bool ReadWholeText(const std::string& path, TextEncoding encoding, std::u16string& text,
-                   std::string& error);
-
 }  // namespace tarnik::cli
