@@ -186,7 +186,6 @@ class FileRun {
   private:
     bool Read(TextInput& input);
     void Emit(int32_t end);
-    void Written(size_t from);
     bool Pass(const Write& write, bool all);
     void DropCorrected();
 
@@ -243,54 +242,38 @@ bool FileRun::Read(TextInput& input) {
     return true;
 }
 
-// Counts the lines and columns of out_ from `from` on.
-void FileRun::Written(size_t from) {
-    for (size_t i = from; i < out_.size(); ++i) {
-        char c = out_[i];
-        if (c == '\n' && afterCr_) {
-            afterCr_ = false;
-        } else if (c == '\n' || c == '\r') {
-            ++line_number_;
-            column_ = 1;
-            afterCr_ = c == '\r';
-        } else {
-            afterCr_ = false;
-            if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-                ++column_;
-        }
-    }
-}
-
 // Writes out the story's text up to `end`, each space with the no-break mark as
-// U+00A0, and reports the marks left in it with their lines and columns in the
-// output.
+// U+00A0, and reports the marks left in it with their lines and columns (in
+// characters of the corrected prose; a stretch of markup counts as one).
 void FileRun::Emit(int32_t end) {
     std::u16string units;
     units.reserve(static_cast<size_t>(end - emitted_));
-    auto take = [&] {
-        size_t from = out_.size();
-        prose_.Take(units, out_);
-        Written(from);
-        units.clear();
-    };
     for (int32_t i = emitted_; i < end; ++i) {
         char16_t unit = story_.UnitAt(i);
-        if (!marks_.empty() && marks_.front().position == i) {
-            take();
-            while (!marks_.empty() && marks_.front().position == i) {
-                // The units the matching holds back stand before the mark too.
-                std::cerr << name_ << ":" << line_number_ << ":"
-                          << column_ + static_cast<int32_t>(prose_.Held()) << ": "
-                          << marks_.front().message << "\n";
-                marks_.pop_front();
-                ++reported_;
-            }
+        while (!marks_.empty() && marks_.front().position == i) {
+            std::cerr << name_ << ":" << line_number_ << ":" << column_ << ": "
+                      << marks_.front().message << "\n";
+            marks_.pop_front();
+            ++reported_;
         }
         if (unit == u' ' && (story_.StyleAt(i) & XT_STYLE_NO_BREAK))
             unit = u'\u00A0';
         units.push_back(unit);
+        // Lines end at LF, CR or CR LF; a column counts characters, so the second
+        // half of a surrogate pair adds none.
+        if (unit == u'\n' && afterCr_) {
+            afterCr_ = false;
+        } else if (unit == u'\n' || unit == u'\r') {
+            ++line_number_;
+            column_ = 1;
+            afterCr_ = unit == u'\r';
+        } else {
+            afterCr_ = false;
+            if (unit < 0xDC00 || unit > 0xDFFF)
+                ++column_;
+        }
     }
-    take();
+    prose_.Take(units, out_);
     emitted_ = end;
 }
 

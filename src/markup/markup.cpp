@@ -75,8 +75,12 @@ std::optional<TextFormat> TextFormatFromPath(std::string_view path) {
         return TextFormat::kNroff;
     // A manual page: NAME.N, or NAME.N followed by letters (ls.1, Carp.3pm, x.1x).
     size_t dot = name.rfind('.');
-    if (dot != std::string_view::npos && dot > 0 && !IsAsciiDigit(name[dot - 1]) &&
-        dot + 1 < name.size() &&
+    // Not a version's last number (wersja.1.2).
+    size_t before = dot == std::string_view::npos ? 0 : name.rfind('.', dot - 1);
+    bool version = dot != std::string_view::npos && dot > 0 && before != std::string_view::npos &&
+                   name.substr(before + 1, dot - before - 1).find_first_not_of("0123456789") ==
+                       std::string_view::npos;
+    if (dot != std::string_view::npos && dot > 0 && !version && dot + 1 < name.size() &&
         name[dot + 1] >= '1' && name[dot + 1] <= '9') {
         std::string_view rest = name.substr(dot + 2);
         bool letters = rest.size() <= 4;

@@ -72,7 +72,10 @@ void Spelling::Observe(std::string_view line, const std::vector<Span>& spans) {
 }
 
 bool Spelling::Write(char16_t unit, std::string& out) const {
-    if (format_ == TextFormat::kPlain)
+    // Only the characters the commands put in have spellings of their own; any
+    // other (a word the spell check changed) is written as it is.
+    static constexpr std::u16string_view kPutIn = u"„”“‚‘’«»–—\u00A0\u00AD";
+    if (format_ == TextFormat::kPlain || kPutIn.find(unit) == std::u16string_view::npos)
         return false;
     if (const std::string* escape = EscapeOf(unit)) {
         out += *escape;
@@ -139,9 +142,17 @@ void ProseStory::AddLine(std::string_view line, const std::vector<Span>& spans,
             case SpanKind::kText: {
                 size_t from = old_.size();
                 std::u16string units = Utf8ToUtf16(bytes);
-                // A mark's own character in the prose is kept as markup of its own.
+                // A mark's own character in the prose is kept as markup of its
+                // own; so, in hyphenation, is a soft hyphen that stands in no word
+                // (a table's entry for the character): no point of a word's.
                 for (size_t k = 0; k < units.size(); ++k) {
-                    if (IsMark(units[k])) {
+                    auto wordChar = [](char16_t u) {
+                        return IsLetterUnit(u) || (u >= '0' && u <= '9');
+                    };
+                    bool lone = options_.keepDiscretionaries && units[k] == kSoftHyphen &&
+                                (k == 0 || !wordChar(units[k - 1])) &&
+                                (k + 1 == units.size() || !wordChar(units[k + 1]));
+                    if (IsMark(units[k]) || lone) {
                         std::string spelled;
                         AppendUtf8(spelled, units[k]);
                         specials_.push_back({base_ + from + k, spelled, false});
@@ -254,18 +265,36 @@ void ProseStory::WriteNew(char16_t unit, std::string& out) {
         discretionaryInWord_ = false;
 }
 
+// How far a stretch that was taken out or put in is looked for, and how many
+// units after it must agree.
+constexpr size_t kReach = 64;
+constexpr size_t kAgree = 4;
+
 void ProseStory::Align(bool final, std::string& out) {
     size_t j = 0;
     size_t& i = matched_;
     constexpr char16_t kNone = 0xFFFF;
+    // Whether old_ from `o` and pending_ from `n` agree for kAgree units (or to
+    // the end of what there is, when that is the end).
+    auto agree = [&](size_t o, size_t n) {
+        for (size_t k = 0; k < kAgree; ++k) {
+            bool oldEnds = o + k >= old_.size();
+            bool newEnds = n + k >= pending_.size();
+            if (oldEnds || newEnds)
+                return oldEnds && newEnds;  // both at their ends
+            if (old_[o + k] != pending_[n + k])
+                return false;
+        }
+        return true;
+    };
     while (j < pending_.size()) {
         char16_t n = pending_[j];
-        bool hasNext = j + 1 < pending_.size();
-        // A unit that matches needs nothing after it; any other waits for the
-        // next to be told apart.
-        if (!hasNext && !final && !(i < old_.size() && old_[i] == n))
+        bool matches = i < old_.size() && old_[i] == n;
+        // A unit that matches needs nothing after it; any other waits until
+        // enough follows to tell what was taken out or put in.
+        if (!matches && !final && pending_.size() - j < kReach + kAgree + 1)
             break;
-        char16_t n1 = hasNext ? pending_[j + 1] : kNone;
+        char16_t n1 = j + 1 < pending_.size() ? pending_[j + 1] : kNone;
         if (i >= old_.size()) {
             WriteNew(n, out);
             ++j;
@@ -273,18 +302,57 @@ void ProseStory::Align(bool final, std::string& out) {
         }
         char16_t o = old_[i];
         char16_t o1 = i + 1 < old_.size() ? old_[i + 1] : kNone;
-        if (o == n) {
+        if (matches) {
             WriteOld(i, out);
             ++i;
             ++j;
-        } else if (IsMark(o) && !IsMark(n)) {
+            continue;
+        }
+        if (IsMark(o) && !IsMark(n)) {
             WriteNew(n, out);  // put in before the markup
             ++j;
-        } else if (IsMark(n) || o1 == n) {
-            DropOld(i, out);  // taken out
+            continue;
+        }
+        if (IsMark(n)) {
+            DropOld(i, out);  // taken out before the markup
+            ++i;
+            continue;
+        }
+        if (n == kSoftHyphen) {
+            WriteNew(n, out);  // soft hyphens come and go; letters stay where they are
+            ++j;
+            continue;
+        }
+        if (o == kSoftHyphen) {
+            DropOld(i, out);
+            ++i;
+            continue;
+        }
+        // The shortest stretch taken out, or put in, after which the texts agree
+        // again (a run of spaces shrunk to one, a word changed for another).
+        size_t taken = 0;
+        size_t put = 0;
+        for (size_t d = 1; d <= kReach && !taken && !put; ++d) {
+            if (i + d <= old_.size() && agree(i + d, j))
+                taken = d;
+            else if (j + d <= pending_.size() && agree(i, j + d))
+                put = d;
+        }
+        if (taken) {
+            for (size_t k = 0; k < taken; ++k, ++i)
+                DropOld(i, out);
+            continue;
+        }
+        if (put) {
+            for (size_t k = 0; k < put; ++k, ++j)
+                WriteNew(pending_[j], out);
+            continue;
+        }
+        if (o1 == n) {
+            DropOld(i, out);
             ++i;
         } else if (o == n1) {
-            WriteNew(n, out);  // put in
+            WriteNew(n, out);
             ++j;
         } else {
             // Replaced: the old character goes, the new one is written.

@@ -41,7 +41,7 @@ Skipped SkippedArguments(std::string_view name) {
         "usetikzlibrary", "graphicspath",   "geometry",      "hypersetup",
         "lstset",         "setmainfont",    "setsansfont",   "setmonofont",
         "pdfbookmark",    "bibitem",        "lstinputlisting", "newtheorem",
-        "numberwithin",   "settowidth",     "vskip",         "hskip",
+        "numberwithin",   "settowidth",     "pagebreak",     "nolinebreak",
         "captionsetup",   "setcounter",     "setlength",     "addtolength"};
     static constexpr std::array<std::string_view, 5> kTwoArguments = {
         "setcounter", "addtocounter", "setlength", "addtolength", "settowidth"};
@@ -50,6 +50,11 @@ Skipped SkippedArguments(std::string_view name) {
         "renewenvironment", "DeclareMathOperator", "def", "let"};
     if (name == "definecolor")
         return {3, SpanKind::kBreak};
+    if (name == "errhelp" || name == "errmessage" || name == "message" || name == "write" ||
+        name == "typeout" || name == "PackageError" || name == "PackageWarning" ||
+        name == "ClassError" || name == "special" || name == "pdfinfo" || name == "catcode" ||
+        name == "input@path")
+        return {1, SpanKind::kBreak};
     if (IsOneOf(name, kTwoArguments) || name == "fontsize" || name == "rule" ||
         name == "textcolor" || name == "colorbox")
         return {name == "textcolor" || name == "colorbox" ? 1 : 2,
@@ -81,12 +86,112 @@ bool IsBlockCommand(std::string_view name) {
            name == "cline" || name == "abstract" || name == "marginpar";
 }
 
-// Commands that print a word of their own.
-bool IsObjectCommand(std::string_view name) {
-    static constexpr std::array<std::string_view, 14> kObject = {
-        "ldots", "dots", "LaTeX", "TeX", "LaTeXe", "today", "S", "P", "copyright",
-        "textbackslash", "textasciitilde", "dag", "ddag", "pounds"};
-    return IsOneOf(name, kObject);
+// Commands that only shape the text around them (fonts, boxes, emphasis):
+// markup that stands for nothing in the prose. Any other control word may print
+// something (a macro, a logo, a number) and stands in a sentence like a word.
+bool IsFormattingCommand(std::string_view name) {
+    static constexpr std::array<std::string_view, 62> kFormatting = {
+        "textbf",     "textit",     "textsl",      "textsc",     "textsf",     "textrm",
+        "textup",     "textmd",     "textnormal",  "emph",       "em",         "bf",
+        "it",         "sl",         "sc",          "sf",         "rm",         "tt",
+        "up",         "md",         "normalfont",  "tiny",       "scriptsize", "footnotesize",
+        "small",      "normalsize", "large",       "Large",      "LARGE",      "huge",
+        "Huge",       "underline",  "mbox",        "makebox",    "fbox",       "framebox",
+        "uline",      "sout",       "textsuperscript", "textsubscript", "selectfont", "bfseries",
+        "itshape",    "mdseries",   "upshape",     "slshape",    "scshape",    "rmfamily",
+        "sffamily",   "ttfamily",   "relax",       "protect",    "nobreak",    "index",
+        "hyphenpenalty", "begingroup", "endgroup", "bgroup",     "egroup",     "strut",
+        "null",       "leavevmode"};
+    return IsOneOf(name, kFormatting);
+}
+
+// The primitives and commands whose arguments are glue, dimensions or numbers
+// (\vskip 1ex plus 2fill, \hbox to 5cm, \kern-2pt, \parindent=0pt).
+bool TakesDimension(std::string_view name) {
+    static constexpr std::array<std::string_view, 30> kDimension = {
+        "vskip",  "hskip",  "kern",      "mkern",      "mskip",      "hbox",
+        "vbox",   "vtop",   "penalty",   "parindent",  "parskip",    "baselineskip",
+        "hsize",  "vsize",  "hoffset",   "voffset",    "leftskip",   "rightskip",
+        "raise",  "lower",  "moveleft",  "moveright",  "advance",    "multiply",
+        "divide", "count",  "dimen",     "skip",       "lineskip",   "topskip"};
+    return IsOneOf(name, kDimension) || name.ends_with("skip") || name.ends_with("width") ||
+           name.ends_with("height") || name.ends_with("sep") || name.ends_with("indent");
+}
+
+// A TeX number or dimension (with glue's plus and minus) at `i`, after the
+// spaces, an '=' and the keywords to and spread: where it ends, or `i` when
+// there is none. A plain number counts only right after the command or an '='.
+size_t ReadDimension(std::string_view line, size_t i) {
+    auto skipSpaces = [&](size_t at) {
+        while (at < line.size() && IsBlankByte(line[at]))
+            ++at;
+        return at;
+    };
+    auto keyword = [&](size_t at, std::string_view word) {
+        return line.substr(at).starts_with(word) &&
+               (at + word.size() >= line.size() || !IsAsciiLetter(line[at + word.size()]));
+    };
+    // One dimension: signs, then digits with a unit or a register.
+    auto dimension = [&](size_t at, bool plainNumber) -> size_t {
+        size_t start = at;
+        while (at < line.size() && (line[at] == '-' || line[at] == '+' || IsBlankByte(line[at])))
+            ++at;
+        if (at < line.size() && line[at] == '\\' && at + 1 < line.size() &&
+            IsAsciiLetter(line[at + 1])) {
+            ++at;
+            while (at < line.size() && IsAsciiLetter(line[at]))
+                ++at;
+            return at;
+        }
+        size_t digits = at;
+        while (at < line.size() && (IsAsciiDigit(line[at]) || line[at] == '.' || line[at] == ','))
+            ++at;
+        if (at == digits)
+            return start;
+        size_t number = at;
+        at = skipSpaces(at);
+        if (keyword(at, "true"))
+            at = skipSpaces(at + 4);
+        static constexpr std::array<std::string_view, 15> kUnits = {
+            "filll", "fill", "fil", "pt", "pc", "in", "bp", "cm", "mm", "dd", "cc", "sp", "em",
+            "ex", "mu"};
+        for (std::string_view unit : kUnits) {
+            if (line.substr(at).starts_with(unit))
+                return at + unit.size();
+        }
+        if (at + 1 < line.size() && line[at] == '\\' && IsAsciiLetter(line[at + 1])) {
+            ++at;  // 2\baselineskip
+            while (at < line.size() && IsAsciiLetter(line[at]))
+                ++at;
+            return at;
+        }
+        return plainNumber ? number : start;
+    };
+    size_t at = i;
+    bool equals = false;
+    size_t after = skipSpaces(at);
+    if (after < line.size() && line[after] == '=') {
+        equals = true;
+        at = skipSpaces(after + 1);
+    }
+    size_t keywordAt = skipSpaces(at);
+    if (keyword(keywordAt, "to"))
+        at = keywordAt + 2;
+    else if (keyword(keywordAt, "spread"))
+        at = keywordAt + 6;
+    size_t end = dimension(at, equals || at == i);
+    if (end == at)
+        return at == i || equals ? (equals ? at : i) : at;
+    for (;;) {
+        size_t next = skipSpaces(end);
+        size_t word = keyword(next, "plus") ? 4 : keyword(next, "minus") ? 5 : 0;
+        if (!word)
+            return end;
+        size_t more = dimension(next + word, false);
+        if (more == next + word)
+            return end;
+        end = more;
+    }
 }
 
 bool IsMathEnvironment(std::string_view name) {
@@ -101,6 +206,9 @@ bool IsMathEnvironment(std::string_view name) {
 bool IsVerbatimEnvironment(std::string_view name) {
     if (!name.empty() && name.back() == '*')
         name.remove_suffix(1);
+    // boxedverbatim, sverbatim, Verbatim, BVerbatim, ...; lstlisting, listing
+    if (name.find("erbatim") != std::string_view::npos || name.ends_with("listing"))
+        return true;
     static constexpr std::array<std::string_view, 8> kVerbatim = {
         "verbatim", "Verbatim", "lstlisting", "minted", "comment", "alltt", "filecontents",
         "BVerbatim"};
@@ -340,7 +448,8 @@ size_t TexReader::Command(std::string_view line, size_t i, SpanSink& out) {
         return line.size();
     }
     char d = line[i + 1];
-    if (!IsAsciiLetter(d)) {
+    // In macro files '@' is a letter of names (\@@body, \@msg).
+    if (!IsAsciiLetter(d) && !(d == '@' && i + 2 < line.size() && (IsAsciiLetter(line[i + 2]) || line[i + 2] == '@'))) {
         switch (d) {
             case '-':
                 out.Escape(start, i + 2, kSoftHyphen, true);
@@ -355,7 +464,9 @@ size_t TexReader::Command(std::string_view line, size_t i, SpanSink& out) {
                 out.Escape(start, i + 2, static_cast<char16_t>(d));
                 return i + 2;
             case ' ':
-                out.Escape(start, i + 2, u' ');
+                // A control space: a space no rule may take away (it would join
+                // the command before it to the word after it).
+                out.Add(start, i + 2, SpanKind::kObject);
                 return i + 2;
             case '\\':
                 out.Add(start, i + 2, SpanKind::kBreak);
@@ -439,6 +550,80 @@ size_t TexReader::Command(std::string_view line, size_t i, SpanSink& out) {
         out.Escape(start, stop, c);
         return stop;
     }
+    // \input file, \include file: a file name without braces.
+    if ((name == "input" || name == "include") && end < line.size() && line[end] != '{') {
+        size_t at = end;
+        while (at < line.size() && IsBlankByte(line[at]))
+            ++at;
+        while (at < line.size() && !IsBlankByte(line[at]) && line[at] != '%' && line[at] != '}')
+            ++at;
+        out.Add(start, at, SpanKind::kBreak);
+        return at;
+    }
+    // A definition: the name, the parameters and the body in braces.
+    if (name == "def" || name == "gdef" || name == "edef" || name == "xdef") {
+        size_t at = end;
+        while (at < line.size() && IsBlankByte(line[at]))
+            ++at;
+        if (at < line.size() && line[at] == '\\') {
+            ++at;
+            if (at < line.size() && (IsAsciiLetter(line[at]) || line[at] == '@')) {
+                while (at < line.size() && (IsAsciiLetter(line[at]) || line[at] == '@'))
+                    ++at;
+            } else if (at < line.size()) {
+                ++at;
+            }
+        }
+        size_t brace = line.find('{', at);
+        size_t percent = line.find('%', at);
+        if (brace != std::string_view::npos && (percent == std::string_view::npos || brace < percent)) {
+            out.Add(start, brace, SpanKind::kBreak);
+            StartArguments("def", 1, SpanKind::kBreak);
+            return brace;
+        }
+        out.Add(start, at, SpanKind::kBreak);
+        return at;
+    }
+    // \let\a\b, \let\a=\b, \font\x=cmr10 scaled 1200, \chardef\x=65
+    if (name == "let" || name == "font" || name == "chardef" || name == "mathchardef" ||
+        name == "countdef" || name == "dimendef" || name == "skipdef" || name == "toksdef" ||
+        name == "newcount" || name == "newdimen" || name == "newskip" || name == "newbox" ||
+        name == "newtoks" || name == "newif" || name == "newwrite" || name == "newread" ||
+        name == "futurelet" || name == "global" || name == "outer" || name == "long") {
+        size_t at = end;
+        int tokens = name == "let" ? 2 : name == "futurelet" ? 3
+                   : (name == "global" || name == "outer" || name == "long") ? 0 : 1;
+        for (int t = 0; t < tokens && at < line.size(); ++t) {
+            while (at < line.size() && (IsBlankByte(line[at]) || line[at] == '='))
+                ++at;
+            if (at < line.size() && line[at] == '\\') {
+                ++at;
+                if (at < line.size() && (IsAsciiLetter(line[at]) || line[at] == '@')) {
+                    while (at < line.size() && (IsAsciiLetter(line[at]) || line[at] == '@'))
+                        ++at;
+                } else if (at < line.size()) {
+                    ++at;
+                }
+            } else if (at < line.size()) {
+                ++at;
+            }
+        }
+        if (name == "font" || name == "chardef" || name == "mathchardef" || name.ends_with("def")) {
+            // = and the value: a font's file name and its "scaled N" or "at D".
+            while (at < line.size() && (IsBlankByte(line[at]) || line[at] == '='))
+                ++at;
+            while (at < line.size() && !IsBlankByte(line[at]) && line[at] != '\\' &&
+                   line[at] != '%' && line[at] != '}')
+                ++at;
+            size_t more = at;
+            while (more < line.size() && IsBlankByte(line[more]))
+                ++more;
+            if (line.substr(more).starts_with("scaled") || line.substr(more).starts_with("at "))
+                at = ReadDimension(line, more + (line[more] == 's' ? 6 : 2));
+        }
+        out.Add(start, at, SpanKind::kBreak);
+        return at;
+    }
     if (name == "begin" || name == "end") {
         out.Add(start, end, SpanKind::kBreak);
         StartArguments(std::string(name), 1, SpanKind::kBreak);
@@ -452,11 +637,21 @@ size_t TexReader::Command(std::string_view line, size_t i, SpanSink& out) {
         StartArguments(std::string(name), skipped.arguments, skipped.kind);
         return end;
     }
-    SpanKind kind = IsBlockCommand(name)    ? SpanKind::kBreak
-                    : IsObjectCommand(name) ? SpanKind::kObject
-                                            : SpanKind::kInline;
+    SpanKind kind = IsBlockCommand(name)        ? SpanKind::kBreak
+                    : IsFormattingCommand(name) ? SpanKind::kInline
+                                                : SpanKind::kObject;
+    // Glue, a dimension or a number that the command takes.
+    if (TakesDimension(name)) {
+        size_t at = ReadDimension(line, end);
+        if (at > end)
+            end = at;
+    }
     // A starred form and the optional argument of a block command go with it.
     if (kind == SpanKind::kBreak && end < line.size() && line[end] == '*')
+        ++end;
+    // TeX skips the spaces after a control word: they are the command's, so no
+    // rule that takes a space away can join the command to the next word.
+    while (end < line.size() && IsBlankByte(line[end]))
         ++end;
     out.Add(start, end, kind);
     if (kind == SpanKind::kBreak && name != "item") {
@@ -498,6 +693,12 @@ size_t TexReader::Text(std::string_view line, size_t i, SpanSink& out) {
                 continue;
             case '{':
             case '}':
+                // Between two arguments (}{): a boundary no rule reaches across.
+                if (c == '}' && next == '{') {
+                    out.Add(i, i + 2, SpanKind::kBreak);
+                    i += 2;
+                    continue;
+                }
                 out.Add(i, i + 1, SpanKind::kInline);
                 ++i;
                 continue;

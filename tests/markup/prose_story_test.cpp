@@ -82,6 +82,8 @@ TEST(ProseStoryTest, ChangesStayInProseAndFollowTheFormat) {
         {TextFormat::kTex, "a - b\n", u" - ", u" – ", "a -- b\n"},
         // A space taken out before markup, and one put in after it.
         {TextFormat::kTex, "tekst \\ref{x} .\n", u" \uE000 .", u" \uE000.", "tekst \\ref{x}.\n"},
+        // Repeated spaces across markup: the command keeps its own.
+        {TextFormat::kTex, "the \\LaTeX\\ way  \\foo  bar\n", u"  ", u" ", "the \\LaTeX\\ way \\foo  bar\n"},
         // HTML keeps its references; new characters as the file writes them.
         {TextFormat::kHtml, "<p>a&nbsp;b w domu</p>\n", u"w ", u"w\u00A0",
          "<p>a&nbsp;b w&nbsp;domu</p>\n"},
@@ -115,6 +117,10 @@ TEST(ProseStoryTest, HyphenationKeepsTheWritersDiscretionaries) {
               "domek Przedszko\\-le\n");
     EXPECT_EQ(Through(TextFormat::kHtml, "Przed&shy;szko\n", remove, 7, hyphenation),
               "Przedszko\n");
+    // A soft hyphen the command moves leaves the writer's where it was.
+    EXPECT_EQ(Through(TextFormat::kTex, "Men\\\"u\\-zei\\-le\n",
+                      Replacing(u"zei\u00ADle", u"ze\u00ADile"), 7, hyphenation),
+              "Men\\\"u\\-zei\\-le\n");
 }
 
 }  // namespace

@@ -92,7 +92,10 @@ TEST(MarkupReaderTest, Tex) {
               {{R"(tekst % komentarz)", "dalej"}, "tekst /dalej"},
               {{R"(100\% pewne \& \_ \{)"}, "100{%} pewne {&} {_} {{}"},
               {{R"(\begin{equation})", "a = b", R"(\end{equation} po)"}, "|/|/| po"},
-              {{R"(\begin{itemize} \item punkt)"}, "| | punkt"},
+              {{R"(\begin{itemize} \item punkt)"}, "| |punkt"},
+              // The spaces after a control word are its own; a control space is
+              // no space a rule may take away.
+              {{R"(the \MIKTEX\ distribution, {\bf gruby} tekst)"}, "the #distribution, gruby tekst"},
               {{R"(\begin{figure}[htbp] \centering)"}, "| |"},
               {{R"(\begin{tabular}{|l|c|} a & b \\ \hline)"}, "| a | b | |"},
               {{R"(\begin{verbatim})", R"(kod $ % { \ref)", R"(\end{verbatim} dalej)"},
@@ -110,6 +113,15 @@ TEST(MarkupReaderTest, Tex) {
               {{R"(\newcommand{\foo}[1]{\textbf{#1}} tekst)"}, "| tekst"},
               {{R"(linia\\ nowa \\[2pt] dalej)"}, "linia| nowa | dalej"},
               {{R"(\footnote{Przypis.} dalej)"}, "|Przypis. dalej"},
+              // Plain TeX: file names, glue, definitions and assignments.
+              {{R"(\input emacsver.tex)"}, "|"},
+              {{R"(\vskip 1ex plus 2 fill tekst \kern-2pt i)"}, "#tekst #i"},
+              {{R"(\hbox to -\intercolumnskip{} a \parindent=0pt b)"}, "# a #b"},
+              {{R"(\def\foo#1{\hbox{#1} tekst}po)"}, "|po"},
+              {{R"(\def\bar{a,)", "b} po"}, "|/| po"},
+              {{R"(\font\x=cmbx10 scaled 1200 tekst)"}, "| tekst"},
+              {{R"(\let\a=\b tekst)"}, "| tekst"},
+              {{R"(wersja \versionemacs).)"}, "wersja #)."},
           });
 }
 
@@ -206,6 +218,7 @@ TEST(MarkupReaderTest, FormatFromPath) {
         {"x.9", TextFormat::kNroff},          {"notatki.txt", std::nullopt},
         {"-", std::nullopt},                  {"", std::nullopt},
         {"wersja.1.2", std::nullopt},         {"a.0", std::nullopt},
+        {"latin2.7", TextFormat::kNroff},
         {"archiwum.tar.gz", std::nullopt},
     };
     for (const PathCase& c : cases)
