@@ -87,6 +87,7 @@ class HtmlReader : public FormatReader {
     char quote_ = 0;
     bool proseValue_ = false;
     std::string raw_;  // the element whose content is skipped
+    int rawDepth_ = 0;  // the same element opened again inside it
     SpanKind rawKind_ = SpanKind::kBreak;
 };
 
@@ -96,6 +97,7 @@ void HtmlReader::TagEnds() {
     SpanKind kind = RawElementKind(tagName_, raw);
     if (raw && !closing_ && !selfClosing_) {
         raw_ = tagName_;
+        rawDepth_ = 0;
         rawKind_ = kind;
         state_ = State::kRaw;
     }
@@ -275,21 +277,30 @@ void HtmlReader::Line(std::string_view line, SpanSink& out) {
                 break;
             }
             case State::kRaw: {
-                // Up to "</NAME", which starts the closing tag.
+                // Up to the "</NAME" that closes the element; the same element
+                // may open again inside it (<code><em><code>X</code></em>y</code>).
+                auto nameAt = [&](size_t at) {
+                    size_t k = 0;
+                    while (k < raw_.size() && at + k < line.size() &&
+                           LowerAscii(line[at + k]) == raw_[k])
+                        ++k;
+                    size_t after = at + k;
+                    return k == raw_.size() &&
+                           (after >= line.size() || line[after] == '>' || IsBlankByte(line[after]));
+                };
                 size_t at = i;
                 bool found = false;
-                while ((at = line.find("</", at)) != std::string_view::npos) {
-                    size_t k = 0;
-                    while (k < raw_.size() && at + 2 + k < line.size() &&
-                           LowerAscii(line[at + 2 + k]) == raw_[k])
-                        ++k;
-                    size_t after = at + 2 + k;
-                    if (k == raw_.size() &&
-                        (after >= line.size() || line[after] == '>' || IsBlankByte(line[after]))) {
-                        found = true;
-                        break;
+                while ((at = line.find('<', at)) != std::string_view::npos) {
+                    if (at + 1 < line.size() && line[at + 1] == '/' && nameAt(at + 2)) {
+                        if (rawDepth_ == 0) {
+                            found = true;
+                            break;
+                        }
+                        --rawDepth_;
+                    } else if (raw_ != "script" && raw_ != "style" && nameAt(at + 1)) {
+                        ++rawDepth_;
                     }
-                    at += 2;
+                    ++at;
                 }
                 if (!found) {
                     out.Add(start, line.size(), rawKind_);

@@ -29,6 +29,38 @@ bool IsLetterUnit(char16_t unit) {
 // The characters whose spelling TeX and nroff choose.
 constexpr std::u16string_view kChosen = u"„”“–—\u00A0";
 
+// How a character that is markup of the format is written as prose.
+const char* MarkupEscape(TextFormat format, char16_t unit) {
+    switch (format) {
+        case TextFormat::kTex:
+            switch (unit) {
+                case u'%': return "\\%";
+                case u'$': return "\\$";
+                case u'&': return "\\&";
+                case u'#': return "\\#";
+                case u'_': return "\\_";
+                case u'{': return "\\{";
+                case u'}': return "\\}";
+                case u'~': return "\\textasciitilde{}";
+                case u'\\': return "\\textbackslash{}";
+                default: return nullptr;
+            }
+        case TextFormat::kHtml:
+        case TextFormat::kMarkdown:
+            switch (unit) {
+                case u'<': return "&lt;";
+                case u'>': return "&gt;";
+                case u'&': return "&amp;";
+                default: return nullptr;
+            }
+        case TextFormat::kNroff:
+            return unit == u'\\' ? "\\e" : nullptr;
+        case TextFormat::kPlain:
+            break;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 const std::string* Spelling::EscapeOf(char16_t character) const {
@@ -75,7 +107,15 @@ bool Spelling::Write(char16_t unit, std::string& out) const {
     // Only the characters the commands put in have spellings of their own; any
     // other (a word the spell check changed) is written as it is.
     static constexpr std::u16string_view kPutIn = u"„”“‚‘’«»–—\u00A0\u00AD";
-    if (format_ == TextFormat::kPlain || kPutIn.find(unit) == std::u16string_view::npos)
+    if (format_ == TextFormat::kPlain)
+        return false;
+    // A character that is markup in the format is never written bare.
+    if (const char* escaped = MarkupEscape(format_, unit)) {
+        const std::string* seen = EscapeOf(unit);
+        out += seen ? *seen : escaped;
+        return true;
+    }
+    if (kPutIn.find(unit) == std::u16string_view::npos)
         return false;
     if (const std::string* escape = EscapeOf(unit)) {
         out += *escape;
@@ -268,7 +308,7 @@ void ProseStory::WriteNew(char16_t unit, std::string& out) {
 // How far a stretch that was taken out or put in is looked for, and how many
 // units after it must agree.
 constexpr size_t kReach = 64;
-constexpr size_t kAgree = 4;
+constexpr size_t kAgree = 8;
 
 void ProseStory::Align(bool final, std::string& out) {
     size_t j = 0;
@@ -330,12 +370,26 @@ void ProseStory::Align(bool final, std::string& out) {
         }
         // The shortest stretch taken out, or put in, after which the texts agree
         // again (a run of spaces shrunk to one, a word changed for another).
+        // One character replaced (a space bound, a quotation mark placed), when
+        // what follows agrees.
+        if (agree(i + 1, j + 1)) {
+            DropOld(i, out);
+            ++i;
+            WriteNew(n, out);
+            ++j;
+            continue;
+        }
+        // Markup is never taken out or put in: a stretch stops before a mark.
         size_t taken = 0;
         size_t put = 0;
-        for (size_t d = 1; d <= kReach && !taken && !put; ++d) {
-            if (i + d <= old_.size() && agree(i + d, j))
+        bool takeOn = true;
+        bool putOn = true;
+        for (size_t d = 1; d <= kReach && !taken && !put && (takeOn || putOn); ++d) {
+            takeOn = takeOn && i + d <= old_.size() && !IsMark(old_[i + d - 1]);
+            putOn = putOn && j + d <= pending_.size() && !IsMark(pending_[j + d - 1]);
+            if (takeOn && agree(i + d, j))
                 taken = d;
-            else if (j + d <= pending_.size() && agree(i, j + d))
+            else if (putOn && agree(i, j + d))
                 put = d;
         }
         if (taken) {

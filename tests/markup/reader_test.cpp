@@ -144,6 +144,7 @@ TEST(MarkupReaderTest, Html) {
               {{"<!-- wiele", "linii -->po"}, "/po"},
               {{"<div", "  class=\"a\">Tekst</div>"}, "|/|Tekst|"},
               {{"<!DOCTYPE html>"}, "|"},
+              {{"plik <code><em><code>X</code></em>trans.c</code> tu"}, "plik # tu"},
               {{"<?xml version=\"1.0\"?><para>Akapit</para>"}, "|Akapit|"},
               {{"a < b i c > d"}, "a < b i c > d"},
               {{"<TITLE>Duże</TITLE>"}, "|Duże|"},
