@@ -282,6 +282,7 @@ class TexReader : public FormatReader {
     SpanKind mathKind_ = SpanKind::kObject;
     std::string environment_;
     Arguments args_;
+    bool slashLetters_ = false;  // MeX: /a is ą
 };
 
 void TexReader::StartArguments(std::string command, int mandatory, SpanKind kind) {
@@ -555,8 +556,12 @@ size_t TexReader::Command(std::string_view line, size_t i, SpanSink& out) {
         size_t at = end;
         while (at < line.size() && IsBlankByte(line[at]))
             ++at;
+        size_t file = at;
         while (at < line.size() && !IsBlankByte(line[at]) && line[at] != '%' && line[at] != '}')
             ++at;
+        if (line.substr(file, at - file).starts_with("plmacros") ||
+            line.substr(file, at - file).starts_with("mex"))
+            slashLetters_ = true;
         out.Add(start, at, SpanKind::kBreak);
         return at;
     }
@@ -669,6 +674,10 @@ size_t TexReader::Text(std::string_view line, size_t i, SpanSink& out) {
         char next = i + 1 < line.size() ? line[i + 1] : '\0';
         switch (c) {
             case '%':
+                // %&mex: a file of the MeX format, which writes Polish letters
+                // with a slash.
+                if (line.substr(i).starts_with("%&mex") || line.substr(i).starts_with("%&pdfmex"))
+                    slashLetters_ = true;
                 out.Add(i, line.size(), SpanKind::kInline);
                 return line.size();
             case '\\':
@@ -733,6 +742,25 @@ size_t TexReader::Text(std::string_view line, size_t i, SpanSink& out) {
                     out.Escape(i, i + (em ? 3 : 2), em ? u'—' : u'–');
                     i += em ? 3 : 2;
                     continue;
+                }
+                break;
+            case '/':
+                // MeX's Polish letters: /a ą, /c ć, /e ę, /l ł, /n ń, /o ó, /s ś,
+                // /x ź, /z ż; // is a slash.
+                if (slashLetters_) {
+                    static constexpr std::string_view kFrom = "acelnosxzACELNOSXZ";
+                    static constexpr std::u16string_view kTo = u"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
+                    size_t at = kFrom.find(next);
+                    if (next != '\0' && at != std::string_view::npos) {
+                        out.Escape(i, i + 2, kTo[at]);
+                        i += 2;
+                        continue;
+                    }
+                    if (next == '/') {
+                        out.Escape(i, i + 2, u'/');
+                        i += 2;
+                        continue;
+                    }
                 }
                 break;
             case '"':

@@ -122,6 +122,9 @@ TEST(MarkupReaderTest, Tex) {
               {{R"(\font\x=cmbx10 scaled 1200 tekst)"}, "| tekst"},
               {{R"(\let\a=\b tekst)"}, "| tekst"},
               {{R"(wersja \versionemacs).)"}, "wersja #)."},
+              // MeX writes Polish letters with a slash.
+              {{"%&mex", "zako/nczenie i/lub poka/z //"}, "/zako{ń}czenie i{ł}ub poka{ż} {/}"},
+              {{"i/lub"}, "i/lub"},
           });
 }
 
