@@ -305,6 +305,31 @@ void ProseStory::WriteNew(char16_t unit, std::string& out) {
         discretionaryInWord_ = false;
 }
 
+// A character as the matching compares it, where the commands change one kind
+// of character for another of its kind: a space bound, a quotation mark or a
+// dash placed.
+char16_t Loosely(char16_t unit) {
+    switch (unit) {
+        case 0x00A0:
+            return u' ';
+        case u'„':
+        case u'”':
+        case u'“':
+        case u'«':
+        case u'»':
+            return u'"';
+        case u'’':
+        case u'‘':
+        case u'‚':
+            return u'\'';
+        case u'–':
+        case u'—':
+            return u'-';
+        default:
+            return unit;
+    }
+}
+
 // How far a stretch that was taken out or put in is looked for, and how many
 // units after it must agree.
 constexpr size_t kReach = 64;
@@ -322,7 +347,7 @@ void ProseStory::Align(bool final, std::string& out) {
             bool newEnds = n + k >= pending_.size();
             if (oldEnds || newEnds)
                 return oldEnds && newEnds;  // both at their ends
-            if (old_[o + k] != pending_[n + k])
+            if (Loosely(old_[o + k]) != Loosely(pending_[n + k]))
                 return false;
         }
         return true;
@@ -343,6 +368,25 @@ void ProseStory::Align(bool final, std::string& out) {
         char16_t o = old_[i];
         char16_t o1 = i + 1 < old_.size() ? old_[i + 1] : kNone;
         if (matches) {
+            // A run that matches, up to the next escape or markup, goes out at once.
+            uint64_t next = specials_.empty() ? UINT64_MAX : specials_.front().index;
+            size_t run = 0;
+            while (i + run < old_.size() && j + run < pending_.size() &&
+                   base_ + i + run < next && old_[i + run] == pending_[j + run])
+                ++run;
+            if (run > 1) {
+                for (size_t k = 0; k < run && discretionaryInWord_; ++k) {
+                    char16_t unit = old_[i + k];
+                    if (!IsLetterUnit(unit) && unit != kSoftHyphen && unit != kInlineMark)
+                        discretionaryInWord_ = false;
+                }
+                units_.append(old_, i, run);
+                if (units_.size() > (1u << 16))
+                    FlushUnits(out, false);
+                i += run;
+                j += run;
+                continue;
+            }
             WriteOld(i, out);
             ++i;
             ++j;
@@ -370,8 +414,29 @@ void ProseStory::Align(bool final, std::string& out) {
         }
         // The shortest stretch taken out, or put in, after which the texts agree
         // again (a run of spaces shrunk to one, a word changed for another).
-        // One character replaced (a space bound, a quotation mark placed), when
-        // what follows agrees.
+        // The usual edits first, told by the two units after them: one
+        // character taken out (a repeated space), put in (a space after a
+        // comma), or replaced (a space bound, a quotation mark placed).
+        auto oldAt = [&](size_t k) { return k < old_.size() ? old_[k] : kNone; };
+        auto newAt = [&](size_t k) { return k < pending_.size() ? pending_[k] : kNone; };
+        if (o1 == n && Loosely(oldAt(i + 2)) == Loosely(n1) && !IsMark(o)) {
+            DropOld(i, out);
+            ++i;
+            continue;
+        }
+        if (o == n1 && Loosely(oldAt(i + 1)) == Loosely(newAt(j + 2))) {
+            WriteNew(n, out);
+            ++j;
+            continue;
+        }
+        if (Loosely(o1) == Loosely(n1) && Loosely(oldAt(i + 2)) == Loosely(newAt(j + 2))) {
+            DropOld(i, out);
+            ++i;
+            WriteNew(n, out);
+            ++j;
+            continue;
+        }
+        // One character replaced when what follows agrees further on.
         if (agree(i + 1, j + 1)) {
             DropOld(i, out);
             ++i;
