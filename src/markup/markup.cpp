@@ -146,10 +146,25 @@ void Reader::ReadLine(std::string_view line, std::vector<Span>& spans) {
             --content;
     }
     SpanSink sink(spans);
-    if (reader_)
+    if (reader_) {
         reader_->Line(line.substr(0, content), sink);
-    else
+        // A span never ends inside a character: the bytes of a character a
+        // reader cut (an escape's letter beyond ASCII) go with the span before.
+        size_t kept = 0;
+        for (size_t k = 0; k < spans.size(); ++k) {
+            Span span = spans[k];
+            if (kept > 0)
+                span.begin = spans[kept - 1].end;
+            while (span.end < content &&
+                   (static_cast<unsigned char>(line[span.end]) & 0xC0) == 0x80)
+                ++span.end;
+            if (span.end > span.begin)
+                spans[kept++] = span;
+        }
+        spans.resize(kept);
+    } else {
         sink.Add(0, content, SpanKind::kText);
+    }
     if (content < line.size()) {
         // The line's end is a span of its own, never joined to the prose before.
         spans.push_back({static_cast<uint32_t>(content), static_cast<uint32_t>(line.size()),

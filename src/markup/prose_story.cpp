@@ -170,7 +170,7 @@ bool Spelling::Write(char16_t unit, std::string& out) const {
 ProseStory::ProseStory(TextFormat format) : ProseStory(format, Options{}) {}
 
 ProseStory::ProseStory(TextFormat format, Options options)
-    : format_(format), options_(options), spelling_(format) {}
+    : options_(options), spelling_(format) {}
 
 void ProseStory::AddLine(std::string_view line, const std::vector<Span>& spans,
                          std::u16string& story) {

@@ -120,7 +120,6 @@ class ProseStory {
     bool WordHoldsDiscretionary(size_t i) const;
     void Trim();
 
-    TextFormat format_;
     Options options_;
     Spelling spelling_;
     std::u16string old_;     // the units added, from base_ on
