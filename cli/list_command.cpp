@@ -1,6 +1,7 @@
 // tarnik list (tarnik -l): prints the misspelt words of a text, one per line.
 #include <iostream>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "cli/command.h"
@@ -46,8 +47,25 @@ bool ListMisspelt(const std::string& path, const services::Speller& speller,
     int64_t offset = 0;
     std::string_view piece;
     bool lineEnds = false;
+    // Words come back again and again in prose: each verdict is kept (at most
+    // kCachedWords of them, so memory stays bounded).
+    constexpr size_t kCachedWords = 1 << 16;
+    std::unordered_map<std::string, bool> verdicts;
+    std::string key;
     auto print = [&](const LineWord& word) {
-        if (speller.Check(word.original, word.beforeStop))
+        key.assign(word.original);
+        key.push_back(word.beforeStop ? '\1' : '\0');
+        auto found = verdicts.find(key);
+        bool correct = false;
+        if (found != verdicts.end()) {
+            correct = found->second;
+        } else {
+            correct = speller.Check(word.original, word.beforeStop);
+            if (verdicts.size() >= kCachedWords)
+                verdicts.clear();
+            verdicts.emplace(key, correct);
+        }
+        if (correct)
             return;
         if (options.locations)
             std::cout << name << ":" << line << ":" << word.offset + 1 << ": ";

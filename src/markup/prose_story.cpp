@@ -1,6 +1,7 @@
 #include "markup/prose_story.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "tarnik/text_codec.h"
 
@@ -175,7 +176,21 @@ ProseStory::ProseStory(TextFormat format, Options options)
 void ProseStory::AddLine(std::string_view line, const std::vector<Span>& spans,
                          std::u16string& story) {
     spelling_.Observe(line, spans);
-    for (const Span& span : spans) {
+    // The first character of the prose after span `s` (0 for markup or none).
+    auto nextProse = [&](size_t s) -> char16_t {
+        if (s + 1 >= spans.size())
+            return 0;
+        const Span& next = spans[s + 1];
+        if (next.kind == SpanKind::kEscape)
+            return next.decoded;
+        if (next.kind != SpanKind::kText)
+            return 0;
+        size_t at = next.begin;
+        std::optional<char32_t> c = DecodeUtf8(line, at);
+        return c && *c < 0x10000 ? static_cast<char16_t>(*c) : 0;
+    };
+    for (size_t s = 0; s < spans.size(); ++s) {
+        const Span& span = spans[s];
         std::string_view bytes = line.substr(span.begin, span.end - span.begin);
         uint64_t index = base_ + old_.size();
         switch (span.kind) {
@@ -189,9 +204,12 @@ void ProseStory::AddLine(std::string_view line, const std::vector<Span>& spans,
                     auto wordChar = [](char16_t u) {
                         return IsLetterUnit(u) || (u >= '0' && u <= '9');
                     };
-                    bool lone = options_.keepDiscretionaries && units[k] == kSoftHyphen &&
-                                (k == 0 || !wordChar(units[k - 1])) &&
-                                (k + 1 == units.size() || !wordChar(units[k + 1]));
+                    bool lone = false;
+                    if (options_.keepDiscretionaries && units[k] == kSoftHyphen) {
+                        char16_t before = k > 0 ? units[k - 1] : old_.empty() ? 0 : old_.back();
+                        char16_t after = k + 1 < units.size() ? units[k + 1] : nextProse(s);
+                        lone = !wordChar(before) && !wordChar(after);
+                    }
                     if (IsMark(units[k]) || lone) {
                         std::string spelled;
                         AppendUtf8(spelled, units[k]);
