@@ -1,6 +1,7 @@
 #include "markup/prose_story.h"
 
 #include <algorithm>
+#include <vector>
 #include <optional>
 
 #include "tarnik/text_codec.h"
@@ -326,7 +327,7 @@ void ProseStory::WriteNew(char16_t unit, std::string& out) {
 // A character as the matching compares it, where the commands change one kind
 // of character for another of its kind: a space bound, a quotation mark or a
 // dash placed.
-char16_t Loosely(char16_t unit) {
+static char16_t Loosely(char16_t unit) {
     switch (unit) {
         case 0x00A0:
             return u' ';
@@ -357,18 +358,30 @@ void ProseStory::Align(bool final, std::string& out) {
     size_t j = 0;
     size_t& i = matched_;
     constexpr char16_t kNone = 0xFFFF;
-    // Whether old_ from `o` and pending_ from `n` agree for kAgree units (or to
-    // the end of what there is, when that is the end).
+    // Whether old_ from `o` and pending_ from `n` agree for kAgree characters (or
+    // to the end of both), spaces and soft hyphens aside on either side: the
+    // commands put them in and take them out close together.
     auto agree = [&](size_t o, size_t n) {
-        for (size_t k = 0; k < kAgree; ++k) {
-            bool oldEnds = o + k >= old_.size();
-            bool newEnds = n + k >= pending_.size();
+        auto skippable = [](char16_t unit) {
+            return unit == u' ' || unit == 0x00A0 || unit == kSoftHyphen;
+        };
+        size_t compared = 0;
+        for (size_t steps = 0; compared < kAgree && steps < 4 * kAgree; ++steps) {
+            while (o < old_.size() && skippable(old_[o]))
+                ++o;
+            while (n < pending_.size() && skippable(pending_[n]))
+                ++n;
+            bool oldEnds = o >= old_.size();
+            bool newEnds = n >= pending_.size();
             if (oldEnds || newEnds)
-                return oldEnds && newEnds;  // both at their ends
-            if (Loosely(old_[o + k]) != Loosely(pending_[n + k]))
+                return oldEnds && newEnds && final;  // both at their ends
+            if (Loosely(old_[o]) != Loosely(pending_[n]))
                 return false;
+            ++o;
+            ++n;
+            ++compared;
         }
-        return true;
+        return compared >= kAgree;
     };
     while (j < pending_.size()) {
         char16_t n = pending_[j];
@@ -462,6 +475,18 @@ void ProseStory::Align(bool final, std::string& out) {
             ++j;
             continue;
         }
+        // A run of spaces taken out whole (repeated spaces shrunk to none before
+        // a character that stayed).
+        if ((o == u' ' || o == 0x00A0) && n != u' ' && n != 0x00A0) {
+            size_t k = i;
+            while (k < old_.size() && (old_[k] == u' ' || old_[k] == 0x00A0))
+                ++k;
+            if (k - i > 1 && k < old_.size() && old_[k] == n) {
+                for (; i < k; ++i)
+                    DropOld(i, out);
+                continue;
+            }
+        }
         // Markup is never taken out or put in: a stretch stops before a mark.
         size_t taken = 0;
         size_t put = 0;
@@ -485,19 +510,10 @@ void ProseStory::Align(bool final, std::string& out) {
                 WriteNew(pending_[j], out);
             continue;
         }
-        if (o1 == n) {
-            DropOld(i, out);
-            ++i;
-        } else if (o == n1) {
-            WriteNew(n, out);
-            ++j;
-        } else {
-            // Replaced: the old character goes, the new one is written.
-            DropOld(i, out);
-            ++i;
-            WriteNew(n, out);
-            ++j;
-        }
+        // Edits close together (a space put in, another taken out, a mark
+        // placed, all within a few characters): the cheapest alignment of the
+        // next stretch of both, whose first half is carried out.
+        AlignWindow(i, j, out);
     }
     pending_.erase(0, j);
     if (final) {
@@ -508,6 +524,87 @@ void ProseStory::Align(bool final, std::string& out) {
     }
     FlushUnits(out, final);
     Trim();
+}
+
+void ProseStory::AlignWindow(size_t& i, size_t& j, std::string& out) {
+    constexpr size_t kWindow = 32;
+    constexpr uint32_t kNever = 1u << 28;
+    const size_t rows = std::min(kWindow, old_.size() - i);
+    const size_t columns = std::min(kWindow, pending_.size() - j);
+    std::vector<uint32_t> cost((rows + 1) * (columns + 1), kNever);
+    auto at = [&](size_t a, size_t b) -> uint32_t& { return cost[a * (columns + 1) + b]; };
+    // Taking out or putting in a character costs 2, markup never; a character
+    // for another of its kind 1, for any other 3.
+    auto gap = [](char16_t unit) { return IsMark(unit) ? kNever : 2u; };
+    auto pair = [](char16_t x, char16_t y) {
+        if (x == y)
+            return 0u;
+        if (IsMark(x) || IsMark(y))
+            return kNever;
+        return Loosely(x) == Loosely(y) ? 1u : 3u;
+    };
+    at(0, 0) = 0;
+    for (size_t a = 0; a <= rows; ++a) {
+        for (size_t b = 0; b <= columns; ++b) {
+            uint32_t best = a == 0 && b == 0 ? 0 : kNever;
+            if (a > 0)
+                best = std::min(best, at(a - 1, b) + gap(old_[i + a - 1]));
+            if (b > 0)
+                best = std::min(best, at(a, b - 1) + gap(pending_[j + b - 1]));
+            if (a > 0 && b > 0)
+                best = std::min(best, at(a - 1, b - 1) + pair(old_[i + a - 1], pending_[j + b - 1]));
+            at(a, b) = std::min(best, kNever);
+        }
+    }
+    // The far end is free: the best cell of the last row or column.
+    size_t endA = rows;
+    size_t endB = columns;
+    for (size_t b = 0; b <= columns; ++b) {
+        if (at(rows, b) < at(endA, endB))
+            endA = rows, endB = b;
+    }
+    for (size_t a = 0; a <= rows; ++a) {
+        if (at(a, columns) < at(endA, endB))
+            endA = a, endB = columns;
+    }
+    // Back to the start: 0 a match or replacement, 1 taken out, 2 put in.
+    std::vector<uint8_t> steps;
+    for (size_t a = endA, b = endB; a > 0 || b > 0;) {
+        uint32_t here = at(a, b);
+        if (a > 0 && b > 0 && here == at(a - 1, b - 1) + pair(old_[i + a - 1], pending_[j + b - 1])) {
+            steps.push_back(0);
+            --a;
+            --b;
+        } else if (a > 0 && here == at(a - 1, b) + gap(old_[i + a - 1])) {
+            steps.push_back(1);
+            --a;
+        } else {
+            steps.push_back(2);
+            --b;
+        }
+    }
+    // The first half, at least one step.
+    size_t done = 0;
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step, ++done) {
+        if (done > 0 && done >= kWindow / 2)
+            break;
+        if (*step == 0) {
+            if (old_[i] == pending_[j]) {
+                WriteOld(i, out);
+            } else {
+                DropOld(i, out);
+                WriteNew(pending_[j], out);
+            }
+            ++i;
+            ++j;
+        } else if (*step == 1) {
+            DropOld(i, out);
+            ++i;
+        } else {
+            WriteNew(pending_[j], out);
+            ++j;
+        }
+    }
 }
 
 void ProseStory::Trim() {

@@ -111,6 +111,7 @@ class ProseStory {
     };
 
     void Align(bool final, std::string& out);
+    void AlignWindow(size_t& i, size_t& j, std::string& out);
     char16_t OldAt(size_t i) const { return old_[i]; }
     const Special* SpecialAt(uint64_t index) const;
     void WriteOld(size_t i, std::string& out);

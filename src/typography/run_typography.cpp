@@ -158,6 +158,9 @@ class TypographyRun {
     uint16_t c_ = kNoChar;
     uint16_t n_ = kNoChar;
     int depth_ = 0;
+    // The last position InIndentation answered for, and its answer.
+    mutable int32_t indentQuery_ = -1;
+    mutable bool indentAnswer_ = false;
 };
 
 void TypographyRun::Run() {
@@ -494,16 +497,29 @@ bool TypographyRun::InEmoticon() const {
 }
 
 bool TypographyRun::InIndentation(int32_t position) const {
+    // The walk goes forward: a space right after one found in the indentation
+    // is in it too, without walking back over the whole indentation again.
+    if (position > 0 && indentQuery_ >= 0 && Previous(position) == indentQuery_) {
+        uint16_t code = CharAt(indentQuery_);
+        if (code == ' ' || code == '\t') {
+            indentQuery_ = position;
+            return indentAnswer_;
+        }
+    }
+    bool answer = true;
     for (int32_t q = position; q > 0;) {
         q = Previous(q);
         if (q < 0)
-            return true;
+            break;
         uint16_t code = CharAt(q);
         if (code == ' ' || code == '\t')
             continue;
-        return Is(code, kTypoBreak);
+        answer = Is(code, kTypoBreak);
+        break;
     }
-    return true;
+    indentQuery_ = position;
+    indentAnswer_ = answer;
+    return answer;
 }
 
 bool TypographyRun::IsInchMark() const {
@@ -729,6 +745,7 @@ Act TypographyRun::StopAt(const char* message) {
 }
 
 bool TypographyRun::Delete(int32_t position) {
+    indentQuery_ = -1;
     if (DeleteBoxText(box_, position, position + 1) != 0)
         return false;
     --end_;
@@ -740,6 +757,7 @@ bool TypographyRun::Delete(int32_t position) {
 }
 
 bool TypographyRun::InsertSpace(int32_t selected, int32_t at) {
+    indentQuery_ = -1;
     // The space takes the style of the selected character beside it.
     Host().SetTextSelection(story_, selected, selected + 1, false);
     if (PutCharInCurrentBox(at, ' ') != 0)
