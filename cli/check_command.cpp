@@ -39,9 +39,11 @@
 #include "host/dialog_script.h"
 #include "host/dialogs.h"
 #include "host/terminal_dialog_driver.h"
+#include "markup/prose_story.h"
 #include "platform/dialog_resources.h"
 #include "services/speller.h"
 #include "spellcheck/cdict_miss_dialog.h"
+#include "tarnik/file_io.h"
 #include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
 #include "text/unicode_case.h"
@@ -136,6 +138,8 @@ struct Options {
     TextEncoding encoding = TextEncoding::kUtf8;
     bool backup = true;
     std::vector<std::string> files;
+    markup::TextFormat mode = markup::TextFormat::kPlain;
+    bool modeGiven = false;
 };
 
 host::DialogAction Press(int16_t item) {
@@ -292,10 +296,16 @@ class CheckDriver : public host::DialogDriver {
         file_ = file;
         host_ = &host;
         insertions_ = insertions;
+        closed_ = false;
+        firstLine_ = 1;
     }
     bool Interrupted() const { return interrupted_; }
     // Whether a word to be inserted could not be saved.
     bool Unsaved() const { return unsaved_; }
+    // The file is checked a part at a time: the line the story's first line is
+    // in the file, and whether the user closed the check (the rest is left).
+    void FirstLine(int line) { firstLine_ = line; }
+    bool Closed() const { return closed_; }
 
     std::optional<host::DialogAction> NextAction(const host::DialogState& dialog) override {
         if (interrupted_)
@@ -372,7 +382,7 @@ class CheckDriver : public host::DialogDriver {
         int32_t lineEnd = end;
         while (lineEnd < story.Length() && !host::Story::IsParagraphEnd(story.UnitAt(lineEnd)))
             ++lineEnd;
-        int line = 1;
+        int line = firstLine_;
         for (int32_t i = 0; i < lineStart; ++i) {
             char16_t unit = story.UnitAt(i);
             bool crlf = unit == u'\r' && i + 1 < story.Length() && story.UnitAt(i + 1) == u'\n';
@@ -381,7 +391,9 @@ class CheckDriver : public host::DialogDriver {
         }
         std::u16string text = story.Text();
         auto piece = [&](int32_t from, int32_t to) {
-            return Utf16ToUtf8(text.substr(size_t(from), size_t(to - from)));
+            std::u16string part = text.substr(size_t(from), size_t(to - from));
+            std::erase_if(part, markup::IsMark);  // the marks of markup in the story
+            return Utf16ToUtf8(part);
         };
         // A byte-order mark that heads the file is no column of its first line.
         int32_t shownFrom = lineStart == 0 && !text.empty() && text[0] == u'\uFEFF' ? 1 : lineStart;
@@ -521,6 +533,7 @@ class CheckDriver : public host::DialogDriver {
                 case 'o':
                     return Press(MissDialog::kOptionsItem);
                 case 'x':
+                    closed_ = true;
                     return Press(MissDialog::kCloseItem);
                 case 'q': {
                     std::string sure;
@@ -645,6 +658,8 @@ class CheckDriver : public host::DialogDriver {
     };
     std::optional<Answered> answered_;
     bool interrupted_ = false;
+    bool closed_ = false;
+    int firstLine_ = 1;
 };
 
 int Error(const std::string& message) {
@@ -653,7 +668,7 @@ int Error(const std::string& message) {
 
 // Parses the arguments; none to go on, or the exit status to end with.
 std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options) {
-    const Option table[] = {
+    std::vector<Option> table = {
         UserOption(options.userFile),
         ValueOption("dialogs", options.script),
         NoBackupOption(options.backup),
@@ -672,6 +687,8 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
         XTensionsOption(options.xtensions),
         EncodingOption(options.encoding),
     };
+    for (Option& mode : ModeOptions(options.mode, options.modeGiven))
+        table.push_back(std::move(mode));
     if (std::optional<int> status = ParseCommandLine(kName, args, table, options.files))
         return status;
     if (options.files.empty())
@@ -713,13 +730,17 @@ bool CanReplace(const std::string& file, std::string& error) {
 // them), and gets this file's.
 bool CheckFile(const std::string& file, const Options& options, CheckDriver& driver,
                services::PersonalWordList* personal, std::optional<std::string>& carried) {
-    std::u16string text;
     std::string error;
     if (std::optional<std::string> refusal = InPlaceRefusal(file)) {
         Error(*refusal);
         return false;
     }
-    if (!ReadWholeText(file, options.encoding, text, error) || !CanReplace(file, error)) {
+    TextInput input(options.encoding);
+    if (!input.Open(file, error)) {
+        Error(file + ": " + error);
+        return false;
+    }
+    if (!CanReplace(file, error)) {
         Error(error);
         return false;
     }
@@ -730,11 +751,10 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
     runOptions.userDictionary = options.userFile;
     runOptions.components = kSpellingComponent;
     TextFileRun run;
-    if (!run.Start(text, runOptions, &driver, error)) {
+    if (!run.Start(u"", runOptions, &driver, error)) {
         Error(error);
         return false;
     }
-    const std::string original = Utf16ToUtf8(text);
     // The personal list's words pass in this file's check (the plug-in closes
     // them with its dictionaries at the end of the run).
     services::AcceptedWords passing;
@@ -748,7 +768,40 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
                       options.xtensions.empty() ? DefaultXTensionsDir() : options.xtensions,
                       options.userFile),
                   &passing});
-    TextFileRun::CommandResult result = run.RunCommand("Check Story...");
+    // The file is checked a part at a time (its prose, through the markup
+    // layer), the checked text written into the new file as it goes; the file is
+    // replaced only when the check ends.
+    PartRun part;
+    part.format = ModeOf(options.mode, options.modeGiven, file);
+    bool checked = false;
+    int32_t lines = 0;
+    part.command = [&] {
+        const host::Story& story = run.Host().document->stories[0];
+        int32_t partLines = 0;
+        for (int32_t i = 0; i < story.Length(); ++i)
+            partLines += story.UnitAt(i) == u'\n';
+        driver.FirstLine(lines + 1);
+        lines += partLines;
+        if (driver.Closed())
+            return true;  // closed: the rest as it is
+        if (run.RunCommand("Check Story...") == TextFileRun::CommandResult::kDone)
+            checked = true;
+        return !driver.Interrupted();
+    };
+    bool changed = false;
+    std::string unread;
+    SaveResult saved = SaveFileSafely(
+        file,
+        SaveWriter([&](int fd) {
+            part.write = [fd](std::string_view bytes) { return WriteWholeDescriptor(fd, bytes); };
+            bool done = RunInParts(input, run.Host(), part, changed, unread);
+            if (!done)
+                errno = 0;
+            return done;
+        }),
+        {.keepBackup = options.backup,
+         .regularFileOnly = true,
+         .check = [&](const std::string&) { return changed; }});
     carried = run.Settings();
     // A word the check could not save into the user dictionary (a full disk, a
     // read-only file) was told in its message box; the file is still written,
@@ -761,17 +814,18 @@ bool CheckFile(const std::string& file, const Options& options, CheckDriver& dri
         std::cerr << file << ": interrupted; the file is left as it was\n";
         return false;
     }
-    if (result != TextFileRun::CommandResult::kDone) {
+    if (!unread.empty()) {
+        Error(file + ": " + unread);
+        return false;
+    }
+    if (!checked) {
         std::cerr << file << ": nothing to check\n";
         return !unsaved;
     }
-    const std::string checked = run.StoryText();
-    if (checked == original) {
+    if (!changed) {
         std::cerr << file << ": no changes\n";
         return !unsaved;
     }
-    SaveResult saved =
-        SaveFileSafely(file, checked, {.keepBackup = options.backup, .regularFileOnly = true});
     if (!saved.Ok()) {
         Error(saved.Describe(file));
         return false;
@@ -850,7 +904,7 @@ int Run(const std::vector<std::string>& args) {
 }
 
 const CommandRegistration registration({kName, "", "proofread text files interactively",
-                                        std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
+                                        std::string(kHelp) + kModeHelp + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli

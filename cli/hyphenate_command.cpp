@@ -17,6 +17,7 @@
 #include "cli/text_input.h"
 #include "host/dialogs.h"
 #include "hyphcommands/hyph_service.h"
+#include "tarnik/file_io.h"
 #include "tarnik/safe_save.h"
 #include "tarnik/text_codec.h"
 
@@ -34,6 +35,13 @@ constexpr char kHelp[] =
     "hyphen, and soft hyphens already in the text are kept where the hyphenation\n"
     "allows them and taken out where it does not, so hyphenating twice gives what\n"
     "once gave.\n\n"
+    "In marked-up text (see --mode) only the words of the prose get soft hyphens,\n"
+    "never markup (tags, commands, code, math); the writer's own hyphenation\n"
+    "points (TeX's \\- \"- \"= \"~, nroff's \\%) are kept, and a word holding one\n"
+    "gets none of Tarnik's. New soft hyphens are written as U+00AD (in HTML as\n"
+    "&shy; when the file writes them so), so --remove gives the text back as it\n"
+    "was. The text is worked on a part at a time: memory stays small whatever\n"
+    "its length.\n\n"
     "Options (they may come before or after FILE):\n"
     "  --remove         take every soft hyphen out instead\n"
     "  --no-user        hyphenate without the user's exceptions (PLHYPH.USR), as\n"
@@ -77,6 +85,8 @@ struct Options {
     TextEncoding encoding = TextEncoding::kUtf8;
     std::string output;
     std::string input;
+    markup::TextFormat mode = markup::TextFormat::kPlain;
+    bool modeGiven = false;
 };
 
 int Error(int status, const std::string& message) {
@@ -91,7 +101,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
                                                    value, options.run.settings);
                       }};
     };
-    const Option table[] = {
+    std::vector<Option> table = {
         FlagOption("remove", options.remove),
         {"no-user", 0, false,
          [&options](const std::string&) {
@@ -108,6 +118,8 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
         NoBackupOption(options.backup),
         EncodingOption(options.encoding),
     };
+    for (Option& mode : ModeOptions(options.mode, options.modeGiven))
+        table.push_back(std::move(mode));
     std::vector<std::string> operands;
     if (std::optional<int> status = ParseCommandLine(kName, args, table, operands))
         return status;
@@ -122,19 +134,43 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
     return std::nullopt;
 }
 
+// Writes the output as it is made: to standard output (held back at first, see
+// kHeldOutput), or into the descriptor of a safe save.
+class Output {
+  public:
+    explicit Output(int fd = -1) : fd_(fd) {}
+    bool Write(std::string_view bytes) {
+        if (fd_ >= 0)
+            return WriteWholeDescriptor(fd_, bytes);
+        held_.append(bytes);
+        if (held_.size() < kHeldOutput)
+            return true;
+        return Flush();
+    }
+    bool Flush() {
+        bool written = WriteStandardOutput(held_);
+        held_.clear();
+        return written;
+    }
+
+  private:
+    int fd_;
+    std::string held_;
+};
+
 int Run(const std::vector<std::string>& args) {
     Options options;
     if (std::optional<int> status = ParseOptions(args, options))
         return *status;
 
-    std::u16string text;
     std::string error;
     if (options.inPlace) {
         if (std::optional<std::string> refusal = InPlaceRefusal(options.input))
             return Error(kUsageError, *refusal);
     }
-    if (!ReadWholeText(options.input, options.encoding, text, error))
-        return Error(kUsageError, error);
+    TextInput input(options.encoding);
+    if (!input.Open(options.input, error))
+        return Error(kUsageError, MessageName(options.input) + ": " + error);
 
     // The exceptions of --user must be there: a run only reads them.
     std::error_code missing;
@@ -145,46 +181,84 @@ int Run(const std::vector<std::string>& args) {
     // Typography may run first (a setting): its component opens no files.
     options.run.components = kHyphenationComponent | kTypographyComponent;
     options.run.userExceptions = options.userFile;
-    if (!run.Start(text, options.run, nullptr, error))
+    if (!run.Start(u"", options.run, nullptr, error))
         return Error(kUsageError, error);
-
-    const char* title = options.remove ? "Remove Hyphens From Box" : "Hyphenate Box";
-    TextFileRun::CommandResult result = run.RunCommand(title);
     // At start-up every component tells what it misses; only the hyphenation's
     // messages (its data or exceptions file) concern this run.
     const std::vector<host::ShownMessage>& messages = run.Host().messages;
-    for (size_t i = 0; i < messages.size(); ++i) {
-        if (i >= run.StartMessages() || messages[i].text.find("hyphenation") != std::string::npos)
-            std::cerr << "tarnik " << kName << ": " << host::MessageOnOneLine(messages[i].text)
-                      << "\n";
-    }
-    if (result == TextFileRun::CommandResult::kNoItem)
-        return Error(kUsageError, std::string("the plug-in has no menu item \"") + title + "\"");
-    // An empty text leaves the item disabled: there is nothing to change.
-    if (!options.remove && result == TextFileRun::CommandResult::kDone &&
-        !services::FileRunHasHyphenationData())
-        return Error(kUsageError, "the hyphenation data could not be opened; nothing was written");
-
-    const std::string story = run.StoryText();
-    if (options.inPlace) {
-        // Nothing changed: the file is left untouched, with no backup beside it.
-        if (story != Utf16ToUtf8(text)) {
-            SaveResult saved = SaveFileSafely(
-                options.input, story, {.keepBackup = options.backup, .regularFileOnly = true});
-            if (!saved.Ok())
-                return Error(kUsageError, saved.Describe(options.input));
+    size_t told = 0;
+    auto tell = [&] {
+        for (; told < messages.size(); ++told) {
+            if (told >= run.StartMessages() ||
+                messages[told].text.find("hyphenation") != std::string::npos)
+                std::cerr << "tarnik " << kName << ": "
+                          << host::MessageOnOneLine(messages[told].text) << "\n";
         }
-    } else if (!options.output.empty()) {
-        if (SaveResult saved = SaveFileSafely(options.output, story); !saved.Ok())
-            return Error(kUsageError, saved.Describe(options.output));
-    } else if (!WriteStandardOutput(story)) {
-        return Error(kUsageError, "cannot write to standard output");
+    };
+    tell();
+
+    const char* title = options.remove ? "Remove Hyphens From Box" : "Hyphenate Box";
+    std::string problem;
+    PartRun part;
+    part.format = ModeOf(options.mode, options.modeGiven, options.input);
+    part.prose.keepDiscretionaries = true;
+    part.command = [&] {
+        TextFileRun::CommandResult result = run.RunCommand(title);
+        tell();
+        if (result == TextFileRun::CommandResult::kNoItem) {
+            problem = std::string("the plug-in has no menu item \"") + title + "\"";
+            return false;
+        }
+        // A story of markup alone leaves the item disabled: nothing to change.
+        if (!options.remove && result == TextFileRun::CommandResult::kDone &&
+            !services::FileRunHasHyphenationData()) {
+            problem = "the hyphenation data could not be opened; nothing was written";
+            return false;
+        }
+        return true;
+    };
+    bool changed = false;
+    auto hyphenate = [&](Output& output) {
+        part.write = [&output](std::string_view bytes) { return output.Write(bytes); };
+        if (!RunInParts(input, run.Host(), part, changed, error)) {
+            if (problem.empty())
+                problem = MessageName(options.input) + ": " + error;
+            return false;
+        }
+        return true;
+    };
+
+    if (options.inPlace || !options.output.empty()) {
+        const std::string& path = options.inPlace ? options.input : options.output;
+        SaveOptions save;
+        if (options.inPlace) {
+            save = {.keepBackup = options.backup, .regularFileOnly = true};
+            // Nothing changed: the file is left untouched, with no backup beside it.
+            save.check = [&changed](const std::string&) { return changed; };
+        }
+        SaveResult saved = SaveFileSafely(
+            path,
+            SaveWriter([&](int fd) {
+                Output output(fd);
+                return hyphenate(output);
+            }),
+            save);
+        if (!problem.empty())
+            return Error(kUsageError, problem);
+        if (!saved.Ok() && !(options.inPlace && saved.step == SaveStep::kRejected))
+            return Error(kUsageError, saved.Describe(path));
+        return 0;
     }
+    Output output;
+    if (!hyphenate(output))
+        return Error(kUsageError, problem);
+    if (!output.Flush())
+        return Error(kUsageError, "cannot write to standard output");
     return 0;
 }
 
 const CommandRegistration registration({kName, "", "put soft hyphens into Polish text",
-                                        std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
+                                        std::string(kHelp) + kModeHelp + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli

@@ -1,6 +1,7 @@
 // tarnik list (tarnik -l): prints the misspelt words of a text, one per line.
 #include <iostream>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "cli/command.h"
@@ -19,7 +20,8 @@ const std::string kHelp =
         "Reads text from the files given, or from standard input ('-' is standard\n"
         "input too), and prints each misspelt word once per occurrence, one per\n"
         "line, as it stands in the text (UTF-8). Words are found and checked as the\n"
-        "spell check does it.\n\n"
+        "spell check does it. Only the prose of marked-up text is read (TeX, HTML,\n"
+        "Markdown, nroff: see --mode); a file is read a line at a time.\n\n"
         "Exit status: 0 when every file was read, misspelt words or not (the words\n"
         "are the output, as of hunspell -l, and editors take any other status for a\n"
         "failure); 2 on bad usage, or a dictionary or file that cannot be read (the\n"
@@ -46,7 +48,7 @@ bool ListMisspelt(const std::string& path, const services::Speller& speller,
         return false;
     }
     std::string name = InputName(path);
-    TextFilter filter(options.format, options.checkAddresses);
+    TextFilter filter(ModeOf(options.format, options.formatGiven, path), options.checkAddresses);
     WordCutter cutter(filter);
     int64_t line = 1;
     int64_t offset = 0;
@@ -54,8 +56,24 @@ bool ListMisspelt(const std::string& path, const services::Speller& speller,
     bool lineEnds = false;
     std::string lineText;  // -L and -w print or check whole lines
     bool lineMisspelt = false;
+    // Words come back again and again in prose: each verdict is kept (at most
+    // kCachedWords of them, so memory stays bounded).
+    constexpr size_t kCachedWords = 1 << 16;
+    std::unordered_map<std::string, bool> verdicts;
+    std::string key;
+    auto check = [&](const std::string& word, bool beforeStop) {
+        key.assign(word);
+        key.push_back(beforeStop ? '\1' : '\0');
+        if (auto found = verdicts.find(key); found != verdicts.end())
+            return found->second;
+        bool correct = speller.Check(word, beforeStop);
+        if (verdicts.size() >= kCachedWords)
+            verdicts.clear();
+        verdicts.emplace(key, correct);
+        return correct;
+    };
     auto print = [&](const LineWord& word) {
-        bool correct = speller.Check(word.original, word.beforeStop);
+        bool correct = check(word.original, word.beforeStop);
         lineMisspelt = lineMisspelt || !correct;
         if (options.shows == ListShows::kFirstSuggestions && !correct) {
             std::vector<std::string> suggestions = speller.Suggest(word.original);

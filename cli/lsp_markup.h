@@ -6,14 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "cli/text_filter.h"
+#include "markup/text_filter.h"
 
 namespace tarnik::cli {
 
-using MarkupFilter = TextFilter;
+using MarkupFilter = markup::TextFilter;
+using markup::TextFormat;
 
-// The markup of a languageId: "latex" and "tex" are TeX, "html" HTML (and
-// XML), "markdown", "plaintext" and anything else plain text.
+// The markup of a languageId: "latex" and "tex" are TeX, "html" and "xml"
+// HTML, "markdown" Markdown, "plaintext" and anything else plain text.
 TextFormat FormatOfLanguage(std::string_view languageId);
 
 // The prose of one line (UTF-8, without its line end) in the engines' internal

@@ -185,6 +185,45 @@ Option EncodingOption(TextEncoding& encoding) {
             }};
 }
 
+std::vector<Option> ModeOptions(markup::TextFormat& mode, bool& given) {
+    auto named = [&mode, &given](const std::string& value) -> std::optional<std::string> {
+        if (!markup::TextFormatFromName(value, mode))
+            return "unknown mode '" + value + "' (plain, tex, html, markdown or nroff)";
+        given = true;
+        return std::nullopt;
+    };
+    auto letter = [&mode, &given](char name, markup::TextFormat value) {
+        return Option{nullptr, name, false, [&mode, &given, value](const std::string&) {
+                          mode = value;
+                          given = true;
+                          return std::optional<std::string>();
+                      }};
+    };
+    return {
+        {"mode", 0, true, named},
+        {"format", 0, true, named},
+        letter('t', markup::TextFormat::kTex),
+        letter('H', markup::TextFormat::kHtml),
+        letter('n', markup::TextFormat::kNroff),
+    };
+}
+
+markup::TextFormat ModeOf(markup::TextFormat mode, bool given, const std::string& path) {
+    if (given)
+        return mode;
+    return markup::TextFormatFromPath(path).value_or(markup::TextFormat::kPlain);
+}
+
+const char kModeHelp[] =
+    "  --mode MODE, -t, -H, -n\n"
+    "                  the markup of the text: plain, tex (TeX and LaTeX), html\n"
+    "                  (HTML and XML), markdown or nroff (troff, manual pages);\n"
+    "                  -t is tex, -H html, -n nroff. Only the prose is read and\n"
+    "                  changed: commands, tags, math, code and comments are left as\n"
+    "                  they are. Without it a file's extension tells (.tex .ltx .sty\n"
+    "                  .cls, .html .htm .xhtml .xml .svg, .md .markdown, .1-.9\n"
+    "                  .man), and anything else, standard input too, is plain\n";
+
 const char kEncodingHelp[] =
     "  -i ENC, --encoding ENC\n"
     "                  the encoding of the text read: utf-8 (the default),\n"

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "cli/text_input.h"
+#include "markup/markup.h"
 
 namespace tarnik::cli {
 
@@ -55,6 +56,18 @@ Option OutputOption(std::string& file);                    // -o FILE, --output 
 Option InPlaceOption(bool& inPlace);                       // --in-place
 Option EncodingOption(TextEncoding& encoding);             // -i ENC, --encoding ENC
 Option NoBackupOption(bool& backup);                       // --no-backup
+
+// The markup of the text read: --mode NAME (plain, tex, html, markdown or nroff;
+// --format NAME is another name for it) and ispell's short forms -t (TeX), -H
+// (HTML) and -n (nroff). `given` says whether one was given; without one, a
+// file's mode comes from its extension (ModeOf).
+std::vector<Option> ModeOptions(markup::TextFormat& mode, bool& given);
+// The mode of the file at `path`: the one given, else the one its extension
+// tells (.tex, .html, .md, .1 ...), else plain; standard input is plain unless a
+// mode is given.
+markup::TextFormat ModeOf(markup::TextFormat mode, bool given, const std::string& path);
+// The lines of the mode options in a command's help.
+extern const char kModeHelp[];
 
 // The last lines of the options in the help of a command that reads text:
 // -i, --help and --version.

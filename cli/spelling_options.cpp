@@ -13,6 +13,13 @@ namespace tarnik::cli {
 
 namespace {
 
+size_t CountCharacters(std::string_view bytes) {
+    size_t count = 0;
+    for (char c : bytes)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
 // A piece's internal codes, one per UTF-16 unit, as the word finder reads them.
 struct PieceSource {
     const std::u16string& codes;
@@ -82,9 +89,14 @@ const char kSpellingOptionsHelp[] =
     "                  dictionary named here is used as --user is\n"
     "  --skip-caps     do not check words in capitals (PKP, NATO)\n"
     "  --skip-digits   do not check words that hold digits (A4, 2015r)\n"
-    "  -t, -H, -n, -o  the text is TeX/LaTeX, HTML/XML, nroff/troff, or plain text\n"
-    "                  (the default); markup is not checked (also --format=tex,\n"
-    "                  html, nroff, plain; -X is -H)\n"
+    "  --mode MODE, -t, -H, -n, -o\n"
+    "                  the markup of the text: plain, tex (TeX and LaTeX), html\n"
+    "                  (HTML and XML), markdown or nroff; -t is tex, -H (or -X)\n"
+    "                  html, -n nroff, -o plain (--format MODE is --mode MODE).\n"
+    "                  Only the prose is checked: commands, tags, math, code and\n"
+    "                  comments are not. Without it a file's extension tells (.tex\n"
+    "                  .ltx .sty .cls, .html .htm .xhtml .xml .svg, .md .markdown,\n"
+    "                  .1-.9 .man); standard input is plain\n"
     "  --check-url     check URLs, e-mail addresses and file paths too (by default\n"
     "                  they are skipped)\n"
     "  -d NAME[,NAME...]\n"
@@ -108,6 +120,7 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
     auto format = [&options](char letter, TextFormat value) {
         return Option{nullptr, letter, false, [&options, value](const std::string&) {
                           options.format = value;
+                          options.formatGiven = true;
                           return std::optional<std::string>();
                       }};
     };
@@ -125,17 +138,8 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
         FlagOption("skip-digits", options.skipDigits),
         FlagOption("check-url", options.checkAddresses),
         FlagOption("alphabetical", options.alphabetical),
-        format('t', TextFormat::kTex),
-        format('H', TextFormat::kHtml),
         format('X', TextFormat::kHtml),
-        format('n', TextFormat::kNroff),
         format('o', TextFormat::kPlain),
-        {"format", 0, true,
-         [&options](const std::string& value) -> std::optional<std::string> {
-             if (!TextFormatFromName(value, options.format))
-                 return "unknown format '" + value + "' (plain, tex, html or nroff)";
-             return std::nullopt;
-         }},
         {nullptr, 'd', true,
          [&options](const std::string& value) {
              return ParseDictionaryNames(value, options.otherLanguages);
@@ -158,6 +162,8 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
         ignored('T', true),
         ignored(takesFiles ? 'l' : 'a'),  // the mode itself
     };
+    for (Option& mode : ModeOptions(options.format, options.formatGiven))
+        table.push_back(std::move(mode));
     auto shows = [&options](char letter, ListShows value) {
         return Option{nullptr, letter, false, [&options, value](const std::string&) {
                           options.shows = value;
@@ -188,25 +194,35 @@ std::optional<int> ParseSpellingOptions(const std::string& command,
 
 void WordCutter::Cut(std::string_view piece, bool lineEnds, int64_t& lineOffset,
                      const std::function<void(const LineWord&)>& found) {
-    units_ = Utf8ToUtf16(piece);
-    codes_ = Utf8ToInternal(piece);
-    filter_.Filter(codes_, lineEnds);
-    characterAt_.assign(units_.size() + 1, 0);  // unit index -> character index
-    for (size_t i = 0; i < units_.size(); ++i) {
-        characterAt_[i + 1] = characterAt_[i] + (IsLowSurrogate(units_[i]) ? 0 : 1);
+    // Plain text has no markup that goes on from piece to piece: each piece is
+    // read as it comes, and a line of any length in bounded memory. Markup is
+    // read a whole line at a time.
+    const bool plain = filter_.Format() == TextFormat::kPlain;
+    if (!inLine_ || plain) {
+        line_.clear();
+        lineStart_ = lineOffset;
+        inLine_ = true;
     }
-    PieceSource source{codes_};
-    int32_t end = static_cast<int32_t>(codes_.size());
+    line_.append(piece);
+    lineOffset += static_cast<int64_t>(CountCharacters(piece));
+    if (!lineEnds && !plain)
+        return;
+    inLine_ = !lineEnds;
+    if (lineEnds)
+        lineOffset = 0;
+    filter_.Filter(line_, prose_);
+    PieceSource source{prose_.codes};
+    int32_t end = static_cast<int32_t>(prose_.codes.size());
     int32_t current = 0;
     int32_t start = 0;
     while (FindNextWord(source, current, end, start, word_.cp1250)) {
-        word_.offset = lineOffset + characterAt_[static_cast<size_t>(start)];
-        word_.original = Utf16ToUtf8(std::u16string_view(units_).substr(
-            static_cast<size_t>(start), static_cast<size_t>(current - start)));
-        word_.beforeStop = current < end && codes_[static_cast<size_t>(current)] == u'.';
+        word_.offset = lineStart_ + prose_.columns[static_cast<size_t>(start)];
+        word_.original = Utf16ToUtf8(std::u16string_view(prose_.units)
+                                         .substr(static_cast<size_t>(start),
+                                                 static_cast<size_t>(current - start)));
+        word_.beforeStop = current < end && prose_.codes[static_cast<size_t>(current)] == u'.';
         found(word_);
     }
-    lineOffset = lineEnds ? 0 : lineOffset + characterAt_.back();
 }
 
 std::string DataFolder(const std::string& dataDir) {

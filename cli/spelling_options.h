@@ -10,11 +10,15 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/text_filter.h"
 #include "cli/text_input.h"
+#include "markup/text_filter.h"
 #include "services/speller.h"
 
 namespace tarnik::cli {
+
+using markup::TextFilter;
+using markup::TextFormat;
+using markup::TextFormatFromName;
 
 // What tarnik list prints, as hunspell's options choose it.
 enum class ListShows {
@@ -34,6 +38,7 @@ struct SpellingOptions {
     bool skipCaps = false;
     bool skipDigits = false;
     TextFormat format = TextFormat::kPlain;
+    bool formatGiven = false;     // a mode option was given (else: the file's extension)
     bool checkAddresses = false;  // check URLs, e-mail addresses and paths too
     bool locations = false;       // list: FILE:LINE:COLUMN: WORD
     ListShows shows = ListShows::kWords;
@@ -73,21 +78,25 @@ struct LineWord {
 };
 
 // Finds the words of a text as the spell check finds them, a piece of a line at
-// a time (see TextInput), after `filter` has blanked what is not prose.
+// a time (see TextInput), through `filter`, which leaves its prose (markup/
+// text_filter.h): plain text a piece at a time, marked-up text a whole line at a
+// time (its pieces are gathered).
 class WordCutter {
   public:
     explicit WordCutter(TextFilter& filter) : filter_(filter) {}
 
-    // The words of `piece`, which begins `lineOffset` characters into its line;
-    // `lineOffset` is then moved past the piece, and to 0 when `lineEnds`.
+    // The words of `piece`, which begins `lineOffset` characters into its line,
+    // found once its line has ended; `lineOffset` is then moved past the piece,
+    // and to 0 when `lineEnds`. A word's offset counts characters of the line.
     void Cut(std::string_view piece, bool lineEnds, int64_t& lineOffset,
              const std::function<void(const LineWord&)>& found);
 
   private:
     TextFilter& filter_;
-    std::u16string units_;
-    std::u16string codes_;
-    std::vector<int32_t> characterAt_;
+    std::string line_;        // the pieces of the line so far
+    int64_t lineStart_ = 0;   // the offset the line's first piece began at
+    bool inLine_ = false;
+    markup::ProseLine prose_;
     LineWord word_;
 };
 

@@ -90,6 +90,50 @@ std::string TextFileRun::StoryText() const {
     return Utf16ToUtf8(host_.document->stories[0].Text());
 }
 
+bool RunInParts(TextInput& input, host::MemoryHost& host, const PartRun& run, bool& changed,
+                std::string& error) {
+    host::Story& story = host.document->stories[0];
+    markup::Reader reader(run.format);
+    markup::ProseStory prose(run.format, run.prose);
+    std::vector<markup::Span> spans;
+    std::string line;
+    std::u16string units;
+    std::string out;
+    changed = false;
+    bool atEnd = false;
+    while (!atEnd) {
+        units.clear();
+        while (units.size() < run.partUnits) {
+            if (!input.NextLine(line)) {
+                atEnd = true;
+                break;
+            }
+            reader.ReadLine(line, spans);
+            prose.AddLine(line, spans, units);
+        }
+        if (!input.Error().empty()) {
+            error = input.Error();
+            return false;
+        }
+        out.clear();
+        if (!units.empty()) {
+            story.Erase(0, story.Length());
+            story.Insert(0, units.data(), static_cast<int32_t>(units.size()), 0);
+            story.selectionStart = story.selectionEnd = 0;
+            if (!run.command())
+                return false;
+            host.ForgetUndo();
+            prose.Take(story.Text(), out);
+        }
+        if (atEnd)
+            prose.Finish(out);
+        changed = prose.Changed();
+        if (!out.empty() && !run.write(out))
+            return false;
+    }
+    return true;
+}
+
 std::string TextFileRun::Settings() const {
     return services::FileRunSettings();
 }

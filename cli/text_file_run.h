@@ -19,8 +19,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/text_input.h"
 #include "host/dialogs.h"
 #include "host/memory_host.h"
+#include "markup/prose_story.h"
 #include "platform/settings_store.h"
 #include "services/file_run.h"
 
@@ -95,5 +97,36 @@ class TextFileRun {
     bool started_ = false;
     size_t startMessages_ = 0;
 };
+
+// Output held back until this much is there, so that a text refused early (a bad
+// byte near its start) leaves nothing written; past it, output goes out as it
+// is made.
+constexpr size_t kHeldOutput = 4 << 20;
+
+// A text put through one of the plug-in's story commands a part at a time, in
+// memory of the order of a part (or of the longest line, if longer): the input
+// is read a line at a time through the markup reader of `format`, about
+// `partUnits` units of prose (whole lines) go into the story, `command` runs on
+// it, and the corrected story is written back into the text (markup/
+// prose_story.h) and handed to `write`. For the commands that work word by word
+// (hyphenation), where a part ends changes nothing.
+struct PartRun {
+    markup::TextFormat format = markup::TextFormat::kPlain;
+    markup::ProseStory::Options prose;
+    size_t partUnits = 256 * 1024;
+    // Runs the command on the story; false stops the run (the reason told by the
+    // caller).
+    std::function<bool()> command;
+    // Takes the next bytes of the output; false stops the run.
+    std::function<bool(std::string_view bytes)> write;
+};
+
+// False with `error` set when the input could not be read (its reason), or
+// empty when `command` or `write` stopped the run. `changed` tells whether any
+// part's story came back changed.
+// The story is the first of `host`'s document; the host keeps no undo steps of
+// the parts.
+bool RunInParts(TextInput& input, host::MemoryHost& host, const PartRun& run, bool& changed,
+                std::string& error);
 
 }  // namespace tarnik::cli

@@ -246,6 +246,30 @@ bool TextInput::NextBlock(std::string_view& block) {
     return true;
 }
 
+bool TextInput::NextLine(std::string& line, size_t most) {
+    line.clear();
+    for (;;) {
+        if (begin_ < end_) {
+            const char* data = buffer_.data();
+            const void* newline = std::memchr(data + begin_, '\n', end_ - begin_);
+            size_t stop = newline ? static_cast<size_t>(static_cast<const char*>(newline) - data) + 1
+                                  : end_;
+            line.append(data + begin_, stop - begin_);
+            begin_ = stop;
+            if (line.size() > most) {
+                error_ = "a line too long to work on (more than " + std::to_string(most >> 20) +
+                         " MiB); split it into shorter lines";
+                eof_ = true;
+                return false;
+            }
+            if (newline)
+                return true;
+        }
+        if (eof_ || !Fill())
+            return !line.empty() && error_.empty();
+    }
+}
+
 bool TextInput::NextPiece(std::string_view& piece, bool& lineEnds) {
     size_t searched = begin_;
     while (true) {
@@ -310,33 +334,6 @@ std::optional<std::string> InPlaceRefusal(const std::string& path) {
     if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode))
         return std::nullopt;
     return SaveResult{SaveStep::kNotAFile}.Describe(path);
-}
-
-bool ReadWholeText(const std::string& path, TextEncoding encoding, std::u16string& text,
-                   std::string& error) {
-    const std::string name = MessageName(path);
-    TextInput input(encoding);
-    std::string reason;
-    if (!input.Open(path, reason)) {
-        error = name + ": " + reason;
-        return false;
-    }
-    std::string utf8;
-    std::string_view block;
-    while (input.NextBlock(block)) {
-        if (utf8.size() + block.size() > kMostWholeText) {
-            error = name + ": too long to work on as one text (more than " +
-                    std::to_string(kMostWholeText >> 20) + " MiB); split it into smaller files";
-            return false;
-        }
-        utf8.append(block);
-    }
-    if (!input.Error().empty()) {
-        error = name + ": " + input.Error();
-        return false;
-    }
-    text = Utf8ToUtf16(utf8);
-    return true;
 }
 
 }  // namespace tarnik::cli

@@ -29,6 +29,9 @@ bool TextEncodingFromName(const std::string& name, TextEncoding& encoding);
 // inside a UTF-8 sequence).
 constexpr size_t kMaxPiece = 64 * 1024;
 
+// The longest line NextLine hands out.
+constexpr size_t kMostLine = 64 << 20;
+
 class TextInput {
   public:
     // "-" (or empty) is standard input, which is never closed.
@@ -46,6 +49,13 @@ class TextInput {
     // there at once, so a line typed or sent by an editor is handed out as soon
     // as it is complete.
     bool NextPiece(std::string_view& piece, bool& lineEnds);
+
+    // The next whole line, with its line end ("\n" or "\r\n"; the last line
+    // may have none), in `line` (replaced): false at the end of the input, or on
+    // an error (see Error). A line is held whole: one longer than `most` bytes
+    // is refused (an error), so that an endless line of a device is not held
+    // until memory runs out.
+    bool NextLine(std::string& line, size_t most = kMostLine);
 
     // The text read since the last call, line ends and all, never cut inside a
     // character: false at the end of the input, or on an error (see Error).
@@ -87,18 +97,5 @@ std::string MessageName(const std::string& path);
 // replaced by a file (and is not read for it either); none for a regular file
 // or one that is not there (reading it says why).
 std::optional<std::string> InPlaceRefusal(const std::string& path);
-
-// The most text a command that works on a whole file (hyphenate, check) holds
-// as one story: the plug-in's commands take several times the text's size in
-// memory, and a file past this (or an endless device) is refused, not held
-// until memory runs out.
-constexpr size_t kMostWholeText = 64 << 20;
-
-// Reads `path` ("" or "-": standard input) whole in `encoding`. False with a
-// message naming the file and the reason ("notes.txt: No such file or
-// directory", "standard input: not UTF-8 text (bad byte at offset 17)", a text
-// longer than kMostWholeText).
-bool ReadWholeText(const std::string& path, TextEncoding encoding, std::u16string& text,
-                   std::string& error);
 
 }  // namespace tarnik::cli

@@ -14,7 +14,10 @@
 // place (unless --stop-at-quote asks it to): the mark is left as it is,
 // reported as FILE:LINE:COLUMN, and the rest of the file is corrected.
 
+#include <algorithm>
+#include <cerrno>
 #include <deque>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -91,6 +94,8 @@ struct Options {
     bool inPlace = false;
     bool backup = true;
     bool stopAtQuote = false;
+    markup::TextFormat mode = markup::TextFormat::kPlain;
+    bool modeGiven = false;
 };
 
 // Input is read, and the story filled, this much at a time.
@@ -106,7 +111,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
                                                    value, options.run.settings);
                       }};
     };
-    const Option table[] = {
+    std::vector<Option> table = {
         OutputOption(options.output),
         InPlaceOption(options.inPlace),
         NoBackupOption(options.backup),
@@ -132,6 +137,8 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
         rules("on", "1"),
         rules("off", "0"),
     };
+    for (Option& mode : ModeOptions(options.mode, options.modeGiven))
+        table.push_back(std::move(mode));
     if (std::optional<int> status = ParseCommandLine(kName, args, table, options.inputs))
         return status;
     if (options.inputs.empty())
@@ -153,75 +160,99 @@ struct LeftMark {
     std::string message;
 };
 
-// One input corrected into `out`.
+// One input corrected, its text handed to `write` as it is made.
 class FileRun {
   public:
-    FileRun(host::Story& story, const std::string& name, bool stopAtQuote)
-        : story_(story), name_(name), stopAtQuote_(stopAtQuote) {}
+    using Write = std::function<bool(std::string_view)>;
+
+    FileRun(host::Story& story, const std::string& name, markup::TextFormat format,
+            bool stopAtQuote)
+        : story_(story),
+          name_(name),
+          stopAtQuote_(stopAtQuote),
+          reader_(format),
+          prose_(format, {.keepDiscretionaries = true}) {}
     ~FileRun() { Typography().quoteLeft = nullptr; }
     FileRun(const FileRun&) = delete;
     FileRun& operator=(const FileRun&) = delete;
 
-    // False with the reason in `error_`; otherwise the corrected text is in `out`.
-    bool Run(TextInput& input, std::string& out);
+    // False with the reason in `error_` (empty when `write` failed).
+    bool Run(TextInput& input, const Write& write);
 
     const std::string& Error() const { return error_; }
     size_t MarksLeft() const { return reported_; }
+    bool Changed() const { return prose_.Changed(); }
 
   private:
     bool Read(TextInput& input);
-    void Emit(int32_t end, std::string& out);
+    void Emit(int32_t end);
+    bool Pass(const Write& write, bool all);
     void DropCorrected();
 
     host::Story& story_;
     const std::string& name_;
     const bool stopAtQuote_;
+    markup::Reader reader_;
+    markup::ProseStory prose_;
+    std::vector<markup::Span> spans_;
+    std::string line_;
     std::string error_;
-    std::string pending_;  // text read and not yet in the story
     bool atEnd_ = false;
     bool copyRest_ = false;  // stopped at a mark: the rest goes out as it is
-    std::string rest_;       // with copyRest_: the input after the story's text
     std::deque<LeftMark> marks_;
     size_t reported_ = 0;
     int32_t emitted_ = 0;  // story text before this has been written out
-    int32_t line_ = 1;
+    // Where the output stands, for the marks' lines and columns.
+    int32_t line_number_ = 1;
     int32_t column_ = 1;
     bool afterCr_ = false;
+    std::string out_;  // output not yet handed on
 };
 
 bool FileRun::Read(TextInput& input) {
-    std::string_view block;
-    while (pending_.size() < kReadSize && !atEnd_) {
-        if (!input.NextBlock(block)) {
+    std::u16string units;
+    const bool plain = reader_.Format() == markup::TextFormat::kPlain;
+    while (units.size() < kReadSize && !atEnd_) {
+        // Plain text has no markup to read a line at a time: it is read as it
+        // comes, so that a line of any length takes bounded memory.
+        std::string_view block;
+        if (plain && !copyRest_ && input.NextBlock(block)) {
+            spans_.assign(1, {0, static_cast<uint32_t>(block.size()), markup::SpanKind::kText, 0,
+                              false});
+            prose_.AddLine(block, spans_, units);
+            continue;
+        }
+        if (!input.NextLine(line_)) {
             if (!input.Error().empty()) {
                 error_ = input.Error();
                 return false;
             }
             atEnd_ = true;
+            break;
         }
-        pending_.append(block);
-        block = {};
+        if (copyRest_) {
+            out_ += line_;
+            continue;
+        }
+        reader_.ReadLine(line_, spans_);
+        prose_.AddLine(line_, spans_, units);
     }
-    if (copyRest_) {
-        rest_ += pending_;
-    } else {
-        std::u16string units = Utf8ToUtf16(pending_);
+    if (!units.empty())
         story_.Insert(story_.Length(), units.data(), static_cast<int32_t>(units.size()), 0);
-    }
-    pending_.clear();
     return true;
 }
 
 // Writes out the story's text up to `end`, each space with the no-break mark as
-// U+00A0, and reports the marks left in it with their lines and columns.
-void FileRun::Emit(int32_t end, std::string& out) {
+// U+00A0, and reports the marks left in it with their lines and columns (in
+// characters of the corrected prose; a stretch of markup counts as one).
+void FileRun::Emit(int32_t end) {
     std::u16string units;
     units.reserve(static_cast<size_t>(end - emitted_));
     for (int32_t i = emitted_; i < end; ++i) {
         char16_t unit = story_.UnitAt(i);
         while (!marks_.empty() && marks_.front().position == i) {
-            std::cerr << name_ << ":" << line_ << ":" << column_ << ": " << marks_.front().message
-                      << "\n";
+            std::cerr << name_ << ":" << line_number_ << ":" << column_ << ": "
+                      << marks_.front().message << "\n";
             marks_.pop_front();
             ++reported_;
         }
@@ -233,7 +264,7 @@ void FileRun::Emit(int32_t end, std::string& out) {
         if (unit == u'\n' && afterCr_) {
             afterCr_ = false;
         } else if (unit == u'\n' || unit == u'\r') {
-            ++line_;
+            ++line_number_;
             column_ = 1;
             afterCr_ = unit == u'\r';
         } else {
@@ -242,7 +273,7 @@ void FileRun::Emit(int32_t end, std::string& out) {
                 ++column_;
         }
     }
-    out += Utf16ToUtf8(units);
+    prose_.Take(units, out_);
     emitted_ = end;
 }
 
@@ -260,7 +291,16 @@ void FileRun::DropCorrected() {
     emitted_ -= drop;
 }
 
-bool FileRun::Run(TextInput& input, std::string& out) {
+// Hands on what is written: all of it, or once there is much.
+bool FileRun::Pass(const Write& write, bool all) {
+    if (out_.empty() || (!all && out_.size() < kHeldOutput))
+        return true;
+    bool written = write(out_);
+    out_.clear();
+    return written;
+}
+
+bool FileRun::Run(TextInput& input, const Write& write) {
     story_.Erase(0, story_.Length());
     TypoPiece piece;
     Typography().quoteLeft = [&](int32_t position, const char* message) {
@@ -276,24 +316,49 @@ bool FileRun::Run(TextInput& input, std::string& out) {
         RunTypographyPiece(piece);
         if (piece.halted) {
             // The rest as it is: the story's text, then whatever input is left.
+            Emit(story_.Length());
+            prose_.Finish(out_);
             copyRest_ = true;
             while (!atEnd_) {
                 if (!Read(input))
                     return false;
+                if (!Pass(write, false))
+                    return false;
             }
-            Emit(story_.Length(), out);
-            out += rest_;
-            return true;
+            return Pass(write, true);
         }
-        Emit(piece.start, out);
-        if (atEnd_ && piece.start >= story_.Length())
-            return true;
+        Emit(piece.start);
+        if (atEnd_ && piece.start >= story_.Length()) {
+            prose_.Finish(out_);
+            return Pass(write, true);
+        }
         int32_t before = emitted_;
         DropCorrected();
         piece.start -= before - emitted_;
         for (LeftMark& mark : marks_)
             mark.position -= before - emitted_;
+        if (!Pass(write, false))
+            return false;
     }
+}
+
+// Corrects one input through `write`; the exit status it asks for (0, or
+// kFindingsLeft, or kUsageError after reporting why).
+int CorrectFile(host::Story& story, const std::string& input, const Options& options,
+                const FileRun::Write& write, bool& changed) {
+    const std::string name = InputName(input);
+    TextInput text(options.encoding);
+    std::string error;
+    if (!text.Open(input, error))
+        return ReportError(kName, MessageName(input), error);
+    FileRun run(story, name, ModeOf(options.mode, options.modeGiven, input), options.stopAtQuote);
+    if (!run.Run(text, write)) {
+        if (!run.Error().empty())
+            return ReportError(kName, MessageName(input), run.Error());
+        return kUsageError;
+    }
+    changed = run.Changed();
+    return run.MarksLeft() > 0 ? kFindingsLeft : 0;
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -312,61 +377,91 @@ int Run(const std::vector<std::string>& args) {
     host::Story& story = session.Host().document->stories[0];
 
     int status = 0;
-    std::string collected;  // for --output: every file's text, saved at the end
-    for (const std::string& input : options.inputs) {
-        const std::string name = InputName(input);
-        TextInput text(options.encoding);
-        if (std::optional<std::string> refusal =
-                options.inPlace ? InPlaceRefusal(input) : std::nullopt) {
-            status = ReportError(kName, "", *refusal);
-            continue;
-        }
-        if (!text.Open(input, error)) {
-            status = ReportError(kName, MessageName(input), error);
-            continue;
-        }
-        FileRun run(story, name, options.stopAtQuote);
-        std::string out;
-        if (!run.Run(text, out)) {
-            status = ReportError(kName, MessageName(input), run.Error());
-            continue;
-        }
-        if (run.MarksLeft() > 0 && status == 0)
-            status = kFindingsLeft;
-        bool written = true;
-        std::string old;
-        if (options.inPlace && !ReadWholeFile(input, old) && old == out) {
-            // Nothing changed: the file is left untouched, with no backup beside it.
-        } else if (options.inPlace) {
-            SaveResult saved =
-                SaveFileSafely(input, out, {.keepBackup = options.backup, .regularFileOnly = true});
-            written = saved.Ok();
-            error = saved.Describe(input);
-        } else if (!options.output.empty()) {
-            if (collected.empty())
-                collected = std::move(out);  // one copy of a long text, not two
-            else
-                collected += out;
-        } else {
-            written = WriteStandardOutput(out);
-            error = "cannot write to standard output";
-        }
-        if (!written) {
-            std::cerr << "tarnik " << kName << ": " << error << "\n";
-            status = kUsageError;
-        }
-    }
-    if (!options.output.empty() && status != kUsageError) {
-        if (SaveResult saved = SaveFileSafely(options.output, collected); !saved.Ok()) {
+    auto worse = [&status](int other) { status = std::max(status, other); };
+    if (!options.output.empty()) {
+        // Every file's text into the one output, saved only when all were read.
+        bool failed = false;
+        SaveResult saved = SaveFileSafely(options.output, SaveWriter([&](int fd) {
+                                              auto write = [fd](std::string_view bytes) {
+                                                  return WriteWholeDescriptor(fd, bytes);
+                                              };
+                                              for (const std::string& input : options.inputs) {
+                                                  bool changed = false;
+                                                  int result = CorrectFile(story, input, options,
+                                                                           write, changed);
+                                                  worse(result);
+                                                  failed = failed || result == kUsageError;
+                                              }
+                                              if (failed)
+                                                  errno = 0;
+                                              return !failed;
+                                          }));
+        if (!saved.Ok() && !failed) {
             std::cerr << "tarnik " << kName << ": " << saved.Describe(options.output) << "\n";
-            status = kUsageError;
+            worse(kUsageError);
+        }
+        return status;
+    }
+    for (const std::string& input : options.inputs) {
+        if (options.inPlace) {
+            if (std::optional<std::string> refusal = InPlaceRefusal(input)) {
+                worse(ReportError(kName, "", *refusal));
+                continue;
+            }
+            bool changed = false;
+            int result = 0;
+            SaveResult saved = SaveFileSafely(
+                input,
+                SaveWriter([&](int fd) {
+                    result = CorrectFile(
+                        story, input, options,
+                        [fd](std::string_view bytes) { return WriteWholeDescriptor(fd, bytes); },
+                        changed);
+                    if (result == kUsageError)
+                        errno = 0;
+                    return result != kUsageError;
+                }),
+                // Nothing changed: the file is left untouched, with no backup beside it.
+                {.keepBackup = options.backup,
+                 .regularFileOnly = true,
+                 .check = [&changed](const std::string&) { return changed; }});
+            worse(result);
+            if (!saved.Ok() && result != kUsageError && saved.step != SaveStep::kRejected) {
+                std::cerr << "tarnik " << kName << ": " << saved.Describe(input) << "\n";
+                worse(kUsageError);
+            }
+            continue;
+        }
+        // Standard output: held back at first, so that a file refused early
+        // leaves nothing written.
+        std::string held;
+        bool flushed = false;
+        bool writeFailed = false;
+        auto write = [&](std::string_view bytes) {
+            held.append(bytes);
+            if (held.size() < kHeldOutput)
+                return true;
+            flushed = true;
+            bool written = WriteStandardOutput(held);
+            held.clear();
+            writeFailed = !written;
+            return written;
+        };
+        bool changed = false;
+        int result = CorrectFile(story, input, options, write, changed);
+        worse(result);
+        if (result == kUsageError && !flushed)
+            continue;
+        if (writeFailed || !WriteStandardOutput(held)) {
+            std::cerr << "tarnik " << kName << ": cannot write to standard output\n";
+            worse(kUsageError);
         }
     }
     return status;
 }
 
 const CommandRegistration registration({kName, "", "correct the typography of Polish text",
-                                        std::string(kHelp) + kEncodingHelp + kHelpEnd, Run});
+                                        std::string(kHelp) + kModeHelp + kEncodingHelp + kHelpEnd, Run});
 
 }  // namespace
 }  // namespace tarnik::cli

@@ -87,6 +87,9 @@ class MemoryHost {
     size_t UndoSteps() const { return undo_.size(); }
     // Takes back the last edit command; false when there is none.
     bool Undo();
+    // Forgets every undo step (each holds a copy of the document): for a run
+    // that edits one document many times and never takes an edit back.
+    void ForgetUndo() { undo_.clear(); }
 
     // --- Dialogs. Without a driver, dialogs close with Cancel at once and message boxes
     // get DeclineAnswer.

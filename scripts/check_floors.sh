@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 # The floors, bottom up; the front ends above them all.
 declare -A floor=(
     [framework]=0 [charsets]=0
-    [files]=1
+    [files]=1 [markup]=1
     [speller]=2 [hyphenation]=2 [platform]=2
     [text]=3
     [typography]=4

@@ -82,6 +82,15 @@ struct SaveOptions {
 inline SaveResult SaveFileSafely(const std::string& path, std::string_view contents,
                                  const SaveOptions& options = {});
 
+// The same save, with the contents written as they are made: `write` writes
+// them into the descriptor it is given (the temporary file's, or the device's),
+// and returns false when it could not (errno says why, or is 0 when the
+// contents could not be made: the save then fails at kWrite, and the target is
+// left as it was). A text of any length is saved in the memory its maker needs.
+using SaveWriter = std::function<bool(int fd)>;
+inline SaveResult SaveFileSafely(const std::string& path, const SaveWriter& write,
+                                 const SaveOptions& options = {});
+
 // The file a save of `path` replaces: `path` itself, or the file its chain of
 // symbolic links ends in (which need not exist yet). Empty when the links loop.
 inline std::string SaveTarget(const std::string& path);
@@ -226,12 +235,13 @@ inline void RemoveLeftTemporaries(const std::string& target) {
     }
 }
 
-// Writes `contents` straight into a device, FIFO or terminal.
-inline SaveResult WriteDirectly(const std::string& path, std::string_view contents) {
+// Writes the contents straight into a device, FIFO or terminal.
+inline SaveResult WriteDirectly(const std::string& path, const SaveWriter& write) {
     Descriptor device(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
     if (device.Get() < 0)
         return {SaveStep::kTarget, errno, {}};
-    if (!WriteWholeDescriptor(device.Get(), contents) || !device.Close())
+    errno = 0;
+    if (!write(device.Get()) || !device.Close())
         return {SaveStep::kWrite, errno, {}};
     return {};
 }
@@ -315,6 +325,13 @@ inline std::string SaveTarget(const std::string& path) {
 
 inline SaveResult SaveFileSafely(const std::string& path, std::string_view contents,
                                  const SaveOptions& options) {
+    return SaveFileSafely(
+        path, SaveWriter([contents](int fd) { return WriteWholeDescriptor(fd, contents); }),
+        options);
+}
+
+inline SaveResult SaveFileSafely(const std::string& path, const SaveWriter& write,
+                                 const SaveOptions& options) {
     using namespace save_detail;
     // The system follows the links itself here, also the ones no path spells
     // (/dev/stdout leads to a pipe).
@@ -324,7 +341,7 @@ inline SaveResult SaveFileSafely(const std::string& path, std::string_view conte
             return {SaveStep::kTarget, EISDIR, {}};
         if (options.regularFileOnly)
             return {SaveStep::kNotAFile, 0, {}};
-        return WriteDirectly(path, contents);
+        return WriteDirectly(path, write);
     }
     std::string target = SaveTarget(path);
     if (target.empty())
@@ -348,7 +365,8 @@ inline SaveResult SaveFileSafely(const std::string& path, std::string_view conte
     };
     if (!TakeOverAttributes(file.Get(), target))
         return fail(SaveStep::kCreate, errno);
-    if (!WriteWholeDescriptor(file.Get(), contents) || ::fsync(file.Get()) != 0 || !file.Close())
+    errno = 0;
+    if (!write(file.Get()) || ::fsync(file.Get()) != 0 || !file.Close())
         return fail(SaveStep::kWrite, errno);
     if (options.check && !options.check(temporary))
         return fail(SaveStep::kRejected, 0);

@@ -88,6 +88,8 @@ constexpr StringTwin kStringTwins[] = {
      "Czy chcesz sprawdzać od początku wątku?"},
     {"Quotation mark between two spaces", "Cudzysłów między spacjami"},
     {"Quotation mark between two non-spaces", "Cudzysłów między znakami bez spacji"},
+    {"Inch or second mark after a number (left as it is)",
+     "Znak cala lub sekundy po liczbie (pozostawiony bez zmian)"},
     {"Edit Shortcuts...", "Edycja skrótów klawiaturowych..."},
     {"Remove hyphens from document", "Usuń wszystkie dywizy"},
     {"Can't open hyphenation (probably file plhyph.dat is missing) [%s]",

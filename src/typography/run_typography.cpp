@@ -101,6 +101,16 @@ class TypographyRun {
     // True when cur stands in a run of two or more characters, none a letter,
     // digit or blank, that holds a symbol of IsSymbol (;->  :-)).
     bool InSymbolRun() const;
+    // True when cur stands in an emoticon: a token (between blanks, sentence
+    // marks after it aside) such as :P :D :) ;) ;> :-( =) <3 xD.
+    bool InEmoticon() const;
+    // True when `position` (a space) lies in a line's indentation: only spaces
+    // and tabs stand between it and the line's start.
+    bool InIndentation(int32_t position) const;
+    // True when cur is a " right after a number (24", 5'30"): an inch or
+    // second mark, not a quotation mark; a number that a quotation mark opened
+    // just before ("5") is quoted instead.
+    bool IsInchMark() const;
     // Ends the segment of a name: a full stop, a slash, a blank, the range's edge
     // or the punctuation around a word.
     bool EndsNameSegment(int32_t position) const;
@@ -148,6 +158,9 @@ class TypographyRun {
     uint16_t c_ = kNoChar;
     uint16_t n_ = kNoChar;
     int depth_ = 0;
+    // The last position InIndentation answered for, and its answer.
+    mutable int32_t indentQuery_ = -1;
+    mutable bool indentAnswer_ = false;
 };
 
 void TypographyRun::Run() {
@@ -252,7 +265,8 @@ Act TypographyRun::Step() {
     FindNeighbours();
     if (Is(c_, kTypoRemoveChar))
         return Delete(cur_) ? Act::Stay : Act::Failed;
-    if (c_ == ' ' && settings_.removeRepeatedSpaces && HasPrevious() && p_ == ' ')
+    if (c_ == ' ' && settings_.removeRepeatedSpaces && HasPrevious() && p_ == ' ' &&
+        !InIndentation(cur_))
         return Delete(cur_) ? Act::Stay : Act::Failed;
     if (Is(c_, kTypoSpacing))
         return Spacing();
@@ -289,7 +303,7 @@ Act TypographyRun::Spacing() {
     std::optional<bool> symbols;
     auto isLeftAlone = [&] {
         if (!symbols)
-            symbols = InSymbolRun() || isExcepted();
+            symbols = InSymbolRun() || InEmoticon() || isExcepted();
         return *symbols;
     };
 
@@ -329,7 +343,24 @@ bool TypographyRun::EndsNameSegment(int32_t position) const {
 bool TypographyRun::BeginsName() const {
     bool wordStart = !HasPrevious() || Is(p_, kTypoBlank | kTypoOpenBracket | kTypoQuote) ||
                      p_ == '\'' || p_ == '<';
-    return (c_ == '.' || c_ == ':') && wordStart && (IsAsciiLower(n_) || IsDigitCode(n_));
+    if (!(c_ == '.' || c_ == ':') || !wordStart)
+        return false;
+    if (IsAsciiLower(n_) || IsDigitCode(n_))
+        return true;
+    // .NET, .XFree86: a name in capitals (or with a capital after its first
+    // letter) after a full stop at a word's start; ".Potem", a capitalised word,
+    // is a sentence's start after a stray space instead.
+    if (c_ != '.' || !(n_ >= 'A' && n_ <= 'Z'))
+        return false;
+    int32_t q = Next(nextpos_);
+    for (int length = 0; q >= 0 && q < end_ && length < kNameSegmentMax; q = Next(q), ++length) {
+        uint16_t code = CharAt(q);
+        if (code >= 'A' && code <= 'Z')
+            return true;
+        if (!IsAsciiAlnum(code))
+            return false;
+    }
+    return false;
 }
 
 bool TypographyRun::IsManualReference() const {
@@ -366,11 +397,14 @@ bool TypographyRun::InsideName() const {
         if (length == kNameSegmentMax || !nameChar(code))
             return false;
     }
-    // Before it: ASCII letters and digits of either case.
+    // Before it: ASCII letters and digits of either case, after a blank or a
+    // character that starts a name of a file, host or address (<stdio.h>
+    // #debian.pl server=themes.org kodzak%mtl.pl user@host.pl ~/x.conf).
     q = prevpos_;
     for (int length = 0; q >= 0; q = q > 0 ? Previous(q) : -1, ++length) {
         uint16_t code = CharAt(q);
-        if (code == '.' || code == '/' || code == '\'' ||
+        if (code == '.' || code == '/' || code == '\'' || code == '<' || code == '#' ||
+            code == '=' || code == '%' || code == '@' || code == '~' ||
             Is(code, kTypoBlank | kTypoOpenBracket | kTypoQuote))
             return true;
         if (length == kNameSegmentMax || !nameChar(code))
@@ -400,6 +434,106 @@ bool TypographyRun::InSymbolRun() const {
         ++length;
     }
     return symbol && length >= 2;
+}
+
+bool TypographyRun::InEmoticon() const {
+    // The token around cur, at most a few characters.
+    constexpr int kMost = 8;
+    uint16_t token[2 * kMost + 2];
+    int32_t start = cur_;
+    for (int length = 0; start > 0 && length < kMost; ++length) {
+        int32_t q = Previous(start);
+        if (q < 0 || Is(CharAt(q), kTypoBlank))
+            break;
+        start = q;
+    }
+    int count = 0;
+    int32_t q = start;
+    for (; q >= 0 && q < end_ && count < 2 * kMost + 1; q = Next(q)) {
+        uint16_t code = CharAt(q);
+        if (Is(code, kTypoBlank))
+            break;
+        token[count++] = code;
+    }
+    if (count > 2 * kMost || (start > 0 && !Is(CharAt(Previous(start)), kTypoBlank) &&
+                              Previous(start) >= 0))
+        return false;
+    // Sentence marks after it and an opening bracket before it are not its own.
+    int first = 0;
+    while (count > 2 && (token[count - 1] == '.' || token[count - 1] == ',' ||
+                         token[count - 1] == '!' || token[count - 1] == '?'))
+        --count;
+    if (count - first >= 3 && token[first] == '(')
+        ++first;
+    auto in = [](uint16_t code, const char* set) {
+        return code < 128 && code != 0 && std::strchr(set, static_cast<char>(code)) != nullptr;
+    };
+    int i = first;
+    if (count - first < 2)
+        return false;
+    // xD, XD, xP
+    if ((token[i] == 'x' || token[i] == 'X') && count - first <= 3) {
+        for (int k = i + 1; k < count; ++k) {
+            if (token[k] != 'D' && token[k] != 'P')
+                return false;
+        }
+        return true;
+    }
+    if (token[i] == '<' && count - first == 2 && token[i + 1] == '3')
+        return true;  // <3
+    // Eyes, a nose perhaps, then a mouth: :P :-( ;> =) 8-) :'(
+    if (!in(token[i], ":;=8"))
+        return false;
+    ++i;
+    if (i < count && in(token[i], "-'^o"))
+        ++i;
+    if (i == count)
+        return false;
+    for (; i < count; ++i) {
+        if (!in(token[i], "()[]DPpOo/|*>\\<3$@SsXx{}"))
+            return false;
+    }
+    return true;
+}
+
+bool TypographyRun::InIndentation(int32_t position) const {
+    // The walk goes forward: a space right after one found in the indentation
+    // is in it too, without walking back over the whole indentation again.
+    if (position > 0 && indentQuery_ >= 0 && Previous(position) == indentQuery_) {
+        uint16_t code = CharAt(indentQuery_);
+        if (code == ' ' || code == '\t') {
+            indentQuery_ = position;
+            return indentAnswer_;
+        }
+    }
+    bool answer = true;
+    for (int32_t q = position; q > 0;) {
+        q = Previous(q);
+        if (q < 0)
+            break;
+        uint16_t code = CharAt(q);
+        if (code == ' ' || code == '\t')
+            continue;
+        answer = Is(code, kTypoBreak);
+        break;
+    }
+    indentQuery_ = position;
+    indentAnswer_ = answer;
+    return answer;
+}
+
+bool TypographyRun::IsInchMark() const {
+    if (c_ != '"' || !IsDigitCode(p_))
+        return false;
+    // The number's start: a quotation mark opened it ("5"), or it is measured.
+    int32_t q = prevpos_;
+    for (int length = 0; q >= 0 && length < 32; ++length) {
+        uint16_t code = CharAt(q);
+        if (!IsDigitCode(code) && code != '.' && code != ',' && code != '\'')
+            return !Is(code, kTypoQuote);
+        q = q > 0 ? Previous(q) : -1;
+    }
+    return true;
 }
 
 Act TypographyRun::Dash() {
@@ -481,6 +615,9 @@ bool TypographyRun::UnitWordIn(int32_t from, int max, const TypoWordList& list) 
 }
 
 void TypographyRun::Bind(int32_t position) {
+    // A line's indentation is the writer's layout, not a space between words.
+    if (InIndentation(position))
+        return;
     if (!IsNoBreakMarked(story_, position))
         MarkNoBreak(story_, position, position + 1);
 }
@@ -533,6 +670,11 @@ Act TypographyRun::BeforeRoman() {
 Act TypographyRun::Quote() {
     if (!settings_.fixQuotes || !Is(c_, kTypoQuote))
         return Act::Advance;
+    if (IsInchMark()) {
+        if (!quoteLeft_)
+            return Act::Advance;  // the plug-in's run leaves it without a word
+        return quoteLeft_(cur_, kInchMark) ? Act::Advance : Act::Stop;
+    }
     if (Is(p_, kTypoBlank) && Is(n_, kTypoBlank)) {
         if (!settings_.guessQuotes)
             return Undecided(kQuoteBetweenSpaces);
@@ -603,6 +745,7 @@ Act TypographyRun::StopAt(const char* message) {
 }
 
 bool TypographyRun::Delete(int32_t position) {
+    indentQuery_ = -1;
     if (DeleteBoxText(box_, position, position + 1) != 0)
         return false;
     --end_;
@@ -614,6 +757,7 @@ bool TypographyRun::Delete(int32_t position) {
 }
 
 bool TypographyRun::InsertSpace(int32_t selected, int32_t at) {
+    indentQuery_ = -1;
     // The space takes the style of the selected character beside it.
     Host().SetTextSelection(story_, selected, selected + 1, false);
     if (PutCharInCurrentBox(at, ' ') != 0)

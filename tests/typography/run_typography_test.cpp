@@ -138,6 +138,34 @@ const Case kCases[] = {
     {"a\"b\"c", "a „b” c", [](TypoSettings& s) { s.guessQuotes = 1, s.quoteSpaceFix = 1; }},
 };
 
+// Informal prose and technical names: each narrows one rule above, and the rule
+// still acts beside them.
+const Case kInformalCases[] = {
+    // Rule 3 (spacing around punctuation) leaves emoticons as written.
+    {"No to :P i :D albo :) i ;) oraz ;> a nawet :-( xD", "No to :P i~:D albo :) i~;) oraz ;> a~nawet :-( xD"},
+    {"fajne :).", "fajne :)."},
+    {"tak ,nie :P", "tak, nie :P"},
+    // Rule 3 (a full stop starts a name): .NET as .bashrc; a capitalised word
+    // after a stray space is still a sentence.
+    {"teraz .NET i plik .bashrc", "teraz .NET i~plik .bashrc"},
+    {"kota .Potem", "kota. Potem"},
+    // Rule 3 (a full stop inside a name): after < # = % @ / ~.
+    {"Dołącz <stdio.h> i #debian.pl", "Dołącz <stdio.h> i~#debian.pl"},
+    {"serwer=themes.org albo kodzak%mtl.pl", "serwer=themes.org albo kodzak%mtl.pl"},
+    {"koniec.Start", "koniec. Start"},
+    // Rule 2 (repeated spaces) and binding (rules 5-9) keep a line's indentation.
+    {"    wcięty  wiersz\n  5 kg", "    wcięty wiersz\n  5~kg"},
+    {"a\r   b  c", "a\r   b c"},
+    // Rule 10 (quotation marks) leaves an inch or second mark after a number.
+    {"Monitor 24\" i 5'30\" oraz \"cytat\"", "Monitor~24\" i~5'30\" oraz „cytat”"},
+    {"liczba \"5\" tu", "liczba „5” tu"},
+};
+
+TEST(RunTypographyTest, InformalProseAndNames) {
+    for (const Case& c : kInformalCases)
+        EXPECT_EQ(Typeset(c.before, c.setup), c.after) << "from: " << c.before;
+}
+
 TEST(RunTypographyTest, RulesWithAndWithoutTheirSettings) {
     for (const Case& c : kCases)
         EXPECT_EQ(Typeset(c.before, c.setup), c.after) << "from: " << c.before;
