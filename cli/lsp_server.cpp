@@ -206,13 +206,13 @@ std::vector<std::string> ReadSettings(const Json& given, const services::Speller
                 bool on = dictionary[key].is_boolean()
                               ? dictionary[key].get<bool>()
                               : IntOf(dictionary[key], 1) != 0 || StringOf(dictionary[key]) == "1";
-                if (key == "3PominWERSALIKI")
+                if (key == kDictSkipCapitalsKey)
                     settings.speller.skipCapitals = on;
-                else if (key == "4PominCYFRY")
+                else if (key == kDictSkipDigitsKey)
                     settings.speller.skipDigits = on;
-                else if (key == "CSugestieWgTrafnosci")
+                else if (key == kDictRankSuggestionsKey)
                     settings.speller.alphabetical = !on;
-                else if (key == "2SlownikiUzytkownika" && !on)
+                else if (key == kDictUseUserDictionaryKey && !on)
                     problems.push_back(std::string(kDictSettingsSection) +
                                        ": the language server always uses the user dictionary");
             }

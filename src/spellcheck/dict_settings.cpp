@@ -14,9 +14,9 @@ struct DictKey {
 };
 
 const DictKey kDictKeys[] = {
-    {"2SlownikiUzytkownika", &DictSettings::useUserDictionary, nullptr},
-    {"3PominWERSALIKI", &DictSettings::skipCapitals, nullptr},
-    {"4PominCYFRY", &DictSettings::skipDigits, nullptr},
+    {kDictUseUserDictionaryKey, &DictSettings::useUserDictionary, nullptr},
+    {kDictSkipCapitalsKey, &DictSettings::skipCapitals, nullptr},
+    {kDictSkipDigitsKey, &DictSettings::skipDigits, nullptr},
     {"5ZawszeSugeruj", &DictSettings::alwaysSuggest, nullptr},
     {"6SprawdzSlowoSkrotAktywny", &DictSettings::checkWordShortcutOn, nullptr},
     {"7SprawdzSlowoSkrot", nullptr, &DictSettings::checkWordShortcut},
@@ -24,7 +24,7 @@ const DictKey kDictKeys[] = {
     {"9SprawdzLancuchSkrot", nullptr, &DictSettings::checkStoryShortcut},
     {"ASprawdzDokumentSkrotAktywny", &DictSettings::checkDocumentShortcutOn, nullptr},
     {"BSprawdzDokumentSkrot", nullptr, &DictSettings::checkDocumentShortcut},
-    {"CSugestieWgTrafnosci", &DictSettings::rankSuggestions, nullptr},
+    {kDictRankSuggestionsKey, &DictSettings::rankSuggestions, nullptr},
 };
 
 std::string ReadShortcut(const char* key) {

@@ -28,6 +28,11 @@
 namespace tarnik {
 
 inline constexpr char kDictSettingsSection[] = "1Slownik";
+// The keys a front end sets by name.
+inline constexpr char kDictUseUserDictionaryKey[] = "2SlownikiUzytkownika";
+inline constexpr char kDictSkipCapitalsKey[] = "3PominWERSALIKI";
+inline constexpr char kDictSkipDigitsKey[] = "4PominCYFRY";
+inline constexpr char kDictRankSuggestionsKey[] = "CSugestieWgTrafnosci";
 inline constexpr char kNoShortcut[] = "Brak";
 // A shortcut text holds at most this many bytes.
 inline constexpr std::size_t kMaxShortcutText = 10;
