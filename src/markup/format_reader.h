@@ -54,7 +54,8 @@ inline char LowerAscii(char c) {
 // Whether the byte before `at` ends a letter: an ASCII letter or the last byte of
 // a character beyond ASCII (Polish letters among them).
 inline bool LetterBefore(std::string_view line, size_t at) {
-    return at > 0 && (IsAsciiLetter(line[at - 1]) || static_cast<unsigned char>(line[at - 1]) >= 0x80);
+    return at > 0 &&
+           (IsAsciiLetter(line[at - 1]) || static_cast<unsigned char>(line[at - 1]) >= 0x80);
 }
 inline bool LetterAt(std::string_view line, size_t at) {
     return at < line.size() &&
@@ -66,6 +67,11 @@ inline bool LetterAt(std::string_view line, size_t at) {
 // character of the Basic Multilingual Plane, or to an unknown name, gives
 // `decoded` 0 with its length.
 size_t ReadEntity(std::string_view line, size_t at, char16_t& decoded);
+
+// The reference at `at` (which holds '&') added to `out`, as the character it
+// stands for or, for one of no such character, as an object; its length, or 0
+// (nothing added) when there is none there or it would reach past `to`.
+size_t AddEntity(std::string_view line, size_t at, size_t to, SpanSink& out);
 
 // The kind of an HTML or XML tag by its name (small letters): kBreak for blocks,
 // kInline for the tags inside a sentence.

@@ -25,34 +25,32 @@ struct NamedEntity {
 // The named references of prose: the markup characters, spaces and dashes,
 // quotation marks, and the Latin letters with the marks Polish uses.
 constexpr NamedEntity kEntities[] = {
-    {"amp", u'&'},      {"lt", u'<'},       {"gt", u'>'},       {"quot", u'"'},
-    {"apos", u'\''},    {"nbsp", 0x00A0},   {"shy", 0x00AD},    {"ndash", u'–'},
-    {"mdash", u'—'},    {"hellip", u'…'},   {"bdquo", u'„'},    {"rdquo", u'”'},
-    {"ldquo", u'“'},    {"lsquo", u'‘'},    {"rsquo", u'’'},    {"sbquo", u'‚'},
-    {"laquo", u'«'},    {"raquo", u'»'},    {"copy", u'©'},     {"reg", u'®'},
-    {"trade", u'™'},    {"deg", u'°'},      {"middot", u'·'},   {"bull", u'•'},
-    {"times", u'×'},    {"euro", u'€'},     {"sect", u'§'},     {"para", u'¶'},
-    {"thinsp", 0x2009}, {"ensp", 0x2002},   {"emsp", 0x2003},   {"zwnj", 0x200C},
-    {"oacute", u'ó'},   {"Oacute", u'Ó'},   {"aacute", u'á'},   {"eacute", u'é'},
-    {"iacute", u'í'},   {"uacute", u'ú'},   {"auml", u'ä'},     {"ouml", u'ö'},
-    {"uuml", u'ü'},     {"Auml", u'Ä'},     {"Ouml", u'Ö'},     {"Uuml", u'Ü'},
-    {"szlig", u'ß'},    {"aogon", u'ą'},    {"Aogon", u'Ą'},    {"eogon", u'ę'},
-    {"Eogon", u'Ę'},    {"cacute", u'ć'},   {"Cacute", u'Ć'},   {"lstrok", u'ł'},
-    {"Lstrok", u'Ł'},   {"nacute", u'ń'},   {"Nacute", u'Ń'},   {"sacute", u'ś'},
-    {"Sacute", u'Ś'},   {"zacute", u'ź'},   {"Zacute", u'Ź'},   {"zdot", u'ż'},
-    {"Zdot", u'Ż'},     {"ccaron", u'č'},   {"scaron", u'š'},   {"zcaron", u'ž'},
-    {"iexcl", u'¡'},    {"iquest", u'¿'},   {"minus", u'−'},    {"prime", u'′'},
+    {"amp", u'&'},    {"lt", u'<'},     {"gt", u'>'},     {"quot", u'"'},     {"apos", u'\''},
+    {"nbsp", 0x00A0}, {"shy", 0x00AD},  {"ndash", u'–'},  {"mdash", u'—'},    {"hellip", u'…'},
+    {"bdquo", u'„'},  {"rdquo", u'”'},  {"ldquo", u'“'},  {"lsquo", u'‘'},    {"rsquo", u'’'},
+    {"sbquo", u'‚'},  {"laquo", u'«'},  {"raquo", u'»'},  {"copy", u'©'},     {"reg", u'®'},
+    {"trade", u'™'},  {"deg", u'°'},    {"middot", u'·'}, {"bull", u'•'},     {"times", u'×'},
+    {"euro", u'€'},   {"sect", u'§'},   {"para", u'¶'},   {"thinsp", 0x2009}, {"ensp", 0x2002},
+    {"emsp", 0x2003}, {"zwnj", 0x200C}, {"oacute", u'ó'}, {"Oacute", u'Ó'},   {"aacute", u'á'},
+    {"eacute", u'é'}, {"iacute", u'í'}, {"uacute", u'ú'}, {"auml", u'ä'},     {"ouml", u'ö'},
+    {"uuml", u'ü'},   {"Auml", u'Ä'},   {"Ouml", u'Ö'},   {"Uuml", u'Ü'},     {"szlig", u'ß'},
+    {"aogon", u'ą'},  {"Aogon", u'Ą'},  {"eogon", u'ę'},  {"Eogon", u'Ę'},    {"cacute", u'ć'},
+    {"Cacute", u'Ć'}, {"lstrok", u'ł'}, {"Lstrok", u'Ł'}, {"nacute", u'ń'},   {"Nacute", u'Ń'},
+    {"sacute", u'ś'}, {"Sacute", u'Ś'}, {"zacute", u'ź'}, {"Zacute", u'Ź'},   {"zdot", u'ż'},
+    {"Zdot", u'Ż'},   {"ccaron", u'č'}, {"scaron", u'š'}, {"zcaron", u'ž'},   {"iexcl", u'¡'},
+    {"iquest", u'¿'}, {"minus", u'−'},  {"prime", u'′'},
 };
 
 // Elements whose content is no prose: kObject inside a sentence, kBreak between
 // blocks.
 SpanKind RawElementKind(std::string_view name, bool& raw) {
     static constexpr std::array<std::string_view, 14> kInSentence = {
-        "code",    "kbd",      "samp",     "var",      "tt",       "literal",  "command",
-        "filename", "option",  "userinput", "computeroutput", "envar", "varname", "function"};
+        "code",           "kbd",     "samp",     "var",     "tt",
+        "literal",        "command", "filename", "option",  "userinput",
+        "computeroutput", "envar",   "varname",  "function"};
     static constexpr std::array<std::string_view, 11> kBlocks = {
-        "script", "style", "pre", "textarea", "programlisting", "screen", "literallayout",
-        "synopsis", "math", "svg", "xmp"};
+        "script",   "style", "pre", "textarea", "programlisting", "screen", "literallayout",
+        "synopsis", "math",  "svg", "xmp"};
     raw = true;
     if (IsOneOf(name, kInSentence))
         return SpanKind::kObject;
@@ -86,7 +84,7 @@ class HtmlReader : public FormatReader {
     bool afterEquals_ = false;
     char quote_ = 0;
     bool proseValue_ = false;
-    std::string raw_;  // the element whose content is skipped
+    std::string raw_;   // the element whose content is skipped
     int rawDepth_ = 0;  // the same element opened again inside it
     SpanKind rawKind_ = SpanKind::kBreak;
 };
@@ -170,12 +168,7 @@ size_t HtmlReader::Value(std::string_view line, size_t i, SpanSink& out) {
             continue;
         }
         if (c == '&') {
-            char16_t decoded = 0;
-            if (size_t length = ReadEntity(line, i, decoded)) {
-                if (decoded)
-                    out.Escape(i, i + length, decoded);
-                else
-                    out.Add(i, i + length, SpanKind::kObject);
+            if (size_t length = AddEntity(line, i, line.size(), out)) {
                 i += length;
                 continue;
             }
@@ -190,12 +183,7 @@ size_t HtmlReader::Text(std::string_view line, size_t i, SpanSink& out) {
     while (i < line.size()) {
         char c = line[i];
         if (c == '&') {
-            char16_t decoded = 0;
-            if (size_t length = ReadEntity(line, i, decoded)) {
-                if (decoded)
-                    out.Escape(i, i + length, decoded);
-                else
-                    out.Add(i, i + length, SpanKind::kObject);
+            if (size_t length = AddEntity(line, i, line.size(), out)) {
                 i += length;
                 continue;
             }
@@ -270,8 +258,7 @@ void HtmlReader::Line(std::string_view line, SpanSink& out) {
                                                                  : ">";
                 size_t at = line.find(end, i);
                 i = at == std::string_view::npos ? line.size() : at + end.size();
-                out.Add(start, i,
-                        state_ == State::kComment ? SpanKind::kInline : SpanKind::kBreak);
+                out.Add(start, i, state_ == State::kComment ? SpanKind::kInline : SpanKind::kBreak);
                 if (at != std::string_view::npos)
                     state_ = State::kText;
                 break;
@@ -323,6 +310,18 @@ void HtmlReader::Line(std::string_view line, SpanSink& out) {
 
 }  // namespace
 
+size_t AddEntity(std::string_view line, size_t at, size_t to, SpanSink& out) {
+    char16_t decoded = 0;
+    size_t length = ReadEntity(line, at, decoded);
+    if (length == 0 || at + length > to)
+        return 0;
+    if (decoded)
+        out.Escape(at, at + length, decoded);
+    else
+        out.Add(at, at + length, SpanKind::kObject);
+    return length;
+}
+
 size_t ReadEntity(std::string_view line, size_t at, char16_t& decoded) {
     decoded = 0;
     size_t i = at + 1;
@@ -335,9 +334,10 @@ size_t ReadEntity(std::string_view line, size_t at, char16_t& decoded) {
         size_t digits = 0;
         while (i < line.size() && digits < 8) {
             char c = line[i];
-            int digit = IsAsciiDigit(c)                            ? c - '0'
-                        : hex && LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f' ? LowerAscii(c) - 'a' + 10
-                                                                   : -1;
+            int digit = IsAsciiDigit(c) ? c - '0'
+                        : hex && LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f'
+                            ? LowerAscii(c) - 'a' + 10
+                            : -1;
             if (digit < 0)
                 break;
             value = value * (hex ? 16 : 10) + static_cast<uint32_t>(digit);
@@ -369,12 +369,14 @@ size_t ReadEntity(std::string_view line, size_t at, char16_t& decoded) {
 
 SpanKind HtmlTagKind(std::string_view name) {
     static constexpr std::array<std::string_view, 44> kInline = {
-        "a",      "abbr",   "acronym", "b",        "bdi",      "bdo",    "big",   "cite",
-        "data",   "del",    "dfn",     "em",       "font",     "i",      "ins",   "label",
-        "mark",   "q",      "s",       "small",    "span",     "strike", "strong", "sub",
-        "sup",    "time",   "u",       "wbr",      "emphasis", "quote",  "link",  "ulink",
-        "xref",   "firstterm", "glossterm", "foreignphrase", "phrase", "citetitle",
-        "productname", "acronym", "trademark", "nobr", "ruby", "bold"};
+        "a",      "abbr",      "acronym",     "b",         "bdi",       "bdo",
+        "big",    "cite",      "data",        "del",       "dfn",       "em",
+        "font",   "i",         "ins",         "label",     "mark",      "q",
+        "s",      "small",     "span",        "strike",    "strong",    "sub",
+        "sup",    "time",      "u",           "wbr",       "emphasis",  "quote",
+        "link",   "ulink",     "xref",        "firstterm", "glossterm", "foreignphrase",
+        "phrase", "citetitle", "productname", "acronym",   "trademark", "nobr",
+        "ruby",   "bold"};
     if (IsOneOf(name, kInline))
         return SpanKind::kInline;
     if (name == "img" || name == "input" || name == "button" || name == "br" || name == "object")

@@ -222,27 +222,23 @@ void MarkdownReader::Inline(std::string_view line, size_t from, size_t to, SpanS
             continue;
         }
         if (c == '&') {
-            char16_t decoded = 0;
-            if (size_t length = ReadEntity(line, i, decoded); length && i + length <= to) {
-                if (decoded)
-                    out.Escape(i, i + length, decoded);
-                else
-                    out.Add(i, i + length, SpanKind::kObject);
+            if (size_t length = AddEntity(line, i, to, out)) {
                 i += length;
                 continue;
             }
         }
         if (c == '<' && i + 1 < to) {
             size_t close = line.find('>', i + 1);
-            std::string_view inside =
-                close == std::string_view::npos ? std::string_view() : line.substr(i + 1, close - i - 1);
+            std::string_view inside = close == std::string_view::npos
+                                          ? std::string_view()
+                                          : line.substr(i + 1, close - i - 1);
             bool autolink = inside.find("://") != std::string_view::npos ||
                             inside.starts_with("mailto:") ||
                             (inside.find('@') != std::string_view::npos &&
                              inside.find(' ') == std::string_view::npos);
             bool tag = !inside.empty() &&
-                       (IsAsciiLetter(inside[0]) || (inside[0] == '/' && inside.size() > 1 &&
-                                                     IsAsciiLetter(inside[1])) ||
+                       (IsAsciiLetter(inside[0]) ||
+                        (inside[0] == '/' && inside.size() > 1 && IsAsciiLetter(inside[1])) ||
                         inside.starts_with("!--"));
             if (close != std::string_view::npos && close < to && (autolink || tag)) {
                 out.Add(i, close + 1, autolink ? SpanKind::kObject : SpanKind::kInline);
@@ -300,10 +296,9 @@ void MarkdownReader::Inline(std::string_view line, size_t from, size_t to, SpanS
                 ++run;
             bool before = i > from && !IsBlankByte(line[i - 1]);
             bool after = run < to && !IsBlankByte(line[run]);
-            bool insideWord = before && after && c == '_' && LetterBefore(line, i) &&
-                              LetterAt(line, run);
-            if ((before || after) && run - i <= 3 && !insideWord &&
-                (c != '~' || run - i == 2)) {
+            bool insideWord =
+                before && after && c == '_' && LetterBefore(line, i) && LetterAt(line, run);
+            if ((before || after) && run - i <= 3 && !insideWord && (c != '~' || run - i == 2)) {
                 out.Add(i, run, SpanKind::kInline);
                 i = run;
                 continue;
@@ -404,8 +399,8 @@ void MarkdownReader::Line(std::string_view line, SpanSink& out) {
         }
     }
     size_t text = BlockMarks(line, out);
-    bool tableRow = inTable_ || (line[first_char] == '|' && line.find('|', first_char + 1) !=
-                                                                 std::string_view::npos);
+    bool tableRow = inTable_ || (line[first_char] == '|' &&
+                                 line.find('|', first_char + 1) != std::string_view::npos);
     if (tableRow) {
         TableRow(line, text, out);
         return;

@@ -8,6 +8,7 @@
 #include "files/resource_container.h"
 #include "platform/places.h"
 #include "services/file_problem.h"
+#include "speller/bundled_list.h"
 #include "speller/letter_code.h"
 #include "speller/main_dictionary.h"
 #include "speller/ranked_suggestions.h"
@@ -181,8 +182,7 @@ std::optional<Error> Speller::Open(const SpellerPlaces& places, const SpellerOpt
         warnings_.push_back(std::move(problem));
     for (const char* name : {kWordFrequenciesName, kReplacementsName}) {
         std::string path = (fs::path(places.dataFolder) / name).string();
-        std::string contents;
-        if (ReadSealedFile(path, contents) == SealedFile::kDamaged)
+        if (CheckBundledList(name) == SealedFile::kDamaged)
             warnings_.push_back({path +
                                      ": it is damaged (cut short or changed, or without its "
                                      "checksum) and is not used; suggestions are ranked without it",

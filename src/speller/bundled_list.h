@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/checksum_trailer.h"
+
 namespace tarnik {
 
 // The text of the list `name` beside the open main dictionary, when a
@@ -15,6 +17,11 @@ namespace tarnik {
 // list is missing, cut short or changed. None while the opening is the same,
 // so the caller keeps what it made of the text before.
 std::optional<std::string> BundledListText(const char* name, uint64_t& opening);
+
+// Reads the list `name` beside the open main dictionary now, to tell at once
+// whether it is there and whole; the text read is kept for the next
+// BundledListText of this opening, so the list is read once either way.
+SealedFile CheckBundledList(const char* name);
 
 // Calls `take(line)` for each line of a list that is neither empty nor a
 // comment ('#'), without its line end (LF or CR LF).
